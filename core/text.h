@@ -1,0 +1,105 @@
+// Text inside Tavilo: Windows-1252 byte strings, one byte per character.
+//
+// Every word, phonetic form, pattern and message is a std::string of Windows-1252 bytes, exactly
+// as the data files decode, so character positions and character-code ranges ("[à-ü]") work on
+// the codes the rules name. Conversion to and from UTF-8 happens only at the edges (widgets,
+// command line, user files) through the codec below.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavilo {
+
+// The byte that stands for a character with no Windows-1252 code (or for malformed UTF-8).
+// It is not a letter, a digit or a pattern character, so every input check refuses it.
+inline constexpr char kUnmappableChar = '\x1A';
+
+// The Unicode code point of a Windows-1252 byte. The five undefined bytes (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) map to the C1 control of the same value, so every byte round-trips.
+char32_t Cp1252ToCodePoint(unsigned char byte);
+
+// The Windows-1252 byte of a code point, or -1 when it has none.
+int CodePointToCp1252(char32_t cp);
+
+// UTF-8 -> Windows-1252 as the input edge wants it: the ligatures the lexicon spells out are
+// spelled out (œ -> oe, Œ -> OE, æ -> ae, Æ -> AE), the typographic apostrophe ’ becomes ', and any
+// other character without a Windows-1252 code (or a malformed sequence) becomes kUnmappableChar.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// Windows-1252 -> UTF-8, lossless.
+std::string Cp1252ToUtf8(std::string_view cp1252);
+
+// True when the bytes are well-formed UTF-8 (overlong forms and surrogates refused).
+bool IsValidUtf8(std::string_view bytes);
+
+// Letter classes on Windows-1252 codes. Letters are A-Z, a-z, Š Œ Ž š œ ž Ÿ and À-ÿ except × and ÷.
+bool IsLetter(unsigned char c);
+bool IsDigit(unsigned char c);
+bool IsUpper(unsigned char c);
+char ToLower(char c);
+char ToUpper(char c);
+std::string ToLower(std::string_view s);
+std::string ToUpper(std::string_view s);
+
+// Accent folds. Each fold changes only the letters it names (lower case) and leaves the rest.
+//
+// The standard fold (letter keys, anagrams): è é ê ë -> e, à â -> a, î ï -> i, ù û ü -> u, ô -> o,
+// ç -> c. Nothing else (ä ö ÿ ñ æ œ stay).
+char FoldStandard(char c);
+std::string FoldStandard(std::string_view s);
+
+// The validation fold used when a typed word is looked up: î ï -> i, à â -> a, ô -> o,
+// ù û ü -> u. é è ê ë and ç are left alone: they must be typed as they are spelled.
+char FoldValidation(char c);
+std::string FoldValidation(std::string_view s);
+
+// The full fold: every accented lower-case letter to its base letter (à-å -> a, ç -> c, è-ë -> e,
+// ì-ï -> i, ñ -> n, ò-ö -> o, ù-ü -> u, ý ÿ -> y, š -> s, ž -> z). Used where a tool compares
+// letters with no regard to accents at all, and by the display collation.
+char FoldAll(char c);
+std::string FoldAll(std::string_view s);
+
+// Removes leading and trailing spaces and tabs.
+std::string Trim(std::string_view s);
+
+// Display collation: French dictionary order for lists shown to people. Compared letter by letter
+// ignoring case and accents first, then accents, then case, then the bytes themselves; space,
+// apostrophe and hyphen sort before digits, digits before letters. Returns <0, 0, >0. Equal only
+// for equal strings.
+int CompareDisplay(std::string_view a, std::string_view b);
+
+struct DisplayLess {
+  bool operator()(std::string_view a, std::string_view b) const { return CompareDisplay(a, b) < 0; }
+};
+
+// Byte order (index keys).
+inline int CompareBytes(std::string_view a, std::string_view b) { return a.compare(b); }
+
+// The character-class pattern test of the search tools: a whole-string match where "*" matches
+// any run of characters (also none), "?" one character, "[...]" one character of the list (with
+// ranges "a-z" by character code) and "[!...]" one character not in the list. Every other
+// character matches itself, by character code. An unclosed "[" matches itself literally.
+bool MatchesPattern(std::string_view text, std::string_view pattern);
+
+// A list of strings kept in ascending display order (duplicates allowed), with add, read by
+// index, count, remove and clear: the sorted container the result lists are built in.
+class SortedStringList {
+ public:
+  void Add(std::string item);
+  const std::string& operator[](std::size_t i) const { return items_[i]; }
+  std::size_t Count() const { return items_.size(); }
+  bool Empty() const { return items_.empty(); }
+  void RemoveAt(std::size_t i);
+  void Clear() { items_.clear(); }
+  bool Contains(std::string_view item) const;
+  // Removes repeated equal items, keeping one of each; returns how many were removed.
+  std::size_t RemoveDuplicates();
+  const std::vector<std::string>& Items() const { return items_; }
+
+ private:
+  std::vector<std::string> items_;
+};
+
+}  // namespace tavilo
