@@ -1,0 +1,73 @@
+// Letter keys and the two anagram indexes built at start-up.
+//
+// The anagram index lists every word of the lexicon with its letter key (accents folded, letters
+// sorted), longest words first and, within one length, in byte order of key then word, so that all
+// anagrams of a word are adjacent. The phonetic index does the same with phonetic forms.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavilo {
+
+class WordTable;
+
+inline constexpr int kMaxWordLength = 21;
+
+// Lower-case, apply the standard fold, sort the characters by code. Apostrophes, hyphens and
+// spaces are kept (and sort before the letters).
+std::string LetterKey(std::string_view word);
+
+// The characters of a string sorted by code.
+std::string SortLetters(std::string_view s);
+
+struct AnagramRow {
+  std::string word;  // as spelled in its table, or an acronym in capitals
+  std::string key;   // its letter key
+  std::int16_t code = 0;  // 15 nouns and locutions (and acronyms), 45 adjectives, 25 verbs, 35 function words
+};
+
+// Rows numbered from 1: rows()[0] is an empty row, then every entry, then the one-letter words
+// and elided forms, then an empty terminating row.
+class AnagramIndex {
+ public:
+  const std::vector<AnagramRow>& Rows() const { return rows_; }
+  std::size_t Size() const { return rows_.size(); }
+  const AnagramRow& operator[](std::size_t r) const { return rows_[r]; }
+  // The first row whose key has length `length` (0 gives the terminating row), for lengths from
+  // 0 to the longest key; LengthStart().size() is the longest key's length + 1. A length with no
+  // row keeps 0.
+  const std::vector<std::int32_t>& LengthStart() const { return lengthStart_; }
+
+ private:
+  friend AnagramIndex BuildAnagramIndex(const WordTable&, const WordTable&, const WordTable&, const WordTable&,
+                                        const WordTable&, const std::function<void(int)>&);
+  std::vector<AnagramRow> rows_;
+  std::vector<std::int32_t> lengthStart_;
+};
+
+// Builds the index from the nouns, adjectives, verbs, function words and locutions, with the 24
+// acronyms and the 12 short forms. When the same word comes from several tables only one row is
+// kept, with the greatest code (adjective, then function word, then verb, then noun). `progress`
+// receives 45, 55, 65, 70 and 75 as the builder moves from one table to the next.
+AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectives, const WordTable& verbs,
+                               const WordTable& functionWords, const WordTable& locutions,
+                               const std::function<void(int)>& progress = {});
+
+struct PhoneticAnagramRow {
+  std::string spelling;
+  std::string phonetic;  // the phonetic form with every 3 (è) replaced by 2 (é)
+  std::string key;       // those codes sorted
+};
+
+// Longest phonetic forms first, then byte order of key, merged form and spelling; homophones stay
+// separate rows; an empty row ends it. `progress` receives 80, 85, 90 and 98.
+std::vector<PhoneticAnagramRow> BuildPhoneticAnagramIndex(const WordTable& nouns, const WordTable& adjectives,
+                                                          const WordTable& verbs, const WordTable& functionWords,
+                                                          const WordTable& locutions,
+                                                          const std::function<void(int)>& progress = {});
+
+}  // namespace tavilo

@@ -1,0 +1,260 @@
+// The styled-text document model, its plain-text form and the decoding of text files.
+#include "core/document.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/document_utf8.h"
+
+namespace tavilo {
+namespace {
+
+using doc_detail::AppendUtf8;
+using doc_detail::CountCodePoints;
+using doc_detail::SanitizeUtf8;
+
+CharFormat NormalizedFormat(const CharFormat& format) {
+  CharFormat out = format;
+  out.half_points = std::clamp(out.half_points, kMinHalfPoints, kMaxHalfPoints);
+  out.font = SanitizeUtf8(out.font);
+  std::replace(out.font.begin(), out.font.end(), ';', ' ');
+  if (out.font.empty()) out.font = CharFormat{}.font;
+  return out;
+}
+
+// Adds text (no line breaks) to the end of paragraph, merging with its last run when the
+// formats agree.
+void AddRun(Paragraph* paragraph, std::string_view text, const CharFormat& format) {
+  if (text.empty()) return;
+  if (!paragraph->runs.empty() && paragraph->runs.back().format == format) {
+    paragraph->runs.back().text.append(text);
+  } else {
+    paragraph->runs.push_back(Run{std::string(text), format});
+  }
+}
+
+// Merges the neighbouring runs of paragraph that share a format and drops empty ones.
+void MergeRuns(Paragraph* paragraph) {
+  std::vector<Run> merged;
+  merged.reserve(paragraph->runs.size());
+  for (Run& run : paragraph->runs) {
+    if (run.text.empty()) continue;
+    if (!merged.empty() && merged.back().format == run.format) {
+      merged.back().text += run.text;
+    } else {
+      merged.push_back(std::move(run));
+    }
+  }
+  paragraph->runs = std::move(merged);
+}
+
+std::size_t ParagraphLength(const Paragraph& paragraph) {
+  std::size_t n = 0;
+  for (const Run& run : paragraph.runs) n += CountCodePoints(run.text);
+  return n;
+}
+
+// Byte offset of the code point with index `chars` in well-formed UTF-8 text (text.size()
+// when chars reaches the end).
+std::size_t ByteOffset(std::string_view text, std::size_t chars) {
+  std::size_t pos = 0;
+  while (pos < text.size() && chars > 0) {
+    ++pos;
+    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+    --chars;
+  }
+  return pos;
+}
+
+// Joins two paragraphs that meet at an insertion point. `receiver` is the paragraph of the
+// document being changed, `incoming` the one being added; `incoming_first` tells which of the
+// two comes first. The tab stops are the receiver's unless only the incoming side has text.
+Paragraph JoinParagraphs(const Paragraph& receiver, const Paragraph& incoming,
+                         bool incoming_first) {
+  Paragraph joined;
+  const bool keep_receiver = !receiver.runs.empty() || incoming.runs.empty();
+  joined.tab_stops = keep_receiver ? receiver.tab_stops : incoming.tab_stops;
+  const Paragraph& left = incoming_first ? incoming : receiver;
+  const Paragraph& right = incoming_first ? receiver : incoming;
+  joined.runs = left.runs;
+  joined.runs.insert(joined.runs.end(), right.runs.begin(), right.runs.end());
+  MergeRuns(&joined);
+  return joined;
+}
+
+}  // namespace
+
+Document::Document() : paragraphs_(1) {}
+
+bool Document::empty() const {
+  return paragraphs_.size() == 1 && paragraphs_.front().runs.empty();
+}
+
+std::size_t Document::CharacterCount() const {
+  std::size_t n = paragraphs_.size() - 1;
+  for (const Paragraph& paragraph : paragraphs_) n += ParagraphLength(paragraph);
+  return n;
+}
+
+void Document::Clear() { paragraphs_.assign(1, Paragraph{}); }
+
+void Document::Append(std::string_view utf8, const CharFormat& format) {
+  const CharFormat normalized = NormalizedFormat(format);
+  const std::string text = SanitizeUtf8(utf8);
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) {
+      AddRun(&paragraphs_.back(), std::string_view(text).substr(start), normalized);
+      break;
+    }
+    AddRun(&paragraphs_.back(), std::string_view(text).substr(start, end - start), normalized);
+    AppendParagraphBreak();
+    start = end + 1;
+    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+  }
+}
+
+void Document::AppendParagraphBreak() {
+  Paragraph next;
+  next.tab_stops = paragraphs_.back().tab_stops;
+  paragraphs_.push_back(std::move(next));
+}
+
+void Document::Append(const Document& other) {
+  if (empty()) {
+    paragraphs_ = other.paragraphs_;
+    return;
+  }
+  paragraphs_.back() = JoinParagraphs(paragraphs_.back(), other.paragraphs_.front(), false);
+  paragraphs_.insert(paragraphs_.end(), other.paragraphs_.begin() + 1, other.paragraphs_.end());
+}
+
+void Document::SetTabStops(std::vector<int> twips) {
+  for (int& t : twips) t = std::clamp(t, 0, kMaxTabStopTwips);
+  std::sort(twips.begin(), twips.end());
+  twips.erase(std::unique(twips.begin(), twips.end()), twips.end());
+  if (twips.size() > kMaxTabStops) twips.resize(kMaxTabStops);
+  paragraphs_.back().tab_stops = std::move(twips);
+}
+
+void Document::InsertAtTop(std::string_view utf8, const CharFormat& format) {
+  Document top;
+  top.Append(utf8, format);
+  InsertAtTop(top);
+}
+
+void Document::InsertAtTop(const Document& other) {
+  if (empty()) {
+    paragraphs_ = other.paragraphs_;
+    return;
+  }
+  std::vector<Paragraph> result(other.paragraphs_.begin(), other.paragraphs_.end() - 1);
+  result.push_back(JoinParagraphs(paragraphs_.front(), other.paragraphs_.back(), true));
+  result.insert(result.end(), std::make_move_iterator(paragraphs_.begin() + 1),
+                std::make_move_iterator(paragraphs_.end()));
+  paragraphs_ = std::move(result);
+}
+
+template <typename Change>
+void Document::ChangeFormat(std::size_t begin, std::size_t count, Change change) {
+  const std::size_t total = CharacterCount();
+  if (begin >= total || count == 0) return;
+  const std::size_t end = begin + std::min(count, total - begin);
+  std::size_t para_start = 0;  // offset of the paragraph's first character
+  for (Paragraph& paragraph : paragraphs_) {
+    if (para_start >= end) break;
+    std::size_t run_start = para_start;
+    std::vector<Run> pieces;
+    bool touched = false;
+    for (Run& run : paragraph.runs) {
+      const std::size_t length = CountCodePoints(run.text);
+      const std::size_t from = std::clamp(begin, run_start, run_start + length) - run_start;
+      const std::size_t to = std::clamp(end, run_start, run_start + length) - run_start;
+      run_start += length;
+      if (from == to) {
+        pieces.push_back(std::move(run));
+        continue;
+      }
+      touched = true;
+      const std::size_t from_byte = ByteOffset(run.text, from);
+      const std::size_t to_byte = ByteOffset(run.text, to);
+      Run middle{run.text.substr(from_byte, to_byte - from_byte), run.format};
+      change(middle.format);
+      pieces.push_back(Run{run.text.substr(0, from_byte), run.format});
+      pieces.push_back(std::move(middle));
+      pieces.push_back(Run{run.text.substr(to_byte), run.format});
+    }
+    paragraph.runs = std::move(pieces);
+    if (touched) MergeRuns(&paragraph);
+    para_start = run_start + 1;  // the paragraph break
+  }
+}
+
+void Document::SetColor(std::size_t begin, std::size_t count, Rgb color) {
+  ChangeFormat(begin, count, [color](CharFormat& format) { format.color = color; });
+}
+
+void Document::SetBold(std::size_t begin, std::size_t count, bool bold) {
+  ChangeFormat(begin, count, [bold](CharFormat& format) { format.bold = bold; });
+}
+
+std::string WritePlainText(const Document& doc) {
+  std::string out;
+  bool first = true;
+  for (const Paragraph& paragraph : doc.paragraphs()) {
+    if (!first) out.push_back('\n');
+    first = false;
+    for (const Run& run : paragraph.runs) out += run.text;
+  }
+  return out;
+}
+
+Document DocumentFromPlainText(std::string_view utf8) {
+  Document doc;
+  doc.Append(utf8, CharFormat{});
+  return doc;
+}
+
+namespace {
+
+std::string DecodeUtf16(std::string_view bytes, bool big_endian) {
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2);
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+    return big_endian ? (b0 << 8 | b1) : (b1 << 8 | b0);
+  };
+  std::size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+      const char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    AppendUtf8(&out, c);  // a lone surrogate becomes U+FFFD
+  }
+  if (i < bytes.size()) AppendUtf8(&out, doc_detail::kReplacementChar);  // odd final byte
+  return out;
+}
+
+}  // namespace
+
+std::string DecodeTextFileBytes(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return SanitizeUtf8(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
+  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
+  if (doc_detail::IsValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 4);
+  for (const char ch : bytes) {
+    AppendUtf8(&out, doc_detail::Cp1252ToCodePoint(static_cast<unsigned char>(ch)));
+  }
+  return out;
+}
+
+}  // namespace tavilo

@@ -1,0 +1,113 @@
+#include "core/lexicon.h"
+
+#include <cstdlib>
+
+namespace tavilo {
+
+const WordTable& Lexicon::Table(TableKind kind) const {
+  switch (kind) {
+    case TableKind::Nouns: return nouns;
+    case TableKind::Adjectives: return adjectives;
+    case TableKind::Verbs: return verbs;
+    case TableKind::FunctionWords: return functionWords;
+    case TableKind::Taboo: return taboo;
+    case TableKind::Locutions: return locutions;
+  }
+  return nouns;
+}
+
+const WordTable& Lexicon::Domain(int code) const {
+  switch (code) {
+    case 2: return adjectives;
+    case 3: return verbs;
+    case 4: return functionWords;
+    default: return nouns;
+  }
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class StepTimer {
+ public:
+  explicit StepTimer(StartupTimings& timings) : timings_(timings), start_(Clock::now()), last_(start_) {}
+  void Step(std::string name) {
+    const auto now = Clock::now();
+    timings_.steps.emplace_back(std::move(name), std::chrono::duration_cast<std::chrono::microseconds>(now - last_));
+    timings_.total = std::chrono::duration_cast<std::chrono::microseconds>(now - start_);
+    last_ = now;
+  }
+
+ private:
+  StartupTimings& timings_;
+  Clock::time_point start_, last_;
+};
+
+}  // namespace
+
+LexiconLoad LoadLexicon(const std::filesystem::path& dir, const std::function<void(int)>& progress) {
+  LexiconLoad result;
+  auto report = [&](int value) {
+    if (progress) progress(value);
+  };
+  StepTimer timer(result.timings);
+  auto lexicon = std::make_unique<Lexicon>();
+  lexicon->dataDirectory = dir;
+  report(3);
+
+  struct Step {
+    TableKind kind;
+    WordTable Lexicon::*table;
+    int progress;  // reported after the step, or 0
+  };
+  const Step steps[] = {
+      {TableKind::Nouns, &Lexicon::nouns, 12},          {TableKind::Adjectives, &Lexicon::adjectives, 25},
+      {TableKind::FunctionWords, &Lexicon::functionWords, 0}, {TableKind::Taboo, &Lexicon::taboo, 0},
+      {TableKind::Locutions, &Lexicon::locutions, 27},  {TableKind::Verbs, &Lexicon::verbs, 37},
+  };
+  for (const Step& step : steps) {
+    const TableInfo& info = InfoOf(step.kind);
+    TableLoad load = LoadWordTable(dir / info.fileName, step.kind);
+    if (load.error) {
+      if (step.kind == TableKind::Adjectives && load.error->code == LoadError::Code::FileNotFound) {
+        lexicon->adjectivesMissing = true;
+        load.table.Reset(0);
+      } else {
+        result.error = std::move(load.error);
+        return result;
+      }
+    }
+    (*lexicon).*step.table = std::move(load.table);
+    timer.Step(info.fileName);
+    if (step.progress) report(step.progress);
+  }
+
+  lexicon->tabooSpellings.reserve(lexicon->taboo.Size());
+  for (const WordEntry& entry : lexicon->taboo) lexicon->tabooSpellings.push_back(entry.spelling);
+
+  lexicon->anagramIndex = BuildAnagramIndex(lexicon->nouns, lexicon->adjectives, lexicon->verbs,
+                                            lexicon->functionWords, lexicon->locutions, report);
+  timer.Step("index des anagrammes");
+  lexicon->phoneticIndex = BuildPhoneticAnagramIndex(lexicon->nouns, lexicon->adjectives, lexicon->verbs,
+                                                     lexicon->functionWords, lexicon->locutions, report);
+  timer.Step("index phon\xE9tique");
+  report(100);
+  result.lexicon = std::move(lexicon);
+  return result;
+}
+
+std::filesystem::path FindDataDirectory() {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  if (const char* env = std::getenv("TAVILO_DATA"); env && *env) return fs::path(env);
+  const fs::path cwd = fs::current_path(ec);
+  if (!ec && fs::exists(cwd / "nm.tav", ec)) return cwd;
+  const fs::path installed(TAVILO_INSTALL_DATA_DIR);
+  if (fs::exists(installed / "nm.tav", ec)) return installed;
+  return fs::path(TAVILO_SOURCE_DATA_DIR);
+}
+
+const char* Version() { return TAVILO_VERSION; }
+
+}  // namespace tavilo
