@@ -1,0 +1,48 @@
+// Which letters of a spelling spell a stretch of its phonemes.
+//
+// The lexicon gives each word its spelling and its phonetic form but not which letters go with
+// which sound. AlignSpelling walks the phonetic form phoneme by phoneme and, with the grapheme
+// table, consumes the letters that spell each one. It reports where a chosen fragment of phonemes
+// starts and ends in the spelling, and marks two situations in the spelling itself: a yod that no
+// letter spells (a bullet "•" is inserted) and an x whose two sounds are split by the fragment's
+// boundary (a marker "(k)", "(s)", "(g)" or "(z)" is inserted after the x).
+#pragma once
+
+#include <string>
+
+namespace tavilo {
+
+// The bullet inserted for a yod no letter spells (Windows-1252 0x95).
+inline constexpr char kYodBullet = '\x95';
+
+enum class AlignMode {
+  Fragment,  // align up to the end of the fragment FragmentStart..FragmentStart+FragmentLength-1
+  FixedEnd,  // align phonemes 1..FixedEnd
+  Probe,     // walk the whole word looking for the letters ProbeSuffix at the start of a step
+};
+
+// Inputs and outputs of one alignment. Positions are 1-based, as the callers count letters and
+// phonemes from 1.
+struct AlignmentRequest {
+  std::string spelling;       // in/out: on return it may hold bullets and one x marker
+  std::string phonetic;       // in: phoneme codes only
+  int fragmentStart = 1;      // in: first phoneme of the fragment
+  int fragmentLength = 1;     // in: number of phonemes of the fragment (Fragment mode)
+  int fixedEnd = 0;           // in: last phoneme to align (FixedEnd mode)
+  std::string probeSuffix;    // in: final letters looked for (Probe mode), lower case
+  AlignMode mode = AlignMode::Fragment;
+
+  int letterStart = 0;        // out: first letter of the fragment; the spelling's length when the
+                              // fragment is never reached
+  int letterEnd = 0;          // out: position just after the fragment's last letter (and marker)
+  int insertedMarks = 0;      // in/out: one more per bullet inserted; the caller resets it
+  std::string probePhonemes;  // out (Probe): the phonemes from the step where the suffix was met
+  bool probeFound = false;    // out (Probe): whether the suffix was met
+};
+
+// Runs the alignment and fills the outputs. After the call the fragment's letters, with any
+// marker, are spelling[letterStart-1 .. letterEnd-2]. When the letters run out before the end of
+// the fragment, letterEnd is the position after the last letter.
+void AlignSpelling(AlignmentRequest& request);
+
+}  // namespace tavilo
