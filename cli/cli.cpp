@@ -1,0 +1,144 @@
+#include "cli/cli.h"
+
+#include <iostream>
+
+#include "core/text.h"
+
+namespace tavilo::cli {
+
+const Lexicon* Context::GetLexicon() {
+  if (lexicon_) return lexicon_.get();
+  if (loadFailed_) return nullptr;
+  LexiconLoad load = LoadLexicon(dataDir_);
+  timings_ = load.timings;
+  if (load.error) {
+    loadFailed_ = true;
+    PrintError(load.error->Message());
+    return nullptr;
+  }
+  lexicon_ = std::move(load.lexicon);
+  return lexicon_.get();
+}
+
+void Context::Print(std::string_view cp1252) { out_ << Cp1252ToUtf8(cp1252) << '\n'; }
+void Context::PrintError(std::string_view cp1252) { err_ << Cp1252ToUtf8(cp1252) << '\n'; }
+
+Options::Options(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (args_[i] == "--help" || args_[i] == "-h") {
+      help_ = true;
+      used_[i] = true;
+    }
+  }
+}
+
+bool Options::Flag(std::string_view name) {
+  bool found = false;
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (!used_[i] && args_[i] == name) {
+      used_[i] = true;
+      found = true;
+    }
+  }
+  return found;
+}
+
+std::optional<std::string> Options::Value(std::string_view name, bool* missing) {
+  if (missing) *missing = false;
+  std::optional<std::string> value;
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (used_[i]) continue;
+    const std::string& a = args_[i];
+    if (a == name) {
+      used_[i] = true;
+      if (i + 1 < args_.size()) {
+        used_[i + 1] = true;
+        value = args_[++i];
+      } else if (missing) {
+        *missing = true;
+      }
+    } else if (a.size() > name.size() + 1 && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
+      used_[i] = true;
+      value = a.substr(name.size() + 1);
+    }
+  }
+  return value;
+}
+
+std::vector<std::string> Options::Positionals() const {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (!used_[i] && !(args_[i].size() > 2 && args_[i].compare(0, 2, "--") == 0)) out.push_back(args_[i]);
+  }
+  return out;
+}
+
+std::optional<std::string> Options::Unknown() const {
+  for (std::size_t i = 0; i < args_.size(); ++i) {
+    if (!used_[i] && args_[i].size() > 2 && args_[i].compare(0, 2, "--") == 0) return args_[i];
+  }
+  return std::nullopt;
+}
+
+void PrintCommandHelp(Context& ctx, const Command& command) {
+  ctx.Out() << "Usage : tavilo-cli " << command.name << ' ' << command.usage << "\n\n"
+            << command.summary << "\n\n"
+            << command.help;
+}
+
+namespace {
+
+void PrintGeneralHelp(std::ostream& out) {
+  out << "tavilo-cli " << Version() << " \xE2\x80\x94 les jeux de mots de Tavilo en ligne de commande\n\n"
+      << "Usage : tavilo-cli [--data DOSSIER] COMMANDE [ARGUMENTS] [OPTIONS]\n\n"
+      << "Commandes :\n";
+  for (const Command& c : Commands()) {
+    std::string name = c.name;
+    name.resize(10, ' ');
+    out << "  " << name << c.summary << '\n';
+  }
+  out << "\nOptions g\xC3\xA9n\xC3\xA9rales :\n"
+      << "  --data DOSSIER  le dossier des fichiers .tav (sinon $TAVILO_DATA, le dossier courant,\n"
+      << "                  le dossier d'installation, puis data/ des sources)\n"
+      << "  --help          cette aide ; tavilo-cli COMMANDE --help pour l'aide d'une commande\n\n"
+      << "Codes de sortie : 0 r\xC3\xA9sultat, 1 rien trouv\xC3\xA9, 2 saisie refus\xC3\xA9" "e ou usage, 3 donn\xC3\xA9" "es illisibles.\n";
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> args = argsIn;
+  std::filesystem::path dataDir;
+  // Global options come before the command name.
+  while (!args.empty() && (args.front() == "--data" || args.front().rfind("--data=", 0) == 0)) {
+    if (args.front() == "--data") {
+      if (args.size() < 2) {
+        err << "L'option --data attend un dossier.\n";
+        return kExitRefused;
+      }
+      dataDir = args[1];
+      args.erase(args.begin(), args.begin() + 2);
+    } else {
+      dataDir = args.front().substr(7);
+      args.erase(args.begin());
+    }
+  }
+  if (args.empty() || args.front() == "--help" || args.front() == "-h" || args.front() == "aide") {
+    PrintGeneralHelp(args.empty() ? err : out);
+    return args.empty() ? kExitRefused : kExitOk;
+  }
+  if (args.front() == "--version") {
+    out << "tavilo-cli " << Version() << '\n';
+    return kExitOk;
+  }
+  if (dataDir.empty()) dataDir = FindDataDirectory();
+  for (const Command& command : Commands()) {
+    if (args.front() != command.name) continue;
+    Context ctx(std::vector<std::string>(args.begin() + 1, args.end()), out, err, dataDir);
+    return command.run(ctx);
+  }
+  err << "Commande inconnue : " << args.front() << " (tavilo-cli --help liste les commandes).\n";
+  return kExitRefused;
+}
+
+}  // namespace tavilo::cli

@@ -1,0 +1,88 @@
+// The command line's shared pieces: the command table, the context every command receives, and
+// the small helpers for UTF-8 output and option parsing.
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/lexicon.h"
+
+namespace tavilo::cli {
+
+// Exit codes shared by every command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitNothingFound = 1;
+inline constexpr int kExitRefused = 2;  // a refused input or a usage error
+inline constexpr int kExitDataError = 3;
+
+// What a command receives: its arguments (UTF-8, the command name removed), the streams, and the
+// lexicon loaded on first use from the data directory.
+class Context {
+ public:
+  Context(std::vector<std::string> args, std::ostream& out, std::ostream& err, std::filesystem::path dataDir)
+      : args_(std::move(args)), out_(out), err_(err), dataDir_(std::move(dataDir)) {}
+
+  const std::vector<std::string>& Args() const { return args_; }
+  std::ostream& Out() { return out_; }
+  std::ostream& Err() { return err_; }
+
+  // The lexicon, loaded once; null after printing the data error on stderr.
+  const Lexicon* GetLexicon();
+  const StartupTimings& Timings() const { return timings_; }
+  const std::filesystem::path& DataDirectory() const { return dataDir_; }
+
+  // Writes a Windows-1252 text as UTF-8 (to stdout / stderr), followed by a new line.
+  void Print(std::string_view cp1252);
+  void PrintError(std::string_view cp1252);
+
+ private:
+  std::vector<std::string> args_;
+  std::ostream& out_;
+  std::ostream& err_;
+  std::filesystem::path dataDir_;
+  std::unique_ptr<Lexicon> lexicon_;
+  StartupTimings timings_;
+  bool loadFailed_ = false;
+};
+
+struct Command {
+  const char* name;
+  const char* usage;    // one line: arguments and options (UTF-8)
+  const char* summary;  // one line (UTF-8)
+  const char* help;     // the full --help text (UTF-8)
+  int (*run)(Context&);
+};
+
+// Every command, in the order `--help` lists them.
+const std::vector<Command>& Commands();
+
+// Runs the program on argv-style arguments (without the program name); returns the exit code.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Option parsing helpers. An option is "--name" or "--name VALUE".
+class Options {
+ public:
+  explicit Options(const std::vector<std::string>& args);
+  // Takes a flag; true when present.
+  bool Flag(std::string_view name);
+  // Takes an option's value; nullopt when absent. `missing` is set when the option is last.
+  std::optional<std::string> Value(std::string_view name, bool* missing = nullptr);
+  // What is left: positional arguments, and any unknown "--option" (reported by Unknown()).
+  std::vector<std::string> Positionals() const;
+  std::optional<std::string> Unknown() const;
+  bool HelpAsked() const { return help_; }
+
+ private:
+  std::vector<std::string> args_;
+  std::vector<bool> used_;
+  bool help_ = false;
+};
+
+// Prints "Usage : tavilo-cli <usage>" and the command's help.
+void PrintCommandHelp(Context& ctx, const Command& command);
+
+}  // namespace tavilo::cli

@@ -1,0 +1,13 @@
+// One function per command, each defined in the command's own file.
+#pragma once
+
+#include "cli/cli.h"
+
+namespace tavilo::cli {
+
+Command WordCommand();   // mot
+Command AlignCommand();  // aligner
+Command KeyCommand();    // cle
+Command InfoCommand();   // info
+
+}  // namespace tavilo::cli

@@ -1,0 +1,11 @@
+// tavilo-cli: the program's tools from the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  return tavilo::cli::RunCli(args, std::cout, std::cerr);
+}

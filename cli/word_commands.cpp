@@ -1,0 +1,244 @@
+// The lexicon's own commands: look a word up, align a fragment, show a letter key, describe the
+// loaded dictionary.
+#include <charconv>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "core/alignment.h"
+#include "core/anagram_index.h"
+#include "core/graphemes.h"
+#include "core/text.h"
+#include "core/validation.h"
+
+namespace tavilo::cli {
+namespace {
+
+// The typed word as the lookup wants it: Windows-1252, trimmed, lower case, validation fold.
+std::string PrepareTypedWord(const std::string& utf8) { return FoldValidation(ToLower(Trim(Utf8ToCp1252(utf8)))); }
+
+std::string Utf8(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
+
+// Returns the one positional argument, or prints the usage and returns nullopt.
+bool CheckArity(Context& ctx, const Command& self, const std::vector<std::string>& positionals, std::size_t n) {
+  if (positionals.size() == n) return true;
+  ctx.Err() << "Usage : tavilo-cli " << self.name << ' ' << self.usage << '\n';
+  return false;
+}
+
+bool CheckNoUnknownOption(Context& ctx, const Options& options) {
+  if (auto unknown = options.Unknown()) {
+    ctx.Err() << "Option inconnue : " << *unknown << '\n';
+    return false;
+  }
+  return true;
+}
+
+const char* TableName(TableKind kind) {
+  switch (kind) {
+    case TableKind::Nouns: return "Noms";
+    case TableKind::Adjectives: return "Adjectifs";
+    case TableKind::Verbs: return "Verbes";
+    case TableKind::FunctionWords: return "Adverbes, pronoms, pr\xC3\xA9positions...";
+    case TableKind::Taboo: return "Mots tabous";
+    case TableKind::Locutions: return "Locutions";
+  }
+  return "";
+}
+
+constexpr TableKind kLookupOrder[] = {TableKind::Locutions, TableKind::Nouns, TableKind::Adjectives,
+                                      TableKind::Verbs, TableKind::FunctionWords, TableKind::Taboo};
+
+// Looks a typed word up as the dialogs do; prints the refusal and returns false when refused.
+bool Lookup(Context& ctx, const Lexicon& lexicon, const ValidationFlags& flags, const std::string& typed,
+            InputWordState& state) {
+  state.inputWord = PrepareTypedWord(typed);
+  if (state.inputWord.empty()) {
+    ctx.PrintError("Entrez un mot.");
+    return false;
+  }
+  const ValidationResult result = ValidateInputWord(lexicon, flags, state);
+  if (!result.accepted) ctx.PrintError(result.message);
+  return result.accepted;
+}
+
+int RunWord(Context& ctx);
+int RunAlign(Context& ctx);
+int RunKey(Context& ctx);
+int RunInfo(Context& ctx);
+
+int RunWord(Context& ctx) {
+  const Command self = WordCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  ValidationFlags flags;
+  flags.childMode = options.Flag("--enfant");
+  flags.contrepetophile = options.Flag("--contrepetophile");
+  flags.anaphoneTool = options.Flag("--anaphone");
+  flags.spoonerismTool = flags.childMode || flags.contrepetophile;
+  const auto positionals = options.Positionals();
+  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 1)) return kExitRefused;
+  if (flags.childMode + flags.contrepetophile + flags.anaphoneTool > 1) {
+    ctx.Err() << "Choisissez une seule des options --enfant, --contrepetophile et --anaphone.\n";
+    return kExitRefused;
+  }
+  const Lexicon* lexicon = ctx.GetLexicon();
+  if (!lexicon) return kExitDataError;
+
+  InputWordState state;
+  if (!Lookup(ctx, *lexicon, flags, positionals[0], state)) return kExitRefused;
+
+  std::ostream& out = ctx.Out();
+  out << "Mot : " << Utf8(state.inputWord) << '\n';
+  out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
+  std::string tables;
+  const WordEntry* first = nullptr;
+  for (TableKind kind : kLookupOrder) {
+    for (const WordEntry& entry : lexicon->Table(kind)) {
+      if (entry.spelling != state.inputWord) continue;
+      if (!first) first = &entry;
+      tables += tables.empty() ? "" : ", ";
+      tables += TableName(kind);
+      break;
+    }
+  }
+  if (!flags.contrepetophile) out << "Syllabes : " << state.inputSyllables << '\n';
+  if (first && !flags.contrepetophile) {
+    out << "Marqueur : " << first->marker << (first->marker == 1 ? " (vocabulaire r\xC3\xA9" "duit)" : "") << '\n';
+  }
+  out << "Tables : " << tables << '\n';
+  if (!flags.anaphoneTool && !flags.contrepetophile) {
+    out << "Homophones : ";
+    if (state.homophones.empty()) out << "(aucun)";
+    for (std::size_t i = 0; i < state.homophones.size(); ++i) out << (i ? ", " : "") << Utf8(state.homophones[i]);
+    out << '\n';
+  }
+  return kExitOk;
+}
+
+std::optional<int> ParsePositive(const std::string& s) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  if (ec != std::errc() || end != s.data() + s.size() || value < 1) return std::nullopt;
+  return value;
+}
+
+int RunAlign(Context& ctx) {
+  const Command self = AlignCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const auto positionals = options.Positionals();
+  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 3)) return kExitRefused;
+  const auto start = ParsePositive(positionals[1]);
+  const auto length = ParsePositive(positionals[2]);
+  if (!start || !length) {
+    ctx.Err() << "DEBUT et LONGUEUR sont des nombres entiers positifs.\n";
+    return kExitRefused;
+  }
+  const Lexicon* lexicon = ctx.GetLexicon();
+  if (!lexicon) return kExitDataError;
+  InputWordState state;
+  if (!Lookup(ctx, *lexicon, ValidationFlags{.anaphoneTool = true}, positionals[0], state)) return kExitRefused;
+  const int phonemes = static_cast<int>(state.inputPhonetic.size());
+  if (*start > phonemes) {
+    ctx.Err() << "Le mot n'a que " << phonemes << " phon\xC3\xA8mes.\n";
+    return kExitRefused;
+  }
+
+  AlignmentRequest request;
+  request.spelling = state.inputWord;
+  request.phonetic = state.inputPhonetic;
+  request.fragmentStart = *start;
+  request.fragmentLength = std::min(*length, phonemes - *start + 1);
+  request.mode = AlignMode::Fragment;
+  AlignSpelling(request);
+
+  const std::string& s = request.spelling;
+  const auto from = static_cast<std::size_t>(std::clamp(request.letterStart - 1, 0, static_cast<int>(s.size())));
+  const auto to = static_cast<std::size_t>(std::clamp(request.letterEnd - 1, static_cast<int>(from), static_cast<int>(s.size())));
+  const std::string fragment = state.inputPhonetic.substr(static_cast<std::size_t>(*start - 1),
+                                                          static_cast<std::size_t>(request.fragmentLength));
+  std::ostream& out = ctx.Out();
+  out << "Mot : " << Utf8(state.inputWord) << '\n';
+  out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
+  out << "Fragment : phon\xC3\xA8mes " << *start << " \xC3\xA0 " << (*start + request.fragmentLength - 1) << ", "
+      << Utf8(fragment) << "  (" << TranscribePhonetic(fragment) << ")\n";
+  out << "Graphie align\xC3\xA9" "e : " << Utf8(s) << '\n';
+  out << "Lettres : " << Utf8(s.substr(0, from)) << '[' << Utf8(s.substr(from, to - from)) << ']' << Utf8(s.substr(to))
+      << "  (positions " << request.letterStart << " \xC3\xA0 " << (request.letterEnd - 1) << ")\n";
+  if (request.insertedMarks > 0) out << "Yods sans lettre : " << request.insertedMarks << '\n';
+  return kExitOk;
+}
+
+int RunKey(Context& ctx) {
+  const Command self = KeyCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const auto positionals = options.Positionals();
+  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 1)) return kExitRefused;
+  ctx.Print(LetterKey(Utf8ToCp1252(positionals[0])));
+  return kExitOk;
+}
+
+int RunInfo(Context& ctx) {
+  const Command self = InfoCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, options.Positionals(), 0)) return kExitRefused;
+  const Lexicon* lexicon = ctx.GetLexicon();
+  if (!lexicon) return kExitDataError;
+  std::ostream& out = ctx.Out();
+  out << "Tavilo " << Version() << '\n';
+  out << "Dossier des donn\xC3\xA9" "es : " << lexicon->dataDirectory.string() << '\n';
+  for (TableKind kind : kLookupOrder) {
+    const TableInfo& info = InfoOf(kind);
+    out << "  " << info.fileName << "  " << TableName(kind) << " : " << lexicon->Table(kind).Size() << " / "
+        << info.capacity << " lignes\n";
+  }
+  if (lexicon->adjectivesMissing) out << "  (aj.tav absent : pas d'adjectifs)\n";
+  out << "Index des anagrammes : " << lexicon->anagramIndex.Size() << " lignes\n";
+  out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.size() << " lignes\n";
+  out << "Chargement : " << ctx.Timings().total.count() / 1000.0 << " ms\n";
+  for (const auto& [step, time] : ctx.Timings().steps) {
+    out << "  " << Utf8(step) << " : " << time.count() / 1000.0 << " ms\n";
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command WordCommand() {
+  return {"mot", "MOT [--enfant|--contrepetophile|--anaphone]",
+          "Cherche un mot dans le lexique : graphie, phon\xC3\xA9tique, syllabes, homophones.",
+          "Le mot est cherch\xC3\xA9 comme le font les outils : d'abord parmi les locutions, puis les noms,\n"
+          "adjectifs, verbes et adverbes. Les accents \xC3\xA0 \xC3\xA2 \xC3\xAE \xC3\xAF \xC3\xB4 \xC3\xB9 \xC3\xBB "
+          "\xC3\xBC peuvent \xC3\xAAtre omis ; \xC3\xA9 \xC3\xA8 \xC3\xAA \xC3\xAB et \xC3\xA7 doivent \xC3\xAAtre tap\xC3\xA9s.\n\n"
+          "  --enfant           comme la m\xC3\xA9thode Enfant des contrep\xC3\xA8teries : mots tabous refus\xC3\xA9s\n"
+          "  --contrepetophile  le mot doit \xC3\xAAtre un mot tabou\n"
+          "  --anaphone         comme l'outil Anaphones : sans la liste des homophones\n\n"
+          "Exemple : tavilo-cli mot ane\n",
+          RunWord};
+}
+
+Command AlignCommand() {
+  return {"aligner", "MOT DEBUT LONGUEUR",
+          "Montre les lettres d'un fragment de la phon\xC3\xA9tique d'un mot.",
+          "DEBUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
+          "de phon\xC3\xA8mes. Les lettres du fragment sont montr\xC3\xA9" "es entre crochets ; un yod sans lettre\n"
+          "est marqu\xC3\xA9 \xC2\xAB\xE2\x80\xA2\xC2\xBB, un x partag\xC3\xA9 par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
+          "Exemple : tavilo-cli aligner taxi 3 1\n",
+          RunAlign};
+}
+
+Command KeyCommand() {
+  return {"cle", "MOT", "Donne la cl\xC3\xA9 de lettres d'un mot (lettres sans accents, tri\xC3\xA9" "es).",
+          "La cl\xC3\xA9 sert \xC3\xA0 la recherche des anagrammes : deux mots anagrammes ont la m\xC3\xAAme cl\xC3\xA9.\n\n"
+          "Exemple : tavilo-cli cle gar\xC3\xA7on   (donne acgnor)\n",
+          RunKey};
+}
+
+Command InfoCommand() {
+  return {"info", "", "D\xC3\xA9" "crit le dictionnaire charg\xC3\xA9 : tables, index, dossier, temps de chargement.",
+          "Exemple : tavilo-cli info\n", RunInfo};
+}
+
+}  // namespace tavilo::cli
