@@ -1,0 +1,202 @@
+// Start-up over tiny lexicons: order of loading, progress, the missing adjective file, the
+// taboo list, and the two anagram indexes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/graphemes.h"
+#include "core/lexicon.h"
+#include "core/text.h"
+#include "support/fixture_lexicon.h"
+
+namespace tavilo {
+namespace {
+
+using testing::FixtureLexicon;
+
+TEST(Startup, ReportsEveryProgressValueInOrder) {
+  FixtureLexicon fixture;
+  fixture.Add(TableKind::Nouns, {{"chat", "ha", 1, 0}});
+  std::vector<int> progress;
+  LexiconLoad load = LoadLexicon(fixture.Write(), [&](int v) { progress.push_back(v); });
+  ASSERT_FALSE(load.error);
+  EXPECT_EQ(progress, (std::vector<int>{3, 12, 25, 27, 37, 45, 55, 65, 70, 75, 80, 85, 90, 98, 100}));
+  EXPECT_FALSE(load.lexicon->adjectivesMissing);
+}
+
+TEST(Startup, MissingAdjectivesAreNotAnError) {
+  FixtureLexicon fixture;
+  fixture.Add(TableKind::Nouns, {{"chat", "ha", 1, 0}}).Omit(TableKind::Adjectives);
+  LexiconLoad load = LoadLexicon(fixture.Write());
+  ASSERT_FALSE(load.error);
+  EXPECT_TRUE(load.lexicon->adjectivesMissing);
+  EXPECT_TRUE(load.lexicon->adjectives.Empty());
+  EXPECT_EQ(load.lexicon->nouns.Size(), 1u);
+}
+
+TEST(Startup, AnyOtherMissingOrMalformedFileStopsWithItsName) {
+  for (TableKind kind : {TableKind::Nouns, TableKind::Verbs, TableKind::FunctionWords, TableKind::Taboo,
+                         TableKind::Locutions}) {
+    FixtureLexicon fixture;
+    fixture.Omit(kind);
+    LexiconLoad load = LoadLexicon(fixture.Write());
+    ASSERT_TRUE(load.error) << InfoOf(kind).fileName;
+    EXPECT_EQ(load.error->file, InfoOf(kind).fileName);
+    EXPECT_EQ(load.lexicon, nullptr);
+  }
+  FixtureLexicon fixture;
+  const auto dir = fixture.Write();
+  std::ofstream(dir / "aj.tav", std::ios::binary) << "chat\x13ha\x13" "10\r\nbroken line\r\n";
+  LexiconLoad load = LoadLexicon(dir);
+  ASSERT_TRUE(load.error);
+  EXPECT_EQ(load.error->Message(), "Le fichier \xAB aj.tav \xBB est mal form\xE9 \xE0 la ligne 2 : s\xE9parateur manquant.");
+}
+
+TEST(Startup, TabooListKeepsTableOrder) {
+  FixtureLexicon fixture;
+  fixture.Add(TableKind::Taboo, {{"zut", "zyt", 0, 0}, {"bigre", "bigr", 0, 0}});
+  auto lexicon = fixture.Load();
+  EXPECT_EQ(lexicon->tabooSpellings, (std::vector<std::string>{"zut", "bigre"}));
+}
+
+TEST(Graphemes, RowsAndLookups) {
+  EXPECT_EQ(GraphemeTable().size(), 34u);
+  const int an = GraphemeRowOf('5');
+  ASSERT_EQ(an, 10);
+  EXPECT_EQ(GraphemeTable()[an].spellings, (std::vector<std::string_view>{"aon", "an", "en", "em", "am"}));
+  EXPECT_EQ(GraphemeTable()[GraphemeRowOf('q')].spellings, (std::vector<std::string_view>{"ng"}));
+  for (char c : std::string("blmjr")) {
+    const auto n = GraphemeTable()[GraphemeRowOf(c)].spellings.size();
+    EXPECT_TRUE(n >= 2 && n <= 3) << c;
+  }
+  for (char c : std::string("AZ.-' \xE9")) EXPECT_EQ(GraphemeRowOf(c), -1) << c;
+  // Every code is a lower-case letter or a digit, and rows hold distinct codes.
+  std::string codes;
+  for (const auto& row : GraphemeTable()) {
+    EXPECT_TRUE((row.code >= 'a' && row.code <= 'z') || IsDigit(static_cast<unsigned char>(row.code)));
+    EXPECT_EQ(codes.find(row.code), std::string::npos);
+    codes += row.code;
+  }
+  EXPECT_EQ(TranscribePhonetic("2t2"), "\xC3\xA9-t-\xC3\xA9");
+}
+
+TEST(LetterKeys, FoldLowerAndSort) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"\xE9t\xE9", "eet"},          // été
+      {"gar\xE7on", "acgnor"},       // garçon
+      {"No\xEBl", "elno"},           // Noël
+      {"aujourd'hui", "'adhijoruuu"},
+      {"na\xEFve", "aeinv"},
+      {"\xE4\x9C", "\x9C\xE4"},      // ä and œ are not folded
+      {"pomme de terre", "  deeeemmoprrt"},
+  };
+  for (const auto& [word, key] : cases) EXPECT_EQ(LetterKey(word), key) << word;
+}
+
+class AnagramIndexTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fixture_.Add(TableKind::Nouns, {{"chien", "h76", 1, 0}, {"niche", "nih", 2, 0}, {"rose", "roz", 1, 0},
+                                    {"a", "a", 1, 0}, {"ortie", "orti", 2, 0}, {"tory", "tori", 2, 0}})
+        .Add(TableKind::Adjectives, {{"rose", "roz", 1, 0}, {"chi\xE9n", "x", 1, 0}})
+        .Add(TableKind::Verbs, {{"rose", "roz", 1, 0}, {"ose", "oz", 1, 0}})
+        .Add(TableKind::FunctionWords, {{"ore", "or", 1, 0}})
+        .Add(TableKind::Locutions, {{"pot au feu", "potof1", 3, 0}});
+    lexicon_ = fixture_.Load();
+  }
+  const AnagramIndex& Index() const { return lexicon_->anagramIndex; }
+  std::vector<const AnagramRow*> RowsOf(const std::string& word) const {
+    std::vector<const AnagramRow*> rows;
+    for (const auto& row : Index().Rows()) {
+      if (row.word == word) rows.push_back(&row);
+    }
+    return rows;
+  }
+
+  FixtureLexicon fixture_;
+  std::unique_ptr<Lexicon> lexicon_;
+};
+
+TEST_F(AnagramIndexTest, LongestFirstThenByteOrderOfKey) {
+  const auto& rows = Index().Rows();
+  ASSERT_GE(rows.size(), 3u);
+  EXPECT_TRUE(rows.front().word.empty());
+  EXPECT_TRUE(rows.back().word.empty() && rows.back().key.empty());
+  // Up to the short forms, lengths never grow and keys ascend within a length.
+  const std::size_t shortForms = 12;
+  for (std::size_t r = 2; r + shortForms + 1 < rows.size(); ++r) {
+    ASSERT_LE(rows[r].key.size(), rows[r - 1].key.size()) << r;
+    if (rows[r].key.size() == rows[r - 1].key.size()) {
+      EXPECT_LE(rows[r - 1].key, rows[r].key) << r;
+    }
+  }
+  EXPECT_EQ(rows[1].word, "pot au feu");
+  EXPECT_EQ(rows[1].code, 15);
+}
+
+TEST_F(AnagramIndexTest, AnagramsAreAdjacent) {
+  const auto chien = RowsOf("chien"), niche = RowsOf("niche"), chien2 = RowsOf("chi\xE9n");
+  ASSERT_EQ(chien.size(), 1u);
+  ASSERT_EQ(niche.size(), 1u);
+  ASSERT_EQ(chien2.size(), 1u);
+  EXPECT_EQ(chien[0]->key, "cehin");
+  EXPECT_EQ(chien2[0]->key, "cehin");
+  // chien, chién and niche share a key and sit on consecutive rows.
+  const auto first = std::min({chien[0], niche[0], chien2[0]});
+  const auto last = std::max({chien[0], niche[0], chien2[0]});
+  EXPECT_EQ(last - first, 2);
+}
+
+TEST_F(AnagramIndexTest, ADuplicateWordKeepsOneRowWithTheGreatestCode) {
+  const auto rose = RowsOf("rose");
+  ASSERT_EQ(rose.size(), 1u);
+  EXPECT_EQ(rose[0]->code, 45);  // adjective wins over verb and noun
+  EXPECT_EQ(RowsOf("ose")[0]->code, 25);
+  EXPECT_EQ(RowsOf("ore")[0]->code, 35);
+}
+
+TEST_F(AnagramIndexTest, AcronymsShortFormsAndLengthStarts) {
+  const auto qwerty = RowsOf("QWERTY");
+  ASSERT_EQ(qwerty.size(), 1u);
+  EXPECT_EQ(qwerty[0]->key, "eqrtwy");
+  EXPECT_EQ(qwerty[0]->code, 15);
+  EXPECT_EQ(RowsOf("TV")[0]->key, "tv");
+  // The one-letter noun "a" never comes back from its bucket: the only "a" is the short form.
+  const auto a = RowsOf("a");
+  ASSERT_EQ(a.size(), 1u);
+  EXPECT_EQ(a[0]->code, 24);
+  EXPECT_EQ(RowsOf("\xF4")[0]->code, 35);
+  EXPECT_EQ(RowsOf("z")[0]->code, 96);
+
+  const auto& starts = Index().LengthStart();
+  const auto& rows = Index().Rows();
+  ASSERT_EQ(starts.size(), 11u);  // the longest key, "pot au feu", has 10 characters
+  for (std::size_t length = 0; length < starts.size(); ++length) {
+    const auto r = static_cast<std::size_t>(starts[length]);
+    if (r == 0) continue;  // no word of that length
+    EXPECT_EQ(rows[r].key.size(), length);
+    EXPECT_NE(rows[r - 1].key.size(), length);
+  }
+  EXPECT_EQ(static_cast<std::size_t>(starts[0]), rows.size() - 1);
+  EXPECT_EQ(rows[static_cast<std::size_t>(starts[1])].word, "a");
+  EXPECT_EQ(rows[static_cast<std::size_t>(starts[6])].word, "QWERTY");
+}
+
+TEST_F(AnagramIndexTest, PhoneticIndexMergesOpenAndClosedEAndKeepsHomophones) {
+  const auto& rows = lexicon_->phoneticIndex;
+  ASSERT_FALSE(rows.empty());
+  EXPECT_TRUE(rows.back().spelling.empty());
+  int roses = 0;
+  for (const auto& row : rows) {
+    if (row.spelling == "rose") {
+      ++roses;
+      EXPECT_EQ(row.key, "orz");
+    }
+    EXPECT_EQ(row.phonetic.find('3'), std::string::npos);
+  }
+  EXPECT_EQ(roses, 3);  // one per table: no duplicate removal here
+  for (std::size_t r = 1; r + 1 < rows.size(); ++r) EXPECT_GE(rows[r - 1].key.size(), rows[r].key.size());
+}
+
+}  // namespace
+}  // namespace tavilo
