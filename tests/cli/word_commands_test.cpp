@@ -1,0 +1,118 @@
+// The lexicon commands of tavilo-cli, run in-process on a tiny lexicon: output and exit codes.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/cli.h"
+#include "support/fixture_lexicon.h"
+
+namespace tavilo::cli {
+namespace {
+
+struct Run {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+class WordCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fixture_
+        .Add(TableKind::Nouns, {{"\xE2ne", "an", 1, 1},
+                                {"chat", "ha", 1, 1},
+                                {"taxi", "taksi", 2, 0},
+                                {"verre", "v3r", 1, 1},
+                                {"vers", "v3r", 1, 0}})
+        .Add(TableKind::Adjectives, {{"vert", "v3r", 1, 1}})
+        .Add(TableKind::Verbs, {{"crier", "kri72", 2, 0}})
+        .Add(TableKind::Taboo, {{"zob", "zob", 1, 0}});
+    dir_ = fixture_.Write().string();
+  }
+
+  Run Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", dir_});
+    std::ostringstream out, err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+  }
+
+  testing::FixtureLexicon fixture_;
+  std::string dir_;
+};
+
+TEST_F(WordCommandsTest, WordLookups) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    std::vector<std::string> inOut;  // UTF-8 fragments expected on stdout
+    std::string err;                 // exact stderr
+  };
+  const Case cases[] = {
+      {{"mot", "ane"}, kExitOk, {"Mot : \xC3\xA2ne\n", "Phon\xC3\xA9tique : an  (a-n)\n", "Syllabes : 1\n",
+                                 "Marqueur : 1 (vocabulaire r\xC3\xA9" "duit)\n", "Tables : Noms\n", "Homophones : (aucun)\n"},
+       ""},
+      {{"mot", "  VERT "}, kExitOk, {"Mot : vert\n", "Tables : Adjectifs\n", "Homophones : verre, vers\n"}, ""},
+      {{"mot", "vert", "--anaphone"}, kExitOk, {"Mot : vert\n"}, ""},
+      {{"mot", "ete"}, kExitRefused, {},
+       "Apparemment le mot \xC2\xAB" "ete\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un homonyme.\n"},
+      {{"mot", "zob", "--enfant"}, kExitRefused, {}, "Vous avez entr\xC3\xA9 un mot tabou !\nCe n'est pas tr\xC3\xA8s correct !!!\n"},
+      {{"mot", "zob", "--contrepetophile"}, kExitOk, {"Mot : zob\n", "Tables : Mots tabous\n"}, ""},
+      {{"mot", ""}, kExitRefused, {}, "Entrez un mot.\n"},
+      {{"mot"}, kExitRefused, {}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
+      {{"mot", "chat", "--vite"}, kExitRefused, {}, "Option inconnue : --vite\n"},
+  };
+  for (const Case& c : cases) {
+    const Run run = Cli(c.args);
+    EXPECT_EQ(run.code, c.code) << c.args[0] << ' ' << (c.args.size() > 1 ? c.args[1] : "");
+    for (const auto& fragment : c.inOut) EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << run.out;
+    EXPECT_EQ(run.err, c.err);
+  }
+  EXPECT_EQ(Cli({"mot", "vert", "--anaphone"}).out.find("Homophones"), std::string::npos);
+}
+
+TEST_F(WordCommandsTest, AlignShowsTheFragmentLetters) {
+  Run run = Cli({"aligner", "taxi", "3", "1"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_NE(run.out.find("Lettres : ta[x(k)]i"), std::string::npos) << run.out;
+  run = Cli({"aligner", "crier", "4", "2"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_NE(run.out.find("Lettres : cri[\xE2\x80\xA2" "er]"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Yods sans lettre : 1"), std::string::npos);
+  EXPECT_EQ(Cli({"aligner", "taxi", "9", "1"}).code, kExitRefused);
+  EXPECT_EQ(Cli({"aligner", "taxi", "0", "1"}).code, kExitRefused);
+  EXPECT_EQ(Cli({"aligner", "taxi", "x", "1"}).code, kExitRefused);
+}
+
+TEST_F(WordCommandsTest, KeyInfoHelpAndErrors) {
+  EXPECT_EQ(Cli({"cle", "gar\xC3\xA7on"}).out, "acgnor\n");
+  EXPECT_EQ(Cli({"cle", "No\xC3\xABl"}).out, "elno\n");
+  const Run info = Cli({"info"});
+  EXPECT_EQ(info.code, kExitOk);
+  EXPECT_NE(info.out.find("nm.tav  Noms : 5 / 33000 lignes"), std::string::npos) << info.out;
+  EXPECT_EQ(Cli({"inconnue"}).code, kExitRefused);
+  for (const char* command : {"mot", "aligner", "cle", "info"}) {
+    const Run help = Cli({command, "--help"});
+    EXPECT_EQ(help.code, kExitOk) << command;
+    EXPECT_EQ(help.out.rfind(std::string("Usage : tavilo-cli ") + command, 0), 0u) << command;
+  }
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"--help"}, out, err), kExitOk);
+  EXPECT_NE(out.str().find("Commandes :"), std::string::npos);
+}
+
+TEST(CliData, ADataErrorNamesTheFileAndExits3) {
+  testing::FixtureLexicon fixture;
+  fixture.Omit(TableKind::Verbs);
+  const std::string dir = fixture.Write().string();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"--data", dir, "mot", "chat"}, out, err), kExitDataError);
+  EXPECT_NE(err.str().find("vr.tav"), std::string::npos);
+  // Commands that need no lexicon still work.
+  std::ostringstream out2, err2;
+  EXPECT_EQ(RunCli({"--data", dir, "cle", "\xC3\xA9t\xC3\xA9"}, out2, err2), kExitOk);
+  EXPECT_EQ(out2.str(), "eet\n");
+}
+
+}  // namespace
+}  // namespace tavilo::cli
