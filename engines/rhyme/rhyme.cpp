@@ -1,0 +1,165 @@
+// The rhyme search: check the typed rhyme, learn its sound from a word that ends with it, build
+// the phonetic and spelling patterns for the chosen position, scan the domain.
+#include <algorithm>
+#include <string>
+
+#include "core/alignment.h"
+#include "engines/rhyme/rhyme.h"
+
+namespace tavilo {
+namespace {
+
+// One character that is not a vowel (nor a space): what must stand just before the rhyme in the
+// word whose alignment gives the rhyme's sound, so that the rhyme starts a syllable of its own.
+// The spaces are characters of the class. "y" is not in it: it counts as a consonant here.
+constexpr std::string_view kNonVowelClass = "[! aeiou \xE0-\xE4 \xE8-\xEB \xEE-\xEF \xF4-\xF6 \xF9-\xFC]";
+
+std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
+  switch (refusal) {
+    case RhymeRefusal::None:
+      return {};
+    case RhymeRefusal::Empty:
+      return "      L\xE0, vous \xEAtes distrait,\n"
+             "      Mais il est l\xE9gitime\n"
+             "      Pour en voir tout l'attrait\n"
+             "      D'apposer une rime...";
+    case RhymeRefusal::Digit:
+      return "En l'occurrence LES CHIFFRES ne riment \xE0 rien.\nUtilisez seulement l'alphabet.";
+    case RhymeRefusal::Sign:
+      return "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.";
+    case RhymeRefusal::LoneE:
+      return "En g\xE9n\xE9ral le \xAB" "e\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
+    case RhymeRefusal::UnknownSound:
+      return "Apparemment il n'existe aucun mot avec une rime en \xAB" + rhyme + "\xBB !!!\nEssayez une autre rime.";
+    case RhymeRefusal::NothingFound:
+      return "Apparemment il n'y a pas de rimes en \xAB" + rhyme + "\xBB avec ces options !!!\nEssayez autre chose.";
+  }
+  return {};
+}
+
+// The domain's name as the header shows it; the list name takes its first three letters.
+std::string DomainName(int domain) {
+  switch (domain) {
+    case 1: return "Noms";
+    case 2: return "Adjectifs";
+    case 3: return "Verbes";
+    case 4: return "Adverbes";
+    default: return "Liste";
+  }
+}
+
+bool IsRhymeLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
+
+// The rhyme as searched, or the refusal of what was typed.
+RhymeRefusal PrepareRhyme(std::string_view typed, std::string& rhyme) {
+  rhyme = ToLower(Trim(typed));
+  if (rhyme.empty()) return RhymeRefusal::Empty;
+  std::erase(rhyme, ' ');
+  const auto has = [&rhyme](auto test) {
+    return std::any_of(rhyme.begin(), rhyme.end(), [&](char c) { return test(static_cast<unsigned char>(c)); });
+  };
+  if (has(IsDigit)) return RhymeRefusal::Digit;
+  if (has([](unsigned char c) { return !IsRhymeLetter(c); })) return RhymeRefusal::Sign;
+  if (rhyme == "e") return RhymeRefusal::LoneE;
+  return RhymeRefusal::None;
+}
+
+// The phonemes the rhyme's letters spell, learnt from the first word (nouns, adjectives, verbs,
+// adverbs, each in table order) that ends with a non-vowel and the rhyme, has more than one
+// phoneme, and whose alignment starts a phoneme exactly where the rhyme's letters begin. A rhyme
+// that starts inside a letter group (the "n" of "an") is never met there. Empty when no word tells.
+std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
+  const std::string probePattern = "*" + std::string(kNonVowelClass) + rhyme;
+  for (TableKind kind : kWordTableKinds) {
+    for (const WordEntry& entry : lexicon.Table(kind)) {
+      if (entry.phonetic.size() < 2 || !MatchesPattern(entry.spelling, probePattern)) continue;
+      AlignmentRequest request;
+      request.spelling = entry.spelling;
+      request.phonetic = entry.phonetic;
+      request.probeSuffix = rhyme;
+      request.mode = AlignMode::Probe;
+      AlignSpelling(request);
+      if (request.probeFound) return request.probePhonemes;
+    }
+  }
+  return {};
+}
+
+// The pattern a word (spelled or sounded) must match for `part` to stand at the chosen place.
+// Inside: the first and last characters must not be any of the part's, so it is strictly inside.
+std::string PatternFor(RhymePosition position, const std::string& part) {
+  switch (position) {
+    case RhymePosition::End: return "*" + part;
+    case RhymePosition::Start: return part + "*";
+    case RhymePosition::Inside: return "[!" + part + "]*" + part + "*[!" + part + "]";
+  }
+  return part;
+}
+
+RhymeResult Refuse(RhymeResult result, RhymeRefusal refusal) {
+  result.refusal = refusal;
+  result.message = RefusalMessage(refusal, result.rhyme);
+  return result;
+}
+
+}  // namespace
+
+RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
+                       SearchObserver& observer) {
+  RhymeResult result;
+  result.fromResultList = query.domain == kDomainResultList;
+  result.domainLabel = DomainName(query.domain) + (result.fromResultList ? session.resultListKind : "");
+  result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
+
+  if (const RhymeRefusal refusal = PrepareRhyme(query.typed, result.rhyme); refusal != RhymeRefusal::None) {
+    return Refuse(std::move(result), refusal);
+  }
+  result.listName = DomainName(query.domain).substr(0, 3) + "_" + result.rhyme;
+
+  result.rhymePhonetic = FindRhymeSound(lexicon, result.rhyme);
+  if (result.rhymePhonetic.empty()) return Refuse(std::move(result), RhymeRefusal::UnknownSound);
+  result.phoneticPattern = PatternFor(query.position, result.rhymePhonetic);
+  result.spellingPattern = PatternFor(query.position, result.rhyme);
+
+  // The words are gathered per syllable count and sorted once at the end: adding them one by one
+  // to a sorted list would cost a shift of the whole list per word.
+  std::array<std::vector<std::string>, kRhymeMaxSyllables> found;
+  const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(query.domain);
+  for (const WordEntry& entry : source) {
+    if (!observer.Yield()) {
+      result.stopped = true;
+      break;
+    }
+    if (entry.syllables < 1 || entry.syllables > kRhymeMaxSyllables) continue;
+    if (query.syllables != 0 && entry.syllables != query.syllables) continue;
+    if (!MatchesPattern(entry.phonetic, result.phoneticPattern)) continue;
+    if (query.keepSpelling && !MatchesPattern(entry.spelling, result.spellingPattern)) continue;
+    found[static_cast<std::size_t>(entry.syllables - 1)].push_back(entry.spelling);
+    observer.SetCount(static_cast<long>(++result.count));
+    if (!result.fromResultList && result.kept.size() < kResultListCapacity) result.kept.push_back(entry);
+  }
+
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    std::sort(found[i].begin(), found[i].end(), DisplayLess{});
+    for (std::string& word : found[i]) result.lists[i].Add(std::move(word));  // in order: appends
+    // A current list may hold the same word more than once; it is listed once.
+    if (result.fromResultList) result.count -= result.lists[i].RemoveDuplicates();
+  }
+  observer.SetCount(static_cast<long>(result.count));
+
+  if (result.count == 0) return Refuse(std::move(result), RhymeRefusal::NothingFound);
+  return result;
+}
+
+void KeepRhymeResult(const RhymeResult& result, Session& session) {
+  if (result.fromResultList) return;
+  // The list is re-created before the scan, so a search that found nothing leaves it empty (with
+  // the kind it had); a refusal before the scan leaves it alone.
+  if (result.refusal != RhymeRefusal::None && result.refusal != RhymeRefusal::NothingFound) return;
+  session.resultList.Reset(kResultListCapacity);
+  if (!result.Accepted()) return;
+  session.resultListKind = std::string(kRhymeListKind);
+  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+}
+
+}  // namespace tavilo

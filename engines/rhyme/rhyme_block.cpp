@@ -1,0 +1,51 @@
+// The rhyme result block and its header line.
+#include <string>
+
+#include "engines/rhyme/rhyme.h"
+
+namespace tavilo {
+namespace {
+
+constexpr std::size_t kWordsPerLine = 6;
+constexpr std::size_t kRuleLength = 185;
+
+// The block's words, headings and rules: Arial 10 points, black.
+const CharFormat kBlockFormat{.font = "Arial", .half_points = 20, .color = {}};
+// The header line: 9 points, red.
+const CharFormat kHeaderFormat{.font = "Arial", .half_points = 18, .color = {255, 0, 0}};
+
+std::string SyllableHeading(int count) {
+  return " " + std::to_string(count) + (count == 1 ? " syllabe :" : " syllabes :");
+}
+
+}  // namespace
+
+std::string RhymeHeaderLine(const RhymeResult& result) {
+  return "   Rimes"
+         "       Rime : \xAB..." + result.rhyme + "\xBB"
+         "       Domaine : " + result.domainLabel +
+         "       Nombre de syllabes : " + result.syllableItem +
+         "       " + (result.count == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s") + " : " + std::to_string(result.count);
+}
+
+Document WriteRhymeBlock(const RhymeResult& result) {
+  // Built in Windows-1252 like every text inside, converted once for the document.
+  std::string text;
+  for (int count = kRhymeMaxSyllables; count >= 1; --count) {
+    const SortedStringList& words = result.lists[static_cast<std::size_t>(count - 1)];
+    if (words.Empty()) continue;
+    text += SyllableHeading(count) + "\n";
+    for (std::size_t i = 0; i < words.Count(); ++i) {
+      text += '\t';
+      text += words[i];
+      if ((i + 1) % kWordsPerLine == 0 || i + 1 == words.Count()) text += '\n';
+    }
+    text += std::string(kRuleLength, '-') + "\n";
+  }
+  Document doc;
+  doc.Append(Cp1252ToUtf8(text), kBlockFormat);
+  doc.InsertAtTop(Cp1252ToUtf8(RhymeHeaderLine(result)) + "\n\n", kHeaderFormat);
+  return doc;
+}
+
+}  // namespace tavilo
