@@ -1,0 +1,51 @@
+// List files: the "Listes" folder, the names proposed by "Enregistrer la liste sous...", and
+// reading and writing .txt and .rtf files with the core's writers and readers.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "app/app_state.h"
+#include "core/document.h"
+
+namespace tavilo {
+
+// The folder list files go to, relative to the working directory.
+inline constexpr char kListsFolder[] = "Listes";
+// The file every search result is saved to at once.
+inline constexpr char kUntitledName[] = "SansTitre.rtf";
+
+// The absolute path of the "Listes" folder under the working directory, created when missing.
+// Empty when it cannot be created.
+QString ListsDirectory();
+
+// The name Save as proposes, relative to the working directory and with this platform's
+// separators: "Listes/Rime_age" after a rhyme search on "age", "Listes/Mots_Palindrome" after the
+// palindrome listing, the opened file without its extension when a file was opened since the
+// last search, "Listes/SansTitre.rtf" otherwise. Separators in a suffix are replaced by '_' so
+// that the name stays in the folder.
+QString ProposedSaveName(const AppState& state);
+
+enum class ListFormat { PlainText, RichText };
+
+// The format a file name asks for: ".txt" or ".rtf" at its end, in any case; nullopt otherwise.
+std::optional<ListFormat> FormatOfName(const QString& fileName);
+
+// The outcome of reading or writing a list file: a document, or the French message to show.
+struct ListFileResult {
+  Document document;
+  QString error;  // empty on success
+  bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a list file as plain text (UTF-8, UTF-16 with a mark, or Windows-1252) or RTF, as its
+// extension says. Refuses other extensions, unreadable and oversized files with a message that
+// names the file.
+ListFileResult LoadListFile(const QString& fileName);
+
+// Writes doc as the extension of fileName says (UTF-8 text or RTF), atomically: the file is
+// complete or, on failure, whatever was there before is left untouched. Returns the French
+// message on failure, an empty string on success.
+QString SaveListFile(const Document& doc, const QString& fileName);
+
+}  // namespace tavilo

@@ -1,0 +1,627 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/document_bridge.h"
+#include "app/help_window.h"
+#include "app/icons.h"
+#include "app/list_files.h"
+#include "app/qt_text.h"
+#include "app/settings.h"
+#include "core/text.h"
+
+// The help pages are compiled into the static library; its resources must be registered by hand.
+static void InitHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace tavilo {
+namespace {
+
+const QString kProgramTitle = QStringLiteral("Tavilo");
+
+IconKind IconOf(ToolId id) {
+  switch (id) {
+    case ToolId::Spoonerism: return IconKind::Spoonerism;
+    case ToolId::Rhyme: return IconKind::Rhyme;
+    case ToolId::Anaphone: return IconKind::Anaphone;
+    case ToolId::Anagram: return IconKind::Anagram;
+    case ToolId::Lipogram: return IconKind::Lipogram;
+    case ToolId::Filter: return IconKind::Filter;
+  }
+  return IconKind::Program;
+}
+
+QAction* NewAction(QObject* parent, const char* objectName, const QString& text) {
+  auto* action = new QAction(text, parent);
+  action->setObjectName(QString::fromLatin1(objectName));
+  return action;
+}
+
+QString LabelColorStyle(const Document& header) {
+  for (const Paragraph& paragraph : header.paragraphs())
+    if (!paragraph.runs.empty()) {
+      const Rgb c = paragraph.runs.front().format.color;
+      return QStringLiteral("color: rgb(%1, %2, %3);").arg(c.red).arg(c.green).arg(c.blue);
+    }
+  return {};
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const Lexicon& lexicon, ToolRegistry tools, std::unique_ptr<UserDialogs> dialogs,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      lexicon_(lexicon),
+      tools_(std::move(tools)),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<DesktopDialogs>()),
+      helpRoot_(QStringLiteral(":/help")) {
+  InitHelpResources();
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(kProgramTitle);
+  setWindowIcon(MakeIcon(IconKind::Program));
+  BuildCentralArea();
+  BuildMenus();
+  BuildToolBars();
+  observer_.SetLabels(label2_, label2_);
+  resize(980, 660);
+  OnLoad();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Building the window
+
+void MainWindow::BuildMenus() {
+  QMenuBar* bar = menuBar();
+
+  QMenu* file = bar->addMenu(QStringLiteral("&Fichier"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  mnuFileOpen_ = NewAction(this, "mnuFileOpen", QStringLiteral("&Ouvrir..."));
+  mnuFileSaveAs_ = NewAction(this, "mnuFileSaveAs", QStringLiteral("Enregistrer la liste &sous..."));
+  mnuFilePageSetup_ = NewAction(this, "mnuFilePageSetup", QStringLiteral("&Configuration de l'impression..."));
+  mnuFilePrint_ = NewAction(this, "mnuFilePrint", QStringLiteral("&Imprimer la liste..."));
+  mnuFileExit_ = NewAction(this, "mnuFileExit", QStringLiteral("&Quitter"));
+  file->addActions({mnuFileOpen_, mnuFileSaveAs_, mnuFilePageSetup_, mnuFilePrint_, mnuFileExit_});
+  connect(mnuFileOpen_, &QAction::triggered, this, &MainWindow::OpenListFile);
+  connect(mnuFileSaveAs_, &QAction::triggered, this, &MainWindow::SaveListAs);
+  connect(mnuFilePageSetup_, &QAction::triggered, this, &MainWindow::PageSetup);
+  connect(mnuFilePrint_, &QAction::triggered, this, &MainWindow::PrintList);
+  connect(mnuFileExit_, &QAction::triggered, this, &QWidget::close);
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edition"));
+  edit->setObjectName(QStringLiteral("mnuEdit"));
+  mnuEditCopy_ = NewAction(this, "mnuEditCopy", QStringLiteral("Co&pier"));
+  mnuEditSelectAll_ = NewAction(this, "mnuEditSelectAll", QStringLiteral("&Tout sélectionner"));
+  edit->addActions({mnuEditCopy_, mnuEditSelectAll_});
+  connect(mnuEditCopy_, &QAction::triggered, this, &MainWindow::CopySelection);
+  connect(mnuEditSelectAll_, &QAction::triggered, this, &MainWindow::SelectAll);
+
+  QMenu* toolsMenu = bar->addMenu(QStringLiteral("&Outils"));
+  toolsMenu->setObjectName(QStringLiteral("mnuCmp"));
+  // The menu ends with a separator, which Qt would otherwise hide.
+  toolsMenu->setSeparatorsCollapsible(false);
+  for (const ToolsMenuEntry& entry : ToolsMenuLayout()) {
+    switch (entry.kind) {
+      case ToolsMenuEntry::Kind::Separator:
+        toolsMenu->addSeparator();
+        break;
+      case ToolsMenuEntry::Kind::Tool: {
+        const ToolInfo& info = InfoOf(entry.tool);
+        QAction* item = NewAction(this, info.menuName, FromUtf8(info.caption));
+        toolsMenu->addAction(item);
+        toolMenuItems_[entry.tool] = item;
+        const ToolId id = entry.tool;
+        connect(item, &QAction::triggered, this, [this, id] { OpenTool(id); });
+        break;
+      }
+      case ToolsMenuEntry::Kind::Listing: {
+        const ListingInfo& info = InfoOf(entry.listing);
+        QAction* item = NewAction(this, info.menuName, FromUtf8(info.caption));
+        toolsMenu->addAction(item);
+        listingMenuItems_[entry.listing] = item;
+        const ListingId id = entry.listing;
+        connect(item, &QAction::triggered, this, [this, id] { RunListing(id); });
+        break;
+      }
+    }
+  }
+
+  QMenu* help = bar->addMenu(QStringLiteral("&?"));
+  help->setObjectName(QStringLiteral("mnuHelp"));
+  mnuHelpContents_ = NewAction(this, "mnuHelpContents", QStringLiteral("&Sommaire"));
+  mnuHelpSearch_ = NewAction(this, "mnuHelpSearchForHelpOn", QStringLiteral("Ai&de sur..."));
+  mnuHelpAbout_ = NewAction(this, "mnuHelpAbout", QStringLiteral("À &propos de Tavilo..."));
+  help->addActions({mnuHelpContents_, mnuHelpSearch_, mnuHelpAbout_});
+  connect(mnuHelpContents_, &QAction::triggered, this, &MainWindow::ShowHelpContents);
+  connect(mnuHelpSearch_, &QAction::triggered, this, &MainWindow::ShowHelpSearch);
+  connect(mnuHelpAbout_, &QAction::triggered, this, &MainWindow::ShowAbout);
+}
+
+void MainWindow::BuildToolBars() {
+  tbToolBar_ = addToolBar(QStringLiteral("Fichier"));
+  tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+  tbToolBar_->setIconSize(QSize(24, 24));
+  const auto button = [this](const char* key, IconKind icon, const QString& tip) {
+    QAction* action = NewAction(this, key, tip);
+    action->setIcon(MakeIcon(icon));
+    action->setToolTip(tip);
+    tbToolBar_->addAction(action);
+    return action;
+  };
+  btnOpen_ = button("Open", IconKind::Open, QStringLiteral("Ouvrir"));
+  btnSave_ = button("Save", IconKind::Save, QStringLiteral("Enregistrer la liste"));
+  btnPrint_ = button("Print", IconKind::Print, QStringLiteral("Imprimer la liste"));
+  btnCopy_ = button("Copy", IconKind::Copy, QStringLiteral("Copier"));
+  connect(btnOpen_, &QAction::triggered, this, &MainWindow::OpenListFile);
+  connect(btnSave_, &QAction::triggered, this, &MainWindow::SaveListAs);
+  connect(btnPrint_, &QAction::triggered, this, &MainWindow::PrintList);
+  connect(btnCopy_, &QAction::triggered, this, &MainWindow::CopySelection);
+
+  toolbar1_ = addToolBar(QStringLiteral("Outils"));
+  toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+  toolbar1_->setIconSize(QSize(24, 24));
+  for (const ToolInfo& info : AllTools()) {
+    QAction* action = NewAction(this, info.buttonKey, FromUtf8(info.name));
+    action->setIcon(MakeIcon(IconOf(info.id)));
+    action->setToolTip(FromUtf8(info.name));
+    action->setCheckable(true);
+    toolbar1_->addAction(action);
+    toolButtons_[info.id] = action;
+    const ToolId id = info.id;
+    connect(action, &QAction::triggered, this, [this, id] { OpenTool(id); });
+  }
+}
+
+void MainWindow::BuildCentralArea() {
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(8, 6, 8, 4);
+  layout->setSpacing(4);
+
+  label1_ = new QLabel(QStringLiteral("Liste du résultat"), central);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  QFont bold = label1_->font();
+  bold.setBold(true);
+  label1_->setFont(bold);
+
+  const auto headerLabel = [central](const char* name) {
+    auto* label = new QLabel(central);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setVisible(false);
+    return label;
+  };
+  headerLabel1_ = headerLabel("lblHeader");
+  headerLabel2_ = headerLabel("lblHeader2");
+
+  richTextBox1_ = new QTextEdit(central);
+  richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+  richTextBox1_->setAcceptRichText(true);
+  richTextBox1_->setLineWrapMode(QTextEdit::NoWrap);
+  richTextBox1_->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+  richTextBox1_->setTabStopDistance(48);  // half an inch, like the original rich-text box
+  richTextBox1_->viewport()->installEventFilter(this);
+  connect(richTextBox1_, &QTextEdit::textChanged, this, &MainWindow::OnTextChanged);
+  connect(richTextBox1_, &QTextEdit::selectionChanged, this, &MainWindow::OnSelectionChanged);
+
+  notesLabel_ = headerLabel("lblNotes");
+
+  richTextBox3_ = new QTextEdit(central);
+  richTextBox3_->setObjectName(QStringLiteral("RichTextBox3"));
+  richTextBox3_->setReadOnly(true);
+  richTextBox3_->setFixedHeight(richTextBox3_->fontMetrics().lineSpacing() * 3 + 12);
+  richTextBox3_->setVisible(false);
+
+  layout->addWidget(label1_);
+  layout->addWidget(headerLabel1_);
+  layout->addWidget(headerLabel2_);
+  layout->addWidget(richTextBox1_, 1);
+  layout->addWidget(notesLabel_);
+  layout->addWidget(richTextBox3_);
+  setCentralWidget(central);
+
+  const auto statusLabel = [this](const char* name) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+  };
+  label2_ = statusLabel("Label2");
+  label3_ = statusLabel("Label3");
+  label4_ = statusLabel("Label4");
+  statusBar()->addWidget(label2_, 1);
+  statusBar()->addWidget(label3_, 1);
+  statusBar()->addWidget(label4_, 2);
+}
+
+// The load handler.
+void MainWindow::OnLoad() {
+  for (const auto& [id, item] : toolMenuItems_) {
+    item->setEnabled(tools_.HasDialog(id));
+    toolButtons_[id]->setEnabled(tools_.HasDialog(id));
+  }
+  for (const auto& [id, item] : listingMenuItems_) item->setEnabled(tools_.HasListing(id));
+  if (lexicon_.adjectivesMissing) listingMenuItems_[ListingId::Palindromes]->setEnabled(false);
+
+  state_.activeTool.reset();
+
+  const WindowPositionTwips stored = LoadMainPosition();
+  QPoint position = TwipsToPixels(stored, ScreenDpi());
+  // A position left on a screen that is gone would hide the window: fall back to the default.
+  if (const QScreen* screen = QGuiApplication::primaryScreen();
+      screen && !screen->availableVirtualGeometry().contains(position))
+    position = TwipsToPixels(WindowPositionTwips{}, ScreenDpi());
+  move(position);
+
+  SetSaveAndPrintEnabled(false);
+  SetCopyEnabled(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Command enabling
+
+void MainWindow::SetSaveAndPrintEnabled(bool enabled) {
+  mnuFileSaveAs_->setEnabled(enabled);
+  mnuFilePrint_->setEnabled(enabled);
+  btnSave_->setEnabled(enabled);
+  btnPrint_->setEnabled(enabled);
+}
+
+void MainWindow::SetCopyEnabled(bool enabled) {
+  mnuEditCopy_->setEnabled(enabled);
+  btnCopy_->setEnabled(enabled);
+}
+
+void MainWindow::OnTextChanged() {
+  ++revision_;
+  mnuEditSelectAll_->setEnabled(true);
+  SetSaveAndPrintEnabled(true);
+  SetCopyEnabled(false);
+}
+
+void MainWindow::OnSelectionChanged() {
+  const bool selected = richTextBox1_->textCursor().hasSelection();
+  SetCopyEnabled(selected);
+  if (state_.activeTool)
+    if (ToolDialog* dialog = toolDialog(*state_.activeTool)) {
+      QString text = richTextBox1_->textCursor().selectedText();
+      text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+      dialog->OnDisplaySelectionChanged(ToCp1252(text));
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == richTextBox1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    // The display selects the word first; the active tool sees the selection afterwards.
+    QTimer::singleShot(0, this, [this] {
+      if (!state_.activeTool) return;
+      if (ToolDialog* dialog = toolDialog(*state_.activeTool))
+        dialog->OnDisplayDoubleClicked(ToCp1252(richTextBox1_->textCursor().selectedText()));
+    });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tool dispatch
+
+ToolDialog* MainWindow::toolDialog(ToolId id) const {
+  const auto it = toolDialogs_.find(id);
+  return it == toolDialogs_.end() ? nullptr : it->second.get();
+}
+
+void MainWindow::OpenTool(ToolId id) {
+  QAction* button = toolButtons_[id];
+  if (busy_ || !tools_.HasDialog(id)) {
+    button->setChecked(false);
+    return;
+  }
+  // 1. The tool's button is pressed (and only it).
+  for (const auto& [other, otherButton] : toolButtons_) otherButton->setChecked(other == id);
+
+  std::unique_ptr<ToolDialog>& dialog = toolDialogs_[id];
+  if (!dialog) dialog = tools_.CreateDialog(id, *this, this);
+
+  // 2 to 5: the dialog's own reset and the common enabling.
+  ToolOpening opening;
+  opening.wasActive = state_.IsActive(id);
+  opening.resultIsEmpty = ResultIsEmpty();
+  opening.hasPreviousList = session_.HasResultList();
+  opening.previousListKind = session_.resultListKind;
+  opening.adjectivesMissing = lexicon_.adjectivesMissing;
+  // 7. The font of the tool's result text.
+  opening.resultFont = InfoOf(id).resultFont;
+  dialog->PrepareOpening(opening);
+
+  // 6. This tool becomes the active one; a tool window left open is closed.
+  state_.activeTool = id;
+  if (auxiliaryWindow_) auxiliaryWindow_->close();
+
+  // 8. Modal.
+  dialogs_->RunModal(*dialog);
+  button->setChecked(false);
+}
+
+void MainWindow::RunListing(ListingId id) {
+  const ListingRun* run = tools_.Listing(id);
+  if (busy_ || run == nullptr) return;
+  const ListingInfo& info = InfoOf(id);
+
+  // The listing runs on this thread and processes events as it goes: keep the commands away.
+  busy_ = true;
+  menuBar()->setEnabled(false);
+  tbToolBar_->setEnabled(false);
+  toolbar1_->setEnabled(false);
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  observer_.Reset();
+  ListingContext context{lexicon_, session_, observer_, *this, info.resultFont};
+  std::optional<ToolResult> result = (*run)(context);
+  QApplication::restoreOverrideCursor();
+  menuBar()->setEnabled(true);
+  tbToolBar_->setEnabled(true);
+  toolbar1_->setEnabled(true);
+  busy_ = false;
+
+  if (result && !observer_.StopRequested()) Publish(info.toolKey, std::move(*result));
+  if (closeAfterRun_) close();
+}
+
+void MainWindow::PublishToolResult(ToolId tool, ToolResult result) {
+  state_.toolFileSuffix[tool] = result.fileSuffix;
+  Publish(InfoOf(tool).toolKey, std::move(result));
+}
+
+void MainWindow::Publish(const std::string& toolKey, ToolResult result) {
+  Document doc;
+  if (result.append && !ResultIsEmpty()) {
+    doc = ResultDocument();
+    if (!doc.paragraphs().back().runs.empty()) doc.AppendParagraphBreak();
+  }
+  doc.Append(result.block);
+  if (!result.header.empty()) {
+    Document top = result.header;
+    top.AppendParagraphBreak();
+    top.AppendParagraphBreak();
+    doc.InsertAtTop(top);
+  }
+  SetResultDocument(doc);
+  SetHeaderLabels(result.header);
+  state_.toolKey = toolKey;
+  state_.loadedFileName.clear();
+  SaveUntitled(doc);
+  setWindowTitle(kProgramTitle + QStringLiteral(" - ") + QString::fromLatin1(kUntitledName));
+}
+
+void MainWindow::SetHeaderLabels(const Document& header) {
+  const QString text = FromUtf8(WritePlainText(header));
+  const qsizetype firstBreak = text.indexOf(QLatin1Char('\n'));
+  const QString first = firstBreak < 0 ? text : text.left(firstBreak);
+  const QString rest = firstBreak < 0 ? QString() : text.mid(firstBreak + 1);
+  const QString style = LabelColorStyle(header);
+  headerLabel1_->setText(first);
+  headerLabel1_->setStyleSheet(style);
+  headerLabel1_->setVisible(!first.isEmpty());
+  headerLabel2_->setText(rest);
+  headerLabel2_->setStyleSheet(style);
+  headerLabel2_->setVisible(!rest.isEmpty());
+}
+
+void MainWindow::SaveUntitled(const Document& doc) {
+  const QString folder = ListsDirectory();
+  const QString error = folder.isEmpty()
+                            ? QStringLiteral("Impossible de créer le dossier «%1».").arg(QString::fromLatin1(kListsFolder))
+                            : SaveListFile(doc, folder + QLatin1Char('/') + QString::fromLatin1(kUntitledName));
+  if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The result document and the main window's labels
+
+bool MainWindow::ResultIsEmpty() const { return richTextBox1_->document()->isEmpty(); }
+
+Document MainWindow::ResultDocument() const { return ReadTextDocument(*richTextBox1_->document()); }
+
+void MainWindow::SetResultDocument(const Document& doc) { FillTextDocument(doc, *richTextBox1_->document()); }
+
+void MainWindow::SetStatusLine(StatusLine line, std::string_view cp1252) {
+  QLabel* label = line == StatusLine::Count ? label2_ : line == StatusLine::Limit ? label3_ : label4_;
+  label->setText(FromCp1252(cp1252));
+  label->repaint();
+}
+
+void MainWindow::SetStatusBox(const Document& text) {
+  FillTextDocument(text, *richTextBox3_->document());
+  richTextBox3_->setVisible(!text.empty());
+}
+
+void MainWindow::SetNotes(const std::vector<std::string>& cp1252Lines) {
+  QStringList lines;
+  for (const std::string& line : cp1252Lines) lines.append(FromCp1252(line));
+  notesLabel_->setText(lines.join(QLatin1Char('\n')));
+  notesLabel_->setVisible(!lines.isEmpty());
+}
+
+void MainWindow::SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) {
+  auxiliaryWindow_ = window;
+  auxiliaryProposal_ = window ? std::move(proposal) : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// File commands
+
+void MainWindow::OpenListFile() {
+  if (busy_) return;
+  QString selected = QStringLiteral("Tous les fichiers (*.*)");
+  const QString name = dialogs_->OpenFileName(
+      this, QStringLiteral("Tavilo - Ouvrir une liste"), ListsDirectory(),
+      QStringLiteral("Tous les fichiers (*.*);;Fichiers texte brut (*.txt);;Fichiers texte enrichi RTF (*.rtf)"),
+      &selected);
+  if (name.isEmpty()) return;
+  const ListFileResult file = LoadListFile(name);
+  if (!file.ok()) {
+    dialogs_->Warning(this, kProgramTitle, file.error);
+    return;
+  }
+  SetResultDocument(file.document);
+  state_.activeTool.reset();
+  state_.toolKey.clear();
+  state_.loadedFileName = name;
+  SetHeaderLabels(Document());
+  setWindowTitle(kProgramTitle + QStringLiteral(" - ") + QFileInfo(name).fileName());
+  SetSaveAndPrintEnabled(true);
+}
+
+void MainWindow::SaveListAs() {
+  if (busy_) return;
+  Document doc;
+  QString proposed;
+  QString title = kProgramTitle + QStringLiteral(" - Enregistrer la liste sous");
+  std::optional<SaveProposal> auxiliary;
+  if (auxiliaryWindow_ && auxiliaryWindow_->isVisible() && auxiliaryProposal_) auxiliary = auxiliaryProposal_();
+  if (auxiliary) {
+    doc = std::move(auxiliary->document);
+    proposed = QDir::toNativeSeparators(auxiliary->proposedName);
+    title = auxiliary->dialogTitle;
+  } else {
+    doc = ResultDocument();
+    proposed = ProposedSaveName(state_);
+  }
+  ListsDirectory();  // the dialog opens in it, so it must exist
+  const QString rtfFilter = QStringLiteral("Fichiers texte enrichi RTF (*.rtf)");
+  QString selected = rtfFilter;
+  QString name = dialogs_->SaveFileName(
+      this, title, QDir::toNativeSeparators(QDir::current().absoluteFilePath(QDir::fromNativeSeparators(proposed))),
+      QStringLiteral("Fichiers texte brut (*.txt);;") + rtfFilter, &selected);
+  if (name.isEmpty()) return;
+  // A name typed without any extension takes the one of the selected type.
+  if (!QFileInfo(name).fileName().contains(QLatin1Char('.')))
+    name += selected == rtfFilter ? QStringLiteral(".rtf") : QStringLiteral(".txt");
+  const QString error = SaveListFile(doc, name);
+  if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
+}
+
+void MainWindow::PageSetup() {
+  if (busy_) return;
+  dialogs_->PageSetup(this, printer_);
+}
+
+void MainWindow::PrintList() {
+  if (busy_) return;
+  if (!dialogs_->PrintSetup(this, printer_)) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  richTextBox1_->document()->print(&printer_);
+  QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::CopySelection() {
+  if (!richTextBox1_->textCursor().hasSelection()) return;
+  QApplication::clipboard()->clear();
+  richTextBox1_->copy();
+}
+
+void MainWindow::SelectAll() { richTextBox1_->selectAll(); }
+
+// ---------------------------------------------------------------------------------------------
+// Help and about
+
+void MainWindow::ShowHelpContents() {
+  if (!HelpAvailable(helpRoot_)) {
+    dialogs_->Information(this, kProgramTitle, QStringLiteral("Désolé, pas encore d'aide associée à ce programme."));
+    return;
+  }
+  if (!helpWindow_) helpWindow_ = new HelpWindow(helpRoot_, this);
+  helpWindow_->ShowContents();
+  helpWindow_->show();
+  helpWindow_->raise();
+}
+
+void MainWindow::ShowHelpSearch() {
+  if (!HelpAvailable(helpRoot_)) {
+    dialogs_->Information(this, kProgramTitle,
+                          QStringLiteral("Désolé, pas encore de rubrique d'aide pour ce programme."));
+    return;
+  }
+  if (!helpWindow_) helpWindow_ = new HelpWindow(helpRoot_, this);
+  helpWindow_->show();
+  helpWindow_->raise();
+  helpWindow_->ShowSearch();
+}
+
+void MainWindow::ShowAbout() {
+  QDialog about(this);
+  about.setObjectName(QStringLiteral("frmAbout"));
+  about.setWindowTitle(QStringLiteral("À propos de Tavilo"));
+  auto* layout = new QVBoxLayout(&about);
+  auto* icon = new QLabel;
+  icon->setPixmap(MakeIcon(IconKind::Program).pixmap(64, 64));
+  auto* name = new QLabel(QStringLiteral("<b style='font-size:18pt'>Tavilo</b><br>Version %1")
+                              .arg(QString::fromLatin1(Version())));
+  auto* text = new QLabel(QStringLiteral(
+      "<p>Une boîte à outils de jeux de mots pour la langue française : contrepèteries, rimes, "
+      "anaphones, anagrammes, lipogrammes, mots filtrés et listages de mots remarquables.</p>"
+      "<p><b>Licence.</b> Tavilo est distribué avec son code source ; les conditions d'utilisation "
+      "et de redistribution du programme sont celles du fichier de licence livré avec lui.</p>"
+      "<p><b>Dictionnaire.</b> Le dictionnaire de Tavilo est construit à partir de données libres :</p>"
+      "<ul>"
+      "<li>les prononciations de <i>Lexique 3</i> (B. New, C. Pallier et al., lexique.org), "
+      "distribuées par Prosodylab-Aligner, sous licence CC BY-SA 4.0 ;</li>"
+      "<li>les formes fléchies et catégories du dictionnaire français de <i>Grammalecte</i> "
+      "(Dicollecte), sous licence MPL 2.0 ;</li>"
+      "<li>les fréquences de mots de <i>wordfreq</i> (R. Speer), sous licence CC BY-SA 4.0.</li>"
+      "</ul>"
+      "<p>Le dictionnaire qui en résulte est distribué sous licence CC BY-SA 4.0.</p>"));
+  text->setWordWrap(true);
+  text->setTextFormat(Qt::RichText);
+  text->setMinimumWidth(460);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon);
+  top->addWidget(name, 1);
+  layout->addLayout(top);
+  layout->addWidget(text);
+  layout->addWidget(buttons);
+  dialogs_->RunModal(about);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Unload
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (busy_) {
+    // A listing is running: stop it, and close once it has returned.
+    observer_.RequestStop();
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (!isMinimized()) SaveMainPosition(PixelsToTwips(pos(), ScreenDpi()));
+  if (auxiliaryWindow_) auxiliaryWindow_->close();
+  if (helpWindow_) helpWindow_->close();
+  QApplication::restoreOverrideCursor();
+  event->accept();
+}
+
+double MainWindow::ScreenDpi() const {
+  const QScreen* current = screen() ? screen() : QGuiApplication::primaryScreen();
+  return current ? current->logicalDotsPerInch() : 96.0;
+}
+
+}  // namespace tavilo

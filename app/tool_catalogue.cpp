@@ -1,0 +1,97 @@
+#include "app/tool_catalogue.h"
+
+#include <array>
+
+namespace tavilo {
+namespace {
+
+constexpr std::array kTools = {
+    ToolInfo{ToolId::Spoonerism, "mnuCmpCpt", "&Contrepèteries...", "Contrepet", "Contrepèteries", "Cpt",
+             "Cpt_", "Arial"},
+    ToolInfo{ToolId::Rhyme, "mnuCmpRim", "&Rimes...", "Rime", "Rimes", "Rime", "Rime_", "Arial"},
+    ToolInfo{ToolId::Anaphone, "mnuCmpPhon", "Anap&hones...", "Phonégramme", "Anaphones", "Phon", "Phon_",
+             "Arial"},
+    ToolInfo{ToolId::Anagram, "mnuCmpAna", "&Anagrammes...", "Anagramme", "Anagrammes", "Ana", "Ana_",
+             "Courier New"},
+    ToolInfo{ToolId::Lipogram, "mnuCmpLipo", "&Lipogrammes...", "Lipogramme", "Lipogrammes", "Lipo", "Lipo_",
+             "Arial"},
+    ToolInfo{ToolId::Filter, "mnuCmpMcr", "&Mots filtrés...", "MotCroisé", "Mots filtrés", "Mcr", "Mft_",
+             "Courier New"},
+};
+
+constexpr std::array kListings = {
+    ListingInfo{ListingId::Anaphones, "mnuCmpListAnaphone", "Listage des mots anaphones", "", "Courier New"},
+    ListingInfo{ListingId::PhoneticPalindromes, "mnuCmpListPali2", "Listag&e des palindromes phonétiques",
+                "MotPaliPhon", "Courier New"},
+    ListingInfo{ListingId::PhoneticAnacycles, "mnuCmpListAnacyclePhon", "Listage des anacycliques phonétiques",
+                "", "Courier New"},
+    ListingInfo{ListingId::Phokapi, "mnuCmpListPhokapi", "Listage des mo&ts \"phokapi\"", "MotPhokapi",
+                "Courier New"},
+    ListingInfo{ListingId::Palindromes, "mnuCmpListPali", "Lista&ge des mots palindromiques", "MotPali",
+                "Courier New"},
+    ListingInfo{ListingId::Anacyclic, "mnuCmpListBoust", "Listage des mots anac&ycliques", "MotJanus",
+                "Courier New"},
+    ListingInfo{ListingId::Ouroboros, "mnuCmpListOuro", "Listage des mots o&urobores", "", "Courier New"},
+    ListingInfo{ListingId::AmbigramRotation, "mnuCmpAmb", "Listage des mots \"am&bigrammes à rotation 180°\"",
+                "MotAmbi", "Courier New"},
+    ListingInfo{ListingId::AmbigramHorizontal, "mnuCmpAmbH",
+                "Listage des mots \"ambigrammes à symétrie horizontale\"", "MotAmbi", "Futura Medium BT"},
+    ListingInfo{ListingId::AnagramFamilies, "mnuCmpListAna", "L&istage des mots anagrammatiques", "MotAna",
+                "Courier New"},
+    ListingInfo{ListingId::Okapi, "mnuCmpListOkapi", "Listage des mots \"o&kapi\"", "MotOkapi", "Courier New"},
+};
+
+using E = ToolsMenuEntry;
+constexpr E Tool(ToolId id) { return E{E::Kind::Tool, id, ListingId::Anaphones}; }
+constexpr E Listing(ListingId id) { return E{E::Kind::Listing, ToolId::Spoonerism, id}; }
+constexpr E kSeparator{E::Kind::Separator};
+
+// Separators after Contrepèteries, after Rimes, after the phonetic group, after the written
+// listings, after the two anagram items, after Lipogrammes, and at the end.
+constexpr std::array kToolsMenu = {
+    Tool(ToolId::Spoonerism),
+    kSeparator,
+    Tool(ToolId::Rhyme),
+    kSeparator,
+    Tool(ToolId::Anaphone),
+    Listing(ListingId::Anaphones),
+    Listing(ListingId::PhoneticPalindromes),
+    Listing(ListingId::PhoneticAnacycles),
+    Listing(ListingId::Phokapi),
+    kSeparator,
+    Listing(ListingId::Palindromes),
+    Listing(ListingId::Anacyclic),
+    Listing(ListingId::Ouroboros),
+    Listing(ListingId::AmbigramRotation),
+    Listing(ListingId::AmbigramHorizontal),
+    kSeparator,
+    Tool(ToolId::Anagram),
+    Listing(ListingId::AnagramFamilies),
+    kSeparator,
+    Tool(ToolId::Lipogram),
+    kSeparator,
+    Tool(ToolId::Filter),
+    Listing(ListingId::Okapi),
+    kSeparator,
+};
+
+}  // namespace
+
+std::span<const ToolInfo> AllTools() { return kTools; }
+std::span<const ListingInfo> AllListings() { return kListings; }
+
+const ToolInfo& InfoOf(ToolId id) {
+  for (const ToolInfo& info : kTools)
+    if (info.id == id) return info;
+  return kTools.front();  // unreachable: every id is in the table
+}
+
+const ListingInfo& InfoOf(ListingId id) {
+  for (const ListingInfo& info : kListings)
+    if (info.id == id) return info;
+  return kListings.front();
+}
+
+std::span<const ToolsMenuEntry> ToolsMenuLayout() { return kToolsMenu; }
+
+}  // namespace tavilo

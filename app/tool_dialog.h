@@ -1,0 +1,92 @@
+// The base of every dialog tool (frmCpt, frmRim, frmPhon, frmAna, frmLipo, frmMcr).
+//
+// The main window creates a tool's dialog once, the first time the tool is opened, and keeps it,
+// so its options keep their values between openings. Each opening runs the same steps:
+//   1. the tool's tool-bar button is pressed;
+//   2. the dialog resets its own controls (OnOpening; the rhyme and anagram tools only when
+//      `opening.wasActive` is false);
+//   3. "Ajouter le résultat à la liste affichée" is unchecked and disabled when the result
+//      document is empty, enabled otherwise;
+//   4. "Liste de recherche précédente" is enabled only when there is a current list (and
+//      PreviousListAllowed() agrees);
+//   5. the spoonerism tool disables "Adjectifs" when the adjectives are missing (in OnOpening);
+//   6. the tool becomes the active tool, and any auxiliary tool window is closed;
+//   7. the result font is chosen (`opening.resultFont`);
+//   8. the dialog is shown modally.
+// Steps 3 and 4 are done here for the controls named by SetStandardControls().
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <string>
+
+#include "app/tool_catalogue.h"
+#include "app/tool_host.h"
+
+class QAbstractButton;
+class QCheckBox;
+
+namespace tavilo {
+
+// What the main window knows at an opening.
+struct ToolOpening {
+  bool wasActive = false;         // this tool was already the active tool
+  bool resultIsEmpty = true;      // the result document is empty
+  bool hasPreviousList = false;   // there is a current list (ResultListKind not empty)
+  std::string previousListKind;   // ResultListKind (Windows-1252), e.g. " rimes"
+  bool adjectivesMissing = false; // aj.tav was not found at start-up
+  std::string resultFont;         // the font of this tool's result text (RichTextBox2's font)
+};
+
+class ToolDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  ToolDialog(ToolHost& host, ToolId id, QWidget* parent = nullptr);
+
+  ToolId toolId() const { return id_; }
+  ToolHost& host() const { return host_; }
+  // The last opening (valid from the first opening on).
+  const ToolOpening& opening() const { return opening_; }
+
+  // Steps 2 to 5, run by the main window before showing the dialog.
+  void PrepareOpening(const ToolOpening& opening);
+
+  // Called on the active tool's dialog when the selection of the result display changes, and
+  // when a word of it is double-clicked (the anagram tool takes the word). `selected` is the
+  // selected text in Windows-1252.
+  virtual void OnDisplaySelectionChanged(const std::string& selected) { (void)selected; }
+  virtual void OnDisplayDoubleClicked(const std::string& selected) { (void)selected; }
+
+ protected:
+  // Step 2 (and 5): reset the dialog's own controls for this opening.
+  virtual void OnOpening(const ToolOpening& opening) { (void)opening; }
+
+  // Step 4's condition; the spoonerism tool adds its own ("contrepèteries" list, method).
+  virtual bool PreviousListAllowed(const ToolOpening& opening) const { return opening.hasPreviousList; }
+
+  // Names the controls of steps 3 and 4: the "Ajouter le résultat à la liste affichée" box, the
+  // "Liste de recherche précédente" option, and the option to select instead when that option
+  // was selected and gets disabled. Any of them may be null.
+  void SetStandardControls(QCheckBox* appendToDisplayed, QAbstractButton* previousList,
+                           QAbstractButton* fallbackDomain);
+
+  // Applies step 4 again (e.g. when a method option that forbids the previous list is clicked).
+  void UpdatePreviousListOption();
+
+  // Hands the finished result to the main window (ToolHost::PublishToolResult for this tool).
+  void PublishResult(ToolResult result);
+
+  // The refusal message box: a warning with the exclamation icon, titled like the dialog.
+  void Refuse(std::string_view cp1252Message);
+
+ private:
+  ToolHost& host_;
+  ToolId id_;
+  ToolOpening opening_;
+  QPointer<QCheckBox> appendBox_;
+  QPointer<QAbstractButton> previousListOption_;
+  QPointer<QAbstractButton> fallbackDomain_;
+};
+
+}  // namespace tavilo
