@@ -9,7 +9,7 @@
 namespace tavilo::cli {
 namespace {
 
-struct Run {
+struct CliRun {
   int code;
   std::string out;
   std::string err;
@@ -30,7 +30,7 @@ class WordCommandsTest : public ::testing::Test {
     dir_ = fixture_.Write().string();
   }
 
-  Run Cli(std::vector<std::string> args) {
+  CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir_});
     std::ostringstream out, err;
     const int code = RunCli(args, out, err);
@@ -63,7 +63,7 @@ TEST_F(WordCommandsTest, WordLookups) {
       {{"mot", "chat", "--vite"}, kExitRefused, {}, "Option inconnue : --vite\n"},
   };
   for (const Case& c : cases) {
-    const Run run = Cli(c.args);
+    const CliRun run = Cli(c.args);
     EXPECT_EQ(run.code, c.code) << c.args[0] << ' ' << (c.args.size() > 1 ? c.args[1] : "");
     for (const auto& fragment : c.inOut) EXPECT_NE(run.out.find(fragment), std::string::npos) << fragment << run.out;
     EXPECT_EQ(run.err, c.err);
@@ -72,7 +72,7 @@ TEST_F(WordCommandsTest, WordLookups) {
 }
 
 TEST_F(WordCommandsTest, AlignShowsTheFragmentLetters) {
-  Run run = Cli({"aligner", "taxi", "3", "1"});
+  CliRun run = Cli({"aligner", "taxi", "3", "1"});
   EXPECT_EQ(run.code, kExitOk) << run.err;
   EXPECT_NE(run.out.find("Lettres : ta[x(k)]i"), std::string::npos) << run.out;
   run = Cli({"aligner", "crier", "4", "2"});
@@ -87,12 +87,12 @@ TEST_F(WordCommandsTest, AlignShowsTheFragmentLetters) {
 TEST_F(WordCommandsTest, KeyInfoHelpAndErrors) {
   EXPECT_EQ(Cli({"cle", "gar\xC3\xA7on"}).out, "acgnor\n");
   EXPECT_EQ(Cli({"cle", "No\xC3\xABl"}).out, "elno\n");
-  const Run info = Cli({"info"});
+  const CliRun info = Cli({"info"});
   EXPECT_EQ(info.code, kExitOk);
   EXPECT_NE(info.out.find("nm.tav  Noms : 5 / 33000 lignes"), std::string::npos) << info.out;
   EXPECT_EQ(Cli({"inconnue"}).code, kExitRefused);
   for (const char* command : {"mot", "aligner", "cle", "info"}) {
-    const Run help = Cli({command, "--help"});
+    const CliRun help = Cli({command, "--help"});
     EXPECT_EQ(help.code, kExitOk) << command;
     EXPECT_EQ(help.out.rfind(std::string("Usage : tavilo-cli ") + command, 0), 0u) << command;
   }
