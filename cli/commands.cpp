@@ -10,6 +10,7 @@ const std::vector<Command>& Commands() {
       AlignCommand(),
       KeyCommand(),
       InfoCommand(),
+      RhymeCommand(),
   };
   return kCommands;
 }

@@ -9,5 +9,6 @@ Command WordCommand();   // mot
 Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
+Command RhymeCommand();  // rimes
 
 }  // namespace tavilo::cli

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -344,14 +345,11 @@ TEST_F(RhymeTest, ObserverSeesTheCountAndCanStop) {
   EXPECT_EQ(stopped.count, 0u);
 }
 
-// The block as plain lines, for comparing its text.
+// The block's paragraphs as lines of text.
 std::vector<std::string> Lines(const Document& doc) {
   std::vector<std::string> lines;
-  for (const Paragraph& paragraph : doc.paragraphs()) {
-    std::string text;
-    for (const TextRun& run : paragraph.runs) text += run.text;
-    lines.push_back(text);
-  }
+  std::istringstream text(WritePlainText(doc) + "\n");
+  for (std::string line; std::getline(text, line);) lines.push_back(line);
   return lines;
 }
 

@@ -1,0 +1,38 @@
+// List files on the command line: the current list of one search kept in a file (--garder) and
+// read back as the source of the next (--liste), so searches chain as they do in the window.
+//
+// A kept list is UTF-8 text. Its first line names what the list holds, then one line per row with
+// the four columns separated by tabs:
+//
+//   #tavilo-liste<TAB> rimes
+//   cane<TAB>kan<TAB>1<TAB>1
+//
+// Reading also takes a list saved from the window as plain text: the words are the fields
+// between tabs and line ends; lines of dashes and lines holding ":" (the header line and the
+// syllable headings) are skipped, and each word takes the phonetic form, syllable count and
+// marker of its first entry in the nouns, adjectives, verbs and adverbs. Such a list holds no kind.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "core/lexicon.h"
+#include "core/session.h"
+
+namespace tavilo::cli {
+
+// The first field of a kept list's first line.
+inline constexpr std::string_view kListFileMagic = "#tavilo-liste";
+
+// Replaces session's list and kind with the file's. On failure returns the French message
+// (Windows-1252) naming the file and, where it applies, the line; the session is then unchanged.
+std::optional<std::string> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon, Session& session);
+
+// Writes session's list and kind in the kept-list format. On failure returns the French message.
+std::optional<std::string> WriteListFile(const std::filesystem::path& path, const Session& session);
+
+// Writes text (bytes as they are) to a file; on failure returns the French message naming it.
+std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std::string_view text);
+
+}  // namespace tavilo::cli

@@ -1,0 +1,144 @@
+// tavilo-cli rimes: the rhyme tool from the command line, with the dialog's options as flags and
+// the same result block, as text on stdout or as an RTF file.
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/list_file.h"
+#include "core/rtf.h"
+#include "core/session.h"
+#include "engines/rhyme/rhyme.h"
+
+namespace tavilo::cli {
+namespace {
+
+struct RhymeArgs {
+  RhymeQuery query;
+  std::optional<std::string> listFile;  // --liste: the source list
+  std::optional<std::string> keepFile;  // --garder: where the current list goes afterwards
+  std::optional<std::string> rtfFile;   // --rtf: the block as RTF instead of text on stdout
+};
+
+std::optional<int> ParseSyllables(const std::string& value) {
+  if (value == "toutes") return 0;
+  if (value.size() == 1 && value[0] >= '1' && value[0] <= '9') return value[0] - '0';
+  return std::nullopt;
+}
+
+std::optional<int> ParseDomain(const std::string& value) {
+  static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
+  for (int code = 1; code <= 4; ++code) {
+    if (value == kNames[code - 1]) return code;
+  }
+  return std::nullopt;
+}
+
+// Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
+std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
+  RhymeArgs args;
+  const bool start = options.Flag("--debut");
+  const bool inside = options.Flag("--interieur");
+  args.query.position = start ? RhymePosition::Start : inside ? RhymePosition::Inside : RhymePosition::End;
+  args.query.keepSpelling = options.Flag("--graphie");
+
+  std::string problem;
+  const auto value = [&](std::string_view name) {
+    bool missing = false;
+    auto v = options.Value(name, &missing);
+    if (missing) problem = "L'option " + std::string(name) + " attend une valeur.";
+    return v;
+  };
+  const auto syllables = value("--syllabes");
+  const auto domain = value("--domaine");
+  args.listFile = value("--liste");
+  args.keepFile = value("--garder");
+  args.rtfFile = value("--rtf");
+  const auto positionals = options.Positionals();
+
+  const auto unknown = options.Unknown();
+  if (!problem.empty()) {
+    // A value is missing: that is the first thing to say.
+  } else if (unknown) {
+    problem = "Option inconnue : " + *unknown;
+  } else if (positionals.size() != 1) {
+    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
+  } else if (start && inside) {
+    problem = "Choisissez --debut ou --interieur, pas les deux.";
+  } else if (syllables && !ParseSyllables(*syllables)) {
+    problem = "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).";
+  } else if (domain && !ParseDomain(*domain)) {
+    problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
+  } else if (domain && args.listFile) {
+    problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
+  }
+  if (!problem.empty()) {
+    ctx.Err() << problem << '\n';
+    return std::nullopt;
+  }
+  args.query.typed = Utf8ToCp1252(positionals[0]);
+  args.query.syllables = syllables ? *ParseSyllables(*syllables) : 0;
+  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomain(*domain) : 1;
+  return args;
+}
+
+int RunRhymes(Context& ctx) {
+  const Command self = RhymeCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const std::optional<RhymeArgs> args = ParseArgs(ctx, options, self);
+  if (!args) return kExitRefused;
+  const Lexicon* lexicon = ctx.GetLexicon();
+  if (!lexicon) return kExitDataError;
+
+  Session session;
+  if (args->listFile) {
+    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
+      ctx.PrintError(*error);
+      return kExitDataError;
+    }
+  }
+  const RhymeResult result = FindRhymes(*lexicon, session, args->query);
+  if (!result.Accepted()) {
+    ctx.PrintError(result.message);
+    return result.refusal == RhymeRefusal::NothingFound ? kExitNothingFound : kExitRefused;
+  }
+  KeepRhymeResult(result, session);
+
+  const Document block = WriteRhymeBlock(result);
+  if (args->rtfFile) {
+    if (auto error = WriteTextFile(*args->rtfFile, WriteRtf(block))) return ctx.PrintError(*error), kExitDataError;
+  } else {
+    ctx.Out() << WritePlainText(block);
+  }
+  if (args->keepFile) {
+    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command RhymeCommand() {
+  return {"rimes",
+          "RIME [--debut|--interieur] [--graphie] [--syllabes N] [--domaine noms|adjectifs|verbes|adverbes] "
+          "[--liste FICHIER] [--garder FICHIER] [--rtf FICHIER]",
+          "Cherche les mots qui riment avec RIME, class\xC3\xA9s par nombre de syllabes.",
+          "Le son de la rime est pris \xC3\xA0 un mot du dictionnaire qui finit par ses lettres ; les mots dont\n"
+          "la phon\xC3\xA9tique finit par ce son sont list\xC3\xA9s, comme dans la fen\xC3\xAAtre Rimes.\n\n"
+          "  --debut            le son en d\xC3\xA9" "but de mot (au lieu de la fin)\n"
+          "  --interieur        le son \xC3\xA0 l'int\xC3\xA9rieur du mot, ni au d\xC3\xA9" "but ni \xC3\xA0 la fin\n"
+          "  --graphie          les lettres de la rime doivent aussi s'y trouver (Conserver la graphie)\n"
+          "  --syllabes N       seulement les mots de N syllabes (1 \xC3\xA0 9, ou toutes)\n"
+          "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
+          "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder (ou enregistr\xC3\xA9" "e en texte\n"
+          "                     depuis la fen\xC3\xAAtre) au lieu d'un domaine ; les mots r\xC3\xA9p\xC3\xA9t\xC3\xA9s n'y sont\n"
+          "                     list\xC3\xA9s qu'une fois\n"
+          "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n\n"
+          "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 rime refus\xC3\xA9" "e\n"
+          "(chiffres, signes, \xC2\xAB" "e\xC2\xBB seul, son inconnu) ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemple : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"
+          "          tavilo-cli rimes on --interieur --liste age.liste\n",
+          RunRhymes};
+}
+
+}  // namespace tavilo::cli

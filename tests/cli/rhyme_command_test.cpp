@@ -1,0 +1,248 @@
+// tavilo-cli rimes, run in-process on a tiny lexicon: the block on stdout, the messages and exit
+// codes, the RTF output, and lists kept with --garder and read back with --liste.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli.h"
+#include "core/rtf.h"
+#include "support/fixture_lexicon.h"
+
+namespace tavilo::cli {
+namespace {
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+const std::string kRule(185, '-');
+
+class RhymeCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fixture_
+        .Add(TableKind::Nouns, {{"\xE2ne", "an", 1, 1},
+                                {"banane", "banan", 3, 1},
+                                {"cabane", "kaban", 2, 1},
+                                {"cane", "kan", 1, 1},
+                                {"canard", "kanar", 2, 1},
+                                {"panne", "pan", 1, 0}})
+        .Add(TableKind::Adjectives, {{"plane", "plan", 1, 0}});
+    dir_ = fixture_.Write();
+  }
+
+  Outcome Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", dir_.string(), "rimes"});
+    std::ostringstream out, err;
+    const int code = RunCli(args, out, err);
+    return {code, out.str(), err.str()};
+  }
+
+  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+
+  void WriteFile(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  std::string ReadFile(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  testing::FixtureLexicon fixture_;
+  std::filesystem::path dir_;
+};
+
+TEST_F(RhymeCommandTest, PrintsTheBlockUnderItsHeader) {
+  const Outcome run = Cli({"ane"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "   Rimes       Rime : \xC2\xAB...ane\xC2\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
+            "       Mots trouv\xC3\xA9s : 5\n\n"
+            " 3 syllabes :\n\tbanane\n" + kRule + "\n"
+            " 2 syllabes :\n\tcabane\n" + kRule + "\n"
+            " 1 syllabe :\n\t\xC3\xA2ne\tcane\tpanne\n" + kRule + "\n");
+}
+
+TEST_F(RhymeCommandTest, OptionsReachTheSearch) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string header;  // the end of the header line
+    std::string words;   // every word line of the block, joined
+  };
+  const Case cases[] = {
+      {{"ane", "--graphie"}, "Toutes       Mots trouv\xC3\xA9s : 3", "\tbanane\tcabane\tcane"},
+      {{"ane", "--syllabes", "1"}, "1       Mots trouv\xC3\xA9s : 3", "\t\xC3\xA2ne\tcane\tpanne"},
+      {{"ane", "--syllabes=toutes", "--graphie"}, "Toutes       Mots trouv\xC3\xA9s : 3", "\tbanane\tcabane\tcane"},
+      {{"ane", "--domaine", "adjectifs"}, "Toutes       Mot trouv\xC3\xA9 : 1", "\tplane"},
+      {{"ane", "--debut"}, "Toutes       Mot trouv\xC3\xA9 : 1", "\t\xC3\xA2ne"},
+      {{"ane", "--interieur"}, "Toutes       Mot trouv\xC3\xA9 : 1", "\tcanard"},
+      {{" A NE "}, "Toutes       Mots trouv\xC3\xA9s : 5", "\tbanane\tcabane\t\xC3\xA2ne\tcane\tpanne"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Cli(c.args);
+    ASSERT_EQ(run.code, kExitOk) << c.args[0] << ' ' << run.err;
+    std::istringstream lines(run.out);
+    std::string header, line, words;
+    std::getline(lines, header);
+    while (std::getline(lines, line)) {
+      if (line.starts_with("\t")) words += line;
+    }
+    EXPECT_TRUE(header.ends_with(c.header)) << header;
+    EXPECT_EQ(words, c.words) << c.args.back();
+  }
+  EXPECT_NE(Cli({"ane", "--domaine", "adjectifs"}).out.find("Domaine : Adjectifs "), std::string::npos);
+}
+
+TEST_F(RhymeCommandTest, RefusalsAndNothingFound) {
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{""}, kExitRefused,
+       "      L\xC3\xA0, vous \xC3\xAAtes distrait,\n      Mais il est l\xC3\xA9gitime\n"
+       "      Pour en voir tout l'attrait\n      D'apposer une rime...\n"},
+      {{"a1"}, kExitRefused, "En l'occurrence LES CHIFFRES ne riment \xC3\xA0 rien.\nUtilisez seulement l'alphabet.\n"},
+      {{"a-b"}, kExitRefused, "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.\n"},
+      {{"\xE2\x82\xAC"}, kExitRefused,  // the euro sign is a sign
+       "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.\n"},
+      {{"e"}, kExitRefused,
+       "En g\xC3\xA9n\xC3\xA9ral le \xC2\xAB" "e\xC2\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.\n"},
+      {{"xyz"}, kExitRefused,
+       "Apparemment il n'existe aucun mot avec une rime en \xC2\xABxyz\xC2\xBB !!!\nEssayez une autre rime.\n"},
+      {{"ane", "--syllabes", "4"}, kExitNothingFound,
+       "Apparemment il n'y a pas de rimes en \xC2\xAB" "ane\xC2\xBB avec ces options !!!\nEssayez autre chose.\n"},
+      {{"ane", "--domaine", "verbes"}, kExitNothingFound,
+       "Apparemment il n'y a pas de rimes en \xC2\xAB" "ane\xC2\xBB avec ces options !!!\nEssayez autre chose.\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Cli(c.args);
+    EXPECT_EQ(run.code, c.code) << c.args[0];
+    EXPECT_EQ(run.err, c.err) << c.args[0];
+    EXPECT_EQ(run.out, "") << c.args[0];
+  }
+}
+
+TEST_F(RhymeCommandTest, UsageErrors) {
+  const std::string usage =
+      "Usage : tavilo-cli rimes RIME [--debut|--interieur] [--graphie] [--syllabes N] "
+      "[--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] [--rtf FICHIER]\n";
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  };
+  const Case cases[] = {
+      {{}, usage},
+      {{"ane", "age"}, usage},
+      {{"ane", "--vite"}, "Option inconnue : --vite\n"},
+      {{"ane", "--debut", "--interieur"}, "Choisissez --debut ou --interieur, pas les deux.\n"},
+      {{"ane", "--syllabes", "10"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
+      {{"ane", "--syllabes", "0"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
+      {{"ane", "--domaine", "liste"}, "L'option --domaine attend noms, adjectifs, verbes ou adverbes.\n"},
+      {{"ane", "--syllabes"}, "L'option --syllabes attend une valeur.\n"},
+      {{"ane", "--domaine", "noms", "--liste", "x"},
+       "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.\n"},
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Cli(c.args);
+    EXPECT_EQ(run.code, kExitRefused) << (c.args.empty() ? "" : c.args.back());
+    EXPECT_EQ(run.err, c.err);
+  }
+  EXPECT_EQ(Cli({"--help"}).code, kExitOk);
+  EXPECT_TRUE(Cli({"--help"}).out.starts_with(usage));
+}
+
+TEST_F(RhymeCommandTest, RtfInsteadOfText) {
+  const Outcome text = Cli({"ane"});
+  const Outcome rtf = Cli({"ane", "--rtf", PathOf("ane.rtf")});
+  EXPECT_EQ(rtf.code, kExitOk) << rtf.err;
+  EXPECT_EQ(rtf.out, "");
+  const RtfReadResult read = ReadRtf(ReadFile("ane.rtf"));
+  ASSERT_TRUE(read.ok()) << read.Message();
+  EXPECT_EQ(WritePlainText(read.document), text.out);
+  ASSERT_FALSE(read.document.paragraphs().empty());
+  EXPECT_EQ(read.document.paragraphs()[0].runs.at(0).format.color, (Rgb{255, 0, 0}));
+
+  const Outcome unwritable = Cli({"ane", "--rtf", PathOf("no/such/folder.rtf")});
+  EXPECT_EQ(unwritable.code, kExitDataError);
+  EXPECT_EQ(unwritable.err, "Impossible d'\xC3\xA9" "crire le fichier \xC2\xAB" + PathOf("no/such/folder.rtf") + "\xC2\xBB.\n");
+}
+
+TEST_F(RhymeCommandTest, KeptListsChainSearches) {
+  ASSERT_EQ(Cli({"ane", "--garder", PathOf("ane.liste")}).code, kExitOk);
+  // Table order, the four columns, and what the list holds.
+  EXPECT_EQ(ReadFile("ane.liste"),
+            "#tavilo-liste\t rimes\n\xC3\xA2ne\tan\t1\t1\nbanane\tbanan\t3\t1\ncabane\tkaban\t2\t1\n"
+            "cane\tkan\t1\t1\npanne\tpan\t1\t0\n");
+
+  const Outcome chained = Cli({"ane", "--graphie", "--liste", PathOf("ane.liste"), "--garder", PathOf("again.liste")});
+  ASSERT_EQ(chained.code, kExitOk) << chained.err;
+  EXPECT_NE(chained.out.find("Domaine : Liste rimes       Nombre de syllabes : Toutes       Mots trouv\xC3\xA9s : 3"),
+            std::string::npos)
+      << chained.out;
+  // Searching the list leaves it as it was.
+  EXPECT_EQ(ReadFile("again.liste"), ReadFile("ane.liste"));
+
+  // A list may hold words the domain would not give: the list is the domain.
+  WriteFile("hand.liste", "#tavilo-liste\t contrep\xC3\xA8teries\r\nplane\tplan\t1\t0\r\n\r\nplane\tplan\t1\t0\r\n");
+  const Outcome hand = Cli({"ane", "--liste", PathOf("hand.liste")});
+  ASSERT_EQ(hand.code, kExitOk) << hand.err;
+  EXPECT_NE(hand.out.find("Domaine : Liste contrep\xC3\xA8teries "), std::string::npos);
+  EXPECT_NE(hand.out.find("Mot trouv\xC3\xA9 : 1\n"), std::string::npos);  // plane, once
+}
+
+TEST_F(RhymeCommandTest, TextSavedFromTheWindowServesAsList) {
+  // What the window saves as text: the header, the headings, the rules and the words.
+  WriteFile("ane.txt", Cli({"ane"}).out);
+  const Outcome run = Cli({"ane", "--liste", PathOf("ane.txt"), "--syllabes", "1", "--garder", PathOf("one.liste")});
+  ASSERT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_NE(run.out.find("Domaine : Liste       Nombre de syllabes : 1       Mots trouv\xC3\xA9s : 3"), std::string::npos)
+      << run.out;
+  EXPECT_EQ(ReadFile("one.liste"),
+            "#tavilo-liste\t\nbanane\tbanan\t3\t1\ncabane\tkaban\t2\t1\n\xC3\xA2ne\tan\t1\t1\ncane\tkan\t1\t1\n"
+            "panne\tpan\t1\t0\n");
+
+  // Windows-1252 text, as older list files are.
+  WriteFile("old.txt", "\xE2ne\r\n\tplane\tcane\r\n");
+  EXPECT_EQ(Cli({"ane", "--liste", PathOf("old.txt")}).code, kExitOk);
+}
+
+TEST_F(RhymeCommandTest, BadListFilesNameTheFileAndLine) {
+  struct Case {
+    std::string bytes;
+    std::string err;  // after "Fichier «PATH», "
+  };
+  const Case cases[] = {
+      {"#tavilo-liste\t rimes\ncane\tkan\t1\t1\ncane\tkan\t1\n",
+       "ligne 3 : quatre champs s\xC3\xA9par\xC3\xA9s par des tabulations sont attendus "
+       "(graphie, phon\xC3\xA9tique, syllabes, marqueur).\n"},
+      {"#tavilo-liste\n\tkan\t1\t1\n", "ligne 2 : la graphie est vide.\n"},
+      {"#tavilo-liste\ncane\tk\xC3\xA2n\t1\t1\n",
+       "ligne 2 : la phon\xC3\xA9tique \xC2\xABk\xC3\xA2n\xC2\xBB n'est pas faite de codes de phon\xC3\xA8mes.\n"},
+      {"#tavilo-liste\ncane\tkan\tun\t1\n", "ligne 2 : le nombre de syllabes et le marqueur sont des nombres entiers.\n"},
+      {"#tavilo-liste\ncane\tkan\t1\t99999\n", "ligne 2 : le nombre de syllabes et le marqueur sont des nombres entiers.\n"},
+      {"cane\n\n\tpanne\tchameau\n", "ligne 3 : le mot \xC2\xAB" "chameau\xC2\xBB n'est pas dans le dictionnaire.\n"},
+  };
+  for (const Case& c : cases) {
+    WriteFile("bad.liste", c.bytes);
+    const Outcome run = Cli({"ane", "--liste", PathOf("bad.liste")});
+    EXPECT_EQ(run.code, kExitDataError) << c.bytes;
+    EXPECT_EQ(run.err, "Fichier \xC2\xAB" + PathOf("bad.liste") + "\xC2\xBB, " + c.err);
+    EXPECT_EQ(run.out, "");
+  }
+  const Outcome missing = Cli({"ane", "--liste", PathOf("none.liste")});
+  EXPECT_EQ(missing.code, kExitDataError);
+  EXPECT_EQ(missing.err, "Impossible de lire le fichier \xC2\xAB" + PathOf("none.liste") + "\xC2\xBB.\n");
+  EXPECT_EQ(Cli({"ane", "--liste", dir_.string()}).code, kExitDataError);
+
+  WriteFile("list.rtf", "{\\rtf1 cane}");
+  EXPECT_EQ(Cli({"ane", "--liste", PathOf("list.rtf")}).code, kExitDataError);
+}
+
+}  // namespace
+}  // namespace tavilo::cli
