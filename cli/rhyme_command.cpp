@@ -4,7 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/list_file.h"
-#include "core/rtf.h"
+#include "cli/result_output.h"
 #include "core/session.h"
 #include "engines/rhyme/rhyme.h"
 
@@ -103,11 +103,8 @@ int RunRhymes(Context& ctx) {
   }
   KeepRhymeResult(result, session);
 
-  const Document block = WriteRhymeBlock(result);
-  if (args->rtfFile) {
-    if (auto error = WriteTextFile(*args->rtfFile, WriteRtf(block))) return ctx.PrintError(*error), kExitDataError;
-  } else {
-    ctx.Out() << WritePlainText(block);
+  if (const int code = EmitResult(ctx, WriteRhymeHeader(result), WriteRhymeBlock(result), args->rtfFile); code != kExitOk) {
+    return code;
   }
   if (args->keepFile) {
     if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;

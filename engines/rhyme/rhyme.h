@@ -96,14 +96,14 @@ struct RhymeResult {
 RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
                        SearchObserver& observer = NullObserver());
 
-// The result block as it goes into the main window's document: the header line at 9 points in
-// red followed by two line breaks, then for each syllable count from 9 down to 1 a heading, the
-// words six to a line (each after a tab) and a line of 185 "-", in Arial 10 points black.
-// Call only with an accepted result.
+// The result as it goes into the main window's document (call only with an accepted result).
+// The header line, at 9 points in red: "   Rimes       Rime : «...R»       Domaine : ...". The
+// front end shows it in its header label and puts it on top of the document, followed by two
+// line breaks.
+Document WriteRhymeHeader(const RhymeResult& result);
+// The block, in Arial 10 points black: for each syllable count from 9 down to 1 that has words,
+// a heading (" 2 syllabes :"), the words six to a line, each after a tab, and a line of 185 "-".
 Document WriteRhymeBlock(const RhymeResult& result);
-
-// The header line alone (Windows-1252), for the main window's header label.
-std::string RhymeHeaderLine(const RhymeResult& result);
 
 // Makes an accepted result the current list (kind " rimes"), unless it was read from the
 // current list, which then stays as it was. The list is re-created before the scan, so a search

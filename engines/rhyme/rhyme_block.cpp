@@ -20,12 +20,16 @@ std::string SyllableHeading(int count) {
 
 }  // namespace
 
-std::string RhymeHeaderLine(const RhymeResult& result) {
-  return "   Rimes"
-         "       Rime : \xAB..." + result.rhyme + "\xBB"
-         "       Domaine : " + result.domainLabel +
-         "       Nombre de syllabes : " + result.syllableItem +
-         "       " + (result.count == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s") + " : " + std::to_string(result.count);
+Document WriteRhymeHeader(const RhymeResult& result) {
+  const std::string line = "   Rimes"
+                           "       Rime : \xAB..." + result.rhyme + "\xBB"
+                           "       Domaine : " + result.domainLabel +
+                           "       Nombre de syllabes : " + result.syllableItem +
+                           "       " + (result.count == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s") + " : " +
+                           std::to_string(result.count);
+  Document header;
+  header.Append(Cp1252ToUtf8(line), kHeaderFormat);
+  return header;
 }
 
 Document WriteRhymeBlock(const RhymeResult& result) {
@@ -42,10 +46,9 @@ Document WriteRhymeBlock(const RhymeResult& result) {
     }
     text += std::string(kRuleLength, '-') + "\n";
   }
-  Document doc;
-  doc.Append(Cp1252ToUtf8(text), kBlockFormat);
-  doc.InsertAtTop(Cp1252ToUtf8(RhymeHeaderLine(result)) + "\n\n", kHeaderFormat);
-  return doc;
+  Document block;
+  block.Append(Cp1252ToUtf8(text), kBlockFormat);
+  return block;
 }
 
 }  // namespace tavilo

@@ -367,17 +367,24 @@ RhymeResult ResultWith(std::vector<std::pair<int, std::vector<std::string>>> lis
 
 TEST(RhymeBlockTest, HeaderLine) {
   RhymeResult result = ResultWith({{2, {"\xE9t\xE9"}}});
-  EXPECT_EQ(RhymeHeaderLine(result),
-            "   Rimes       Rime : \xAB...\xE9t\xE9\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
-            "       Mot trouv\xE9 : 1");
+  const auto headerText = [&result] { return Lines(WriteRhymeHeader(result)); };
+  EXPECT_EQ(headerText(), std::vector<std::string>{
+                              "   Rimes       Rime : \xC2\xAB...\xC3\xA9t\xC3\xA9\xC2\xBB       Domaine : Noms"
+                              "       Nombre de syllabes : Toutes       Mot trouv\xC3\xA9 : 1"});
   result.count = 0;
-  EXPECT_NE(RhymeHeaderLine(result).find("Mots trouv\xE9s : 0"), std::string::npos);
+  EXPECT_TRUE(headerText().at(0).ends_with("Mots trouv\xC3\xA9s : 0"));
   result.count = 12345;
-  result.domainLabel = "Liste rimes";
+  result.domainLabel = "Liste contrep\xE8teries";
   result.syllableItem = "3";
-  EXPECT_EQ(RhymeHeaderLine(result),
-            "   Rimes       Rime : \xAB...\xE9t\xE9\xBB       Domaine : Liste rimes       Nombre de syllabes : 3"
-            "       Mots trouv\xE9s : 12345");
+  EXPECT_EQ(headerText(), std::vector<std::string>{
+                              "   Rimes       Rime : \xC2\xAB...\xC3\xA9t\xC3\xA9\xC2\xBB       Domaine : Liste "
+                              "contrep\xC3\xA8teries       Nombre de syllabes : 3       Mots trouv\xC3\xA9s : 12345"});
+
+  const Document header = WriteRhymeHeader(result);
+  ASSERT_EQ(header.paragraphs().size(), 1u);
+  ASSERT_EQ(header.paragraphs()[0].runs.size(), 1u);
+  EXPECT_EQ(header.paragraphs()[0].runs[0].format,
+            (CharFormat{.font = "Arial", .half_points = 18, .color = {255, 0, 0}, .bold = false, .italic = false}));
 }
 
 TEST(RhymeBlockTest, ListsFromNineSyllablesDownToOne) {
@@ -385,8 +392,6 @@ TEST(RhymeBlockTest, ListsFromNineSyllablesDownToOne) {
       ResultWith({{1, {"g", "f", "e", "d", "c", "b", "a"}}, {9, {"anticonstitutionnellement"}}, {3, {"pot\xE9"}}});
   const std::string rule(185, '-');
   const std::vector<std::string> expected = {
-      Cp1252ToUtf8(RhymeHeaderLine(result)),
-      "",
       " 9 syllabes :",
       "\tanticonstitutionnellement",
       rule,
@@ -399,27 +404,18 @@ TEST(RhymeBlockTest, ListsFromNineSyllablesDownToOne) {
       rule,
       "",
   };
-  const Document doc = WriteRhymeBlock(result);
-  EXPECT_EQ(Lines(doc), expected);
-
-  const Paragraph& header = doc.paragraphs().front();
-  ASSERT_EQ(header.runs.size(), 1u);
-  EXPECT_EQ(header.runs[0].format.half_points, 18);
-  EXPECT_EQ(header.runs[0].format.color, (Rgb{255, 0, 0}));
-  EXPECT_EQ(header.runs[0].format.font, "Arial");
-  for (std::size_t i = 2; i < doc.paragraphs().size(); ++i) {
-    for (const TextRun& run : doc.paragraphs()[i].runs) {
+  const Document block = WriteRhymeBlock(result);
+  EXPECT_EQ(Lines(block), expected);
+  for (const Paragraph& paragraph : block.paragraphs()) {
+    for (const TextRun& run : paragraph.runs) {
       EXPECT_EQ(run.format, (CharFormat{.font = "Arial", .half_points = 20, .color = {}})) << run.text;
     }
   }
 }
 
 TEST(RhymeBlockTest, SixWordsFillALineExactly) {
-  const Document doc = WriteRhymeBlock(ResultWith({{2, {"a", "b", "c", "d", "e", "f"}}}));
-  const std::vector<std::string> lines = Lines(doc);
-  ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[3], "\ta\tb\tc\td\te\tf");
-  EXPECT_EQ(lines[4], std::string(185, '-'));
+  const std::vector<std::string> lines = Lines(WriteRhymeBlock(ResultWith({{2, {"a", "b", "c", "d", "e", "f"}}})));
+  EXPECT_EQ(lines, (std::vector<std::string>{" 2 syllabes :", "\ta\tb\tc\td\te\tf", std::string(185, '-'), ""}));
 }
 
 }  // namespace
