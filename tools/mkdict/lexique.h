@@ -1,0 +1,32 @@
+// Conversion of a pronunciation written in the Lexique alphabet (as the pronunciation list
+// spells it) to Tavilo's phoneme codes, with the syllable count.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavilo::mkdict {
+
+// One pronunciation in Tavilo's codes: one character per phoneme, and its number of syllables.
+struct Transcription {
+  std::string phonetic;
+  int syllables = 0;
+
+  bool operator==(const Transcription&) const = default;
+};
+
+// Splits a transcription written as space-separated phone symbols ("n huit i").
+std::vector<std::string_view> SplitPhones(std::string_view text);
+
+// Converts the phones of one pronunciation of `spelling` (Windows-1252, any case). The list
+// writes the nasal on and the gn sound alike as `N`; the spelling tells them apart: an `N` is gn
+// when the spelling still has an unused "gn" (or "ñ") and the `N` is followed by a vowel, `N`, `w`,
+// `j` or `huit`, or ends a word spelled -gne, -gnes or -gnent. Every other `N` is the nasal on.
+// Syllables are the vowel phonemes; the semivowels j, w and huit do not count.
+// Returns nullopt (and says why in `error`) for an unknown symbol or an empty transcription.
+std::optional<Transcription> ConvertLexique(std::string_view spelling, const std::vector<std::string_view>& phones,
+                                            std::string* error = nullptr);
+
+}  // namespace tavilo::mkdict

@@ -1,0 +1,47 @@
+#include "tools/mkdict/mkdict.h"
+
+#include <system_error>
+
+#include "core/tav_file.h"
+#include "core/text.h"
+
+namespace tavilo::mkdict {
+
+std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
+                                       Sources& out) {
+  auto read = [](const std::filesystem::path& path, auto reader) -> std::optional<std::string> {
+    std::string error;
+    const auto bytes = ReadFileBytes(path, &error);
+    if (!bytes) return error;
+    if (auto fault = reader(*bytes, path.filename().string())) return fault->message;
+    return std::nullopt;
+  };
+  using std::string_view;
+  if (auto e = read(sourcesDir / kPronunciationFile,
+                    [&](string_view b, string_view n) { return ReadPronunciations(b, n, out.pronunciations); }))
+    return e;
+  if (auto e = read(sourcesDir / kMorphologyFile,
+                    [&](string_view b, string_view n) { return ReadMorphology(b, n, out.morphology); }))
+    return e;
+  if (auto e = read(sourcesDir / kFrequencyFile,
+                    [&](string_view b, string_view n) { return ReadFrequencies(b, n, out.frequencies); }))
+    return e;
+  if (auto e = read(listsDir / kTabooListFile, [&](string_view b, string_view n) { return ReadWordList(b, n, out.taboo); }))
+    return e;
+  return read(listsDir / kLocutionListFile,
+              [&](string_view b, string_view n) { return ReadWordList(b, n, out.locutions); });
+}
+
+std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
+                                       const std::array<WordTable, kTableCount>& tables) {
+  std::error_code ec;
+  std::filesystem::create_directories(outDir, ec);
+  if (ec) return "Impossible de cr\xE9" "er le dossier \xAB " + Utf8ToCp1252(outDir.string()) + " \xBB.";
+  for (std::size_t t = 0; t < kTableCount; ++t) {
+    const auto kind = static_cast<TableKind>(t);
+    if (auto error = WriteTavFile(outDir / InfoOf(kind).fileName, tables[t], kind)) return error;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tavilo::mkdict
