@@ -47,7 +47,7 @@ IconKind IconOf(ToolId id) {
 
 QAction* NewAction(QObject* parent, const char* objectName, const QString& text) {
   auto* action = new QAction(text, parent);
-  action->setObjectName(QString::fromLatin1(objectName));
+  action->setObjectName(QString::fromUtf8(objectName));
   return action;
 }
 
@@ -575,8 +575,9 @@ void MainWindow::ShowAbout() {
   auto* text = new QLabel(QStringLiteral(
       "<p>Une boîte à outils de jeux de mots pour la langue française : contrepèteries, rimes, "
       "anaphones, anagrammes, lipogrammes, mots filtrés et listages de mots remarquables.</p>"
-      "<p><b>Licence.</b> Tavilo est distribué avec son code source ; les conditions d'utilisation "
-      "et de redistribution du programme sont celles du fichier de licence livré avec lui.</p>"
+      "<p><b>Licence.</b> Tavilo est un logiciel libre : vous pouvez le redistribuer et le modifier "
+      "selon les termes de la licence publique générale GNU (GPL), version 3 ou (à votre choix) "
+      "toute version ultérieure. Il est distribué sans aucune garantie.</p>"
       "<p><b>Dictionnaire.</b> Le dictionnaire de Tavilo est construit à partir de données libres :</p>"
       "<ul>"
       "<li>les prononciations de <i>Lexique 3</i> (B. New, C. Pallier et al., lexique.org), "

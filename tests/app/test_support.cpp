@@ -1,0 +1,98 @@
+#include "test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "app/document_bridge.h"
+#include "core/tav_file.h"
+
+namespace tavilo::testing {
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "app_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = nullptr;
+  static QTemporaryDir* settingsDir = nullptr;
+  if (app) return;
+  app = new QApplication(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Tavilo"));
+  QApplication::setApplicationName(QStringLiteral("Tavilo"));
+  InstallFontSubstitutes();
+  settingsDir = new QTemporaryDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
+}
+
+ScratchFolder::ScratchFolder() {
+  EnsureApplication();
+  previous_ = QDir::currentPath();
+  QDir::setCurrent(dir_.path());
+  QSettings(QStringLiteral("Tavilo"), QStringLiteral("Tavilo")).clear();
+}
+
+ScratchFolder::~ScratchFolder() { QDir::setCurrent(previous_); }
+
+QString ScriptedDialogs::OpenFileName(QWidget*, const QString&, const QString& directory, const QString& filter,
+                                      QString* selectedFilter) {
+  lastOpenDirectory = directory;
+  lastOpenFilter = filter;
+  lastOpenSelectedFilter = selectedFilter ? *selectedFilter : QString();
+  return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString ScriptedDialogs::SaveFileName(QWidget*, const QString& title, const QString& proposedName,
+                                      const QString& filter, QString* selectedFilter) {
+  lastSaveTitle = title;
+  lastSaveProposal = proposedName;
+  lastSaveFilter = filter;
+  lastSaveSelectedFilter = selectedFilter ? *selectedFilter : QString();
+  if (selectedFilter && !saveFilterAnswer.isEmpty()) *selectedFilter = saveFilterAnswer;
+  return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+void ScriptedDialogs::Information(QWidget*, const QString& title, const QString& text) {
+  messages.push_back({Message::Kind::Information, title, text});
+}
+
+void ScriptedDialogs::Warning(QWidget*, const QString& title, const QString& text) {
+  messages.push_back({Message::Kind::Warning, title, text});
+}
+
+int ScriptedDialogs::RunModal(QDialog& dialog) {
+  ++modalCount;
+  return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
+}
+
+void WriteSmallData(const std::filesystem::path& dir, bool withAdjectives) {
+  const auto write = [&dir](TableKind kind, std::initializer_list<WordEntry> rows) {
+    WordTable table(InfoOf(kind).capacity);
+    for (const WordEntry& row : rows) table.Append(row);
+    if (const auto error = WriteTavFile(dir / InfoOf(kind).fileName, table, kind)) throw std::runtime_error(*error);
+  };
+  // Phonetic forms in byte order, as the shipped files are.
+  write(TableKind::Nouns, {{"chat", "Sa", 1, 1}, {"image", "imaZ", 2, 0}, {"page", "paZ", 1, 1}});
+  if (withAdjectives) write(TableKind::Adjectives, {{"sage", "saZ", 1, 1}, {"vert", "vER", 1, 1}});
+  write(TableKind::Verbs, {{"nager", "naZe", 2, 1}});
+  write(TableKind::FunctionWords, {{"ici", "isi", 2, 1}});
+  write(TableKind::Taboo, {{"zut", "zyt", 1, 0}});
+  write(TableKind::Locutions, {{"en vain", "@v5", 2, 0}});
+}
+
+std::string ReadBytes(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void WriteBytes(const QString& fileName, std::string_view bytes) {
+  QDir().mkpath(QFileInfo(fileName).absolutePath());
+  QFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) throw std::runtime_error("cannot write " + fileName.toStdString());
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+}  // namespace tavilo::testing
