@@ -1,0 +1,187 @@
+#include "app/rhyme_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/gui_observer.h"
+#include "app/qt_text.h"
+
+namespace tavilo {
+namespace {
+
+constexpr RhymePosition kPositions[] = {RhymePosition::End, RhymePosition::Start, RhymePosition::Inside};
+
+QRadioButton* Option(const QString& caption, const QString& name, QWidget* parent) {
+  auto* option = new QRadioButton(caption, parent);
+  option->setObjectName(name);
+  return option;
+}
+
+QCheckBox* Check(const QString& caption, const QString& name, QWidget* parent) {
+  auto* check = new QCheckBox(caption, parent);
+  check->setObjectName(name);
+  return check;
+}
+
+}  // namespace
+
+RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, ToolId::Rhyme, parent) {
+  setObjectName(QStringLiteral("frmRim"));
+
+  auto* rhymeLabel = new QLabel(QStringLiteral("Entrez une rime :"), this);
+  rhymeBox_ = new QComboBox(this);
+  rhymeBox_->setObjectName(QStringLiteral("Combo1"));
+  rhymeBox_->setEditable(true);
+  rhymeBox_->setInsertPolicy(QComboBox::NoInsert);  // the history keeps the rhyme as searched
+  rhymeBox_->setMinimumWidth(180);
+  rhymeLabel->setBuddy(rhymeBox_);
+
+  auto* positionGroup = new QGroupBox(QStringLiteral("Rimes"), this);
+  auto* positionLayout = new QVBoxLayout(positionGroup);
+  const QString positionCaptions[] = {QStringLiteral("En fin de mot"), QStringLiteral("En début de mot"),
+                                      QStringLiteral("A l'intérieur du mot")};
+  for (std::size_t i = 0; i < positions_.size(); ++i) {
+    positions_[i] = Option(positionCaptions[i], QStringLiteral("Option%1").arg(i + 1), positionGroup);
+    positionLayout->addWidget(positions_[i]);
+  }
+  positions_[0]->setChecked(true);
+
+  keepSpelling_ = Check(QStringLiteral("Conserver la graphie"), QStringLiteral("Check1"), this);
+
+  syllables_ = new QComboBox(this);
+  syllables_->setObjectName(QStringLiteral("Combo2"));
+  syllableLabel_ = new QLabel(QStringLiteral("syllabes."), this);
+  syllableLabel_->setObjectName(QStringLiteral("Label3"));
+  auto* syllableRow = new QHBoxLayout;
+  syllableRow->addWidget(new QLabel(QStringLiteral("Pour trouver des mots de"), this));
+  syllableRow->addWidget(syllables_);
+  syllableRow->addWidget(syllableLabel_);
+  syllableRow->addStretch();
+
+  auto* domainGroup = new QGroupBox(QStringLiteral("Domaine"), this);
+  auto* domainLayout = new QVBoxLayout(domainGroup);
+  const QString domainCaptions[] = {
+      QStringLiteral("Noms"), QStringLiteral("Adjectifs"), QStringLiteral("Verbes"),
+      QStringLiteral("Adverbes, pronoms, prépositions..."),
+      QStringLiteral("Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,    Mots filtrés, "
+                     "'okapi', 'phokapi')")};
+  for (std::size_t i = 0; i < domains_.size(); ++i) {
+    domains_[i] = Option(domainCaptions[i], QStringLiteral("Option%1").arg(i + 4), domainGroup);
+    domainLayout->addWidget(domains_[i]);
+  }
+  domains_[0]->setChecked(true);
+
+  keepAsNewList_ = Check(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check2"), this);
+  keepAsNewList_->setEnabled(false);
+  appendToDisplayed_ = Check(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("OKButton"));
+  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
+  closeButton_->setObjectName(QStringLiteral("CancelButton"));
+  // Enter runs the search through the rhyme box's own signal; no button takes it as default.
+  okButton_->setAutoDefault(false);
+  closeButton_->setAutoDefault(false);
+
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(okButton_);
+  buttons->addWidget(closeButton_);
+  buttons->addStretch();
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(rhymeLabel, 0, 0);
+  grid->addWidget(rhymeBox_, 1, 0);
+  grid->addLayout(buttons, 0, 1, 3, 1);
+  grid->addWidget(positionGroup, 2, 0);
+  grid->addWidget(keepSpelling_, 3, 0);
+  grid->addLayout(syllableRow, 4, 0);
+  grid->addWidget(domainGroup, 5, 0, 1, 2);
+  grid->addWidget(keepAsNewList_, 6, 0, 1, 2);
+  grid->addWidget(appendToDisplayed_, 7, 0, 1, 2);
+
+  SetStandardControls(appendToDisplayed_, domains_[4], domains_[0]);
+
+  connect(okButton_, &QPushButton::clicked, this, &RhymeDialog::RunSearch);
+  connect(rhymeBox_->lineEdit(), &QLineEdit::returnPressed, this, &RhymeDialog::RunSearch);
+  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(syllables_, &QComboBox::currentIndexChanged, this, &RhymeDialog::UpdateSyllableLabel);
+}
+
+void RhymeDialog::OnOpening(const ToolOpening& opening) {
+  if (opening.wasActive) return;
+  syllables_->clear();
+  syllables_->addItem(QStringLiteral("Toutes"));
+  for (int n = 1; n <= kRhymeMaxSyllables; ++n) syllables_->addItem(QString::number(n));
+  syllables_->setCurrentIndex(0);
+  UpdateSyllableLabel();
+}
+
+void RhymeDialog::UpdateSyllableLabel() {
+  syllableLabel_->setText(syllables_->currentText() == QStringLiteral("1") ? QStringLiteral("syllabe.")
+                                                                             : QStringLiteral("syllabes."));
+}
+
+RhymeQuery RhymeDialog::Query() const {
+  RhymeQuery query;
+  query.typed = ToCp1252(rhymeBox_->currentText());
+  for (std::size_t i = 0; i < positions_.size(); ++i) {
+    if (positions_[i]->isChecked()) query.position = kPositions[i];
+  }
+  query.keepSpelling = keepSpelling_->isChecked();
+  query.syllables = std::max(0, syllables_->currentIndex());  // item 0 is "Toutes"
+  for (std::size_t i = 0; i < domains_.size(); ++i) {
+    if (domains_[i]->isChecked()) query.domain = static_cast<int>(i) + 1;
+  }
+  return query;
+}
+
+void RhymeDialog::RememberRhyme(const std::string& rhyme) {
+  const QString item = FromCp1252(rhyme);
+  if (rhymeBox_->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+    // Adding an item must not replace what the box shows.
+    const QString shown = rhymeBox_->currentText();
+    rhymeBox_->addItem(item);
+    rhymeBox_->setEditText(shown);
+  }
+}
+
+void RhymeDialog::RunSearch() {
+  // The observer processes events during the search: a second click must not start another.
+  if (searching_) return;
+  searching_ = true;
+  GuiObserver& observer = host().observer();
+  observer.Reset();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const RhymeResult result = FindRhymes(host().lexicon(), host().session(), Query(), observer);
+  QApplication::restoreOverrideCursor();
+  searching_ = false;
+
+  if (result.SoundFound()) RememberRhyme(result.rhyme);
+  KeepRhymeResult(result, host().session());
+  if (!result.Accepted()) {
+    if (result.refusal == RhymeRefusal::Empty) {
+      rhymeBox_->clearEditText();
+      rhymeBox_->setFocus();
+    }
+    Refuse(result.message);
+    return;
+  }
+  ToolResult published;
+  published.header = WriteRhymeHeader(result);
+  published.block = WriteRhymeBlock(result);
+  published.append = appendToDisplayed_->isChecked();
+  published.fileSuffix = result.rhyme;
+  PublishResult(std::move(published));
+}
+
+}  // namespace tavilo
