@@ -4,14 +4,30 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/document_utf8.h"
+#include "core/text.h"
 
 namespace tavilo {
 namespace {
 
-using doc_detail::AppendUtf8;
-using doc_detail::CountCodePoints;
-using doc_detail::SanitizeUtf8;
+constexpr char32_t kReplacementChar = 0xFFFD;
+
+bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// text with every malformed UTF-8 sequence replaced by U+FFFD.
+std::string SanitizeUtf8(std::string_view text) {
+  if (IsValidUtf8(text)) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + 8);
+  std::size_t pos = 0;
+  while (pos < text.size()) AppendUtf8(out, NextCodePoint(text, pos));
+  return out;
+}
+
+// Number of code points in well-formed UTF-8 text.
+std::size_t CountCodePoints(std::string_view utf8) {
+  return static_cast<std::size_t>(
+      std::count_if(utf8.begin(), utf8.end(), [](char c) { return !IsContinuationByte(c); }));
+}
 
 CharFormat NormalizedFormat(const CharFormat& format) {
   CharFormat out = format;
@@ -29,15 +45,15 @@ void AddRun(Paragraph* paragraph, std::string_view text, const CharFormat& forma
   if (!paragraph->runs.empty() && paragraph->runs.back().format == format) {
     paragraph->runs.back().text.append(text);
   } else {
-    paragraph->runs.push_back(Run{std::string(text), format});
+    paragraph->runs.push_back(TextRun{std::string(text), format});
   }
 }
 
 // Merges the neighbouring runs of paragraph that share a format and drops empty ones.
 void MergeRuns(Paragraph* paragraph) {
-  std::vector<Run> merged;
+  std::vector<TextRun> merged;
   merged.reserve(paragraph->runs.size());
-  for (Run& run : paragraph->runs) {
+  for (TextRun& run : paragraph->runs) {
     if (run.text.empty()) continue;
     if (!merged.empty() && merged.back().format == run.format) {
       merged.back().text += run.text;
@@ -50,7 +66,7 @@ void MergeRuns(Paragraph* paragraph) {
 
 std::size_t ParagraphLength(const Paragraph& paragraph) {
   std::size_t n = 0;
-  for (const Run& run : paragraph.runs) n += CountCodePoints(run.text);
+  for (const TextRun& run : paragraph.runs) n += CountCodePoints(run.text);
   return n;
 }
 
@@ -60,7 +76,7 @@ std::size_t ByteOffset(std::string_view text, std::size_t chars) {
   std::size_t pos = 0;
   while (pos < text.size() && chars > 0) {
     ++pos;
-    while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+    while (pos < text.size() && IsContinuationByte(text[pos])) ++pos;
     --chars;
   }
   return pos;
@@ -122,6 +138,11 @@ void Document::AppendParagraphBreak() {
 }
 
 void Document::Append(const Document& other) {
+  if (&other == this) {
+    const Document copy = other;
+    Append(copy);
+    return;
+  }
   if (empty()) {
     paragraphs_ = other.paragraphs_;
     return;
@@ -165,9 +186,9 @@ void Document::ChangeFormat(std::size_t begin, std::size_t count, Change change)
   for (Paragraph& paragraph : paragraphs_) {
     if (para_start >= end) break;
     std::size_t run_start = para_start;
-    std::vector<Run> pieces;
+    std::vector<TextRun> pieces;
     bool touched = false;
-    for (Run& run : paragraph.runs) {
+    for (TextRun& run : paragraph.runs) {
       const std::size_t length = CountCodePoints(run.text);
       const std::size_t from = std::clamp(begin, run_start, run_start + length) - run_start;
       const std::size_t to = std::clamp(end, run_start, run_start + length) - run_start;
@@ -179,11 +200,11 @@ void Document::ChangeFormat(std::size_t begin, std::size_t count, Change change)
       touched = true;
       const std::size_t from_byte = ByteOffset(run.text, from);
       const std::size_t to_byte = ByteOffset(run.text, to);
-      Run middle{run.text.substr(from_byte, to_byte - from_byte), run.format};
+      TextRun middle{run.text.substr(from_byte, to_byte - from_byte), run.format};
       change(middle.format);
-      pieces.push_back(Run{run.text.substr(0, from_byte), run.format});
+      pieces.push_back(TextRun{run.text.substr(0, from_byte), run.format});
       pieces.push_back(std::move(middle));
-      pieces.push_back(Run{run.text.substr(to_byte), run.format});
+      pieces.push_back(TextRun{run.text.substr(to_byte), run.format});
     }
     paragraph.runs = std::move(pieces);
     if (touched) MergeRuns(&paragraph);
@@ -205,7 +226,7 @@ std::string WritePlainText(const Document& doc) {
   for (const Paragraph& paragraph : doc.paragraphs()) {
     if (!first) out.push_back('\n');
     first = false;
-    for (const Run& run : paragraph.runs) out += run.text;
+    for (const TextRun& run : paragraph.runs) out += run.text;
   }
   return out;
 }
@@ -236,9 +257,9 @@ std::string DecodeUtf16(std::string_view bytes, bool big_endian) {
         i += 2;
       }
     }
-    AppendUtf8(&out, c);  // a lone surrogate becomes U+FFFD
+    AppendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacementChar : c);  // lone surrogate
   }
-  if (i < bytes.size()) AppendUtf8(&out, doc_detail::kReplacementChar);  // odd final byte
+  if (i < bytes.size()) AppendUtf8(out, kReplacementChar);  // odd final byte
   return out;
 }
 
@@ -248,13 +269,8 @@ std::string DecodeTextFileBytes(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return SanitizeUtf8(bytes.substr(3));
   if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
   if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
-  if (doc_detail::IsValidUtf8(bytes)) return std::string(bytes);
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 4);
-  for (const char ch : bytes) {
-    AppendUtf8(&out, doc_detail::Cp1252ToCodePoint(static_cast<unsigned char>(ch)));
-  }
-  return out;
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  return Cp1252ToUtf8(bytes);
 }
 
 }  // namespace tavilo

@@ -26,7 +26,7 @@ struct Rgb {
 struct CharFormat {
   std::string font = "Arial";
   int half_points = 20;
-  Rgb color;
+  Rgb color{};
   bool bold = false;
   bool italic = false;
   friend bool operator==(const CharFormat&, const CharFormat&) = default;
@@ -41,10 +41,10 @@ inline constexpr std::size_t kMaxTabStops = 32;
 
 // Some text in one format. The text is well-formed UTF-8 and holds no line-break characters;
 // it may hold tab characters.
-struct Run {
+struct TextRun {
   std::string text;
   CharFormat format;
-  friend bool operator==(const Run&, const Run&) = default;
+  friend bool operator==(const TextRun&, const TextRun&) = default;
 };
 
 // One paragraph: its tab stops (positions in twips from the left margin, ascending, no
@@ -52,7 +52,7 @@ struct Run {
 // neighbouring runs never have the same format (they are merged).
 struct Paragraph {
   std::vector<int> tab_stops;
-  std::vector<Run> runs;
+  std::vector<TextRun> runs;
   friend bool operator==(const Paragraph&, const Paragraph&) = default;
 };
 

@@ -14,6 +14,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -32,8 +34,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one UTF-8 sequence at s[i]; returns the code point and advances i. A malformed
-// sequence yields U+FFFD and advances by one byte.
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   if (b0 < 0x80) {
@@ -72,8 +72,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   i += len;
   return cp;
 }
-
-}  // namespace
 
 char32_t Cp1252ToCodePoint(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];

@@ -23,6 +23,13 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 // The Windows-1252 byte of a code point, or -1 when it has none.
 int CodePointToCp1252(char32_t cp);
 
+// Appends the UTF-8 form of a code point (callers pass no surrogate and nothing past U+10FFFF).
+void AppendUtf8(std::string& out, char32_t cp);
+
+// Decodes the UTF-8 sequence at s[i] (i < s.size()), returns its code point and advances i past
+// it. A malformed sequence yields U+FFFD and advances by one byte.
+char32_t NextCodePoint(std::string_view s, std::size_t& i);
+
 // UTF-8 -> Windows-1252 as the input edge wants it: the ligatures the lexicon spells out are
 // spelled out (œ -> oe, Œ -> OE, æ -> ae, Æ -> AE), the typographic apostrophe ’ becomes ', and any
 // other character without a Windows-1252 code (or a malformed sequence) becomes kUnmappableChar.
