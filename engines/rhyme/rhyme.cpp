@@ -70,9 +70,14 @@ RhymeRefusal PrepareRhyme(std::string_view typed, std::string& rhyme) {
 // that starts inside a letter group (the "n" of "an") is never met there. Empty when no word tells.
 std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
   const std::string probePattern = "*" + std::string(kNonVowelClass) + rhyme;
+  // Unless the rhyme holds a "[" (a letter for the input check, a class for the pattern), the
+  // pattern ends with the rhyme's own letters: a word that does not end with them cannot match,
+  // and that test is much cheaper than the pattern's.
+  const bool endsWithRhyme = rhyme.find('[') == std::string::npos;
   for (TableKind kind : kWordTableKinds) {
     for (const WordEntry& entry : lexicon.Table(kind)) {
-      if (entry.phonetic.size() < 2 || !MatchesPattern(entry.spelling, probePattern)) continue;
+      if (entry.phonetic.size() < 2 || (endsWithRhyme && !entry.spelling.ends_with(rhyme))) continue;
+      if (!MatchesPattern(entry.spelling, probePattern)) continue;
       AlignmentRequest request;
       request.spelling = entry.spelling;
       request.phonetic = entry.phonetic;
