@@ -2,6 +2,7 @@
 #include "core/document.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "core/text.h"
@@ -179,36 +180,37 @@ void Document::InsertAtTop(const Document& other) {
 
 template <typename Change>
 void Document::ChangeFormat(std::size_t begin, std::size_t count, Change change) {
-  const std::size_t total = CharacterCount();
-  if (begin >= total || count == 0) return;
-  const std::size_t end = begin + std::min(count, total - begin);
+  if (count == 0) return;
+  const std::size_t end = count > SIZE_MAX - begin ? SIZE_MAX : begin + count;
   std::size_t para_start = 0;  // offset of the paragraph's first character
   for (Paragraph& paragraph : paragraphs_) {
     if (para_start >= end) break;
-    std::size_t run_start = para_start;
-    std::vector<TextRun> pieces;
-    bool touched = false;
-    for (TextRun& run : paragraph.runs) {
-      const std::size_t length = CountCodePoints(run.text);
-      const std::size_t from = std::clamp(begin, run_start, run_start + length) - run_start;
-      const std::size_t to = std::clamp(end, run_start, run_start + length) - run_start;
-      run_start += length;
-      if (from == to) {
-        pieces.push_back(std::move(run));
-        continue;
+    const std::size_t para_length = ParagraphLength(paragraph);
+    if (para_start + para_length > begin) {
+      // Split the runs the range touches into before / inside / after, then merge again.
+      std::vector<TextRun> pieces;
+      std::size_t run_start = para_start;
+      for (TextRun& run : paragraph.runs) {
+        const std::size_t length = CountCodePoints(run.text);
+        const std::size_t from = std::clamp(begin, run_start, run_start + length) - run_start;
+        const std::size_t to = std::clamp(end, run_start, run_start + length) - run_start;
+        run_start += length;
+        if (from == to) {
+          pieces.push_back(std::move(run));
+          continue;
+        }
+        const std::size_t from_byte = ByteOffset(run.text, from);
+        const std::size_t to_byte = ByteOffset(run.text, to);
+        TextRun middle{run.text.substr(from_byte, to_byte - from_byte), run.format};
+        change(middle.format);
+        pieces.push_back(TextRun{run.text.substr(0, from_byte), run.format});
+        pieces.push_back(std::move(middle));
+        pieces.push_back(TextRun{run.text.substr(to_byte), run.format});
       }
-      touched = true;
-      const std::size_t from_byte = ByteOffset(run.text, from);
-      const std::size_t to_byte = ByteOffset(run.text, to);
-      TextRun middle{run.text.substr(from_byte, to_byte - from_byte), run.format};
-      change(middle.format);
-      pieces.push_back(TextRun{run.text.substr(0, from_byte), run.format});
-      pieces.push_back(std::move(middle));
-      pieces.push_back(TextRun{run.text.substr(to_byte), run.format});
+      paragraph.runs = std::move(pieces);
+      MergeRuns(&paragraph);
     }
-    paragraph.runs = std::move(pieces);
-    if (touched) MergeRuns(&paragraph);
-    para_start = run_start + 1;  // the paragraph break
+    para_start += para_length + 1;  // the paragraph break
   }
 }
 

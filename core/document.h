@@ -106,7 +106,9 @@ class Document {
   void InsertAtTop(const Document& other);
 
   // Sets the colour, or the boldness, of the characters [begin, begin + count). Parts of the
-  // range past the end are ignored; paragraph breaks in the range are left as they are.
+  // range past the end are ignored; paragraph breaks in the range are left as they are. Takes
+  // time proportional to the text up to the range's end: a writer that knows the format while
+  // writing should append with it rather than restyle afterwards.
   void SetColor(std::size_t begin, std::size_t count, Rgb color);
   void SetBold(std::size_t begin, std::size_t count, bool bold);
 
