@@ -111,15 +111,16 @@ RhymeResult Refuse(RhymeResult result, RhymeRefusal refusal) {
 
 RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
                        SearchObserver& observer) {
+  const int domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
   RhymeResult result;
-  result.fromResultList = query.domain == kDomainResultList;
-  result.domainLabel = DomainName(query.domain) + (result.fromResultList ? session.resultListKind : "");
+  result.fromResultList = domain == kDomainResultList;
+  result.domainLabel = DomainName(domain) + (result.fromResultList ? session.resultListKind : "");
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 
   if (const RhymeRefusal refusal = PrepareRhyme(query.typed, result.rhyme); refusal != RhymeRefusal::None) {
     return Refuse(std::move(result), refusal);
   }
-  result.listName = DomainName(query.domain).substr(0, 3) + "_" + result.rhyme;
+  result.listName = DomainName(domain).substr(0, 3) + "_" + result.rhyme;
 
   result.rhymePhonetic = FindRhymeSound(lexicon, result.rhyme);
   if (result.rhymePhonetic.empty()) return Refuse(std::move(result), RhymeRefusal::UnknownSound);
@@ -129,7 +130,7 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   // The words are gathered per syllable count and sorted once at the end: adding them one by one
   // to a sorted list would cost a shift of the whole list per word.
   std::array<std::vector<std::string>, kRhymeMaxSyllables> found;
-  const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(query.domain);
+  const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
   for (const WordEntry& entry : source) {
     if (!observer.Yield()) {
       result.stopped = true;

@@ -41,7 +41,8 @@ struct RhymeQuery {
   RhymePosition position = RhymePosition::End;
   bool keepSpelling = false;  // "Conserver la graphie": the letters must stand there too
   int syllables = 0;          // 0 for "Toutes", else only words of exactly that many syllables (1 to 9)
-  int domain = 1;             // 1 to 4: a word table; kDomainResultList (5): the current list
+  int domain = 1;             // 1 to 4: a word table; kDomainResultList (5): the current list;
+                              // any other value is taken as 1
 };
 
 // Why a query gave no block. Each has its own French message (RhymeResult::message).
@@ -60,7 +61,7 @@ struct RhymeResult {
   std::string message;  // the refusal's text, lines joined by "\n"; empty when accepted
 
   std::string rhyme;            // the rhyme searched (R): lower case, trimmed, without spaces
-  std::string rhymePhonetic;    // its sound (RP); set from UnknownSound on, empty before
+  std::string rhymePhonetic;    // its sound (RP); empty when refused before it was known
   std::string phoneticPattern;  // the pattern every phonetic form was tested against
   std::string spellingPattern;  // the one spellings were tested against with keepSpelling
 

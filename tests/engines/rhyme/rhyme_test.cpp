@@ -224,6 +224,9 @@ TEST_F(RhymeTest, DomainsAndLabels) {
       {2, "Adjectifs", "Adj_ane", {"plane"}},
       {3, "Verbes", "Ver_ane", {}},
       {4, "Adverbes", "Adv_ane", {}},
+      // Codes no front end sends are read as the nouns.
+      {0, "Noms", "Nom_ane", {"\xE2ne", "cane", "panne", "cabane", "douane", "banane", "caravan"}},
+      {6, "Noms", "Nom_ane", {"\xE2ne", "cane", "panne", "cabane", "douane", "banane", "caravan"}},
   };
   for (const Case& c : cases) {
     const RhymeResult result = Find("ane", RhymePosition::End, c.domain);
