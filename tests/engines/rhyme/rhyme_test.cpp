@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -319,6 +320,25 @@ TEST_F(RhymeTest, EmptyCurrentListFindsNothing) {
   const RhymeResult result = Find("ane", RhymePosition::End, kDomainResultList);
   EXPECT_EQ(result.refusal, RhymeRefusal::NothingFound);
   EXPECT_EQ(result.domainLabel, "Liste");
+}
+
+TEST_F(RhymeTest, AnyTypedTextGivesAResultOrARefusal) {
+  // Letters that are pattern characters too ("[" "]" are inside A-z), signs, accents, spaces.
+  const std::string alphabet = "ane[]^_`\\*?!- \t\xE2\xE9\xF7\xFC\xFD\x80" "0";
+  std::mt19937 random(20240605);
+  for (int round = 0; round < 3000; ++round) {
+    std::string typed;
+    const int length = static_cast<int>(random() % 7);
+    for (int i = 0; i < length; ++i) typed += alphabet[random() % alphabet.size()];
+    for (RhymePosition position : {RhymePosition::End, RhymePosition::Start, RhymePosition::Inside}) {
+      const RhymeResult result = Find(typed, position, static_cast<int>(random() % 5) + 1, random() % 2 == 0);
+      EXPECT_EQ(result.Accepted(), result.message.empty()) << typed;
+      std::size_t listed = 0;
+      for (const SortedStringList& list : result.lists) listed += list.Count();
+      EXPECT_EQ(listed, result.count) << typed;
+      EXPECT_EQ(result.Accepted(), result.count > 0) << typed;
+    }
+  }
 }
 
 class CountingObserver : public SearchObserver {
