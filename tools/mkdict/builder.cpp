@@ -217,6 +217,10 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
       leave(LeftOutReason::NoCategory);
       continue;
     }
+    if (form.ends_with('\'')) {
+      leave(LeftOutReason::Elided);
+      continue;
+    }
     if (!IsStorableSpelling(form)) {
       leave(LeftOutReason::Characters);
       continue;
@@ -235,7 +239,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     for (TableKind kind : kWordTableKinds) {
       if (!(tables & Bit(kind))) continue;
       for (const Transcription& r : ReadingsFor(form, kind, analyses, found->second)) {
-        if (r.syllables > kMaxWordSyllables) continue;
+        if (r.syllables < kMinWordSyllables || r.syllables > kMaxWordSyllables) continue;
         const auto marker = static_cast<std::int16_t>(isChildWord(form, r.syllables) ? 1 : 0);
         candidates[Index(kind)].push_back(
             {WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), marker}, freq.Of(form), lemmaFrequency});
@@ -245,7 +249,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     if (stored) {
       usedPronunciations.insert(key);
     } else {
-      leave(LeftOutReason::TooLong);  // every reading has more syllables than one digit holds
+      leave(LeftOutReason::Syllables);
     }
   }
 
@@ -338,9 +342,11 @@ std::string FormatReport(const BuildReport& report) {
       "avec majuscule (noms propres, sigles)",
       "de la r\xE9" "forme de 1990 seulement",
       "sans cat\xE9gorie retenue (fragments de locutions, pr\xE9" "fixes, symboles)",
+      "\xE9lid\xE9" "es (l', qu'...)",
       "avec un caract\xE8re hors des lettres minuscules, du trait d'union et de l'apostrophe",
-      "trop longues (plus de 21 caract\xE8res ou de 9 syllabes)",
+      "trop longues (plus de 21 caract\xE8res)",
       "sans prononciation",
+      "sans voyelle ou de plus de 9 syllabes",
   };
   auto examples = [](const std::vector<std::string>& words) {
     std::string s;
@@ -365,7 +371,7 @@ std::string FormatReport(const BuildReport& report) {
     out += "  " + std::string(kReasons[r]) + " : " + std::to_string(report.leftOut[r].count) +
            examples(report.leftOut[r].examples) + "\n";
   }
-  out += "Graphies de la liste de prononciations sans cat\xE9gorie : " + std::to_string(report.unusedPronunciations.count) +
+  out += "Graphies de la liste de prononciations qu'aucune table n'a prises : " + std::to_string(report.unusedPronunciations.count) +
          examples(report.unusedPronunciations.examples) + "\n";
   out += "Transcriptions refus\xE9" "es : " + std::to_string(report.refusedTranscriptions.size()) + "\n";
   for (const std::string& r : report.refusedTranscriptions) out += "  " + r + "\n";

@@ -19,6 +19,7 @@ namespace tavilo::mkdict {
 inline constexpr std::size_t kTableCount = 6;
 inline constexpr std::size_t kMaxSpellingLength = 21;
 inline constexpr int kMaxWordSyllables = 9;  // one digit in the word files
+inline constexpr int kMinWordSyllables = 1;
 // A word of one or two syllables at least this frequent (Zipf value: log10 of occurrences per
 // 10^9 words) belongs to the reduced vocabulary (marker 1).
 inline constexpr double kChildVocabularyZipf = 4.0;
@@ -42,8 +43,17 @@ struct BuildOptions {
 };
 
 // Why a form of the morphological list is in no table (the first reason that applies).
-enum class LeftOutReason { Capital, ReformOnly, NoCategory, Characters, TooLong, NoPronunciation };
-inline constexpr std::size_t kLeftOutReasonCount = 6;
+enum class LeftOutReason {
+  Capital,          // proper names, abbreviations and symbols in capitals
+  ReformOnly,       // spelled so only by the 1990 reform
+  NoCategory,       // pieces of locutions, prefixes, punctuation
+  Elided,           // l', qu'... : not words on their own
+  Characters,       // digits, spaces, letters the format cannot store
+  TooLong,          // more than 21 characters
+  NoPronunciation,  // not in the pronunciation list
+  Syllables,        // no vowel sound (pff, the letter c read "s"), or more than one digit holds
+};
+inline constexpr std::size_t kLeftOutReasonCount = 8;
 
 // A count and the most frequent few of the words counted.
 struct WordCount {
