@@ -1,0 +1,291 @@
+// The builder's rules: readings per table, capacity selection and order, the marker, the
+// project's lists and the report, on small in-memory sources.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "core/text.h"
+#include "tools/mkdict/builder.h"
+
+namespace tavilo::mkdict {
+namespace {
+
+// One analysis from its lemma and tags.
+Analysis A(const char* lemma, const char* tags) {
+  Analysis a = ParseTags(tags);
+  a.lemma = lemma;
+  return a;
+}
+
+std::vector<std::string> Phonetics(const std::vector<Transcription>& readings) {
+  std::vector<std::string> out;
+  for (const Transcription& r : readings) out.push_back(r.phonetic);
+  return out;
+}
+
+using Strings = std::vector<std::string>;
+
+TEST(ReadingsFor, EachTableTakesTheReadingOfItsCategory) {
+  const std::vector<Transcription> content = {{"k8t", 1}, {"k8t5", 2}};
+  const std::vector<Analysis> contentAnalyses = {A("content", ":N:A:m:s/*"), A("contenter", ":V1_t_q__a:Ip:Sp:3p/*")};
+  const std::vector<Transcription> convient = {{"k8vi", 2}, {"k8v76", 2}};
+  const std::vector<Analysis> convientAnalyses = {A("convier", ":V1_t____a:Ip:Sp:3p/*"),
+                                                  A("convenir", ":V3_i_n___e:Ip:3s/*")};
+  const std::vector<Transcription> est = {{"2", 1}, {"2st", 1}};
+  const std::vector<Analysis> estAnalyses = {A("est", ":N:m:s/*"), A("\xEAtre", ":V0ei_____a:Ip:3s/*")};
+  const std::vector<Transcription> actions = {{"aks78", 2}, {"akt78", 2}};
+  const std::vector<Analysis> actionsAnalyses = {A("action", ":N:f:p/*"), A("acter", ":V1_t____a:Ip:1p/*")};
+  const std::vector<Transcription> boxer = {{"boks3r", 2}, {"boks2", 2}};
+  const std::vector<Analysis> boxerAnalyses = {A("boxer", ":N:m:s/*"), A("boxer", ":V1_i____a:Y/*")};
+  const std::vector<Transcription> fils = {{"fil", 1}, {"fis", 1}};
+  const std::vector<Analysis> filsAnalyses = {A("fils", ":N:m:i/*"), A("fil", ":N:m:p/*")};
+  const std::vector<Transcription> plus = {{"plu", 1}, {"plus", 1}};
+  const std::vector<Analysis> plusAnalyses = {A("plus", ":N:m:i/*"), A("plus", ":G:W:X/*"),
+                                              A("plaire", ":V3_i_nq__a:Is:1s:2s/*")};
+  const std::vector<Transcription> jean = {{"j5", 1}, {"djin", 1}};
+  const std::vector<Analysis> jeanAnalyses = {A("jean", ":N:m:s/*")};
+
+  struct Case {
+    const char* spelling;
+    const std::vector<Transcription>* readings;
+    const std::vector<Analysis>* analyses;
+    TableKind table;
+    Strings expected;
+  };
+  const Case cases[] = {
+      {"content", &content, &contentAnalyses, TableKind::Verbs, {"k8t"}},
+      {"content", &content, &contentAnalyses, TableKind::Nouns, {"k8t5"}},
+      {"content", &content, &contentAnalyses, TableKind::Adjectives, {"k8t5"}},
+      {"convient", &convient, &convientAnalyses, TableKind::Verbs, {"k8vi", "k8v76"}},  // two verbs
+      {"est", &est, &estAnalyses, TableKind::Verbs, {"2"}},
+      {"est", &est, &estAnalyses, TableKind::Nouns, {"2st"}},
+      {"actions", &actions, &actionsAnalyses, TableKind::Nouns, {"aks78"}},
+      {"actions", &actions, &actionsAnalyses, TableKind::Verbs, {"akt78"}},
+      {"boxer", &boxer, &boxerAnalyses, TableKind::Nouns, {"boks3r"}},
+      {"boxer", &boxer, &boxerAnalyses, TableKind::Verbs, {"boks2"}},
+      {"fils", &fils, &filsAnalyses, TableKind::Nouns, {"fil", "fis"}},
+      {"plus", &plus, &plusAnalyses, TableKind::FunctionWords, {"plu", "plus"}},
+      {"plus", &plus, &plusAnalyses, TableKind::Nouns, {"plus"}},
+      {"plus", &plus, &plusAnalyses, TableKind::Verbs, {"plu"}},
+      {"jean", &jean, &jeanAnalyses, TableKind::Nouns, {"djin"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Phonetics(ReadingsFor(c.spelling, c.table, *c.analyses, *c.readings)), c.expected)
+        << c.spelling << " in table " << static_cast<int>(c.table);
+  }
+}
+
+TEST(ReadingsFor, ReformOnlyAnalysesAreIgnored) {
+  const std::vector<Transcription> couvent = {{"k4v", 1}, {"k4v5", 2}};
+  // Only a reform-only verb analysis: the noun reading is all the verb table could take from the
+  // current analyses, so nothing filters and both stay; with the current one, only k4v.
+  std::vector<Analysis> analyses = {A("couvent", ":N:m:s/*"), A("couver", ":V1_t____a:Ip:Sp:3p/R")};
+  EXPECT_EQ(Phonetics(ReadingsFor("couvent", TableKind::Nouns, analyses, couvent)), Strings{"k4v5"});
+  EXPECT_EQ(Phonetics(ReadingsFor("couvent", TableKind::Verbs, analyses, couvent)), (Strings{"k4v", "k4v5"}));
+  analyses.back().reformOnly = false;
+  EXPECT_EQ(Phonetics(ReadingsFor("couvent", TableKind::Verbs, analyses, couvent)), Strings{"k4v"});
+}
+
+Candidate C(const char* spelling, const char* phonetic, double freq, double lemmaFreq = 0) {
+  return Candidate{WordEntry{spelling, phonetic, 1, 0}, freq, lemmaFreq};
+}
+
+Strings Spellings(const std::vector<WordEntry>& rows) {
+  Strings out;
+  for (const WordEntry& e : rows) out.push_back(e.spelling);
+  return out;
+}
+
+TEST(SelectForTable, KeepsTheMostFrequentAndSortsByPhoneticBytes) {
+  std::vector<Candidate> in = {
+      C("chat", "ha", 1e-4),      C("rare", "rar", 1e-9),          C("inconnu", "6kon", 0, 5e-5),
+      C("introuvable", "6truvabl", 0, 1e-6), C("\xE9t\xE9", "2t2", 2e-4), C("verre", "v3r", 3e-5),
+      C("vert", "v3r", 3e-5),     C("ver", "v3r", 1e-6),
+  };
+  std::vector<Candidate> dropped;
+  const std::vector<WordEntry> kept = SelectForTable(in, 6, &dropped);
+  // Digits sort before letters; homophones sit together, ordered by spelling.
+  EXPECT_EQ(Spellings(kept), (Strings{"\xE9t\xE9", "chat", "rare", "ver", "verre", "vert"}));
+  ASSERT_EQ(dropped.size(), 2u);
+  // Forms the frequency list lacks rank last, the one with the more frequent lemma first.
+  EXPECT_EQ(dropped[0].entry.spelling, "inconnu");
+  EXPECT_EQ(dropped[1].entry.spelling, "introuvable");
+
+  // The input order does not matter.
+  std::mt19937 rng(7);
+  for (int round = 0; round < 5; ++round) {
+    std::shuffle(in.begin(), in.end(), rng);
+    EXPECT_EQ(SelectForTable(in, 6), kept);
+  }
+}
+
+TEST(SelectForTable, EqualFrequenciesFallBackToSpelling) {
+  const std::vector<WordEntry> kept = SelectForTable({C("b", "b", 1e-6), C("c", "a", 1e-6), C("a", "c", 1e-6)}, 2);
+  EXPECT_EQ(Spellings(kept), (Strings{"b", "a"}));  // a and b kept, written in phonetic order
+}
+
+TEST(IsStorableSpelling, LowerCaseLettersHyphenApostrophe) {
+  EXPECT_TRUE(IsStorableSpelling("aujourd'hui"));
+  EXPECT_TRUE(IsStorableSpelling("arc-en-ciel"));
+  EXPECT_TRUE(IsStorableSpelling("\xE2ne"));   // âne
+  EXPECT_TRUE(IsStorableSpelling("ca\xF1on"));  // cañon
+  EXPECT_FALSE(IsStorableSpelling(""));
+  EXPECT_FALSE(IsStorableSpelling("1er"));
+  EXPECT_FALSE(IsStorableSpelling("star system"));
+  EXPECT_FALSE(IsStorableSpelling("\xC9tat"));  // État
+  EXPECT_FALSE(IsStorableSpelling("\x9C" "uvre"));  // œ must have been spelled out
+  EXPECT_FALSE(IsStorableSpelling("stra\xDF" "e"));
+}
+
+PronunciationList Pronunciations(std::initializer_list<std::pair<const char*, const char*>> lines) {
+  PronunciationList list;
+  for (const auto& [spelling, phones] : lines) {
+    list.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)));
+  }
+  return list;
+}
+
+TEST(ComposeLocution, ConcatenatesTheWordsAndSplitsElisions) {
+  const PronunciationList list = Pronunciations(
+      {{"POMME", "p O m"}, {"DE", "d deux"}, {"TERRE", "t E R"}, {"\xC0", "a"}, {"L'", "l"}, {"HEURE", "neuf R"},
+       {"D'ABORD", "d a b O R"}, {"ABORD", "a b O R"}});
+  EXPECT_EQ(ComposeLocution("pomme de terre", list), (Transcription{"pomd1t3r", 3}));
+  EXPECT_EQ(ComposeLocution("\xE0 l'heure", list), (Transcription{"al1r", 2}));
+  EXPECT_EQ(ComposeLocution("d'abord", list), (Transcription{"dabor", 2}));
+  std::string missing;
+  EXPECT_FALSE(ComposeLocution("pomme de pin", list, &missing));
+  EXPECT_EQ(missing, "pin");
+  EXPECT_FALSE(ComposeLocution("   ", list));
+}
+
+// A miniature of the three sources with one word for each way of being kept or left out.
+Sources MiniSources() {
+  Sources s;
+  s.pronunciations = Pronunciations({
+      {"CHAT", "S a"}, {"VERT", "v E R"}, {"VERRE", "v E R"}, {"VERS", "v E R"}, {"VER", "v E R"},
+      {"\xC2NE", "a n"}, {"ANTICONSTITUTIONNELLEMENT", "@ t i k N s t i t y s j O n E l m @"},
+      {"ORNITHORYNQUE", "O R n i t O R cinq k"}, {"PARIS", "p a R i"}, {"MERDE", "m E R d"},
+      {"POMME", "p O m"}, {"DE", "d deux"}, {"TERRE", "t E R"}, {"OK", "o k E"}, {"ARC-EN-CIEL", "a R k @ s j E l"},
+      {"PFF", "p f"}, {"L'", "l"},
+  });
+  auto add = [&](const char* form, const char* lemma, const char* tags) { s.morphology[form].push_back(A(lemma, tags)); };
+  add("chat", "chat", ":N:m:s/*");
+  add("vert", "vert", ":N:A:m:s/*");
+  add("verre", "verre", ":N:m:s/*");
+  add("vers", "vers", ":G:R/*");
+  add("vers", "ver", ":N:m:p/*");
+  add("ver", "ver", ":N:m:s/*");
+  add("\xE2ne", "\xE2ne", ":N:m:s/*");
+  add("ornithorynque", "ornithorynque", ":N:m:s/*");
+  add("arc-en-ciel", "arc-en-ciel", ":N:m:s/*");
+  add("anticonstitutionnellement", "anticonstitutionnellement", ":W/*");
+  add("Paris", "Paris", ":MP:e:i/*");
+  add("plait", "plaire", ":V3_i_nq__a:Ip:3s/R");
+  add("etc", "etc", ":\xC9W/*");
+  add("1er", "1er", ":A:m:s/*");
+  add("xyzzy", "xyzzy", ":N:m:s/*");
+  add("l'", "le", ":G:D:e:s/*");
+  add("pff", "pff", ":J/*");
+  for (const auto& [w, f] : std::initializer_list<std::pair<const char*, double>>{
+           {"chat", 1e-4}, {"vert", 5e-5}, {"verre", 6e-5}, {"vers", 3e-4}, {"ver", 5e-6}, {"\xE2ne", 6e-6},
+           {"arc-en-ciel", 1e-4}, {"etc", 2e-4}, {"ok", 1e-3}, {"xyzzy", 1e-7}}) {
+    s.frequencies.frequency[w] = f;
+    s.frequencies.ranked.push_back(w);
+  }
+  std::sort(s.frequencies.ranked.begin(), s.frequencies.ranked.end(),
+            [&](const std::string& a, const std::string& b) { return s.frequencies.Of(a) > s.frequencies.Of(b); });
+  s.taboo = {{"merde", "", 1}, {"teub", "t neuf b", 2}};
+  s.locutions = {{"pomme de terre", "", 1}};
+  return s;
+}
+
+const WordEntry* Find(const WordTable& table, std::string_view spelling) {
+  for (const WordEntry& e : table) {
+    if (e.spelling == spelling) return &e;
+  }
+  return nullptr;
+}
+
+TEST(BuildDictionary, TablesMarkerAndReport) {
+  const BuildResult r = BuildDictionary(MiniSources());
+  ASSERT_FALSE(r.error) << *r.error;
+  const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
+  // In phonetic order; the homophones of vert together, in spelling order.
+  EXPECT_EQ(Spellings(nouns.Rows()),
+            (Strings{"\xE2ne", "arc-en-ciel", "chat", "ornithorynque", "ver", "verre", "vers", "vert"}));
+  ASSERT_NE(Find(nouns, "chat"), nullptr);
+  EXPECT_EQ(*Find(nouns, "chat"), (WordEntry{"chat", "ha", 1, 1}));
+  EXPECT_EQ(Find(nouns, "ver")->marker, 0);            // too rare for the reduced vocabulary
+  EXPECT_EQ(Find(nouns, "arc-en-ciel")->marker, 0);    // frequent but compound
+  EXPECT_EQ(Find(nouns, "ornithorynque")->syllables, 4);
+  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::Adjectives)], "vert"), nullptr);
+  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::FunctionWords)], "vers"), nullptr);
+  EXPECT_EQ(Find(r.tables[static_cast<int>(TableKind::Taboo)], "teub")->phonetic, "t1b");
+  EXPECT_EQ(*Find(r.tables[static_cast<int>(TableKind::Locutions)], "pomme de terre"),
+            (WordEntry{"pomme de terre", "pomd1t3r", 3, 0}));
+
+  const BuildReport& rep = r.report;
+  auto left = [&](LeftOutReason why) { return rep.leftOut[static_cast<std::size_t>(why)]; };
+  EXPECT_EQ(left(LeftOutReason::Capital).examples, Strings{"Paris"});
+  EXPECT_EQ(left(LeftOutReason::ReformOnly).examples, Strings{"plait"});
+  EXPECT_EQ(left(LeftOutReason::NoCategory).examples, Strings{"etc"});
+  EXPECT_EQ(left(LeftOutReason::Characters).examples, Strings{"1er"});
+  EXPECT_EQ(left(LeftOutReason::TooLong).examples, Strings{"anticonstitutionnellement"});
+  EXPECT_EQ(left(LeftOutReason::NoPronunciation).examples, Strings{"xyzzy"});
+  EXPECT_EQ(left(LeftOutReason::Elided).examples, Strings{"l'"});
+  EXPECT_EQ(left(LeftOutReason::Syllables).examples, Strings{"pff"});  // no vowel sound
+  // OK has a pronunciation but no category; PARIS is only a proper name; the list words of the
+  // project's lists (MERDE, POMME...) are not dictionary words either.
+  EXPECT_EQ(rep.unusedPronunciations.examples[0], "ok");
+  // Coverage: the forms of the frequency list that the morphological list knows (ok is not one).
+  EXPECT_EQ(rep.coverageSample, 9u);
+  EXPECT_EQ(rep.coverageHits, 7u);
+  EXPECT_EQ(rep.coverageMisses, (Strings{"etc", "xyzzy"}));
+  EXPECT_EQ(rep.childSpellings, 4u);  // chat, vert, verre, vers
+}
+
+TEST(BuildDictionary, CapacityKeepsTheMostFrequent) {
+  BuildOptions options;
+  options.capacities[static_cast<int>(TableKind::Nouns)] = 3;
+  const BuildResult r = BuildDictionary(MiniSources(), options);
+  ASSERT_FALSE(r.error);
+  const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
+  EXPECT_EQ(Spellings(nouns.Rows()), (Strings{"arc-en-ciel", "chat", "vers"}));
+  const TableReport& tr = r.report.tables[static_cast<int>(TableKind::Nouns)];
+  EXPECT_EQ(tr.candidates, 8u);
+  EXPECT_EQ(tr.overCapacity.count, 5u);
+  EXPECT_EQ(tr.overCapacity.examples.front(), "verre");
+}
+
+TEST(BuildDictionary, ListWordsMustBeTranscribableAndShort) {
+  Sources s = MiniSources();
+  s.taboo.push_back({"zguegue", "", 3});
+  BuildResult r = BuildDictionary(s);
+  ASSERT_TRUE(r.error);
+  EXPECT_NE(r.error->find("taboo.txt"), std::string::npos);
+  EXPECT_NE(r.error->find("ligne 3"), std::string::npos);
+
+  s = MiniSources();
+  s.locutions.push_back({"pomme de terre de terre", "", 2});
+  r = BuildDictionary(s);
+  ASSERT_TRUE(r.error);
+  EXPECT_NE(r.error->find("locutions.txt"), std::string::npos);
+
+  s = MiniSources();
+  s.locutions.push_back({"terre de pomme cuite", "", 4});
+  r = BuildDictionary(s);
+  ASSERT_TRUE(r.error);
+  EXPECT_NE(r.error->find("cuite"), std::string::npos);
+}
+
+TEST(FormatReport, NamesEveryTableAndTheCoverage) {
+  const std::string text = FormatReport(BuildDictionary(MiniSources()).report);
+  for (const char* file : {"nm.tav", "aj.tav", "vr.tav", "av.tav", "tb.tav", "po.tav"}) {
+    EXPECT_NE(text.find(file), std::string::npos) << file;
+  }
+  EXPECT_NE(text.find("7 des 9"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace tavilo::mkdict

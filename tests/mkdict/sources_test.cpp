@@ -1,0 +1,145 @@
+// Reading the three lexicon sources and the project's word lists.
+#include <gtest/gtest.h>
+
+#include "core/word_table.h"
+#include "tools/mkdict/sources.h"
+
+namespace tavilo::mkdict {
+namespace {
+
+constexpr unsigned Bit(TableKind kind) { return 1u << static_cast<int>(kind); }
+
+TEST(ParseTags, CategoriesOfTheMorphologicalTags) {
+  const unsigned N = Bit(TableKind::Nouns), A = Bit(TableKind::Adjectives), V = Bit(TableKind::Verbs),
+                 F = Bit(TableKind::FunctionWords);
+  struct Case {
+    const char* tags;
+    unsigned tables;
+    bool thirdPlural;
+    bool proper;
+    bool reform;
+  };
+  const Case cases[] = {
+      {":N:m:s/*", N, false, false, false},
+      {":N:A:m:s;C/*", N | A, false, false, false},
+      {":A:f:p/M", A, false, false, false},
+      {":V1_it_q__a:Ip:Sp:3p/*", V, true, false, false},
+      {":V1_it_q__a:If:3p!/*", V, true, false, false},
+      {":V0ei_____a:Ip:3s/*", V, false, false, false},
+      {":V0a_____a:Ip:1s/C", V, false, false, false},
+      {":W/*", F, false, false, false},
+      {":W;\xC9/*", F, false, false, false},  // elision note after ';'
+      {":G:R/*", F, false, false, false},
+      {":G:D:m:s/*", F, false, false, false},
+      {":G:Oo:Ov:m:s/*", F, false, false, false},
+      {":G:Cc/*", F, false, false, false},
+      {":J/*", F, false, false, false},
+      {":B:e:p/*", F, false, false, false},
+      {":N:T:f:s/*", N, false, false, false},
+      {":T:m:p/*", N, false, false, false},
+      {":M1:m:s/*", 0, false, true, false},
+      {":MP:e:i/X", 0, false, true, false},
+      {":\xC9W/*", 0, false, false, false},  // only inside a locution
+      {":Zp/*", 0, false, false, false},
+      {":@p/*", 0, false, false, false},
+      {":N:f:s/R", N, false, false, true},
+      {"garbage", 0, false, false, false},
+  };
+  for (const Case& c : cases) {
+    const Analysis a = ParseTags(c.tags);
+    EXPECT_EQ(a.tables, c.tables) << c.tags;
+    EXPECT_EQ(a.verbThirdPlural, c.thirdPlural) << c.tags;
+    EXPECT_EQ(a.properName, c.proper) << c.tags;
+    EXPECT_EQ(a.reformOnly, c.reform) << c.tags;
+  }
+}
+
+TEST(ReadPronunciations, GroupsReadingsAndSetsAsideUnknownSymbols) {
+  PronunciationList list;
+  const auto error = ReadPronunciations(
+      "CONTENT k N t\r\nCONTENT k N t @\r\nCONTENT k N t\nRATON-LAVEUR R a to n l a v neuf R\n\xC3\x82NE a n",
+      "prosodylab-fr.dict", list);
+  ASSERT_FALSE(error);
+  EXPECT_EQ(list.readings["CONTENT"], (std::vector<Transcription>{{"k8t", 1}, {"k8t5", 2}}));
+  EXPECT_EQ(list.readings["\xC2NE"], (std::vector<Transcription>{{"an", 1}}));  // ÂNE, last line without end
+  EXPECT_FALSE(list.readings.count("RATON-LAVEUR"));
+  ASSERT_EQ(list.refused.size(), 1u);
+  EXPECT_NE(list.refused[0].find("RATON-LAVEUR"), std::string::npos);
+}
+
+TEST(ReadPronunciations, LineWithoutTranscriptionNamesFileAndLine) {
+  PronunciationList list;
+  const auto error = ReadPronunciations("CHAT S a\nCHIEN\n", "prosodylab-fr.dict", list);
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->message.find("prosodylab-fr.dict"), std::string::npos);
+  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
+}
+
+TEST(ReadMorphology, NormalisesApostropheAndLigature) {
+  MorphologyList morph;
+  ASSERT_FALSE(ReadMorphology("aujourd\xE2\x80\x99hui\taujourd\xE2\x80\x99hui\t:W/*\n"
+                              "c\xC5\x93ur\tc\xC5\x93ur\t:N:m:s/*\n"
+                              "est\test\t:N:m:s/*\nest\t\xC3\xAAtre\t:V0ei_____a:Ip:3s/*\n",
+                              "grammalecte-fr-allvars.tsv", morph));
+  EXPECT_TRUE(morph.count("aujourd'hui"));
+  ASSERT_TRUE(morph.count("coeur"));
+  EXPECT_EQ(morph["coeur"][0].lemma, "coeur");
+  ASSERT_EQ(morph["est"].size(), 2u);
+  EXPECT_EQ(morph["est"][1].lemma, "\xEAtre");
+  EXPECT_EQ(morph["est"][1].tables, Bit(TableKind::Verbs));
+}
+
+TEST(ReadMorphology, MissingFieldNamesFileAndLine) {
+  MorphologyList morph;
+  const auto error = ReadMorphology("chat\tchat\t:N:m:s/*\nchien\tchien\n", "grammalecte-fr-allvars.tsv", morph);
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
+}
+
+TEST(ReadFrequencies, SumsSpellingsThatNormaliseAlikeAndRanks) {
+  FrequencyList freq;
+  ASSERT_FALSE(ReadFrequencies("de\t7.68\t4.786e-02\nc\xC5\x93ur\t5.17\t1.5e-04\ncoeur\t4.99\t1e-04\n"
+                               "chat\t4.5\t1e-04\n\xE4\xBD\xA0\t5.0\t2e-03\n",
+                               "wordfreq_large_fr.tsv", freq));
+  EXPECT_DOUBLE_EQ(freq.Of("coeur"), 2.5e-04);
+  EXPECT_EQ(freq.Of("absent"), 0.0);
+  // A word Windows-1252 cannot write is dropped rather than lumped with others.
+  EXPECT_EQ(freq.ranked, (std::vector<std::string>{"de", "coeur", "chat"}));
+}
+
+TEST(ReadFrequencies, UnreadableNumberNamesTheLine) {
+  FrequencyList freq;
+  const auto error = ReadFrequencies("de\t7.68\t4.786e-02\nla\t7.4\tbeaucoup\n", "wordfreq_large_fr.tsv", freq);
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
+}
+
+TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
+  std::vector<ListedWord> words;
+  ASSERT_FALSE(ReadWordList("# comment\n\npomme de terre\n  tout \xC3\xA0 fait = t u t a f E \n", "locutions.txt", words));
+  EXPECT_EQ(words, (std::vector<ListedWord>{{"pomme de terre", "", 3}, {"tout \xE0 fait", "t u t a f E", 4}}));
+}
+
+TEST(ReadWordList, RefusalsNameTheLine) {
+  struct Case {
+    const char* text;
+    int line;
+  };
+  const Case cases[] = {
+      {"merde\nMerde\n", 2},          // capital letter
+      {"merde\n\nmerde\n", 3},        // repeated
+      {"teub = t neuf bb\n", 1},      // unknown phone symbol
+      {"ok\n = t o\n", 2},            // transcription without a word
+      {"\xE2\x82\xAC\xE2\x80\xA6\xE4\xBD\xA0\n", 1},  // a character Windows-1252 lacks
+  };
+  for (const Case& c : cases) {
+    std::vector<ListedWord> words;
+    const auto error = ReadWordList(c.text, "taboo.txt", words);
+    ASSERT_TRUE(error) << c.text;
+    EXPECT_NE(error->message.find("taboo.txt"), std::string::npos);
+    EXPECT_NE(error->message.find("ligne " + std::to_string(c.line)), std::string::npos) << error->message;
+  }
+}
+
+}  // namespace
+}  // namespace tavilo::mkdict
