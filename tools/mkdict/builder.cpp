@@ -202,12 +202,10 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     }
     unsigned tables = 0;
     bool current = false;
-    double lemmaFrequency = 0;
     for (const Analysis& a : analyses) {
       if (a.reformOnly) continue;
       current = true;
       tables |= a.tables;
-      if (a.tables) lemmaFrequency = std::max(lemmaFrequency, freq.Of(a.lemma));
     }
     if (!current) {
       leave(LeftOutReason::ReformOnly);
@@ -234,6 +232,10 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     if (found == pronunciations.end()) {
       leave(LeftOutReason::NoPronunciation);
       continue;
+    }
+    double lemmaFrequency = 0;
+    for (const Analysis& a : analyses) {
+      if (!a.reformOnly && a.tables) lemmaFrequency = std::max(lemmaFrequency, freq.Of(a.lemma));
     }
     bool stored = false;
     for (TableKind kind : kWordTableKinds) {

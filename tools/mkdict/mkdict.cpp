@@ -17,6 +17,12 @@ std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, 
     return std::nullopt;
   };
   using std::string_view;
+  // The project's lists first: they are small and the likeliest to hold a fault.
+  if (auto e = read(listsDir / kTabooListFile, [&](string_view b, string_view n) { return ReadWordList(b, n, out.taboo); }))
+    return e;
+  if (auto e = read(listsDir / kLocutionListFile,
+                    [&](string_view b, string_view n) { return ReadWordList(b, n, out.locutions); }))
+    return e;
   if (auto e = read(sourcesDir / kPronunciationFile,
                     [&](string_view b, string_view n) { return ReadPronunciations(b, n, out.pronunciations); }))
     return e;
@@ -26,10 +32,7 @@ std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, 
   if (auto e = read(sourcesDir / kFrequencyFile,
                     [&](string_view b, string_view n) { return ReadFrequencies(b, n, out.frequencies); }))
     return e;
-  if (auto e = read(listsDir / kTabooListFile, [&](string_view b, string_view n) { return ReadWordList(b, n, out.taboo); }))
-    return e;
-  return read(listsDir / kLocutionListFile,
-              [&](string_view b, string_view n) { return ReadWordList(b, n, out.locutions); });
+  return std::nullopt;
 }
 
 std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
