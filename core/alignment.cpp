@@ -1,0 +1,234 @@
+// The walk that pairs each phoneme of a word with the letters that spell it.
+//
+// One cursor moves through the spelling while the phonetic form is read phoneme by phoneme. For
+// each phoneme the first spelling of its grapheme row that the letters at the cursor begin with is
+// consumed; letters that spell nothing are skipped as silent. A handful of letter groups are
+// greedy in the table's order ("er" before "e", "que" before "qu"): when their last letter in fact
+// belongs to the next sound, the cursor backs up one letter so that letter is read again.
+#include "core/alignment.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <string_view>
+
+#include "core/graphemes.h"
+#include "core/text.h"
+
+namespace tavilo {
+namespace {
+
+// Which halves of a two-sound x fall inside the fragment; the values add up.
+constexpr int kXHasK = 1;
+constexpr int kXHasS = 2;
+constexpr int kXHasG = 4;
+constexpr int kXHasZ = 8;
+
+// All x markers are three characters long.
+constexpr int kXMarkerLength = 3;
+
+// The lower-case letter at a 1-based position, or '\0' outside the spelling.
+char LetterAt(const std::string& spelling, int pos) {
+  if (pos < 1 || pos > static_cast<int>(spelling.size())) return '\0';
+  return ToLower(spelling[static_cast<std::size_t>(pos - 1)]);
+}
+
+// Whether the letters from the 1-based position `pos` begin with `group` (lower case).
+bool LettersBeginWith(const std::string& spelling, int pos, std::string_view group) {
+  if (pos < 1) return false;
+  const auto start = static_cast<std::size_t>(pos - 1);
+  if (start > spelling.size() || spelling.size() - start < group.size()) return false;
+  for (std::size_t k = 0; k < group.size(); ++k) {
+    if (ToLower(spelling[start + k]) != group[k]) return false;
+  }
+  return true;
+}
+
+// The first spelling of the phoneme's row that the letters at `pos` begin with. The rows list
+// longer groups first, so this is the longest group that fits, ties going to the earlier one.
+// A character that is no phoneme code has no row and so no spelling.
+std::optional<std::string_view> FirstFittingSpelling(char phoneme, const std::string& spelling,
+                                                     int pos) {
+  const int row = GraphemeRowOf(phoneme);
+  if (row < 0) return std::nullopt;
+  for (std::string_view group : GraphemeTable()[static_cast<std::size_t>(row)].spellings) {
+    if (LettersBeginWith(spelling, pos, group)) return group;
+  }
+  return std::nullopt;
+}
+
+bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> set) {
+  return std::find(set.begin(), set.end(), value) != set.end();
+}
+
+bool IsOneOf(char value, std::string_view set) {
+  return value != '\0' && set.find(value) != std::string_view::npos;
+}
+
+// Whether the last letter of `group`, just consumed for a phoneme, is also the first letter of
+// the next sound. `next` is the next phoneme ('\0' when there is none) and `after` the position
+// just after the group. The groups named here are all different, so at most one rule applies.
+// The x and the dj pair are handled by the walk itself.
+bool LastLetterAlsoSpellsNext(std::string_view group, char next, const std::string& spelling,
+                              int after) {
+  const bool isLast = next == '\0';
+  // "paye", "crayon": the y is also the yod (or i) that follows.
+  if (IsOneOf(group, {"ey", "ay"})) return !isLast && IsOneOf(next, "7inl");
+  // "chaos": the o after the a.
+  if (group == "ao") return !isLast && next == 'o';
+  if (group == "yg") return IsOneOf(next, "gjw");
+  // "banque", "querelle": a final e, é or è of the group belongs to what follows (or to nothing).
+  if (IsOneOf(group, {"que", "rre", "sce", "gue", "sc\xE9", "sc\xE8"})) {
+    return isLast || IsOneOf(next, "e2315o");
+  }
+  // "accent": the second c is the s.
+  if (group == "cc") return next == 's';
+  // "scolaire": the c is the k.
+  if (group == "sc") return next == 'k';
+  // "enivrer": the n is heard again before the vowel.
+  if (group == "en") {
+    const char letter = LetterAt(spelling, after);
+    return letter == 'o' || letter == 'i';
+  }
+  if (IsOneOf(group, {"cu", "gu"})) return IsOneOf(next, "u94");
+  if (group == "ccu") return next == 'u';
+  // "nettoyer", "erreur": inside a word the consonant also starts the next sound.
+  if (IsOneOf(group, {"\xE9""e", "er", "ez", "et"})) return !isLast;
+  return false;
+}
+
+// Whether an x just consumed at the position before `after` spells only part of a two-sound
+// cluster: it does unless an s, or a c that sounds s, follows it.
+bool XSpellsPartOfCluster(const std::string& spelling, int after) {
+  if (LetterAt(spelling, after) == 's') return false;
+  for (std::string_view soft : {"c\xE9", "ce", "c\xE8", "ci"}) {
+    if (LettersBeginWith(spelling, after, soft)) return false;
+  }
+  return true;
+}
+
+// Whether the letters from the 1-based position `pos` to the end are exactly `suffix` (lower
+// case); past the end the letters are empty.
+bool LettersFromAre(const std::string& spelling, int pos, std::string_view suffix) {
+  const auto start = std::min(static_cast<std::size_t>(std::max(pos, 1) - 1), spelling.size());
+  return spelling.size() - start == suffix.size() && LettersBeginWith(spelling, pos, suffix);
+}
+
+std::string_view XMarker(int xState) {
+  switch (xState) {
+    case kXHasK: return "(k)";
+    case kXHasS: return "(s)";
+    case kXHasG: return "(g)";
+    case kXHasZ: return "(z)";
+    default: return {};  // no x, or both halves inside the fragment
+  }
+}
+
+}  // namespace
+
+void AlignSpelling(AlignmentRequest& request) {
+  std::string& spelling = request.spelling;
+  const std::string& phonetic = request.phonetic;
+  const int phonemeCount = static_cast<int>(std::min<std::size_t>(phonetic.size(), INT_MAX / 2));
+  const int fragmentStart = request.fragmentStart;
+
+  // Computed wide so that absurd requests cannot overflow; the walk never reads past the
+  // phonetic form.
+  long long walkEnd = phonemeCount;
+  if (request.mode == AlignMode::Fragment) {
+    walkEnd = static_cast<long long>(fragmentStart) + request.fragmentLength - 1;
+  } else if (request.mode == AlignMode::FixedEnd) {
+    walkEnd = request.fixedEnd;
+  }
+  const int lastStep = static_cast<int>(std::min<long long>(walkEnd, phonemeCount));
+
+  const bool probing = request.mode == AlignMode::Probe;
+  const std::string suffix = ToLower(request.probeSuffix);
+  request.probeFound = false;
+  request.probePhonemes.clear();
+  request.letterStart = static_cast<int>(std::min<std::size_t>(spelling.size(), INT_MAX / 2));
+
+  int i = 1;  // letter cursor
+  int xState = 0;
+  int xPos = 0;  // the x that xState speaks of
+  bool lettersRunOut = false;
+
+  for (int j = 1; j <= lastStep && !lettersRunOut; ++j) {
+    const char phoneme = phonetic[static_cast<std::size_t>(j - 1)];
+    const char next = j < phonemeCount ? phonetic[static_cast<std::size_t>(j)] : '\0';
+    const bool inFragment = j >= fragmentStart;
+
+    // One step; it starts again at the next letter when the letter at the cursor is silent.
+    for (;;) {
+      if (probing && LettersFromAre(spelling, i, suffix)) {
+        request.probePhonemes = phonetic.substr(static_cast<std::size_t>(j - 1));
+        request.probeFound = true;
+        return;
+      }
+
+      if (const auto group = FirstFittingSpelling(phoneme, spelling, i)) {
+        const int groupStart = i;
+        if (j == fragmentStart) request.letterStart = i;
+        i += static_cast<int>(group->size());
+
+        if ((*group == "g" || *group == "j") && phoneme == 'd') {
+          // "jazz", "manager": the letter spells the whole dj pair, so the j sound has no letters
+          // of its own. A fragment that starts on it shares the letter with the d.
+          if (j + 1 == fragmentStart) request.letterStart = groupStart;
+          ++j;
+        } else if (*group == "x" && XSpellsPartOfCluster(spelling, i)) {
+          // "taxi", "exact": the x spells k or g and then s or z. The cursor goes back onto the x
+          // for the second sound; xState records which sounds the fragment holds.
+          xPos = i - 1;
+          if (phoneme == 'k' || phoneme == 'g') {
+            i -= 1;
+            if (inFragment) xState = phoneme == 'k' ? kXHasK : kXHasG;
+          } else if (phoneme == 's' && inFragment) {
+            xState += kXHasS;
+          } else if (phoneme == 'z' && inFragment) {
+            xState += kXHasZ;
+          }
+        } else if (LastLetterAlsoSpellsNext(*group, next, spelling, i)) {
+          i -= 1;
+        }
+        break;
+      }
+
+      if (i > static_cast<int>(spelling.size())) {
+        lettersRunOut = true;
+        break;
+      }
+
+      if (phoneme == '7' && LetterAt(spelling, i) != 'h') {
+        // "crier": nothing spells the yod between the i and the e. Inside the fragment a bullet
+        // shows where it is heard.
+        if (j == fragmentStart) request.letterStart = i;
+        if (inFragment) {
+          spelling.insert(static_cast<std::size_t>(i - 1), 1, kYodBullet);
+          if (xPos >= i) ++xPos;  // keep pointing at the x
+          ++i;
+          ++request.insertedMarks;
+        }
+        break;
+      }
+
+      ++i;  // a silent letter: the same phoneme is tried at the next one
+    }
+  }
+
+  request.letterEnd = i;
+
+  const std::string_view marker = XMarker(xState);
+  if (!marker.empty() && xPos >= 1 && xPos <= static_cast<int>(spelling.size())) {
+    spelling.insert(static_cast<std::size_t>(xPos), marker);
+    // The fragment's end moves past the marker. When the walk stopped on the k or g of the x,
+    // the cursor was left on the x itself, so the x is taken in as well (one more position).
+    request.letterEnd = std::max(request.letterEnd, xPos + 1) + kXMarkerLength;
+  }
+
+  // A fragment the walk never reached (letters run out, or a request that ends before it
+  // starts) keeps the spelling's length, but never points past the fragment's end.
+  request.letterStart = std::clamp(request.letterStart, 1, request.letterEnd);
+}
+
+}  // namespace tavilo
