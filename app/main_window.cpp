@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -457,6 +458,16 @@ void MainWindow::SetNotes(const std::vector<std::string>& cp1252Lines) {
   notesLabel_->setVisible(!lines.isEmpty());
 }
 
+void MainWindow::SetFileCommandsEnabled(bool enabled) {
+  SetSaveAndPrintEnabled(enabled);
+  mnuEditSelectAll_->setEnabled(enabled);
+}
+
+std::optional<SaveProposal> MainWindow::AuxiliaryProposal() const {
+  if (!auxiliaryWindow_ || !auxiliaryWindow_->isVisible() || !auxiliaryProposal_) return std::nullopt;
+  return auxiliaryProposal_();
+}
+
 void MainWindow::SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) {
   auxiliaryWindow_ = window;
   auxiliaryProposal_ = window ? std::move(proposal) : nullptr;
@@ -492,8 +503,7 @@ void MainWindow::SaveListAs() {
   Document doc;
   QString proposed;
   QString title = kProgramTitle + QStringLiteral(" - Enregistrer la liste sous");
-  std::optional<SaveProposal> auxiliary;
-  if (auxiliaryWindow_ && auxiliaryWindow_->isVisible() && auxiliaryProposal_) auxiliary = auxiliaryProposal_();
+  std::optional<SaveProposal> auxiliary = AuxiliaryProposal();
   if (auxiliary) {
     doc = std::move(auxiliary->document);
     proposed = QDir::toNativeSeparators(auxiliary->proposedName);
@@ -525,7 +535,14 @@ void MainWindow::PrintList() {
   if (busy_) return;
   if (!dialogs_->PrintSetup(this, printer_)) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  richTextBox1_->document()->print(&printer_);
+  if (const std::optional<SaveProposal> auxiliary = AuxiliaryProposal()) {
+    QTextDocument text;
+    text.setDefaultFont(richTextBox1_->document()->defaultFont());
+    FillTextDocument(auxiliary->document, text);
+    text.print(&printer_);
+  } else {
+    richTextBox1_->document()->print(&printer_);
+  }
   QApplication::restoreOverrideCursor();
 }
 

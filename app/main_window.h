@@ -71,6 +71,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   void SetStatusLine(StatusLine line, std::string_view cp1252) override;
   void SetStatusBox(const Document& text) override;
   void SetNotes(const std::vector<std::string>& cp1252Lines) override;
+  void SetFileCommandsEnabled(bool enabled) override;
   void SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) override;
 
  protected:
@@ -90,6 +91,8 @@ class MainWindow : public QMainWindow, public ToolHost {
   void Publish(const std::string& toolKey, ToolResult result);
   void SetHeaderLabels(const Document& header);
   void SaveUntitled(const Document& doc);
+  // What the auxiliary tool window offers to save and print, when it is open and has a result.
+  std::optional<SaveProposal> AuxiliaryProposal() const;
   double ScreenDpi() const;
 
   const Lexicon& lexicon_;

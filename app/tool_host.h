@@ -93,9 +93,13 @@ class ToolHost {
   virtual void SetStatusBox(const Document& text) = 0;
   virtual void SetNotes(const std::vector<std::string>& cp1252Lines) = 0;
 
+  // Enables or disables Save as, Print and Select all (menu items and buttons), for a tool
+  // window whose text those commands act on while it has the focus.
+  virtual void SetFileCommandsEnabled(bool enabled) = 0;
+
   // A window of a tool that lives beside the main window (the automatic-anagram window). It is
   // closed whenever a tool is opened; while it is open, `proposal` (when set) may supply what
-  // Save as saves. Pass nullptr to forget it.
+  // Save as saves and Print prints. Pass nullptr to forget it.
   virtual void SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) = 0;
 };
 

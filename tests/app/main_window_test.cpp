@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -208,6 +207,17 @@ TEST_F(MainWindowTest, SelectionChangeSwitchesCopy) {
   Action(*window, "mnuEditSelectAll")->trigger();
   EXPECT_EQ(display->textCursor().selectedText(), "chat page image");
   EXPECT_TRUE(Action(*window, "Copy")->isEnabled());
+}
+
+TEST_F(MainWindowTest, AToolWindowCanSwitchTheFileCommands) {
+  Make();
+  window->SetResultDocument(Text("chat"));
+  window->SetFileCommandsEnabled(false);
+  for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuEditSelectAll", "Save", "Print"})
+    EXPECT_FALSE(Action(*window, name)->isEnabled()) << name;
+  window->SetFileCommandsEnabled(true);
+  for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuEditSelectAll", "Save", "Print"})
+    EXPECT_TRUE(Action(*window, name)->isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, CopyPutsTheSelectionOnTheClipboard) {
