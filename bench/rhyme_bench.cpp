@@ -7,31 +7,15 @@
 // what was found (heavy only when the rhyme is common).
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
-
-#include "core/lexicon.h"
+#include "bench/shipped_lexicon.h"
 #include "engines/rhyme/rhyme.h"
 
 namespace tavilo {
 namespace {
 
-const Lexicon& Dictionary() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory());
-    if (load.error) {
-      std::fprintf(stderr, "%s\n", load.error->Message().c_str());
-      std::exit(3);
-    }
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
-
 RhymeResult Search(const char* rhyme, int domain, RhymePosition position = RhymePosition::End) {
   static const Session session;
-  return FindRhymes(Dictionary(), session, {.typed = rhyme, .position = position, .domain = domain});
+  return FindRhymes(ShippedLexicon(), session, {.typed = rhyme, .position = position, .domain = domain});
 }
 
 void Report(benchmark::State& state, const RhymeResult& result) {

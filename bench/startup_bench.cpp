@@ -6,30 +6,15 @@
 
 #include <filesystem>
 
-#include "core/lexicon.h"
+#include "bench/shipped_lexicon.h"
 #include "core/validation.h"
 
 namespace tavilo {
 namespace {
 
 const std::filesystem::path& DataDir() {
-  static const std::filesystem::path dir = [] {
-    const char* env = std::getenv("TAVILO_DATA");
-    return std::filesystem::path(env && *env ? env : TAVILO_SOURCE_DATA_DIR);
-  }();
+  static const std::filesystem::path dir = FindDataDirectory();
   return dir;
-}
-
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(DataDir());
-    if (load.error) {
-      std::fprintf(stderr, "%s\n", load.error->Message().c_str());
-      std::exit(3);
-    }
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
 }
 
 void BM_FullStartup(benchmark::State& state) {
@@ -51,7 +36,7 @@ void BM_LoadTable(benchmark::State& state) {
 BENCHMARK(BM_LoadTable)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 void BM_BuildAnagramIndex(benchmark::State& state) {
-  const Lexicon& l = Shipped();
+  const Lexicon& l = ShippedLexicon();
   for (auto _ : state) {
     AnagramIndex index = BuildAnagramIndex(l.nouns, l.adjectives, l.verbs, l.functionWords, l.locutions);
     benchmark::DoNotOptimize(index);
@@ -60,7 +45,7 @@ void BM_BuildAnagramIndex(benchmark::State& state) {
 BENCHMARK(BM_BuildAnagramIndex)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPhoneticIndex(benchmark::State& state) {
-  const Lexicon& l = Shipped();
+  const Lexicon& l = ShippedLexicon();
   for (auto _ : state) {
     auto index = BuildPhoneticAnagramIndex(l.nouns, l.adjectives, l.verbs, l.functionWords, l.locutions);
     benchmark::DoNotOptimize(index);
@@ -74,7 +59,7 @@ void BM_ValidateInputWord(benchmark::State& state) {
   static const char* const kWords[] = {"pomme de terre", "chat", "mangerions", "zzzzz"};
   const char* word = kWords[state.range(0)];
   state.SetLabel(word);
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedLexicon();
   for (auto _ : state) {
     InputWordState input;
     input.inputWord = word;

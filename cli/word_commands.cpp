@@ -196,7 +196,7 @@ int RunInfo(Context& ctx) {
   }
   if (lexicon->adjectivesMissing) out << "  (aj.tav absent : pas d'adjectifs)\n";
   out << "Index des anagrammes : " << lexicon->anagramIndex.Size() << " lignes\n";
-  out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.size() << " lignes\n";
+  out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.Size() << " lignes\n";
   out << "Chargement : " << ctx.Timings().total.count() / 1000.0 << " ms\n";
   for (const auto& [step, time] : ctx.Timings().steps) {
     out << "  " << Utf8(step) << " : " << time.count() / 1000.0 << " ms\n";

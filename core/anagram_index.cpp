@@ -15,7 +15,14 @@ std::string SortLetters(std::string_view s) {
   return out;
 }
 
-std::string LetterKey(std::string_view word) { return SortLetters(FoldStandard(ToLower(word))); }
+std::string LetterKey(std::string_view word) {
+  std::string key(word);
+  for (char& c : key) c = FoldStandard(ToLower(c));
+  std::sort(key.begin(), key.end(), [](char a, char b) {
+    return static_cast<unsigned char>(a) < static_cast<unsigned char>(b);
+  });
+  return key;
+}
 
 namespace {
 
@@ -40,21 +47,45 @@ constexpr struct {
     {"n'", "n", 22}, {"\xF4", "o", 35},   {"s'", "s", 95}, {"t'", "t", 24}, {"y", "y", 24},  {"z", "z", 96},
 };
 
-// One bucket item: key, word and code side by side, compared in byte order, so equal keys are
-// adjacent and, for one word, the codes come in ascending order.
-struct Item {
-  std::string key;
-  std::string word;
-  std::int16_t code;
-  bool operator<(const Item& o) const {
-    if (int c = key.compare(o.key)) return c < 0;
-    if (int c = word.compare(o.word)) return c < 0;
-    return code < o.code;
-  }
-};
-
 void Report(const std::function<void(int)>& progress, int value) {
   if (progress) progress(value);
+}
+
+}  // namespace
+
+namespace {
+
+// Sorts the characters of `text` by code, in place.
+void SortInPlace(char* begin, char* end) {
+  std::sort(begin, end, [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });
+}
+
+// The order of rows[begin, end) sorted by `less`, as row numbers. The eight leading bytes of
+// each key are packed into a number and compared first: most comparisons are then settled
+// without touching the strings, which keeps the start-up fast.
+template <typename Row, typename Less>
+std::vector<std::uint32_t> SortedOrder(const std::vector<Row>& rows, const std::uint32_t* begin,
+                                       const std::uint32_t* end, Less less) {
+  struct Slot {
+    std::uint64_t prefix;
+    std::uint32_t row;
+  };
+  std::vector<Slot> slots;
+  slots.reserve(static_cast<std::size_t>(end - begin));
+  for (const std::uint32_t* it = begin; it != end; ++it) {
+    const std::uint32_t r = *it;
+    std::uint64_t prefix = 0;
+    const std::string_view key = rows[r].key;
+    for (std::size_t i = 0; i < 8; ++i) prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    slots.push_back({prefix, r});
+  }
+  std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    return less(rows[a.row], rows[b.row]);
+  });
+  std::vector<std::uint32_t> order(slots.size());
+  for (std::size_t i = 0; i < slots.size(); ++i) order[i] = slots[i].row;
+  return order;
 }
 
 }  // namespace
@@ -62,35 +93,64 @@ void Report(const std::function<void(int)>& progress, int value) {
 AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectives, const WordTable& verbs,
                                const WordTable& functionWords, const WordTable& locutions,
                                const std::function<void(int)>& progress) {
-  std::vector<std::vector<Item>> buckets(kMaxWordLength + 1);
   const struct {
     const WordTable* table;
     std::int16_t code;
     int progress;
   } sources[] = {{&nouns, 15, 45}, {&adjectives, 45, 55}, {&verbs, 25, 65}, {&functionWords, 35, 70},
                  {&locutions, 15, 75}};
+  auto fits = [](std::size_t length) { return length >= 1 && length <= static_cast<std::size_t>(kMaxWordLength); };
+
+  // The keys are written end to end into one block, sized first so it never moves.
+  AnagramIndex index;
+  std::size_t keyBytes = 0, entries = 0;
+  for (const auto& source : sources) {
+    for (const WordEntry& entry : *source.table) {
+      if (fits(entry.spelling.size())) keyBytes += entry.spelling.size(), ++entries;
+    }
+  }
+  index.keys_.resize(keyBytes);
+
+  // One bucket per length holds the candidate rows; one-letter words go to bucket 1, which is
+  // never read back, and longer than 21 letters has no bucket.
+  std::vector<std::vector<AnagramRow>> buckets(kMaxWordLength + 1);
+  std::size_t used = 0;
   for (const auto& source : sources) {
     for (const WordEntry& entry : *source.table) {
       const std::size_t length = entry.spelling.size();
-      // Words of one letter go to bucket 1, which is never read back; longer than 21 has none.
-      if (length == 0 || length > static_cast<std::size_t>(kMaxWordLength)) continue;
-      buckets[length].push_back({LetterKey(entry.spelling), entry.spelling, source.code});
+      if (!fits(length)) continue;
+      char* key = index.keys_.data() + used;
+      for (std::size_t i = 0; i < length; ++i) key[i] = FoldStandard(ToLower(entry.spelling[i]));
+      SortInPlace(key, key + length);
+      used += length;
+      buckets[length].push_back({entry.spelling, std::string_view(key, length), source.code});
     }
     Report(progress, source.progress);
   }
-  for (const Acronym& a : kAcronyms) buckets[std::string_view(a.word).size()].push_back({a.key, a.word, 15});
+  for (const Acronym& a : kAcronyms) buckets[std::string_view(a.word).size()].push_back({a.word, a.key, 15});
 
-  AnagramIndex index;
+  index.rows_.reserve(entries + std::size(kAcronyms) + std::size(kShortForms) + 2);
   index.rows_.emplace_back();  // row 0 stays empty
   for (int length = kMaxWordLength; length >= 2; --length) {
     auto& bucket = buckets[static_cast<std::size_t>(length)];
-    std::sort(bucket.begin(), bucket.end());
-    for (std::size_t i = 0; i < bucket.size(); ++i) {
-      // Items of the same word are adjacent with ascending codes: keep only the last one.
-      if (i + 1 < bucket.size() && bucket[i + 1].key == bucket[i].key && bucket[i + 1].word == bucket[i].word) continue;
-      index.rows_.push_back({std::move(bucket[i].word), std::move(bucket[i].key), bucket[i].code});
+    // Byte order of key, then word, then code: the items of one word are adjacent with ascending
+    // codes, and only the last one (the greatest code) is kept.
+    std::vector<std::uint32_t> all(bucket.size());
+    for (std::uint32_t i = 0; i < all.size(); ++i) all[i] = i;
+    const auto order = SortedOrder(bucket, all.data(), all.data() + all.size(), [](const AnagramRow& a, const AnagramRow& b) {
+      if (int c = a.key.compare(b.key)) return c < 0;
+      if (int c = a.word.compare(b.word)) return c < 0;
+      return a.code < b.code;
+    });
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const AnagramRow& row = bucket[order[i]];
+      if (i + 1 < order.size()) {
+        const AnagramRow& next = bucket[order[i + 1]];
+        if (next.key == row.key && next.word == row.word) continue;
+      }
+      index.rows_.push_back(row);
     }
-    bucket.clear();
+    std::vector<AnagramRow>().swap(bucket);
   }
   for (const auto& s : kShortForms) index.rows_.push_back({s.word, s.key, s.code});
   index.rows_.emplace_back();  // terminating row
@@ -106,31 +166,60 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   return index;
 }
 
-std::vector<PhoneticAnagramRow> BuildPhoneticAnagramIndex(const WordTable& nouns, const WordTable& adjectives,
-                                                          const WordTable& verbs, const WordTable& functionWords,
-                                                          const WordTable& locutions,
-                                                          const std::function<void(int)>& progress) {
-  std::vector<PhoneticAnagramRow> rows;
-  rows.reserve(nouns.Size() + adjectives.Size() + verbs.Size() + functionWords.Size() + locutions.Size() + 1);
+PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const WordTable& adjectives,
+                                               const WordTable& verbs, const WordTable& functionWords,
+                                               const WordTable& locutions,
+                                               const std::function<void(int)>& progress) {
   const WordTable* tables[] = {&nouns, &adjectives, &verbs, &functionWords, &locutions};
   const int marks[] = {80, 85, 90, 98, -1};
+  PhoneticAnagramIndex index;
+  std::size_t bytes = 0, entries = 0, longest = 0;
+  for (const WordTable* table : tables) {
+    for (const WordEntry& entry : *table) {
+      bytes += 2 * entry.phonetic.size();
+      longest = std::max(longest, entry.phonetic.size());
+      ++entries;
+    }
+  }
+  // Merged form then key, end to end, for every entry, in one block sized first.
+  index.text_.resize(bytes);
+  std::vector<PhoneticAnagramRow> items;
+  items.reserve(entries);
+  std::size_t used = 0;
   for (int t = 0; t < 5; ++t) {
     for (const WordEntry& entry : *tables[t]) {
-      std::string merged = entry.phonetic;
-      std::replace(merged.begin(), merged.end(), '3', '2');
-      std::string key = SortLetters(merged);
-      rows.push_back({entry.spelling, std::move(merged), std::move(key)});
+      const std::size_t length = entry.phonetic.size();
+      char* merged = index.text_.data() + used;
+      char* key = merged + length;
+      for (std::size_t i = 0; i < length; ++i) merged[i] = key[i] = entry.phonetic[i] == '3' ? '2' : entry.phonetic[i];
+      SortInPlace(key, key + length);
+      used += 2 * length;
+      items.push_back({entry.spelling, std::string_view(merged, length), std::string_view(key, length)});
     }
     if (marks[t] > 0) Report(progress, marks[t]);
   }
-  std::sort(rows.begin(), rows.end(), [](const PhoneticAnagramRow& a, const PhoneticAnagramRow& b) {
-    if (a.key.size() != b.key.size()) return a.key.size() > b.key.size();
-    if (int c = a.key.compare(b.key)) return c < 0;
-    if (int c = a.phonetic.compare(b.phonetic)) return c < 0;
-    return a.spelling < b.spelling;
-  });
-  rows.emplace_back();
-  return rows;
+
+  // Longest forms first: group by length (a counting sort), then sort each group.
+  std::vector<std::size_t> groupStart(longest + 2, 0);
+  for (const auto& item : items) ++groupStart[longest - item.key.size() + 1];
+  for (std::size_t g = 1; g < groupStart.size(); ++g) groupStart[g] += groupStart[g - 1];
+  std::vector<std::uint32_t> grouped(items.size());
+  {
+    std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
+    for (std::uint32_t i = 0; i < items.size(); ++i) grouped[next[longest - items[i].key.size()]++] = i;
+  }
+  index.rows_.reserve(items.size() + 1);
+  for (std::size_t g = 0; g + 1 < groupStart.size(); ++g) {
+    const auto order = SortedOrder(items, grouped.data() + groupStart[g], grouped.data() + groupStart[g + 1],
+                                   [](const PhoneticAnagramRow& a, const PhoneticAnagramRow& b) {
+                                     if (int c = a.key.compare(b.key)) return c < 0;
+                                     if (int c = a.phonetic.compare(b.phonetic)) return c < 0;
+                                     return a.spelling < b.spelling;
+                                   });
+    for (std::uint32_t r : order) index.rows_.push_back(items[r]);
+  }
+  index.rows_.emplace_back();
+  return index;
 }
 
 }  // namespace tavilo

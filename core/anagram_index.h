@@ -25,15 +25,24 @@ std::string LetterKey(std::string_view word);
 std::string SortLetters(std::string_view s);
 
 struct AnagramRow {
-  std::string word;  // as spelled in its table, or an acronym in capitals
-  std::string key;   // its letter key
+  std::string_view word;  // as spelled in its table, or an acronym in capitals
+  std::string_view key;   // its letter key
   std::int16_t code = 0;  // 15 nouns and locutions (and acronyms), 45 adjectives, 25 verbs, 35 function words
 };
 
-// Rows numbered from 1: rows()[0] is an empty row, then every entry, then the one-letter words
+// Rows numbered from 1: Rows()[0] is an empty row, then every entry, then the one-letter words
 // and elided forms, then an empty terminating row.
+//
+// The rows refer to the spellings of the tables the index was built from, which must outlive it
+// unchanged (the lexicon's tables are read-only after start-up); the keys live in the index.
 class AnagramIndex {
  public:
+  AnagramIndex() = default;
+  AnagramIndex(AnagramIndex&&) = default;
+  AnagramIndex& operator=(AnagramIndex&&) = default;
+  AnagramIndex(const AnagramIndex&) = delete;
+  AnagramIndex& operator=(const AnagramIndex&) = delete;
+
   const std::vector<AnagramRow>& Rows() const { return rows_; }
   std::size_t Size() const { return rows_.size(); }
   const AnagramRow& operator[](std::size_t r) const { return rows_[r]; }
@@ -45,6 +54,7 @@ class AnagramIndex {
  private:
   friend AnagramIndex BuildAnagramIndex(const WordTable&, const WordTable&, const WordTable&, const WordTable&,
                                         const WordTable&, const std::function<void(int)>&);
+  std::vector<char> keys_;  // every key, end to end (a vector: moving it never moves the characters)
   std::vector<AnagramRow> rows_;
   std::vector<std::int32_t> lengthStart_;
 };
@@ -58,16 +68,37 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
                                const std::function<void(int)>& progress = {});
 
 struct PhoneticAnagramRow {
-  std::string spelling;
-  std::string phonetic;  // the phonetic form with every 3 (è) replaced by 2 (é)
-  std::string key;       // those codes sorted
+  std::string_view spelling;
+  std::string_view phonetic;  // the phonetic form with every 3 (è) replaced by 2 (é)
+  std::string_view key;       // those codes sorted
 };
 
 // Longest phonetic forms first, then byte order of key, merged form and spelling; homophones stay
-// separate rows; an empty row ends it. `progress` receives 80, 85, 90 and 98.
-std::vector<PhoneticAnagramRow> BuildPhoneticAnagramIndex(const WordTable& nouns, const WordTable& adjectives,
-                                                          const WordTable& verbs, const WordTable& functionWords,
-                                                          const WordTable& locutions,
-                                                          const std::function<void(int)>& progress = {});
+// separate rows; an empty row ends it. Like the anagram index, it refers to its tables' spellings.
+class PhoneticAnagramIndex {
+ public:
+  PhoneticAnagramIndex() = default;
+  PhoneticAnagramIndex(PhoneticAnagramIndex&&) = default;
+  PhoneticAnagramIndex& operator=(PhoneticAnagramIndex&&) = default;
+  PhoneticAnagramIndex(const PhoneticAnagramIndex&) = delete;
+  PhoneticAnagramIndex& operator=(const PhoneticAnagramIndex&) = delete;
+
+  const std::vector<PhoneticAnagramRow>& Rows() const { return rows_; }
+  std::size_t Size() const { return rows_.size(); }
+  const PhoneticAnagramRow& operator[](std::size_t r) const { return rows_[r]; }
+
+ private:
+  friend PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable&, const WordTable&, const WordTable&,
+                                                        const WordTable&, const WordTable&,
+                                                        const std::function<void(int)>&);
+  std::vector<char> text_;  // merged forms and keys, end to end
+  std::vector<PhoneticAnagramRow> rows_;
+};
+
+// `progress` receives 80, 85, 90 and 98.
+PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const WordTable& adjectives,
+                                               const WordTable& verbs, const WordTable& functionWords,
+                                               const WordTable& locutions,
+                                               const std::function<void(int)>& progress = {});
 
 }  // namespace tavilo

@@ -24,7 +24,7 @@ struct Lexicon {
   // Every taboo spelling in table order, where the spoonerism tool looks taboo words up.
   std::vector<std::string> tabooSpellings;
   AnagramIndex anagramIndex;
-  std::vector<PhoneticAnagramRow> phoneticIndex;
+  PhoneticAnagramIndex phoneticIndex;
   std::filesystem::path dataDirectory;
 
   // The table of a kind.

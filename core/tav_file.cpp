@@ -1,7 +1,7 @@
 #include "core/tav_file.h"
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "core/text.h"
@@ -66,6 +66,7 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
     return result;
   };
 
+  result.table.Reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t pos = 0;
   int lineNo = 0;
   while (pos < bytes.size()) {
@@ -136,8 +137,14 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   }
   std::ifstream in(path, std::ios::binary);
   if (!in) return {WordTable(InfoOf(kind).capacity), MakeError(LoadError::Code::ReadError, name, 0)};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {WordTable(InfoOf(kind).capacity), MakeError(LoadError::Code::ReadError, name, 0)};
+  // One read of the whole file: the tables are a few megabytes at most.
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  in.seekg(0, std::ios::beg);
+  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+  if (size < 0 || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    return {WordTable(InfoOf(kind).capacity), MakeError(LoadError::Code::ReadError, name, 0)};
+  }
   return ParseTable(bytes, kind, name);
 }
 

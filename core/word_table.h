@@ -60,6 +60,8 @@ class WordTable {
   auto begin() const { return rows_.begin(); }
   auto end() const { return rows_.end(); }
 
+  // Makes room for `rows` rows (never more than the capacity) so loading does not reallocate.
+  void Reserve(std::size_t rows) { rows_.reserve(rows < capacity_ ? rows : capacity_); }
   // Appends a row; returns false (and stores nothing) when the table is full.
   bool Append(WordEntry entry);
   void Clear() { rows_.clear(); }

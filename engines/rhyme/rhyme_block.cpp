@@ -15,7 +15,10 @@ const CharFormat kBlockFormat{.font = "Arial", .half_points = 20, .color = {}};
 const CharFormat kHeaderFormat{.font = "Arial", .half_points = 18, .color = {255, 0, 0}};
 
 std::string SyllableHeading(int count) {
-  return " " + std::to_string(count) + (count == 1 ? " syllabe :" : " syllabes :");
+  std::string heading = " ";
+  heading += std::to_string(count);
+  heading += count == 1 ? " syllabe :" : " syllabes :";
+  return heading;
 }
 
 }  // namespace

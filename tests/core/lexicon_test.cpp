@@ -183,7 +183,7 @@ TEST_F(AnagramIndexTest, AcronymsShortFormsAndLengthStarts) {
 }
 
 TEST_F(AnagramIndexTest, PhoneticIndexMergesOpenAndClosedEAndKeepsHomophones) {
-  const auto& rows = lexicon_->phoneticIndex;
+  const auto& rows = lexicon_->phoneticIndex.Rows();
   ASSERT_FALSE(rows.empty());
   EXPECT_TRUE(rows.back().spelling.empty());
   int roses = 0;
