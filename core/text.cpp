@@ -186,6 +186,8 @@ char FoldStandard(char ch) {
   }
 }
 
+char FoldExceptCedilla(char ch) { return ch == '\xE7' ? ch : FoldStandard(ch); }
+
 char FoldValidation(char ch) {
   switch (static_cast<unsigned char>(ch)) {
     case 0xEE: case 0xEF: return 'i';             // î ï
@@ -222,6 +224,7 @@ std::string FoldString(std::string_view s) {
 
 std::string FoldStandard(std::string_view s) { return FoldString<FoldStandard>(s); }
 std::string FoldValidation(std::string_view s) { return FoldString<FoldValidation>(s); }
+std::string FoldExceptCedilla(std::string_view s) { return FoldString<FoldExceptCedilla>(s); }
 std::string FoldAll(std::string_view s) { return FoldString<FoldAll>(s); }
 
 std::string Trim(std::string_view s) {

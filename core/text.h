@@ -62,6 +62,11 @@ std::string FoldStandard(std::string_view s);
 char FoldValidation(char c);
 std::string FoldValidation(std::string_view s);
 
+// The standard fold without its ç -> c: è é ê ë -> e, à â -> a, î ï -> i, ù û ü -> u, ô -> o. The
+// anagram-family listing uses it to tell a true anagram from a variant in accents.
+char FoldExceptCedilla(char c);
+std::string FoldExceptCedilla(std::string_view s);
+
 // The full fold: every accented lower-case letter to its base letter (à-å -> a, ç -> c, è-ë -> e,
 // ì-ï -> i, ñ -> n, ò-ö -> o, ù-ü -> u, ý ÿ -> y, š -> s, ž -> z). Used where a tool compares
 // letters with no regard to accents at all, and by the display collation.

@@ -7,16 +7,13 @@
 
 #include "cli/cli.h"
 #include "core/rtf.h"
+#include "support/cli_run.h"
 #include "support/fixture_lexicon.h"
 
 namespace tavilo::cli {
 namespace {
 
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
+using Outcome = testing::CliOutcome;
 
 const std::string kRule(185, '-');
 
@@ -36,9 +33,7 @@ class RhymeCommandTest : public ::testing::Test {
 
   Outcome Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir_.string(), "rimes"});
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return testing::RunCliCaptured(args);
   }
 
   std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }

@@ -4,16 +4,13 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "support/cli_run.h"
 #include "support/fixture_lexicon.h"
 
 namespace tavilo::cli {
 namespace {
 
-struct CliRun {
-  int code;
-  std::string out;
-  std::string err;
-};
+using CliRun = testing::CliOutcome;
 
 class WordCommandsTest : public ::testing::Test {
  protected:
@@ -32,9 +29,7 @@ class WordCommandsTest : public ::testing::Test {
 
   CliRun Cli(std::vector<std::string> args) {
     args.insert(args.begin(), {"--data", dir_});
-    std::ostringstream out, err;
-    const int code = RunCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return testing::RunCliCaptured(args);
   }
 
   testing::FixtureLexicon fixture_;

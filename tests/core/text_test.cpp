@@ -77,6 +77,7 @@ TEST(Folds, EachFoldTouchesOnlyItsLetters) {
   EXPECT_EQ(FoldStandard(accented), "aa\xE4" "ceeeeiio\xF6uuu\xFF\xF1\x9C\xE6");
   EXPECT_EQ(FoldValidation(accented), "aa\xE4\xE7\xE8\xE9\xEA\xEBiio\xF6uuu\xFF\xF1\x9C\xE6");
   EXPECT_EQ(FoldAll(accented), "aaaceeeeiioouuuyn\x9C\xE6");
+  EXPECT_EQ(FoldExceptCedilla(accented), "aa\xE4\xE7" "eeeeiio\xF6uuu\xFF\xF1\x9C\xE6");
   EXPECT_EQ(FoldStandard("C\xC9-l'a b"), "C\xC9-l'a b");  // capitals and signs untouched
 }
 
