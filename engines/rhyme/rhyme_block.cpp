@@ -1,5 +1,6 @@
 // The rhyme result block and its header line.
 #include <string>
+#include <vector>
 
 #include "engines/rhyme/rhyme.h"
 
@@ -8,6 +9,10 @@ namespace {
 
 constexpr std::size_t kWordsPerLine = 6;
 constexpr std::size_t kRuleLength = 185;
+// Six columns: the first word half an inch in, then one column every inch and a half, wide enough
+// for all but the longest words at 10 points.
+constexpr int kFirstColumnTwips = 720;
+constexpr int kColumnWidthTwips = 2160;
 
 // The block's words, headings and rules: Arial 10 points, black.
 const CharFormat kBlockFormat{.font = "Arial", .half_points = 20, .color = {}};
@@ -50,6 +55,11 @@ Document WriteRhymeBlock(const RhymeResult& result) {
     text += std::string(kRuleLength, '-') + "\n";
   }
   Document block;
+  std::vector<int> stops;
+  for (std::size_t column = 0; column < kWordsPerLine; ++column) {
+    stops.push_back(kFirstColumnTwips + static_cast<int>(column) * kColumnWidthTwips);
+  }
+  block.SetTabStops(std::move(stops));
   block.Append(Cp1252ToUtf8(text), kBlockFormat);
   return block;
 }

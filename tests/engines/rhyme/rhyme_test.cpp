@@ -430,6 +430,8 @@ TEST(RhymeBlockTest, ListsFromNineSyllablesDownToOne) {
   const Document block = WriteRhymeBlock(result);
   EXPECT_EQ(Lines(block), expected);
   for (const Paragraph& paragraph : block.paragraphs()) {
+    // Six evenly spaced columns, so the words line up under each other.
+    EXPECT_EQ(paragraph.tab_stops, (std::vector<int>{720, 2880, 5040, 7200, 9360, 11520}));
     for (const TextRun& run : paragraph.runs) {
       EXPECT_EQ(run.format, (CharFormat{.font = "Arial", .half_points = 20, .color = {}})) << run.text;
     }
