@@ -395,12 +395,7 @@ void MainWindow::Publish(const std::string& toolKey, ToolResult result) {
     if (!doc.paragraphs().back().runs.empty()) doc.AppendParagraphBreak();
   }
   doc.Append(result.block);
-  if (!result.header.empty()) {
-    Document top = result.header;
-    top.AppendParagraphBreak();
-    top.AppendParagraphBreak();
-    doc.InsertAtTop(top);
-  }
+  if (!result.header.empty()) doc.InsertHeader(result.header);
   SetResultDocument(doc);
   SetHeaderLabels(result.header);
   state_.toolKey = toolKey;

@@ -8,10 +8,8 @@
 namespace tavilo::cli {
 
 Document ResultDocument(const Document& header, const Document& block) {
-  Document doc = header;
-  doc.AppendParagraphBreak();
-  doc.AppendParagraphBreak();
-  doc.Append(block);
+  Document doc = block;
+  doc.InsertHeader(header);
   return doc;
 }
 

@@ -166,6 +166,13 @@ void Document::InsertAtTop(std::string_view utf8, const CharFormat& format) {
   InsertAtTop(top);
 }
 
+void Document::InsertHeader(const Document& header) {
+  Document top = header;
+  top.AppendParagraphBreak();
+  top.AppendParagraphBreak();
+  InsertAtTop(top);
+}
+
 void Document::InsertAtTop(const Document& other) {
   if (empty()) {
     paragraphs_ = other.paragraphs_;

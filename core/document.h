@@ -105,6 +105,10 @@ class Document {
   // other's side has text. Inserting into an empty document gives a copy of other.
   void InsertAtTop(const Document& other);
 
+  // Puts a result's header line on top, followed by two line breaks: how every search shows its
+  // header above its block (and above earlier results when the block is appended).
+  void InsertHeader(const Document& header);
+
   // Sets the colour, or the boldness, of the characters [begin, begin + count). Parts of the
   // range past the end are ignored; paragraph breaks in the range are left as they are. Takes
   // time proportional to the text up to the range's end: a writer that knows the format while

@@ -175,6 +175,22 @@ TEST(DocumentTest, ResultBlockWithHeaderInsertedAtTheTop) {
   EXPECT_TRUE(doc.paragraphs()[5].tab_stops.empty());
 }
 
+TEST(DocumentTest, InsertHeaderPutsTheHeaderAndTwoBreaksOnTop) {
+  Document header;
+  header.Append("   Rimes", kRed9);
+  Document doc;
+  doc.SetTabStops({720});
+  doc.Append("\tage\n", CharFormat{});
+  doc.InsertHeader(header);
+  ExpectWellFormed(doc);
+  EXPECT_EQ(WritePlainText(doc), "   Rimes\n\n\tage\n");
+  ASSERT_EQ(doc.paragraphs().size(), 4u);
+  EXPECT_EQ(doc.paragraphs()[0].runs[0].format, kRed9);
+  EXPECT_EQ(doc.paragraphs()[2].tab_stops, (std::vector<int>{720}));
+  // The header itself is left as it was.
+  EXPECT_EQ(WritePlainText(header), "   Rimes");
+}
+
 TEST(DocumentTest, InsertWithoutBreakJoinsTheFirstParagraphAndKeepsItsTabStops) {
   Document doc;
   doc.SetTabStops({720});
