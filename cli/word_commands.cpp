@@ -56,6 +56,15 @@ bool Lookup(Context& ctx, const Lexicon& lexicon, const ValidationFlags& flags, 
     ctx.PrintError("Entrez un mot.");
     return false;
   }
+  // The lexicon holds letters, spaces, hyphens and apostrophes only: anything else (a sign, a
+  // character with no Windows-1252 code) is refused before the lookup, so no message ever shows
+  // an invisible character.
+  for (char c : state.inputWord) {
+    if (!IsLetter(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '\'') {
+      ctx.PrintError("Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.");
+      return false;
+    }
+  }
   const ValidationResult result = ValidateInputWord(lexicon, flags, state);
   if (!result.accepted) ctx.PrintError(result.message);
   return result.accepted;

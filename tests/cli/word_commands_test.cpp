@@ -54,6 +54,10 @@ TEST_F(WordCommandsTest, WordLookups) {
       {{"mot", "zob", "--enfant"}, kExitRefused, {}, "Vous avez entr\xC3\xA9 un mot tabou !\nCe n'est pas tr\xC3\xA8s correct !!!\n"},
       {{"mot", "zob", "--contrepetophile"}, kExitOk, {"Mot : zob\n", "Tables : Mots tabous\n"}, ""},
       {{"mot", ""}, kExitRefused, {}, "Entrez un mot.\n"},
+      {{"mot", "\xF0\x9F\x98\x80"}, kExitRefused, {},
+       "Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.\n"},
+      {{"mot", "ch*t"}, kExitRefused, {},
+       "Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.\n"},
       {{"mot"}, kExitRefused, {}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
       {{"mot", "chat", "--vite"}, kExitRefused, {}, "Option inconnue : --vite\n"},
   };
