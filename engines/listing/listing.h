@@ -141,8 +141,8 @@ ListingResult RunWordListing(ListingKind kind, const Lexicon& lexicon, SearchObs
 
 // --- Output ---------------------------------------------------------------------------------------
 
-// The header, in red Courier New: the title followed by "     Mots : " or
-// "     Groupes de mots : " and the count.
+// The header, in red Courier New: the title, then the count line, "     Mots : " or
+// "     Groupes de mots : " and the count (the anagram families: both on one line).
 Document WriteListingHeader(const ListingResult& result);
 // The block, black, in the listing's font: for each length that has items, shortest first, a
 // heading (" 5 lettres :", " 3 phonèmes :", " 2 syllabes : "), the items (single words in tab

@@ -39,6 +39,9 @@ std::size_t ColumnCharacters(const std::vector<std::string>& items) {
 Document WriteListingHeader(const ListingResult& result) {
   const ListingDescription& d = DescribeListing(result.kind);
   std::string line(d.title);
+  // The anagram families write their count on the title line; the other listings on a line of
+  // its own under it.
+  if (result.kind != ListingKind::AnagramFamilies) line += '\n';
   line += d.countsGroups ? "     Groupes de mots : " : "     Mots : ";
   line += std::to_string(result.count);
   Document header;

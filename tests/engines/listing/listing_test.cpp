@@ -207,7 +207,7 @@ TEST_F(ListingTest, BlockHasItsHeadingsColumnsAndCountLine) {
   const auto text = [](const Document& doc) { return WritePlainText(doc); };
   const ListingResult palindromes = ListPalindromes(*lexicon_);
   EXPECT_EQ(text(WriteListingHeader(palindromes)),
-            "   Liste des mots palindromiques      Mots : " + std::to_string(palindromes.count));
+            "   Liste des mots palindromiques \n     Mots : " + std::to_string(palindromes.count));
   EXPECT_EQ(WriteListingHeader(palindromes).paragraphs()[0].runs[0].format.color, (Rgb{255, 0, 0}));
   const std::string rule(80, '-');
   // sas, radar, kayak, rêver, tutu? no: sas (3), radar kayak rêver (5): the five-letter words in columns.
