@@ -299,6 +299,11 @@ ListingResult ListAnacyclic(const Lexicon& lexicon, SearchObserver& observer) {
   const auto rows = IndexRows(lexicon.anagramIndex);
   std::string reversed, other;
   for (std::size_t i = 0; i < rows.size(); ++i) {
+    // Most keys belong to one word only: nothing to fold there.
+    if (i + 1 == rows.size() || rows[i + 1].key != rows[i].key) {
+      if (!collector.Go()) break;
+      continue;
+    }
     reversed = FoldListingLetters(rows[i].word);
     std::reverse(reversed.begin(), reversed.end());
     for (std::size_t j = i + 1; j < rows.size() && rows[j].key == rows[i].key; ++j) {

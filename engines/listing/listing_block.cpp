@@ -17,7 +17,8 @@ constexpr int kCharacterTwips = 120;
 constexpr int kHalfPoints = 20;
 
 std::string Heading(const ListingDescription& d, int length) {
-  std::string heading = " " + std::to_string(length);
+  std::string heading(1, ' ');
+  heading += std::to_string(length);
   const bool one = length == 1 && d.singularHeading;
   switch (d.grouping) {
     case ListingGrouping::Letters: return heading + (one ? " lettre :" : " lettres :");
