@@ -1,9 +1,9 @@
 // The word listings of the "&Outils" menu, run straight from their menu items: each calls the
-// listing engine (engines/listing) and hands its block to the main window.
+// listing engine (engines/listings) and hands its block to the main window.
 #pragma once
 
 #include "app/tool_registry.h"
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 namespace tavilo {
 

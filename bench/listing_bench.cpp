@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/shipped_lexicon.h"
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 namespace tavilo {
 namespace {

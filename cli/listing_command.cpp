@@ -7,7 +7,7 @@
 #include "cli/list_file.h"
 #include "cli/result_output.h"
 #include "core/session.h"
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 namespace tavilo::cli {
 namespace {

@@ -1,7 +1,7 @@
 // The word listings on a small lexicon: for each listing, words that must and must not be
 // listed, the ambigram prefixes and capitals, the groups of the index walks, the current list of
 // 'okapi' and 'phokapi', and the block's headings and count line.
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 namespace tavilo {
 namespace {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/text.h"
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 namespace tavilo {
 namespace {

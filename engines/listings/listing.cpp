@@ -1,6 +1,6 @@
 // The word listings: the test of one word for each single-word listing, the walks of the two
 // anagram indexes for the others, and the dispatch by kind.
-#include "engines/listing/listing.h"
+#include "engines/listings/listing.h"
 
 #include <algorithm>
 #include <array>
