@@ -125,6 +125,11 @@ TEST(NormaliseReading, MuteEAndSpuriousFinalE) {
       {"boudeuse", {"b4d1ze", 3}, {"b4d1z", 2}},
       {"dis-le", {"dile", 2}, {"dile", 2}},     // the stressed pronoun
       {"chat", {"ha", 1}, {"ha", 1}},
+      {"cueillette", {"k173t", 2}, {"k173t", 2}},   // the ue of cueillir
+      {"overdose", {"ov1rdoz", 3}, {"ov1rdoz", 3}}, // an e closed by its r
+      {"lorsque", {"lorske", 2}, {"lorske", 2}},    // the e of que is heard
+      {"orgueil", {"org17", 2}, {"org17", 2}},
+      {"flirter", {"fl1rt2", 2}, {"fl1rt2", 2}},    // the walk pairs the e of -er with the eu
   };
   for (const Case& c : cases) {
     const Transcription r = NormaliseReading(c.spelling, c.in);

@@ -54,6 +54,22 @@ bool IsRhymeVowel(unsigned char c) {
          (c >= 0xE8 && c <= 0xEB) || (c >= 0xEE && c <= 0xEF) || (c >= 0xF4 && c <= 0xF6) || (c >= 0xF9 && c <= 0xFC);
 }
 
+// Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
+// A sign no spelling holds ends the word, so that a phoneme the walk never reaches starts there.
+bool WalkCoversEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
+  const int end = static_cast<int>(spelling.size()) + 1;
+  for (std::size_t j = 1; j <= phonetic.size(); ++j) {
+    AlignmentRequest request;
+    request.spelling = spelling + '#';
+    request.phonetic = phonetic;
+    request.fragmentStart = static_cast<int>(j);
+    request.fragmentLength = 1;
+    AlignSpelling(request);
+    if (request.letterStart >= end || request.letterEnd <= request.letterStart) return false;
+  }
+  return true;
+}
+
 std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators) {
   std::vector<std::string_view> words;
   std::size_t start = 0;
@@ -133,6 +149,7 @@ Transcription NormaliseReading(std::string_view spelling, Transcription reading)
     }
     return std::string::npos;
   }();
+  bool walkChecked = false, walkCovers = false;
   for (std::size_t j = 0; j < p.size(); ++j) {
     if (p[j] != '1') continue;
     if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
@@ -142,17 +159,33 @@ Transcription NormaliseReading(std::string_view spelling, Transcription reading)
     request.fragmentStart = static_cast<int>(j) + 1;
     request.fragmentLength = 1;
     AlignSpelling(request);
-    if (request.letterEnd - request.letterStart == 1 &&
-        request.spelling[static_cast<std::size_t>(request.letterStart) - 1] == 'e') {
-      p[j] = 'e';
-      reading.changes |= kMuteE;
+    if (request.letterEnd - request.letterStart != 1) continue;
+    // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
+    // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
+    const auto at = static_cast<std::size_t>(request.letterStart) - 1;
+    const std::string& w = request.spelling;
+    auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
+    if (w[at] != 'e' || at == 0) continue;
+    const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
+                           !(letter(at + 1) == 'i' && letter(at + 2) == 'l');
+    if ((IsVowelLetter(letter(at - 1)) && !afterQuGu) ||
+        (letter(at + 1) == 'r' && letter(at + 2) && !IsVowelLetter(letter(at + 2)))) {
+      continue;
     }
+    // Where the walk goes astray (flirter), the letter it pairs with the eu proves nothing.
+    if (!walkChecked) {
+      walkChecked = true;
+      walkCovers = WalkCoversEveryPhoneme(std::string(spelling), p);
+    }
+    if (!walkCovers) break;
+    p[j] = 'e';
+    reading.changes |= kMuteE;
   }
   // A final mute e after a consonant is never heard in a word that has another vowel; the
-  // pronoun of "dis-le" is.
+  // pronoun of "dis-le" is, and so is the que of lorsque, puisque, quoique.
   const std::string_view lastPart = spelling.substr(spelling.find_last_of("-' ") + 1);
   if (p.size() >= 3 && p.back() == 'e' && !IsVowelCode(p[p.size() - 2]) && reading.syllables >= 2 &&
-      lastPart.size() > 2 && (lastPart.ends_with('e') || lastPart.ends_with("es") || lastPart.ends_with("ent"))) {
+      lastPart.size() > 2 && !lastPart.ends_with("que") && (lastPart.ends_with('e') || lastPart.ends_with("es") || lastPart.ends_with("ent"))) {
     p.pop_back();
     --reading.syllables;
     reading.changes |= kFinalMuteE;
@@ -425,22 +458,6 @@ std::string Vowels(std::string_view sound) {
     if (IsVowelCode(c)) vowels += c;
   }
   return vowels;
-}
-
-// Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
-// A sign no spelling holds ends the word, so that a phoneme the walk never reaches starts there.
-bool WalkCoversEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
-  const int end = static_cast<int>(spelling.size()) + 1;
-  for (std::size_t j = 1; j <= phonetic.size(); ++j) {
-    AlignmentRequest request;
-    request.spelling = spelling + '#';
-    request.phonetic = phonetic;
-    request.fragmentStart = static_cast<int>(j);
-    request.fragmentLength = 1;
-    AlignSpelling(request);
-    if (request.letterStart >= end || request.letterEnd <= request.letterStart) return false;
-  }
-  return true;
 }
 
 // The rhyme tool learns the sound of a typed ending from the first row, nouns to function words
