@@ -10,6 +10,7 @@
 
 #include "core/alignment.h"
 #include "core/text.h"
+#include "engines/rhyme/rhyme.h"
 
 namespace tavilo::mkdict {
 namespace {
@@ -45,13 +46,6 @@ bool IsVowelLetter(unsigned char c) {
   return std::string_view("aeiouy").find(static_cast<char>(c)) != std::string_view::npos ||
          (c >= 0xE0 && c <= 0xE6) || (c >= 0xE8 && c <= 0xEF) || (c >= 0xF2 && c <= 0xF6) || (c >= 0xF9 && c <= 0xFD) ||
          c == 0xFF;
-}
-
-// The letters the rhyme tool takes as vowels when it looks for a word ending with a rhyme: the
-// rhyme must follow a letter outside this set.
-bool IsRhymeVowel(unsigned char c) {
-  return c == ' ' || c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || (c >= 0xE0 && c <= 0xE4) ||
-         (c >= 0xE8 && c <= 0xEB) || (c >= 0xEE && c <= 0xEF) || (c >= 0xF4 && c <= 0xF6) || (c >= 0xF9 && c <= 0xFC);
 }
 
 // Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
@@ -441,7 +435,7 @@ class EndingSounds {
       request.mode = AlignMode::Probe;
       AlignSpelling(request);
       if (!request.probeFound) continue;
-      const bool learnable = !IsRhymeVowel(static_cast<unsigned char>(s[s.size() - length - 1]));
+      const bool learnable = MatchesPattern(s.substr(s.size() - length - 1, 1), kRhymeNonVowelClass);
       it->second.push_back({std::move(ending), std::move(request.probePhonemes), learnable});
     }
     return it->second;
