@@ -22,6 +22,7 @@ TEST(ParseTags, CategoriesOfTheMorphologicalTags) {
   const Case cases[] = {
       {":N:m:s/*", N, false, false, false},
       {":N:A:m:s;C/*", N | A, false, false, false},
+      {":N:m:s#C/*", N, false, false, false},
       {":A:f:p/M", A, false, false, false},
       {":V1_it_q__a:Ip:Sp:3p/*", V, true, false, false},
       {":V1_it_q__a:If:3p!/*", V, true, false, false},
@@ -41,6 +42,7 @@ TEST(ParseTags, CategoriesOfTheMorphologicalTags) {
       {":T:m:p/*", N, false, false, false},
       {":M1:m:s/*", 0, false, true, false},
       {":MP:e:i/X", 0, false, true, false},
+      {":N:m:i#P/*", N, false, true, false},  // a country
       {":\xC9W/*", 0, false, false, false},  // only inside a locution
       {":Zp/*", 0, false, false, false},
       {":@p/*", 0, false, false, false},

@@ -92,6 +92,8 @@ Analysis ParseTags(std::string_view tagsAndSub) {
   } else if (head == "M1" || head == "M2" || head == "MP" || head == "Br") {
     a.properName = true;
   }
+  // "#P" marks the name of a country or a region, even when it is tagged as a noun (Mali).
+  if (tagsAndSub.find("#P") != std::string_view::npos) a.properName = true;
   // Anything else (pieces of locutions ":É...", prefixes, punctuation, symbols) fits no table.
   return a;
 }

@@ -43,7 +43,7 @@ struct Analysis {
   bool verbThirdPlural = false; // a verb form of the third person plural
   bool infinitive = false;      // a verb infinitive
   bool participle = false;      // a verb's present or past participle
-  bool properName = false;      // a proper name, title of a person's name, or the like
+  bool properName = false;      // a proper name (a country's name too), or the like
   bool reformOnly = false;      // only in the 1990 spelling reform sub-dictionary
 
   bool operator==(const Analysis&) const = default;
