@@ -87,6 +87,7 @@ SpoonerismWord Aligned(const std::string& spelling, const std::string& phonetic,
   if (request.insertedMarks > 0) yodMark = true;
   SpoonerismWord word;
   word.spelling = std::move(request.spelling);
+  word.dictionarySpelling = spelling;
   const std::size_t size = word.spelling.size();
   word.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterStart, 1) - 1), size);
   const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1), size);
@@ -350,6 +351,7 @@ void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWor
     return std::tie(l.taboo, l.start, l.entry) < std::tie(r.taboo, r.start, r.entry);
   });
   SpoonerismBlock block;
+  block.fragmentStart = row.start;
   block.fragment = p_.substr(static_cast<std::size_t>(row.start - 1), static_cast<std::size_t>(row.length));
   block.replacement = b;
   block.heading = heading;
@@ -412,6 +414,7 @@ bool Search::ContrepetophileSearch() {
       });
       if (found.size() > kMaxBlockWords) found.resize(kMaxBlockWords);
       SpoonerismBlock block;
+      block.fragmentStart = i;
       block.fragment = p_.substr(prefix, static_cast<std::size_t>(k));
       block.heading = Aligned(result_.word, p_, i, k, result_.yodMark);
       for (Found& f : found) {

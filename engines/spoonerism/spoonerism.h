@@ -73,6 +73,7 @@ enum class SpoonerismRefusal {
 // whether its partner Y' is a taboo word (shown "#").
 struct SpoonerismWord {
   std::string spelling;
+  std::string dictionarySpelling;  // the spelling as the table holds it, without marks
   std::size_t letterStart = 0;
   std::size_t letterLength = 0;
   bool tabooPartner = false;
@@ -81,6 +82,7 @@ struct SpoonerismWord {
 // One block: a replacement B of a fragment A of the entered word (for the contrepétophile search,
 // one fragment A of the taboo word, B being each found word's own fragment).
 struct SpoonerismBlock {
+  int fragmentStart = 1;    // where A starts in the entered word's phonetic form (1-based)
   std::string fragment;     // A, as phoneme codes of the entered word (never merged)
   std::string replacement;  // B, as phoneme codes; empty for the contrepétophile search
   SpoonerismWord heading;   // the entered word, its letters carrying A
