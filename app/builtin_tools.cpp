@@ -1,6 +1,7 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
 #include "app/rhyme_dialog.h"
+#include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
 
 namespace tavilo {
@@ -8,6 +9,7 @@ namespace tavilo {
 ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
+  tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
   return tools;
 }
 
