@@ -1,4 +1,5 @@
 // The spoonerism result blocks, their header line, the notes and the waiting texts.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,12 @@ namespace {
 
 constexpr std::size_t kWordsPerLine = 6;
 constexpr std::size_t kRuleLength = 180;
-// Eleven stops: a word after one tab on the first, after two more on each next odd stop, so six
-// columns an inch and a half apart, the first half an inch in.
-constexpr int kFirstStopTwips = 720;
-constexpr int kStopSpacingTwips = 1080;
-constexpr int kTabStops = 11;
+// Eleven stops: six columns an inch and a half apart, the first half an inch in, and before each
+// column but the first a stop just short of it. The first tab after a word reaches that stop and the
+// second the column, so every word up to nearly the column's width starts its column.
+constexpr int kFirstColumnTwips = 720;
+constexpr int kColumnWidthTwips = 2160;
+constexpr int kLeadTwips = 60;
 
 const CharFormat kHeadingFormat{.font = "Arial", .half_points = 24, .color = {}};
 const CharFormat kWordFormat{.font = "Arial", .half_points = 20, .color = {}};
@@ -49,17 +51,20 @@ struct WaitingText {
 
 Document WriteSpoonerismBlocks(const SpoonerismResult& result) {
   Document doc;
-  std::vector<int> stops;
-  for (int i = 0; i < kTabStops; ++i) stops.push_back(kFirstStopTwips + i * kStopSpacingTwips);
-  doc.SetTabStops(std::move(stops));
-  std::string homophones;
-  if (!result.homophones.empty()) {
-    homophones = "   (";
-    for (std::size_t i = 0; i < result.homophones.size(); ++i) {
-      homophones += (i ? ", " : "") + result.homophones[i];
-    }
-    homophones += ")";
+  std::vector<int> stops{kFirstColumnTwips};
+  for (int column = 1; column < static_cast<int>(kWordsPerLine); ++column) {
+    const int at = kFirstColumnTwips + column * kColumnWidthTwips;
+    stops.insert(stops.end(), {at - kLeadTwips, at});
   }
+  doc.SetTabStops(std::move(stops));
+  // A spelling that is a word of several tables (a noun and a verb form) is named once.
+  std::vector<std::string> others;
+  for (const std::string& spelling : result.homophones) {
+    if (std::find(others.begin(), others.end(), spelling) == others.end()) others.push_back(spelling);
+  }
+  std::string homophones;
+  for (std::size_t i = 0; i < others.size(); ++i) homophones += (i ? ", " : "   (") + others[i];
+  if (!others.empty()) homophones += ")";
   for (const SpoonerismBlock& block : result.blocks) {
     AppendWord(doc, block.heading, kHeadingFormat, kFragmentColour);
     doc.Append(Cp1252ToUtf8(homophones + "\n"), kHeadingFormat);

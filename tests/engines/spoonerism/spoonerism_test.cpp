@@ -198,6 +198,10 @@ TEST_F(SpoonerismTest, BlockHeaderAndWaitingText) {
   const SpoonerismResult result = Run({.typed = "pou"});
   const std::string text = WritePlainText(WriteSpoonerismBlocks(result));
   EXPECT_EQ(text, "pou\n\tquai#\t\tquet#\t\tquille\n" + std::string(180, '-') + "\n");
+  // A homophone that is a word of two tables is named once in the heading.
+  SpoonerismResult withHomophones = result;
+  withHomophones.homophones = {"poux", "pous", "poux"};
+  EXPECT_TRUE(WritePlainText(WriteSpoonerismBlocks(withHomophones)).starts_with("pou   (poux, pous)\n"));
   const Document header = WriteSpoonerismHeader(result, 75);
   EXPECT_EQ(WritePlainText(header),
             Cp1252ToUtf8("  Contrep\xE8teries    Mot : pou    Domaine : Noms    Possibilit\xE9s : 1    Mots trouv\xE9s : 3"
