@@ -136,6 +136,11 @@ int RunSpoonerisms(Context& ctx) {
       ctx.PrintError(*error);
       return kExitDataError;
     }
+    // As in the window, where "Liste de recherche précédente" is then disabled.
+    if (session.resultListKind == kSpoonerismListKind) {
+      ctx.Err() << "Une liste de contrep\xC3\xA8teries ne sert pas de domaine \xC3\xA0 une recherche de contrep\xC3\xA8teries.\n";
+      return kExitRefused;
+    }
   }
   const auto start = std::chrono::steady_clock::now();
   const SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);

@@ -239,7 +239,8 @@ void Search::TakePlaces(const SwapRow& row, const std::string& phonetic, const s
   const std::size_t size = searched.size();
   while (pos != std::string::npos) {
     if (verbCutOffs) {
-      const char last = searched.back();
+      // The endings of conjugated verbs, read on the form itself (é and è not merged).
+      const char last = phonetic.back();
       if (pos + 1 == size && std::string_view("58a32sr").find(last) != std::string_view::npos) return;
       const char aLast = a.back();
       const std::size_t next = searched.find(aLast, pos);

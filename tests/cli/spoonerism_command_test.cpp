@@ -94,14 +94,19 @@ TEST_F(SpoonerismCommandTest, AgreesWithTheWordCommandOnTabooWords) {
   }
 }
 
-TEST_F(SpoonerismCommandTest, KeptListIsTheNextSearchsSource) {
+TEST_F(SpoonerismCommandTest, KeptListsAndListsAsSource) {
   const std::string kept = (dir_ / "cpt.liste").string();
   ASSERT_EQ(Cli({"pou", "--brut", "--garder", kept}).code, kExitOk);
   std::ifstream in(kept);
   std::string first;
   std::getline(in, first);
   EXPECT_EQ(first, "#tavilo-liste\t contrep\xC3\xA8teries");
-  const Outcome again = Cli({"pou", "--brut", "--distinguer-e", "--liste", kept});
+  // A list of spoonerisms is not a source, as in the window.
+  EXPECT_EQ(Cli({"pou", "--liste", kept}).code, kExitRefused);
+
+  const std::string rhymes = (dir_ / "rimes.liste").string();
+  std::ofstream(rhymes) << "#tavilo-liste\t rimes\nquet\tk3\t1\t0\nquille\tkil\t1\t0\n";
+  const Outcome again = Cli({"pou", "--brut", "--distinguer-e", "--liste", rhymes});
   EXPECT_EQ(again.out, "p\tk\tquet#\n") << again.err;  // the list holds no pile, so no quille
 }
 

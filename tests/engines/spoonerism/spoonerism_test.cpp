@@ -161,6 +161,16 @@ TEST_F(SpoonerismTest, VerbEndingsAreNotExchangedForReversedAndChild) {
   EXPECT_EQ(Run(verbs).replacementCount, 1u);
 }
 
+TEST_F(SpoonerismTest, VerbEndingsAreNotPartners) {
+  // quai: its é becomes the ou of cou. pilait -> pilou would be partners, but the è of pilait is
+  // the ending of a conjugated verb, so the verbs' scan takes no place there.
+  fixture_.Add(TableKind::Verbs, {{"pilou", "pil4", 2, 0}});
+  lexicon_ = fixture_.Load();
+  const SpoonerismResult result = Run({.typed = "quai", .decadent = true, .domain = 3});
+  EXPECT_EQ(result.replacementCount, 2u);  // k -> p (pet), é -> ou (cou)
+  EXPECT_EQ(result.refusal, SpoonerismRefusal::NothingFound);
+}
+
 // Says stop once phase 2 has written its first block.
 class StopAfterFirstBlock : public SearchObserver {
  public:
