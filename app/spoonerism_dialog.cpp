@@ -24,18 +24,6 @@ constexpr SpoonerismMethod kMethods[] = {SpoonerismMethod::Normal, SpoonerismMet
                                          SpoonerismMethod::Contrepetophile};
 constexpr int kSecondsPerDay = 86400;
 
-QRadioButton* Option(const QString& caption, const QString& name, QWidget* parent) {
-  auto* option = new QRadioButton(caption, parent);
-  option->setObjectName(name);
-  return option;
-}
-
-QCheckBox* Check(const QString& caption, const QString& name, QWidget* parent) {
-  auto* check = new QCheckBox(caption, parent);
-  check->setObjectName(name);
-  return check;
-}
-
 // The system timer in seconds since midnight.
 int SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
 
@@ -58,14 +46,14 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
   const QString swapCaptions[] = {QStringLiteral("Un phonème"), QStringLiteral("Un ou deux phonèmes"),
                                   QStringLiteral("Un, deux ou trois phonèmes")};
   for (std::size_t i = 0; i < swapLengths_.size(); ++i) {
-    swapLengths_[i] = Option(swapCaptions[i], QStringLiteral("Option%1").arg(i + 1), swapGroup);
+    swapLengths_[i] = MakeOption(swapCaptions[i], QStringLiteral("Option%1").arg(i + 1), swapGroup);
     swapLayout->addWidget(swapLengths_[i]);
   }
 
   auto* kindGroup = new QGroupBox(QStringLiteral("Contrepèteries"), this);
   auto* kindLayout = new QVBoxLayout(kindGroup);
-  classic_ = Option(QStringLiteral("Classiques - Début des mots"), QStringLiteral("Option4"), kindGroup);
-  decadent_ = Option(QStringLiteral("Décadentes - Début ou milieu des mots"), QStringLiteral("Option5"), kindGroup);
+  classic_ = MakeOption(QStringLiteral("Classiques - Début des mots"), QStringLiteral("Option4"), kindGroup);
+  decadent_ = MakeOption(QStringLiteral("Décadentes - Début ou milieu des mots"), QStringLiteral("Option5"), kindGroup);
   kindLayout->addWidget(classic_);
   kindLayout->addWidget(decadent_);
 
@@ -77,10 +65,10 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
       QStringLiteral("Double   (Tabous dans le mot entré                   et dans le résultat)"),
       QStringLiteral("Enfant  (Aucun mot tabou)"), QStringLiteral("Recherche des mots contrepétophiles")};
   for (std::size_t i = 0; i < methods_.size(); ++i) {
-    methods_[i] = Option(methodCaptions[i], QStringLiteral("Option%1").arg(i + 6), methodGroup);
+    methods_[i] = MakeOption(methodCaptions[i], QStringLiteral("Option%1").arg(i + 6), methodGroup);
     methodLayout->addWidget(methods_[i]);
   }
-  mergeEe_ = Check(QStringLiteral("Confondre les sons «é» et «è»"), QStringLiteral("Check1"), methodGroup);
+  mergeEe_ = MakeCheck(QStringLiteral("Confondre les sons «é» et «è»"), QStringLiteral("Check1"), methodGroup);
   methodLayout->addWidget(mergeEe_);
 
   domainGroup_ = new QGroupBox(QStringLiteral("Domaine du résultat"), this);
@@ -89,11 +77,11 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
                                     QStringLiteral("Adverbes, pronoms, prépositions..."),
                                     QStringLiteral("Liste de recherche précédente          (Rimes, Lipogrammes, Mots filtrés,      'okapi', 'phokapi')")};
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    domains_[i] = Option(domainCaptions[i], QStringLiteral("Option%1").arg(i + 11), domainGroup_);
+    domains_[i] = MakeOption(domainCaptions[i], QStringLiteral("Option%1").arg(i + 11), domainGroup_);
     domainLayout->addWidget(domains_[i]);
   }
-  keepAsNewList_ = Check(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check2"), domainGroup_);
-  appendToDisplayed_ = Check(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), domainGroup_);
+  keepAsNewList_ = MakeCheck(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check2"), domainGroup_);
+  appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), domainGroup_);
   domainLayout->addWidget(keepAsNewList_);
   domainLayout->addWidget(appendToDisplayed_);
 
@@ -218,16 +206,6 @@ SpoonerismQuery SpoonerismDialog::Query() const {
   return query;
 }
 
-void SpoonerismDialog::RememberWord(const std::string& word) {
-  const QString item = FromCp1252(word);
-  if (wordBox_->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-    // Adding an item must not replace what the box shows.
-    const QString shown = wordBox_->currentText();
-    wordBox_->addItem(item);
-    wordBox_->setEditText(shown);
-  }
-}
-
 void SpoonerismDialog::RunSearch() {
   // The observer processes events during the search: a second click must not start another.
   if (searching_) return;
@@ -276,7 +254,7 @@ void SpoonerismDialog::RunSearch() {
   searching_ = false;
 
   if (result.validated) wordBox_->setEditText(FromCp1252(result.word));
-  if (result.rememberWord) RememberWord(result.word);
+  if (result.rememberWord) RememberInBox(*wordBox_, result.word);
   KeepSpoonerismResult(result, host().session());
   UpdatePreviousListOption();
   if (!result.Accepted()) {

@@ -43,7 +43,6 @@ class SpoonerismDialog : public ToolDialog {
   void OnKindClicked();
   void UpdateKeepBox();
   void SetSwapOptions(bool two, bool three);
-  void RememberWord(const std::string& word);
 
   QLabel* wordLabel_;
   QComboBox* wordBox_;                             // Combo1, with the words searched so far

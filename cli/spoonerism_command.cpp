@@ -31,14 +31,6 @@ std::optional<SpoonerismMethod> ParseMethod(const std::string& value) {
   return std::nullopt;
 }
 
-std::optional<int> ParseDomain(const std::string& value) {
-  static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
-  for (int code = 1; code <= 4; ++code) {
-    if (value == kNames[code - 1]) return code;
-  }
-  return std::nullopt;
-}
-
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt. The
 // options the dialog disables together are refused together.
 std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
@@ -77,7 +69,7 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
     problem = "L'option --phonemes attend 1, 2 ou 3.";
   } else if (!parsedMethod) {
     problem = "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.";
-  } else if (domain && !ParseDomain(*domain)) {
+  } else if (domain && !ParseDomainOption(*domain)) {
     problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
   } else if (colour && !ParseColourMode(*colour)) {
     problem = "L'option --couleur attend auto, toujours ou jamais.";
@@ -99,7 +91,7 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
   args.query.typed = Utf8ToCp1252(positionals[0]);
   args.query.swapLength = swap == 0 ? 1 : swap;
   args.query.method = *parsedMethod;
-  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomain(*domain) : 1;
+  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
   // Keeping the result of a search over a list is "Conserver le résultat comme nouvelle liste".
   args.query.keepAsNewList = args.listFile && args.keepFile;
   args.colour = colour ? *ParseColourMode(*colour) : ColourMode::Auto;

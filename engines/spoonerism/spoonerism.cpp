@@ -31,16 +31,6 @@ std::string Merge(std::string_view phonetic, bool merge) {
 
 std::string Quoted(const std::string& word) { return "\xAB" + word + "\xBB"; }
 
-std::string DomainName(int domain) {
-  switch (domain) {
-    case 1: return "Noms";
-    case 2: return "Adjectifs";
-    case 3: return "Verbes";
-    case 4: return "Adverbes";
-    default: return "Liste";
-  }
-}
-
 bool IsSpoonerismLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
 std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& result) {
@@ -501,7 +491,7 @@ SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session,
   const bool contrepetophile = query.method == SpoonerismMethod::Contrepetophile;
   // The contrepétophile search never reads the current list: it stands for the nouns there.
   if (contrepetophile && result.domain == kDomainResultList) result.domain = 1;
-  result.domainName = DomainName(result.domain);
+  result.domainName = DomainShortName(result.domain);
 
   if (const auto refusal = PrepareSpoonerismWord(query.typed, result.word); refusal != SpoonerismRefusal::None) {
     return Refuse(std::move(result), refusal);
