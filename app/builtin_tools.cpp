@@ -1,6 +1,7 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
 #include "app/rhyme_dialog.h"
+#include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
 #include "app/word_listings.h"
 
@@ -10,6 +11,7 @@ ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
   AddWordListings(tools);
+  tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
   return tools;
 }
 

@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
       InfoCommand(),
       RhymeCommand(),
       ListingCommand(),
+      SpoonerismCommand(),
   };
   return kCommands;
 }

@@ -11,5 +11,6 @@ Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
 Command ListingCommand();  // liste
+Command SpoonerismCommand();  // contrepeteries
 
 }  // namespace tavilo::cli

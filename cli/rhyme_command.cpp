@@ -24,14 +24,6 @@ std::optional<int> ParseSyllables(const std::string& value) {
   return std::nullopt;
 }
 
-std::optional<int> ParseDomain(const std::string& value) {
-  static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
-  for (int code = 1; code <= 4; ++code) {
-    if (value == kNames[code - 1]) return code;
-  }
-  return std::nullopt;
-}
-
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
 std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
   RhymeArgs args;
@@ -65,7 +57,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
     problem = "Choisissez --debut ou --interieur, pas les deux.";
   } else if (syllables && !ParseSyllables(*syllables)) {
     problem = "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).";
-  } else if (domain && !ParseDomain(*domain)) {
+  } else if (domain && !ParseDomainOption(*domain)) {
     problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
   } else if (domain && args.listFile) {
     problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
@@ -76,7 +68,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   }
   args.query.typed = Utf8ToCp1252(positionals[0]);
   args.query.syllables = syllables ? *ParseSyllables(*syllables) : 0;
-  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomain(*domain) : 1;
+  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
   return args;
 }
 

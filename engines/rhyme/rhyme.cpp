@@ -32,17 +32,6 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
   return {};
 }
 
-// The domain's name as the header shows it; the list name takes its first three letters.
-std::string DomainName(int domain) {
-  switch (domain) {
-    case 1: return "Noms";
-    case 2: return "Adjectifs";
-    case 3: return "Verbes";
-    case 4: return "Adverbes";
-    default: return "Liste";
-  }
-}
-
 bool IsRhymeLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
 // The rhyme as searched, or the refusal of what was typed.
@@ -109,13 +98,13 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   const int domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
   RhymeResult result;
   result.fromResultList = domain == kDomainResultList;
-  result.domainLabel = DomainName(domain) + (result.fromResultList ? session.resultListKind : "");
+  result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 
   if (const RhymeRefusal refusal = PrepareRhyme(query.typed, result.rhyme); refusal != RhymeRefusal::None) {
     return Refuse(std::move(result), refusal);
   }
-  result.listName = DomainName(domain).substr(0, 3) + "_" + result.rhyme;
+  result.listName = std::string(DomainShortName(domain)).substr(0, 3) + "_" + result.rhyme;
 
   result.rhymePhonetic = FindRhymeSound(lexicon, result.rhyme);
   if (result.rhymePhonetic.empty()) return Refuse(std::move(result), RhymeRefusal::UnknownSound);
