@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "core/text.h"
 #include "engines/filter/filter.h"
@@ -85,6 +86,27 @@ FilterRefusal Prepare(const FilterQuery& query, FilterResult& result) {
   return FilterRefusal::None;
 }
 
+// Puts a bucket in display order. Every character of a word found is a letter, and for letters
+// the display order's first level is the byte order of the fully folded lower-case word, so that
+// key decides most comparisons at the cost of a memcmp; the display order settles the ties.
+void SortForDisplay(std::vector<FilterEntry>& words) {
+  if (words.size() < 2) return;
+  std::vector<std::pair<std::string, std::size_t>> keys;
+  keys.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) keys.emplace_back(FoldAll(ToLower(words[i].spelling)), i);
+  std::sort(keys.begin(), keys.end(), [&words](const auto& a, const auto& b) {
+    if (const int order = a.first.compare(b.first); order != 0) return order < 0;
+    const FilterEntry& x = words[a.second];
+    const FilterEntry& y = words[b.second];
+    const int order = CompareDisplay(x.spelling, y.spelling);
+    return order != 0 ? order < 0 : x.marks < y.marks;
+  });
+  std::vector<FilterEntry> sorted;
+  sorted.reserve(words.size());
+  for (const auto& key : keys) sorted.push_back(std::move(words[key.second]));
+  words = std::move(sorted);
+}
+
 }  // namespace
 
 int LongestWordLength(const Lexicon& lexicon) {
@@ -109,7 +131,12 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
   }
 
   const FilterMatcher matcher(result.pattern, result.matchOptions);
-  const bool fold = !result.matchOptions.distinguishDiacritics;
+  // Lowering and folding a character, once for each of the 256.
+  std::array<char, 256> lowered{};
+  for (std::size_t c = 0; c < lowered.size(); ++c) {
+    const char lower = ToLower(static_cast<char>(c));
+    lowered[c] = result.matchOptions.distinguishDiacritics ? lower : FoldStandard(lower);
+  }
   const std::size_t maxLetters = static_cast<std::size_t>(result.maxLetters);
   result.byLength.resize(static_cast<std::size_t>(result.longestWord) + 1);
 
@@ -126,8 +153,8 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
       const bool candidate = (maxLetters == 0 || spelling.size() <= maxLetters) &&
                              (query.maxSyllables <= 0 || entry.syllables <= query.maxSyllables);
       if (candidate) {
-        word.assign(spelling);
-        for (char& c : word) c = fold ? FoldStandard(ToLower(c)) : ToLower(c);
+        word.resize(spelling.size());
+        for (std::size_t k = 0; k < spelling.size(); ++k) word[k] = lowered[static_cast<unsigned char>(spelling[k])];
         marks.clear();
         if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks)) {
           // The word after the last one a search may hold ends the search, unlisted.
@@ -152,12 +179,7 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
     if (result.stopped) break;
   }
 
-  for (std::vector<FilterEntry>& words : result.byLength) {
-    std::sort(words.begin(), words.end(), [](const FilterEntry& a, const FilterEntry& b) {
-      const int order = CompareDisplay(a.spelling, b.spelling);
-      return order != 0 ? order < 0 : a.marks < b.marks;
-    });
-  }
+  for (std::vector<FilterEntry>& words : result.byLength) SortForDisplay(words);
   if (result.count == 0) return Refuse(std::move(result), FilterRefusal::NothingFound);
   return result;
 }

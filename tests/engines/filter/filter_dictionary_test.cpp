@@ -167,6 +167,10 @@ TEST(FilterDictionary, AgreesWithARegularExpressionWhereBothLanguagesAgree) {
     }
     for (const std::vector<FilterEntry>& group : result.byLength) {
       for (const FilterEntry& entry : group) ASSERT_EQ(entry.marks, marks) << query.pattern << " " << entry.spelling;
+      // Each length group in display order.
+      ASSERT_TRUE(std::is_sorted(group.begin(), group.end(), [](const FilterEntry& x, const FilterEntry& y) {
+        return CompareDisplay(x.spelling, y.spelling) < 0;
+      })) << query.pattern;
     }
   }
   std::printf("%d patterns compared, %d with words\n", compared, withWords);
