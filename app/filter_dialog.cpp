@@ -158,6 +158,9 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
   OnDomainChanged();
 
   for (QRadioButton* domain : domains_) connect(domain, &QRadioButton::toggled, this, &FilterDialog::OnDomainChanged);
+  // Keys reach the line edit directly, or through the combo box, which hands them on without
+  // going through event filters: both are watched.
+  patternBox_->installEventFilter(this);
   patternBox_->lineEdit()->installEventFilter(this);
   connect(patternBox_->lineEdit(), &QLineEdit::textChanged, this, &FilterDialog::OnPatternEdited);
   connect(patternBox_->lineEdit(), &QLineEdit::returnPressed, this, &FilterDialog::OnOk);
@@ -198,7 +201,7 @@ void FilterDialog::OnOpening(const ToolOpening& opening) {
 }
 
 bool FilterDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == patternBox_->lineEdit() && event->type() == QEvent::KeyPress) {
+  if ((watched == patternBox_ || watched == patternBox_->lineEdit()) && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     lastCharacter_ = 0;
     if (key->key() == Qt::Key_Delete) {
