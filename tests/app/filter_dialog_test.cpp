@@ -71,7 +71,9 @@ class FilterDialogTest : public ::testing::Test {
   static QListWidget* Lengths(const QWidget& d) { return Child<QListWidget>(d, "List1"); }
   static QListWidget* Syllables(const QWidget& d) { return Child<QListWidget>(d, "List2"); }
   static QString Selected(QListWidget* list) { return list->currentItem() ? list->currentItem()->text() : QString(); }
-  static void Type(FilterDialog& d, const QString& text) { QTest::keyClicks(Edit(d), text); }
+  // Keys go to the combo box, which has the focus and hands them on to its line edit.
+  static void Type(FilterDialog& d, const QString& text) { QTest::keyClicks(Child<QComboBox>(d, "Combo1"), text); }
+  static void Press(FilterDialog& d, Qt::Key key) { QTest::keyClick(Child<QComboBox>(d, "Combo1"), key); }
   static void Search(FilterDialog& d, const QString& pattern) {
     Edit(d)->clear();
     Edit(d)->insert(pattern);
@@ -168,11 +170,11 @@ TEST_F(FilterDialogTest, RewritesThePatternWhileTypingAndEnablesWhatItAllows) {
     EXPECT_EQ(Edit(d)->cursorPosition(), 2);
     Type(d, "x*b");
     Edit(d)->setCursorPosition(3);  // after "x"
-    QTest::keyClick(Edit(d), Qt::Key_Backspace);
+    Press(d, Qt::Key_Backspace);
     EXPECT_EQ(Edit(d)->text(), "a*b");
     EXPECT_EQ(Edit(d)->cursorPosition(), 2);
     Edit(d)->setCursorPosition(0);
-    QTest::keyClick(Edit(d), Qt::Key_Delete);
+    Press(d, Qt::Key_Delete);
     EXPECT_EQ(Edit(d)->text(), "*b");
     EXPECT_EQ(Edit(d)->cursorPosition(), 0);
   });
