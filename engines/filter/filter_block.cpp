@@ -89,11 +89,17 @@ Document WriteFilterBlock(const FilterResult& result) {
       stops.push_back(kIndentTwips + static_cast<int>(column) * width * kCharacterTwips);
     }
     block.SetTabStops(std::move(stops));
-    out.Write(" " + std::to_string(length) + " lettres :\n", kWordFormat);
+    std::string heading = " ";  // built piece by piece: GCC 12 warns wrongly on " " + string
+    heading += std::to_string(length);
+    heading += " lettres :\n";
+    out.Write(heading, kWordFormat);
     for (std::size_t i = 0; i < words.size(); ++i) {
       out.Write('\t', kWordFormat);
       WriteMarkedWord(out, words[i]);
-      if (result.reversed) out.Write(" " + Reversed(words[i].spelling), kWordFormat);
+      if (result.reversed) {
+        out.Write(' ', kWordFormat);
+        out.Write(Reversed(words[i].spelling), kWordFormat);
+      }
       if ((i + 1) % columns == 0 || i + 1 == words.size()) out.Write('\n', kWordFormat);
     }
   }

@@ -198,14 +198,12 @@ FilterMatcher::FilterMatcher(std::string pattern, const MatchOptions& options)
   classes_[0] = 0;  // what lies beyond the word's end: in no class
 }
 
-bool FilterMatcher::Matches(std::string_view word, std::string& marks) const {
+bool FilterMatcher::Matches(const std::string& word, std::string& marks) const {
   const int length = static_cast<int>(word.size());
   const int last = static_cast<int>(pattern_.size());
-  // Positions are 1-based; outside the word the character is 0, which is in no class and equal
-  // to no pattern character.
-  const auto at = [&](int q) -> unsigned char {
-    return q >= 1 && q <= length ? static_cast<unsigned char>(word[static_cast<std::size_t>(q - 1)]) : 0;
-  };
+  // Positions are 1-based and never go below 1 nor past length + 1, where the string's
+  // terminating 0 stands: a character in no class and equal to no pattern character.
+  const auto at = [&word](int q) { return static_cast<unsigned char>(word[static_cast<std::size_t>(q - 1)]); };
   const auto kind = [&](int q) { return classes_[at(q)]; };
 
   int pos = 1;

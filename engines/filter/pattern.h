@@ -106,7 +106,7 @@ class FilterMatcher {
   // accent-folded. On success appends to `marks` the two-digit position (from "01") of every
   // word character an explicit letter matched, in pattern order; on failure `marks` may hold
   // part of them.
-  bool Matches(std::string_view word, std::string& marks) const;
+  bool Matches(const std::string& word, std::string& marks) const;
 
  private:
   std::string pattern_;
