@@ -3,12 +3,14 @@
 #include "app/filter_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/tool_registry.h"
+#include "app/word_listings.h"
 
 namespace tavilo {
 
 ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
+  AddWordListings(tools);
   tools.AddDialog<FilterDialog>(ToolId::Filter);
   return tools;
 }

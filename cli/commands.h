@@ -10,6 +10,7 @@ Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
+Command ListingCommand();  // liste
 Command FilterCommand();  // filtre
 
 }  // namespace tavilo::cli
