@@ -22,6 +22,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LC_ALL=C.UTF-8
 
+# perl-base is enough: no module beyond the core is used.
 for tool in hyperfine perl grep; do
   command -v "$tool" >/dev/null || { echo "compare-grep.sh: $tool is missing" >&2; exit 3; }
 done
@@ -32,12 +33,15 @@ done
 words=$work/words.txt
 for file in nm po aj vr av; do
   perl -ne '
-    use Encode;
+    BEGIN { binmode STDOUT, ":utf8" }
+    # Windows-1252 to characters: Latin-1 but for the few letters of 0x80-0x9F.
+    my %cp1252 = (0x8A => 0x160, 0x8C => 0x152, 0x8E => 0x17D, 0x92 => 0x2019, 0x9A => 0x161, 0x9C => 0x153,
+                  0x9E => 0x17E, 0x9F => 0x178);
     s/\r?\n\z//;
     my ($spelling) = split /\x13/;
     $spelling =~ s/([\x80-\x9F])/chr(ord($1) - 32)/ge;
     $spelling =~ s/([\xA1-\xC0])/chr(ord($1) + 63)/ge;
-    print encode("UTF-8", decode("cp1252", $spelling)), "\n";
+    print join("", map { chr($cp1252{ord $_} // ord $_) } split //, $spelling), "\n";
   ' "$data/$file.tav"
 done >"$words"
 echo "$(wc -l <"$words") words in $words"

@@ -91,7 +91,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
   };
   const Case cases[] = {
       {{"a"}, kExitRefused, "C'est un peu court !!!\nEntrez au moins 2 caract\xC3\xA8res !!!\n"},
-      {{"1"}, kExitRefused, "C'est un peu court !!!\nEntrez au moins 2 caract\xC3\xA8res !!!\n"},
       {{std::string(12, 'b')}, kExitRefused,
        "Trop de lettres !!!\nLes mots du r\xC3\xA9sultat ne pourront pas d\xC3\xA9passer 9 lettres.\n"},
       {{"qq*"}, kExitNothingFound,
@@ -99,7 +98,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
        "Choisissez d'autres lettres ou d'autres options.\n"},
       {{"b*", "--lettres-max", "3", "--syllabes-max", "2"}, kExitRefused,
        "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.\n"},
-      {{"b*", "--domaine", "tout"}, kExitRefused, "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes.\n"},
       {{"b*", "--couleur", "rouge"}, kExitRefused, "L'option --couleur attend auto, toujours ou jamais.\n"},
       {{"b*", "--lettres-max", "1"}, kExitRefused,
        "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.\n"},

@@ -126,12 +126,6 @@ TEST(AvailableOptions, FollowThePattern) {
   }
 }
 
-TEST(HasRepeatedLetter, ComparesExactly) {
-  EXPECT_FALSE(HasRepeatedLetter("\xE9te"));  // "éte"
-  EXPECT_TRUE(HasRepeatedLetter("ete"));
-  EXPECT_FALSE(HasRepeatedLetter(""));
-}
-
 struct MatchCase {
   const char* pattern;
   const char* word;  // lower case, already folded where the options want it
