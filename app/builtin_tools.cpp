@@ -1,5 +1,6 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
+#include "app/filter_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
@@ -12,6 +13,7 @@ ToolRegistry BuiltInTools() {
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
   AddWordListings(tools);
   tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
+  tools.AddDialog<FilterDialog>(ToolId::Filter);
   return tools;
 }
 

@@ -13,6 +13,7 @@ const std::vector<Command>& Commands() {
       RhymeCommand(),
       ListingCommand(),
       SpoonerismCommand(),
+      FilterCommand(),
   };
   return kCommands;
 }

@@ -12,5 +12,6 @@ Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
 Command ListingCommand();  // liste
 Command SpoonerismCommand();  // contrepeteries
+Command FilterCommand();  // filtre
 
 }  // namespace tavilo::cli
