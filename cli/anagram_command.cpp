@@ -161,7 +161,8 @@ int RunAnagrams(Context& ctx) {
     ctx.PrintError(refusal);
     return kExitRefused;
   }
-  const Lexicon* lexicon = ctx.GetLexicon();
+  // The anagram index only: the phonetic index is of no use here.
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{.anagramIndex = true, .phoneticIndex = false});
   if (!lexicon) return kExitDataError;
 
   const ManualResult manual = ListCandidates(lexicon->anagramIndex, imposed.lettersToSearch, letters);
