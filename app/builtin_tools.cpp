@@ -1,5 +1,6 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
+#include "app/anagram_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/tool_registry.h"
 
@@ -8,6 +9,7 @@ namespace tavilo {
 ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
+  tools.AddDialog<AnagramDialog>(ToolId::Anagram);
   return tools;
 }
 
