@@ -38,7 +38,9 @@ Document WriteManualBlock(const ManualResult& result) {
   for (int length = kMaxWordLength; length >= 1; --length) {
     const auto& items = result.byLength[static_cast<std::size_t>(length)];
     if (items.empty()) continue;
-    text += " " + std::to_string(length) + " lettres :\n";
+    text += ' ';
+    text += std::to_string(length);
+    text += " lettres :\n";
     for (const std::string& item : items) text += item + "\n";
   }
   Document block;

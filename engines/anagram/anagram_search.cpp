@@ -339,7 +339,11 @@ AutoResult Run(AnagramRows source, const AnagramQuery& query, AnagramObserver& o
 std::string GroupLine(const AnagramGroup& group, bool jokers) {
   std::string line;
   if (jokers) {
-    const auto two = [](int n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    const auto two = [](int n) {
+      std::string digits = std::to_string(n);
+      if (digits.size() < 2) digits.insert(digits.begin(), '0');
+      return digits;
+    };
     line = two(group.letters) + "L " + two(group.wordCount) + "M ";
   }
   line += '\t';
