@@ -38,6 +38,7 @@ AnagramAutoWindow::AnagramAutoWindow(ToolHost& host, QWidget* parent) : QWidget(
   headerLabel_ = Label(QString(), "lblHeader", this);
   headerLabel_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
   headerLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  headerLabel_->setWordWrap(true);  // a long header must not widen the window past the screen
   countLabel_ = Label(QStringLiteral("0"), "lblCount", this);
   jokerLabel_ = Label(FromCp1252(JokerNotice()), "lblJoker", this);
   jokerLabel_->setVisible(false);

@@ -207,6 +207,8 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
     label->setTextFormat(Qt::PlainText);
     detailsLayout->addWidget(label);
   }
+  detailsLayout->addStretch();
+  details->setMinimumWidth(330);
 
   okButton_ = new QPushButton(QStringLiteral("OK"), this);
   okButton_->setObjectName(QStringLiteral("OKButton"));
@@ -326,7 +328,11 @@ void AnagramDialog::RefreshDetails() {
                              std::string(static_cast<std::size_t>(letters_.jokerConsonant), '!');
   totalLabel_->setText(QStringLiteral("Nombre total de lettres : %1").arg(letters_.letterCount));
   toSearchCountLabel_->setText(QStringLiteral("Nombre de lettres à chercher : %1").arg(LettersAndJokers()));
-  toSearchLabel_->setText(QStringLiteral("Lettres à chercher : ") + FromCp1252(imposed_.lettersToSearch + jokers));
+  // Up to 50 letters without a space: cut into lines so the frame keeps its width.
+  const QString toSearch = FromCp1252(imposed_.lettersToSearch + jokers);
+  QString lines = QStringLiteral("Lettres à chercher :");
+  for (qsizetype at = 0; at < toSearch.size(); at += 25) lines += QLatin1Char('\n') + toSearch.mid(at, 25);
+  toSearchLabel_->setText(lines);
   imposedCountLabel_->setText(QStringLiteral("Nombre de mots imposés : %1").arg(imposed_.wordCount));
   lipogramLabel_->setText(QStringLiteral("Lipogramme en : ") +
                           FromCp1252(Missing("aeiouy", letters_.lettersToSearch) + "/" +
@@ -463,6 +469,9 @@ void AnagramDialog::RunAutomatic() {
     QPoint at = main.topRight() + QPoint(8, 0);
     if (const QScreen* screen = host().window()->screen()) {
       const QRect room = screen->availableGeometry();
+      // Narrower rather than over the main window, while the groups still fit.
+      if (const int space = room.right() - at.x(); space >= 480 && space < autoWindow_->width())
+        autoWindow_->resize(space, autoWindow_->height());
       at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - autoWindow_->width())));
       at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - autoWindow_->height())));
     }
@@ -524,6 +533,10 @@ void AnagramDialog::Continue() {
   resumed_ = true;
   SetPausedLook(false);
   hide();
+  if (autoWindow_) {
+    autoWindow_->raise();
+    autoWindow_->activateWindow();
+  }
   autoObserver_.SetPaused(false);
 }
 
