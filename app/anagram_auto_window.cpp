@@ -118,6 +118,8 @@ void AnagramAutoWindow::AppendLines(std::string_view cp1252) {
   if (atEnd) bar->setValue(bar->maximum());
 }
 
+void AnagramAutoWindow::SetPaused(bool paused) { pauseButton_->setEnabled(!paused); }
+
 void AnagramAutoWindow::SetCount(long count) { countLabel_->setText(QString::number(count)); }
 
 void AnagramAutoWindow::FinishSearch(const Document& saved, const QString& proposedName, const QString& title) {

@@ -30,6 +30,8 @@ class AnagramAutoWindow : public QWidget {
   // Appends group lines (Windows-1252, each ending with "\n") in Courier New.
   void AppendLines(std::string_view cp1252);
   void SetCount(long count);
+  // While the search is paused, Pause has nothing more to do.
+  void SetPaused(bool paused);
   // The search ended: Pause and Stop disabled, the caption names SansTitre.rtf, and Save as /
   // Print offer `saved` under `proposedName` (relative to the working folder) and `title`.
   void FinishSearch(const Document& saved, const QString& proposedName, const QString& title);

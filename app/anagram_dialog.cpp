@@ -520,6 +520,7 @@ void AnagramDialog::Pause() {
   paused_ = true;
   pauseStart_ = std::chrono::steady_clock::now();
   if (running_) running_->Flush();  // everything found so far is shown while paused
+  if (autoWindow_) autoWindow_->SetPaused(true);
   SetPausedLook(true);
   show();
   raise();
@@ -534,6 +535,7 @@ void AnagramDialog::Continue() {
   SetPausedLook(false);
   hide();
   if (autoWindow_) {
+    autoWindow_->SetPaused(false);
     autoWindow_->raise();
     autoWindow_->activateWindow();
   }

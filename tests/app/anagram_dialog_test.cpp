@@ -192,6 +192,7 @@ TEST_F(AnagramDialogTest, PauseThenContinuerWithFewerWords) {
       EXPECT_TRUE(Child<QPushButton>(d, "ContButton")->isEnabled());
       EXPECT_EQ(Child<QLabel>(d, "lblMotMax")->styleSheet(), "color: rgb(255, 0, 0)");
       EXPECT_FALSE(Child<QPushButton>(d, "OKButton")->isEnabled());
+      EXPECT_FALSE(Child<QPushButton>(*d.autoWindow(), "Pse")->isEnabled());
       QTimer::singleShot(0, &d, [&] {
         linesAtPause = static_cast<int>(Lines(d).size());
         Child<QComboBox>(d, "MotMax")->setCurrentIndex(4);  // 5 words
