@@ -3,6 +3,7 @@
 #include "app/anagram_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/tool_registry.h"
+#include "app/word_listings.h"
 
 namespace tavilo {
 
@@ -10,6 +11,7 @@ ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
   tools.AddDialog<AnagramDialog>(ToolId::Anagram);
+  AddWordListings(tools);
   return tools;
 }
 

@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
       InfoCommand(),
       RhymeCommand(),
       AnagramCommand(),
+      ListingCommand(),
   };
   return kCommands;
 }

@@ -11,5 +11,6 @@ Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
 Command AnagramCommand();  // anagrammes
+Command ListingCommand();  // liste
 
 }  // namespace tavilo::cli

@@ -9,11 +9,6 @@
 namespace tavilo {
 namespace {
 
-// One character that is not a vowel (nor a space): what must stand just before the rhyme in the
-// word whose alignment gives the rhyme's sound, so that the rhyme starts a syllable of its own.
-// The spaces are characters of the class. "y" is not in it: it counts as a consonant here.
-constexpr std::string_view kNonVowelClass = "[! aeiou \xE0-\xE4 \xE8-\xEB \xEE-\xEF \xF4-\xF6 \xF9-\xFC]";
-
 std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
   switch (refusal) {
     case RhymeRefusal::None:
@@ -69,7 +64,7 @@ RhymeRefusal PrepareRhyme(std::string_view typed, std::string& rhyme) {
 // phoneme, and whose alignment starts a phoneme exactly where the rhyme's letters begin. A rhyme
 // that starts inside a letter group (the "n" of "an") is never met there. Empty when no word tells.
 std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
-  const std::string probePattern = "*" + std::string(kNonVowelClass) + rhyme;
+  const std::string probePattern = "*" + std::string(kRhymeNonVowelClass) + rhyme;
   // Unless the rhyme holds a "[" (a letter for the input check, a class for the pattern), the
   // pattern ends with the rhyme's own letters: a word that does not end with them cannot match,
   // and that test is much cheaper than the pattern's.
