@@ -1,5 +1,6 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
+#include "app/anagram_dialog.h"
 #include "app/filter_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/spoonerism_dialog.h"
@@ -11,6 +12,7 @@ namespace tavilo {
 ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
+  tools.AddDialog<AnagramDialog>(ToolId::Anagram);
   AddWordListings(tools);
   tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
   tools.AddDialog<FilterDialog>(ToolId::Filter);

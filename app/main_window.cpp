@@ -218,6 +218,7 @@ void MainWindow::BuildCentralArea() {
   richTextBox1_->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
   richTextBox1_->setTabStopDistance(48);  // half an inch, like the original rich-text box
   richTextBox1_->viewport()->installEventFilter(this);
+  richTextBox1_->installEventFilter(this);
   connect(richTextBox1_, &QTextEdit::textChanged, this, &MainWindow::OnTextChanged);
   connect(richTextBox1_, &QTextEdit::selectionChanged, this, &MainWindow::OnSelectionChanged);
 
@@ -308,6 +309,11 @@ void MainWindow::OnSelectionChanged() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == richTextBox1_ && event->type() == QEvent::FocusIn && auxiliaryText_) {
+    // The display has the focus again: Copy and Select all are its own.
+    auxiliaryText_ = nullptr;
+    SetCopyEnabled(richTextBox1_->textCursor().hasSelection());
+  }
   if (watched == richTextBox1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     // The display selects the word first; the active tool sees the selection afterwards.
     QTimer::singleShot(0, this, [this] {
@@ -464,6 +470,11 @@ std::optional<SaveProposal> MainWindow::AuxiliaryProposal() const {
   return auxiliaryProposal_();
 }
 
+void MainWindow::SetAuxiliaryText(QTextEdit* text) {
+  auxiliaryText_ = text;
+  SetCopyEnabled(text ? text->textCursor().hasSelection() : richTextBox1_->textCursor().hasSelection());
+}
+
 void MainWindow::SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) {
   auxiliaryWindow_ = window;
   auxiliaryProposal_ = window ? std::move(proposal) : nullptr;
@@ -543,12 +554,25 @@ void MainWindow::PrintList() {
 }
 
 void MainWindow::CopySelection() {
+  if (auxiliaryText_ && auxiliaryWindow_ && auxiliaryWindow_->isVisible()) {
+    if (!auxiliaryText_->textCursor().hasSelection()) return;
+    QApplication::clipboard()->clear();
+    auxiliaryText_->copy();
+    return;
+  }
   if (!richTextBox1_->textCursor().hasSelection()) return;
   QApplication::clipboard()->clear();
   richTextBox1_->copy();
 }
 
-void MainWindow::SelectAll() { richTextBox1_->selectAll(); }
+void MainWindow::SelectAll() {
+  if (auxiliaryText_ && auxiliaryWindow_ && auxiliaryWindow_->isVisible()) {
+    auxiliaryText_->selectAll();
+    SetCopyEnabled(auxiliaryText_->textCursor().hasSelection());
+  } else {
+    richTextBox1_->selectAll();
+  }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Help and about

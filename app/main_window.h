@@ -73,6 +73,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   void SetNotes(const std::vector<std::string>& cp1252Lines) override;
   void SetFileCommandsEnabled(bool enabled) override;
   void SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) override;
+  void SetAuxiliaryText(QTextEdit* text) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   std::map<ListingId, QAction*> listingMenuItems_;
   QPointer<QWidget> auxiliaryWindow_;
   std::function<std::optional<SaveProposal>()> auxiliaryProposal_;
+  QPointer<QTextEdit> auxiliaryText_;  // the auxiliary window's text, while Copy and Select all act on it
   QPointer<HelpWindow> helpWindow_;
 
   QAction* mnuFileOpen_ = nullptr;

@@ -16,6 +16,7 @@
 #include "core/lexicon.h"
 #include "core/session.h"
 
+class QTextEdit;
 class QWidget;
 
 namespace tavilo {
@@ -101,6 +102,10 @@ class ToolHost {
   // closed whenever a tool is opened; while it is open, `proposal` (when set) may supply what
   // Save as saves and Print prints. Pass nullptr to forget it.
   virtual void SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) = 0;
+  // The auxiliary window's text got the focus (or its selection changed): Copy and Select all
+  // act on it, and Copy is enabled exactly when it has a selection, until the result display
+  // gets the focus back. nullptr when the window goes.
+  virtual void SetAuxiliaryText(QTextEdit* text) { (void)text; }
 };
 
 }  // namespace tavilo

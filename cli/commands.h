@@ -10,6 +10,7 @@ Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
+Command AnagramCommand();  // anagrammes
 Command ListingCommand();  // liste
 Command SpoonerismCommand();  // contrepeteries
 Command FilterCommand();  // filtre

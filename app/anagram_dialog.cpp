@@ -1,0 +1,593 @@
+#include "app/anagram_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "app/qt_text.h"
+#include "core/text.h"
+
+namespace tavilo {
+namespace {
+
+const QString kPlaceholder = QStringLiteral("Entrez une suite de lettres");
+
+QLabel* Label(const QString& text, QWidget* parent, const char* name = nullptr) {
+  auto* label = new QLabel(text, parent);
+  if (name) label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
+QComboBox* NumberList(const char* name, QWidget* parent) {
+  auto* list = new QComboBox(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  return list;
+}
+
+int Value(const QComboBox* list, int fallback) {
+  bool ok = false;
+  const int v = list->currentText().toInt(&ok);
+  return ok ? v : fallback;
+}
+
+void Fill(QComboBox* list, int last, int selected) {
+  const QSignalBlocker block(list);
+  list->clear();
+  for (int n = 1; n <= std::max(1, last); ++n) list->addItem(QString::number(n));
+  list->setCurrentIndex(std::clamp(selected, 1, std::max(1, last)) - 1);
+}
+
+void Select(QComboBox* list, int value) {
+  const int at = list->findText(QString::number(value));
+  if (at >= 0) list->setCurrentIndex(at);
+}
+
+// The letters of a class that are not among `letters`.
+std::string Missing(std::string_view alphabet, std::string_view letters) {
+  std::string out;
+  for (char c : alphabet) {
+    if (letters.find(c) == std::string_view::npos) out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+// Feeds the automatic window as the search goes, and carries Pause, Continuer and Stop (through
+// the dialog's GuiObserver) back to the engine. Lines are gathered and written in batches: one
+// insertion per event-processing pause instead of one per group.
+class AutoSearchObserver : public AnagramObserver {
+ public:
+  AutoSearchObserver(AnagramDialog& dialog, bool jokers) : dialog_(dialog), window_(dialog.autoWindow_), jokers_(jokers) {
+    sinceFlush_.start();
+  }
+
+  void OnGroup(const AnagramGroup& group) override {
+    pending_ += GroupLine(group, jokers_);
+    pending_ += '\n';
+  }
+  void SetCount(long count) override {
+    if (window_) window_->SetCount(count);
+  }
+  bool Yield() override {
+    if (sinceFlush_.elapsed() >= GuiObserver::kEventIntervalMs) Flush();
+    const bool go = dialog_.autoObserver_.Yield();
+    return go && window_;
+  }
+  std::optional<AnagramSettings> ResumedSettings() override {
+    if (!dialog_.resumed_) return std::nullopt;
+    dialog_.resumed_ = false;
+    return dialog_.Settings();
+  }
+  std::chrono::steady_clock::duration PausedTime() const override { return dialog_.pausedTotal_; }
+
+  void Flush() {
+    if (window_) window_->AppendLines(pending_);
+    pending_.clear();
+    sinceFlush_.restart();
+  }
+
+ private:
+  AnagramDialog& dialog_;
+  QPointer<AnagramAutoWindow> window_;
+  bool jokers_;
+  std::string pending_;
+  QElapsedTimer sinceFlush_;
+};
+
+AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, ToolId::Anagram, parent) {
+  setObjectName(QStringLiteral("frmAna"));
+  const QFont courier(QStringLiteral("Courier New"), 10);
+
+  combo1_ = new QComboBox(this);
+  combo1_->setObjectName(QStringLiteral("Combo1"));
+  combo1_->setEditable(true);
+  combo1_->setInsertPolicy(QComboBox::NoInsert);
+  combo1_->setFont(courier);
+  combo1_->setMinimumWidth(420);
+  combo1_->addItem(FromCp1252(host.state().anagramPreset));
+  combo1_->setCurrentIndex(-1);
+  auto* lettersLabel = Label(QStringLiteral("Entrez des mots quelconques ou une suite de lettres :"), this);
+  lettersLabel->setBuddy(combo1_);
+
+  auto* methodFrame = new QGroupBox(QStringLiteral("Méthode"), this);
+  autoOption_ = new QRadioButton(QStringLiteral("Automatique   Plusieurs mots"), methodFrame);
+  autoOption_->setObjectName(QStringLiteral("Auto"));
+  manualOption_ = new QRadioButton(QStringLiteral("Manuelle   Un mot + lettres restantes"), methodFrame);
+  manualOption_->setObjectName(QStringLiteral("Manuel"));
+  manualOption_->setChecked(true);
+  check2_ = new QCheckBox(QStringLiteral("Recherche dans la base complète  (traitement plus long)"), methodFrame);
+  check2_->setObjectName(QStringLiteral("Check2"));
+  auto* methodLayout = new QVBoxLayout(methodFrame);
+  methodLayout->addWidget(autoOption_);
+  methodLayout->addWidget(manualOption_);
+  methodLayout->addWidget(check2_);
+
+  settingsFrame_ = new QGroupBox(QStringLiteral("Automatique - Réglages"), this);
+  settingsFrame_->setObjectName(QStringLiteral("FrameReglages"));
+  motImpose_ = new QLineEdit(settingsFrame_);
+  motImpose_->setObjectName(QStringLiteral("MotImpose"));
+  motImpose_->setFont(courier);
+  motInterdit_ = new QLineEdit(settingsFrame_);
+  motInterdit_->setObjectName(QStringLiteral("MotInterdit"));
+  motInterdit_->setFont(courier);
+  check1_ = new QCheckBox(QStringLiteral("Sigles et acronymes interdits"), settingsFrame_);
+  check1_->setObjectName(QStringLiteral("Check1"));
+  motMin_ = NumberList("MotMin", settingsFrame_);
+  motMax_ = NumberList("MotMax", settingsFrame_);
+  longMin_ = NumberList("LongMin", settingsFrame_);
+  longMax_ = NumberList("LongMax", settingsFrame_);
+  motMinUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMinUnit");
+  motMaxUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMaxUnit");
+  longMinUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMinUnit");
+  longMaxUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMaxUnit");
+  profRech_ = new QSlider(Qt::Horizontal, settingsFrame_);
+  profRech_->setObjectName(QStringLiteral("ProfRech"));
+  profRech_->setRange(1, 4);
+  profRech_->setPageStep(1);
+  profRech_->setTickPosition(QSlider::TicksBelow);
+  profRech_->setTickInterval(1);
+  profRech_->setValue(4);
+  levelLabel_ = Label(QStringLiteral("Niveau de recherche "), settingsFrame_, "lblNiveau");
+  maxWordsLabel_ = Label(QStringLiteral("Nombre maximum de mots "), settingsFrame_, "lblMotMax");
+  forbiddenLabel_ = Label(QStringLiteral("Mot(s) interdit(s) en sortie"), settingsFrame_, "lblMotInterdit");
+  maxLengthLabel_ = Label(QStringLiteral("Longueur maximum des mots "), settingsFrame_, "lblLongMax");
+
+  auto* settings = new QGridLayout(settingsFrame_);
+  settings->addWidget(Label(QStringLiteral("Mot(s) imposé(s)"), settingsFrame_), 0, 0);
+  settings->addWidget(Label(QStringLiteral("(espace entre les mots)"), settingsFrame_), 0, 1);
+  settings->addWidget(motImpose_, 1, 0, 1, 3);
+  settings->addWidget(forbiddenLabel_, 2, 0);
+  settings->addWidget(Label(QStringLiteral("(espace entre les mots)"), settingsFrame_), 2, 1);
+  settings->addWidget(motInterdit_, 3, 0, 1, 3);
+  settings->addWidget(check1_, 4, 0, 1, 3);
+  const struct {
+    QLabel* caption;
+    QComboBox* list;
+    QLabel* unit;
+  } rows[] = {{Label(QStringLiteral("Nombre minimum de mots "), settingsFrame_), motMin_, motMinUnit_},
+              {maxWordsLabel_, motMax_, motMaxUnit_},
+              {Label(QStringLiteral("Longueur minimum des mots "), settingsFrame_), longMin_, longMinUnit_},
+              {maxLengthLabel_, longMax_, longMaxUnit_}};
+  int row = 5;
+  for (const auto& r : rows) {
+    settings->addWidget(r.caption, row, 0);
+    settings->addWidget(r.list, row, 1);
+    settings->addWidget(r.unit, row, 2);
+    ++row;
+  }
+  auto* levelBox = new QGridLayout;
+  levelBox->addWidget(Label(QStringLiteral("Mini"), settingsFrame_), 0, 0);
+  levelBox->addWidget(profRech_, 0, 1);
+  levelBox->addWidget(Label(QStringLiteral("Maxi"), settingsFrame_), 0, 2);
+  levelBox->addWidget(Label(QStringLiteral("1      2       3      4"), settingsFrame_), 1, 1, Qt::AlignHCenter);
+  settings->addWidget(levelLabel_, row, 0);
+  settings->addLayout(levelBox, row, 1, 1, 2);
+
+  auto* details = new QGroupBox(QStringLiteral("Détails"), this);
+  totalLabel_ = Label(QString(), details, "lblTotal");
+  toSearchCountLabel_ = Label(QString(), details, "lblNombreACherher");
+  toSearchLabel_ = Label(QString(), details, "lblLettresACherher");
+  toSearchLabel_->setFont(courier);
+  imposedCountLabel_ = Label(QString(), details, "lblMotsImposes");
+  lipogramLabel_ = Label(QString(), details, "lblLipogramme");
+  auto* detailsLayout = new QVBoxLayout(details);
+  for (QLabel* label : {totalLabel_, toSearchCountLabel_, toSearchLabel_, imposedCountLabel_, lipogramLabel_}) {
+    label->setTextFormat(Qt::PlainText);
+    detailsLayout->addWidget(label);
+  }
+  detailsLayout->addStretch();
+  details->setMinimumWidth(330);
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("OKButton"));
+  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
+  closeButton_->setObjectName(QStringLiteral("CancelButton"));
+  contButton_ = new QPushButton(QStringLiteral("Continuer"), this);
+  contButton_->setObjectName(QStringLiteral("ContButton"));
+  contButton_->setEnabled(false);
+  for (QPushButton* b : {okButton_, closeButton_, contButton_}) b->setAutoDefault(false);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(okButton_);
+  buttons->addWidget(closeButton_);
+  buttons->addWidget(contButton_);
+  buttons->addStretch();
+
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(lettersLabel, 0, 0, 1, 2);
+  grid->addWidget(Label(QStringLiteral("(entre 3 et 50 lettres maximum)"), this), 0, 2);
+  grid->addWidget(combo1_, 1, 0, 1, 3);
+  grid->addWidget(Label(QStringLiteral("Joker : ? = toute lettre     § = voyelle     ! = consonne"), this), 2, 0, 1, 3);
+  grid->addWidget(methodFrame, 3, 0, 1, 2);
+  grid->addWidget(details, 3, 2, 2, 1);
+  grid->addWidget(settingsFrame_, 4, 0, 1, 2);
+  grid->addLayout(buttons, 0, 3, 5, 1);
+
+  connect(combo1_, &QComboBox::editTextChanged, this, &AnagramDialog::OnLettersChanged);
+  connect(combo1_->lineEdit(), &QLineEdit::returnPressed, this, &AnagramDialog::RunSearch);
+  connect(motImpose_, &QLineEdit::textChanged, this, &AnagramDialog::OnImposedChanged);
+  connect(autoOption_, &QRadioButton::toggled, this, &AnagramDialog::UpdateMethodControls);
+  for (QComboBox* list : {motMin_, motMax_, longMin_, longMax_})
+    connect(list, &QComboBox::currentIndexChanged, this, &AnagramDialog::UpdateUnitLabels);
+  connect(longMax_, &QComboBox::activated, this, &AnagramDialog::OnMaxLengthChosen);
+  connect(okButton_, &QPushButton::clicked, this, &AnagramDialog::RunSearch);
+  connect(closeButton_, &QPushButton::clicked, this, &AnagramDialog::reject);
+  connect(contButton_, &QPushButton::clicked, this, &AnagramDialog::Continue);
+
+  RefreshDetails();
+  RefillLists();
+  UpdateMethodControls();
+  SetPausedLook(false);
+}
+
+AnagramDialog::~AnagramDialog() {
+  // The main window is going (it owns this dialog and the automatic window): a search still
+  // running ends at its next yield, and the window goes with the main window.
+  autoObserver_.RequestStop();
+}
+
+void AnagramDialog::OnOpening(const ToolOpening& opening) {
+  if (opening.wasActive) return;
+  // A fresh start: the invitation in the letter box (not read as letters), no imposed word,
+  // the manual method.
+  {
+    const QSignalBlocker block(combo1_);
+    combo1_->setEditText(kPlaceholder);
+  }
+  combo1_->lineEdit()->selectAll();
+  letters_ = {};
+  motImpose_->clear();
+  manualOption_->setChecked(true);
+  AnalyzeImposed();
+}
+
+void AnagramDialog::OnLettersChanged() {
+  if (rewriting_) return;
+  rewriting_ = true;
+  QLineEdit* edit = combo1_->lineEdit();
+  const QString typed = edit->text();
+  const int caret = edit->cursorPosition();
+  letters_ = AnalyzeAnagramLetters(ToCp1252(typed));
+  const QString accepted = FromCp1252(letters_.accepted);
+  if (accepted != typed) {
+    const int kept = static_cast<int>(FromCp1252(AnalyzeAnagramLetters(ToCp1252(typed.left(caret))).accepted).size());
+    edit->setText(accepted);
+    edit->setCursorPosition(std::min(kept, static_cast<int>(accepted.size())));
+  }
+  rewriting_ = false;
+  AnalyzeImposed();
+}
+
+void AnagramDialog::OnImposedChanged() {
+  if (rewriting_) return;
+  AnalyzeImposed();
+}
+
+// The imposed words against the letters: the field rewritten, the letters to search, the labels
+// and the lists.
+void AnagramDialog::AnalyzeImposed() {
+  rewriting_ = true;
+  const QString typed = motImpose_->text();
+  const int caret = motImpose_->cursorPosition();
+  imposed_ = AnalyzeImposedWords(ToCp1252(typed), letters_.lettersToSearch);
+  const QString shown = FromCp1252(imposed_.field);
+  if (shown != typed) {
+    const int kept =
+        static_cast<int>(FromCp1252(AnalyzeImposedWords(ToCp1252(typed.left(caret)), letters_.lettersToSearch).field).size());
+    motImpose_->setText(shown);
+    motImpose_->setCursorPosition(std::min(kept, static_cast<int>(shown.size())));
+  }
+  rewriting_ = false;
+  RefreshDetails();
+  RefillLists();
+  UpdateMethodControls();
+}
+
+int AnagramDialog::LettersAndJokers() const {
+  return static_cast<int>(imposed_.lettersToSearch.size()) + letters_.JokerTotal();
+}
+
+int AnagramDialog::LongestKey() const {
+  return std::max(1, static_cast<int>(host().lexicon().anagramIndex.LengthStart().size()) - 1);
+}
+
+void AnagramDialog::RefreshDetails() {
+  const std::string jokers = std::string(static_cast<std::size_t>(letters_.jokerAny), '?') +
+                             std::string(static_cast<std::size_t>(letters_.jokerVowel), '\xA7') +
+                             std::string(static_cast<std::size_t>(letters_.jokerConsonant), '!');
+  totalLabel_->setText(QStringLiteral("Nombre total de lettres : %1").arg(letters_.letterCount));
+  toSearchCountLabel_->setText(QStringLiteral("Nombre de lettres à chercher : %1").arg(LettersAndJokers()));
+  // Up to 50 letters without a space: cut into lines so the frame keeps its width.
+  const QString toSearch = FromCp1252(imposed_.lettersToSearch + jokers);
+  QString lines = QStringLiteral("Lettres à chercher :");
+  for (qsizetype at = 0; at < toSearch.size(); at += 25) lines += QLatin1Char('\n') + toSearch.mid(at, 25);
+  toSearchLabel_->setText(lines);
+  imposedCountLabel_->setText(QStringLiteral("Nombre de mots imposés : %1").arg(imposed_.wordCount));
+  lipogramLabel_->setText(QStringLiteral("Lipogramme en : ") +
+                          FromCp1252(Missing("aeiouy", letters_.lettersToSearch) + "/" +
+                                     Missing("bcdfghjklmnpqrstvwxz", letters_.lettersToSearch)));
+}
+
+void AnagramDialog::RefillLists() {
+  const int n = LettersAndJokers();
+  const int longest = std::max(1, std::min(n, LongestKey()));
+  const AnagramSettings defaults = DefaultAnagramSettings(n, LongestKey(), imposed_.wordCount);
+  const int mostWords = imposed_.wordCount + std::min(kAnagramMaxDepth, std::max(1, n));
+  Fill(motMin_, mostWords, defaults.minWords);
+  Fill(motMax_, mostWords, defaults.maxWords);
+  Fill(longMin_, longest, defaults.minLength);
+  Fill(longMax_, longest, defaults.maxLength);
+  profRech_->setValue(defaults.level);
+  UpdateUnitLabels();
+}
+
+void AnagramDialog::UpdateUnitLabels() {
+  motMinUnit_->setText(motMin_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
+  motMaxUnit_->setText(motMax_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
+  longMinUnit_->setText(longMin_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
+                                                                        : QStringLiteral("lettres"));
+  longMaxUnit_->setText(longMax_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
+                                                                        : QStringLiteral("lettres"));
+}
+
+void AnagramDialog::OnMaxLengthChosen() {
+  AnagramSettings settings = Settings();
+  // The longest candidate: of the last manual pass when it serves these letters, of the whole
+  // dictionary with the complete base.
+  int longest = LongestKey();
+  if (!(check2_->isEnabled() && check2_->isChecked()) && candidates_.Covers(SortLetters(imposed_.lettersToSearch)))
+    longest = std::max(1, static_cast<int>(candidates_.lengthStart.size()) - 1);
+  CoupleMaxLength(settings, LettersAndJokers(), longest, imposed_.wordCount);
+  Select(longMax_, settings.maxLength);
+  Select(motMin_, settings.minWords);
+}
+
+void AnagramDialog::UpdateMethodControls() {
+  // The complete base matters only to jokers.
+  const bool jokers = letters_.JokerTotal() > 0;
+  if (!jokers) check2_->setChecked(false);
+  check2_->setEnabled(jokers && !searching_);
+  settingsFrame_->setEnabled(autoOption_->isChecked());
+}
+
+AnagramSettings AnagramDialog::Settings() const {
+  AnagramSettings settings;
+  settings.minWords = Value(motMin_, 1);
+  settings.maxWords = Value(motMax_, settings.minWords);
+  settings.minLength = Value(longMin_, 1);
+  settings.maxLength = Value(longMax_, kMaxWordLength);
+  settings.level = profRech_->value();
+  settings.noAcronyms = check1_->isChecked();
+  settings.forbidden = ParseForbiddenWords(ToCp1252(motInterdit_->text()));
+  return settings;
+}
+
+void AnagramDialog::RememberEntry() {
+  const QString entry = combo1_->currentText().trimmed();
+  if (entry.isEmpty() || combo1_->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
+  const QSignalBlocker block(combo1_);
+  const QString shown = combo1_->currentText();
+  const int caret = combo1_->lineEdit()->cursorPosition();
+  combo1_->addItem(entry);
+  combo1_->setEditText(shown);
+  combo1_->lineEdit()->setCursorPosition(caret);
+}
+
+void AnagramDialog::RunSearch() {
+  // The observers process events during a search: a second OK must not start another.
+  if (searching_) return;
+  const std::string refusal =
+      ValidateAnagramInput(static_cast<int>(imposed_.lettersToSearch.size()), letters_.JokerTotal());
+  if (!refusal.empty()) {
+    Refuse(refusal);
+    return;
+  }
+  RememberEntry();
+  if (autoOption_->isChecked()) RunAutomatic();
+  else RunManual();
+}
+
+void AnagramDialog::RunManual() {
+  searching_ = true;
+  GuiObserver& observer = host().observer();
+  observer.Reset();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  ManualResult manual = ListCandidates(host().lexicon().anagramIndex, imposed_.lettersToSearch, letters_, observer);
+  QApplication::restoreOverrideCursor();
+  searching_ = false;
+  candidates_ = std::move(manual.candidates);
+  if (manual.count == 0) {
+    Refuse(NothingFoundMessage(letters_.enteredText));
+    return;
+  }
+  ToolResult result;
+  result.header = WriteAnagramHeader("Manuel", letters_.enteredText, letters_.letterCount, false, manual.count,
+                                     manual.elapsed);
+  result.block = WriteManualBlock(manual);
+  result.fileSuffix = imposed_.lettersToSearch;
+  PublishResult(std::move(result));
+  host().SetNotes({std::string(DoubleClickNote())});
+  manualRevision_ = host().ResultRevision();
+}
+
+void AnagramDialog::RunAutomatic() {
+  // The groups are searched among the candidates of the last manual pass; when it was made for
+  // other letters, a manual pass over these letters builds them first.
+  const std::string sorted = SortLetters(imposed_.lettersToSearch);
+  const AnagramIndex& index = host().lexicon().anagramIndex;
+  if (!candidates_.Covers(sorted)) candidates_ = ListCandidates(index, imposed_.lettersToSearch, letters_).candidates;
+  const bool jokers = letters_.JokerTotal() > 0;
+  const AnagramRows source =
+      jokers && check2_->isChecked() ? AnagramRows{index.Rows(), index.LengthStart()} : candidates_.View();
+
+  AnagramQuery query;
+  query.lettersToSearch = imposed_.lettersToSearch;
+  query.jokerAny = letters_.jokerAny;
+  query.jokerVowel = letters_.jokerVowel;
+  query.jokerConsonant = letters_.jokerConsonant;
+  query.imposed = imposed_;
+  query.settings = Settings();
+
+  if (!autoWindow_) {
+    autoWindow_ = new AnagramAutoWindow(host(), host().window());
+    connect(autoWindow_, &AnagramAutoWindow::pauseClicked, this, &AnagramDialog::Pause);
+    connect(autoWindow_, &AnagramAutoWindow::stopClicked, this, &AnagramDialog::StopSearch);
+    connect(autoWindow_, &AnagramAutoWindow::closing, this, &AnagramDialog::StopSearch);
+    // Beside the main window, on the screen.
+    const QRect main = host().window()->frameGeometry();
+    QPoint at = main.topRight() + QPoint(8, 0);
+    if (const QScreen* screen = host().window()->screen()) {
+      const QRect room = screen->availableGeometry();
+      // Narrower rather than over the main window, while the groups still fit.
+      if (const int space = room.right() - at.x(); space >= 480 && space < autoWindow_->width())
+        autoWindow_->resize(space, autoWindow_->height());
+      at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - autoWindow_->width())));
+      at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - autoWindow_->height())));
+    }
+    autoWindow_->move(at);
+  }
+  autoWindow_->StartSearch(FromCp1252(AutoWindowHeader(imposed_.field, imposed_.lettersToSearch, query.settings.level,
+                                                       letters_.enteredText, letters_.letterCount)),
+                           jokers);
+  autoWindow_->show();
+  autoWindow_->raise();
+  hide();
+
+  searching_ = true;
+  paused_ = resumed_ = false;
+  pausedTotal_ = {};
+  autoObserver_.Reset();
+  SetSearchingLook(true);
+  AutoSearchObserver observer(*this, query.JokerTotal() > 0);
+  running_ = &observer;
+  const AutoResult result = SearchGroups(source, query, observer);
+  running_ = nullptr;
+  observer.Flush();
+  searching_ = false;
+  SetPausedLook(false);
+  SetSearchingLook(false);
+
+  if (!autoWindow_) return;  // closed during the search: nothing to show
+  const AnagramSettings used = Settings();
+  Document saved = WriteGroupLines(result);
+  saved.InsertHeader(WriteAnagramHeader(std::to_string(used.level), letters_.enteredText, letters_.letterCount, true,
+                                        static_cast<long>(result.groups.size()), result.elapsed));
+  const QString params = FromCp1252((imposed_.prefix.empty() ? "" : Trim(imposed_.prefix) + "_") + imposed_.lettersToSearch) +
+                         QStringLiteral("_%1_%2-%3_%4-%5")
+                             .arg(used.level)
+                             .arg(used.minWords)
+                             .arg(used.maxWords)
+                             .arg(used.minLength)
+                             .arg(used.maxLength);
+  autoWindow_->FinishSearch(saved, QStringLiteral("Listes/Ana_") + params,
+                            QStringLiteral("Tavilo - Anagrammes - Automatique - ") + params);
+  if (result.groups.empty() && !result.stopped) Refuse(NothingFoundMessage(letters_.enteredText));
+}
+
+void AnagramDialog::Pause() {
+  if (!searching_ || paused_) return;
+  paused_ = true;
+  pauseStart_ = std::chrono::steady_clock::now();
+  if (running_) running_->Flush();  // everything found so far is shown while paused
+  if (autoWindow_) autoWindow_->SetPaused(true);
+  SetPausedLook(true);
+  show();
+  raise();
+  autoObserver_.SetPaused(true);
+}
+
+void AnagramDialog::Continue() {
+  if (!paused_) return;
+  paused_ = false;
+  pausedTotal_ += std::chrono::steady_clock::now() - pauseStart_;
+  resumed_ = true;
+  SetPausedLook(false);
+  hide();
+  if (autoWindow_) {
+    autoWindow_->SetPaused(false);
+    autoWindow_->raise();
+    autoWindow_->activateWindow();
+  }
+  autoObserver_.SetPaused(false);
+}
+
+void AnagramDialog::StopSearch() {
+  if (!searching_) return;
+  Continue();
+  autoObserver_.RequestStop();
+}
+
+void AnagramDialog::reject() {
+  // Closing the dialog while a search is paused lets the search go on.
+  if (paused_) {
+    Continue();
+    return;
+  }
+  ToolDialog::reject();
+}
+
+void AnagramDialog::OnDisplayDoubleClicked(const std::string& selected) {
+  if (searching_ || !manualRevision_ || host().ResultRevision() != *manualRevision_) return;
+  const std::string word = Trim(selected);
+  if (word.empty() || !IsLetter(static_cast<unsigned char>(word[0]))) return;
+  motImpose_->setText(FromCp1252(word));
+  autoOption_->setChecked(true);
+  profRech_->setValue(LevelForLetters(static_cast<int>(imposed_.lettersToSearch.size()) + letters_.jokerAny));
+  RunSearch();
+}
+
+void AnagramDialog::SetSearchingLook(bool searching) {
+  for (QWidget* w : std::initializer_list<QWidget*>{combo1_, autoOption_, manualOption_, motImpose_, motMin_, longMin_,
+                                                    okButton_})
+    w->setEnabled(!searching);
+  check2_->setEnabled(!searching && letters_.JokerTotal() > 0);
+  for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
+                                                    maxWordsLabel_, forbiddenLabel_, maxLengthLabel_})
+    w->setEnabled(!searching);
+}
+
+void AnagramDialog::SetPausedLook(bool paused) {
+  const QString colour = paused ? QStringLiteral("color: rgb(255, 0, 0)") : QString();
+  for (QWidget* w : std::initializer_list<QWidget*>{levelLabel_, maxWordsLabel_, forbiddenLabel_, maxLengthLabel_, check1_}) {
+    w->setStyleSheet(colour);
+  }
+  if (searching_) {
+    for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
+                                                      maxWordsLabel_, forbiddenLabel_, maxLengthLabel_})
+      w->setEnabled(paused);
+  }
+  contButton_->setEnabled(paused);
+}
+
+}  // namespace tavilo

@@ -1,0 +1,257 @@
+// tavilo-cli anagrammes: the anagram tool from the command line. Without --auto, the manual
+// block (each word with the letters that remain); with --auto, the manual pass builds the
+// candidates as the dialog does, then the group search prints each group line as soon as it is
+// found, so that a long search shows its first groups at once. Ctrl-C ends the search: what was
+// found is printed and the exit code is 130.
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/result_output.h"
+#include "core/text.h"
+#include "engines/anagram/anagram.h"
+
+namespace tavilo::cli {
+namespace {
+
+constexpr int kExitStopped = 130;  // interrupted by Ctrl-C
+
+volatile std::sig_atomic_t interrupted = 0;
+void OnInterrupt(int) { interrupted = 1; }
+
+// Installs the Ctrl-C handler for the life of the search.
+class InterruptGuard {
+ public:
+  InterruptGuard() : previous_(std::signal(SIGINT, OnInterrupt)) { interrupted = 0; }
+  ~InterruptGuard() { std::signal(SIGINT, previous_); }
+  InterruptGuard(const InterruptGuard&) = delete;
+  InterruptGuard& operator=(const InterruptGuard&) = delete;
+
+ private:
+  void (*previous_)(int);
+};
+
+// Prints each group as it is found; stops on Ctrl-C.
+class StreamingObserver : public AnagramObserver {
+ public:
+  StreamingObserver(std::ostream* out, bool raw, bool jokers) : out_(out), raw_(raw), jokers_(jokers) {}
+
+  void OnGroup(const AnagramGroup& group) override {
+    if (!out_) return;
+    if (raw_) {
+      std::string words = group.words;
+      if (!words.empty() && words.back() == ' ') words.pop_back();
+      *out_ << Cp1252ToUtf8(words) << '\n';
+    } else {
+      *out_ << Cp1252ToUtf8(GroupLine(group, jokers_)) << '\n';
+    }
+  }
+  bool Yield() override {
+    // Lines reach a terminal or a pipe a few times a second, not one write per line.
+    if (out_ && std::chrono::steady_clock::now() - lastFlush_ > std::chrono::milliseconds(100)) {
+      out_->flush();
+      lastFlush_ = std::chrono::steady_clock::now();
+    }
+    return interrupted == 0;
+  }
+
+ private:
+  std::ostream* out_;
+  bool raw_;
+  bool jokers_;
+  std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
+};
+
+// "MIN-MAX" or "N" (both bounds N), each within [low, high].
+std::optional<std::pair<int, int>> ParseRange(const std::string& value, int low, int high) {
+  const auto number = [](std::string_view s) -> std::optional<int> {
+    if (s.empty() || s.size() > 3) return std::nullopt;
+    int n = 0;
+    for (char c : s) {
+      if (c < '0' || c > '9') return std::nullopt;
+      n = n * 10 + (c - '0');
+    }
+    return n;
+  };
+  const std::size_t dash = value.find('-');
+  const auto first = number(std::string_view(value).substr(0, dash));
+  const auto second = dash == std::string::npos ? first : number(std::string_view(value).substr(dash + 1));
+  if (!first || !second || *first < low || *second > high || *first > *second) return std::nullopt;
+  return std::make_pair(*first, *second);
+}
+
+struct AnagramArgs {
+  std::string typed;  // Windows-1252
+  bool automatic = false, completeBase = false, noAcronyms = false, raw = false;
+  std::string imposed, forbidden;
+  std::optional<std::string> words, lengths, level, rtfFile;
+};
+
+std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
+  AnagramArgs args;
+  args.automatic = options.Flag("--auto");
+  args.completeBase = options.Flag("--base-complete");
+  args.noAcronyms = options.Flag("--sans-sigles");
+  args.raw = options.Flag("--brut");
+  std::string problem;
+  const auto value = [&](std::string_view name) {
+    bool missing = false;
+    auto v = options.Value(name, &missing);
+    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
+    return v;
+  };
+  const auto imposed = value("--imposes");
+  const auto forbidden = value("--interdits");
+  args.words = value("--mots");
+  args.lengths = value("--longueurs");
+  args.level = value("--niveau");
+  args.rtfFile = value("--rtf");
+  const auto positionals = options.Positionals();
+  if (problem.empty()) {
+    if (const auto unknown = options.Unknown()) problem = "Option inconnue : " + *unknown;
+    else if (positionals.empty()) problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
+    else if (!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || args.words ||
+                                 args.lengths || args.level))
+      problem = "Les r\xC3\xA9glages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
+                "--niveau) vont avec --auto.";
+    else if (args.level && !ParseRange(*args.level, 1, 4))
+      problem = "L'option --niveau attend un nombre de 1 \xC3\xA0 4.";
+    else if (args.words && !ParseRange(*args.words, 1, 99))
+      problem = "L'option --mots attend MIN-MAX, par exemple 1-3.";
+    else if (args.lengths && !ParseRange(*args.lengths, 1, kMaxWordLength))
+      problem = "L'option --longueurs attend MIN-MAX entre 1 et 21, par exemple 2-8.";
+  }
+  if (!problem.empty()) {
+    ctx.Err() << problem << '\n';
+    return std::nullopt;
+  }
+  std::string typed;
+  for (const std::string& p : positionals) typed += (typed.empty() ? "" : " ") + p;
+  args.typed = Utf8ToCp1252(typed);
+  args.imposed = Utf8ToCp1252(imposed.value_or(""));
+  args.forbidden = Utf8ToCp1252(forbidden.value_or(""));
+  return args;
+}
+
+int PrintManual(Context& ctx, const AnagramArgs& args, const AnagramLetters& letters, const ManualResult& manual) {
+  if (args.raw) {
+    for (int length = kMaxWordLength; length >= 2; --length) {
+      for (const std::string& item : manual.byLength[static_cast<std::size_t>(length)])
+        ctx.Print(std::string_view(item).substr(0, item.rfind(" [")));
+    }
+    return kExitOk;
+  }
+  return EmitResult(ctx, WriteAnagramHeader("Manuel", letters.enteredText, letters.letterCount, false, manual.count, manual.elapsed),
+                    WriteManualBlock(manual), args.rtfFile);
+}
+
+int RunAnagrams(Context& ctx) {
+  const Command self = AnagramCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const std::optional<AnagramArgs> args = ParseArgs(ctx, options, self);
+  if (!args) return kExitRefused;
+
+  const AnagramLetters letters = AnalyzeAnagramLetters(args->typed);
+  const ImposedWords imposed = AnalyzeImposedWords(args->imposed, letters.lettersToSearch);
+  const int toSearch = static_cast<int>(imposed.lettersToSearch.size());
+  if (const std::string refusal = ValidateAnagramInput(toSearch, letters.JokerTotal()); !refusal.empty()) {
+    ctx.PrintError(refusal);
+    return kExitRefused;
+  }
+  // The anagram index only: the phonetic index is of no use here.
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{.anagramIndex = true, .phoneticIndex = false});
+  if (!lexicon) return kExitDataError;
+
+  const ManualResult manual = ListCandidates(lexicon->anagramIndex, imposed.lettersToSearch, letters);
+  if (!args->automatic) {
+    if (manual.count == 0) {
+      ctx.PrintError(NothingFoundMessage(letters.enteredText));
+      return kExitNothingFound;
+    }
+    return PrintManual(ctx, *args, letters, manual);
+  }
+
+  AnagramQuery query;
+  query.lettersToSearch = imposed.lettersToSearch;
+  query.jokerAny = letters.jokerAny;
+  query.jokerVowel = letters.jokerVowel;
+  query.jokerConsonant = letters.jokerConsonant;
+  query.imposed = imposed;
+  const bool complete = args->completeBase && letters.JokerTotal() > 0;
+  const AnagramRows source = complete ? AnagramRows{lexicon->anagramIndex.Rows(), lexicon->anagramIndex.LengthStart()}
+                                      : manual.candidates.View();
+  const int longestKey = static_cast<int>(source.lengthStart.size()) - 1;
+  const int n = toSearch + letters.JokerTotal();
+  AnagramSettings& settings = query.settings = DefaultAnagramSettings(n, longestKey, imposed.wordCount);
+  if (args->words) std::tie(settings.minWords, settings.maxWords) = *ParseRange(*args->words, 1, 99);
+  if (args->lengths) std::tie(settings.minLength, settings.maxLength) = *ParseRange(*args->lengths, 1, kMaxWordLength);
+  if (args->level) settings.level = ParseRange(*args->level, 1, 4)->first;
+  settings.noAcronyms = args->noAcronyms;
+  settings.forbidden = ParseForbiddenWords(args->forbidden);
+
+  const bool streaming = !args->rtfFile;
+  if (streaming && !args->raw) {
+    ctx.Print(AutoWindowHeader(imposed.field, imposed.lettersToSearch, settings.level, letters.enteredText,
+                               letters.letterCount));
+    if (letters.JokerTotal() > 0) ctx.Print(JokerNotice());
+    ctx.Out() << '\n';
+  }
+  StreamingObserver observer(streaming ? &ctx.Out() : nullptr, args->raw, letters.JokerTotal() > 0);
+  AutoResult result;
+  {
+    InterruptGuard guard;
+    result = SearchGroups(source, query, observer);
+  }
+  ctx.Out().flush();
+  const Document header = WriteAnagramHeader(std::to_string(settings.level), letters.enteredText, letters.letterCount,
+                                             true, static_cast<long>(result.groups.size()), result.elapsed);
+  if (args->rtfFile) {
+    if (const int code = EmitResult(ctx, header, WriteGroupLines(result), args->rtfFile); code != kExitOk) return code;
+  } else if (!args->raw) {
+    ctx.Out() << '\n' << WritePlainText(header) << '\n';
+  }
+  if (result.stopped) return kExitStopped;
+  if (result.groups.empty()) {
+    ctx.PrintError(NothingFoundMessage(letters.enteredText));
+    return kExitNothingFound;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command AnagramCommand() {
+  return {"anagrammes",
+          "LETTRES [--auto] [--base-complete] [--imposes \"MOTS\"] [--interdits \"MOTS\"] [--sans-sigles] "
+          "[--mots MIN-MAX] [--longueurs MIN-MAX] [--niveau 1-4] [--rtf FICHIER] [--brut]",
+          "Cherche les mots (ou les groupes de mots) \xC3\xA9" "crits avec les LETTRES.",
+          "De 3 \xC3\xA0 50 lettres ; les accents sont ignor\xC3\xA9s, espaces, tirets et apostrophes s\xC3\xA9parent les mots.\n"
+          "Jokers : ? = toute lettre, \xC2\xA7 = voyelle, ! = consonne (apr\xC3\xA8s deux lettres au moins).\n\n"
+          "Sans --auto (m\xC3\xA9thode manuelle), chaque mot qu'on peut \xC3\xA9" "crire avec une partie des lettres,\n"
+          "suivi des lettres qui restent et des jokers entre crochets, class\xC3\xA9 par longueur.\n"
+          "Avec --auto (m\xC3\xA9thode automatique), les groupes de mots qui utilisent toutes les lettres,\n"
+          "une ligne par groupe, affich\xC3\xA9" "es d\xC3\xA8s qu'elles sont trouv\xC3\xA9" "es ; avec des jokers, chaque ligne\n"
+          "commence par le nombre de lettres et de mots, et les lettres des jokers sont en majuscules.\n\n"
+          "  --auto             m\xC3\xA9thode automatique (groupes de plusieurs mots)\n"
+          "  --base-complete    avec des jokers, cherche dans tout le dictionnaire (plus long)\n"
+          "  --imposes \"MOTS\"   mots pr\xC3\xA9sents dans chaque groupe ; leurs lettres sont retir\xC3\xA9" "es\n"
+          "  --interdits \"MOTS\" mots qu'aucun groupe ne doit contenir\n"
+          "  --sans-sigles      sigles et acronymes interdits\n"
+          "  --mots MIN-MAX     nombre de mots d'un groupe, mots impos\xC3\xA9s compris\n"
+          "  --longueurs MIN-MAX  longueur de chaque mot\n"
+          "  --niveau N         niveau de recherche, 1 (mini, rapide) \xC3\xA0 4 (maxi, complet)\n"
+          "                     (par d\xC3\xA9" "faut, ceux que propose la fen\xC3\xAAtre pour ces lettres)\n"
+          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
+          "  --brut             seulement les mots (ou les groupes), un par ligne\n\n"
+          "Codes de sortie : 0 r\xC3\xA9sultat, 1 aucune anagramme, 2 lettres refus\xC3\xA9" "es ou usage,\n"
+          "3 donn\xC3\xA9" "es illisibles, 130 recherche interrompue par Ctrl-C (ce qui a \xC3\xA9t\xC3\xA9 trouv\xC3\xA9 est affich\xC3\xA9).\n\n"
+          "Exemple : tavilo-cli anagrammes chien\n"
+          "          tavilo-cli anagrammes contrepeterie --auto --mots 1-3 --longueurs 2-13\n"
+          "          tavilo-cli anagrammes \"la vie\" --auto --imposes \"il\"\n",
+          RunAnagrams};
+}
+
+}  // namespace tavilo::cli
