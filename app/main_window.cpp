@@ -22,6 +22,7 @@
 #include "app/help_window.h"
 #include "app/icons.h"
 #include "app/list_files.h"
+#include "app/printing.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
 #include "core/text.h"
@@ -523,20 +524,22 @@ void MainWindow::SaveListAs() {
 
 void MainWindow::PageSetup() {
   if (busy_) return;
+  EnsurePrintMargins(printer_);
   dialogs_->PageSetup(this, printer_);
 }
 
 void MainWindow::PrintList() {
   if (busy_) return;
+  EnsurePrintMargins(printer_);
   if (!dialogs_->PrintSetup(this, printer_)) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (const std::optional<SaveProposal> auxiliary = AuxiliaryProposal()) {
     QTextDocument text;
     text.setDefaultFont(richTextBox1_->document()->defaultFont());
     FillTextDocument(auxiliary->document, text);
-    text.print(&printer_);
+    PrintToFit(text, printer_);
   } else {
-    richTextBox1_->document()->print(&printer_);
+    PrintToFit(*richTextBox1_->document(), printer_);
   }
   QApplication::restoreOverrideCursor();
 }
