@@ -80,6 +80,7 @@ MainWindow::MainWindow(const Lexicon& lexicon, ToolRegistry tools, std::unique_p
   BuildMenus();
   BuildToolBars();
   observer_.SetLabels(label2_, label2_);
+  SetDefaultPrintMargins(printer_);
   resize(980, 660);
   OnLoad();
 }
@@ -539,13 +540,11 @@ void MainWindow::SaveListAs() {
 
 void MainWindow::PageSetup() {
   if (busy_) return;
-  EnsurePrintMargins(printer_);
   dialogs_->PageSetup(this, printer_);
 }
 
 void MainWindow::PrintList() {
   if (busy_) return;
-  EnsurePrintMargins(printer_);
   if (!dialogs_->PrintSetup(this, printer_)) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (const std::optional<SaveProposal> auxiliary = AuxiliaryProposal()) {

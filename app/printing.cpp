@@ -59,11 +59,10 @@ Prepared Prepare(const QTextDocument& source, QPrinter& printer) {
 
 }  // namespace
 
-void EnsurePrintMargins(QPrinter& printer) {
-  if (printer.pageLayout().margins(QPageLayout::Millimeter).isNull())
-    printer.setPageMargins(QMarginsF(kDefaultMarginMillimetres, kDefaultMarginMillimetres, kDefaultMarginMillimetres,
+void SetDefaultPrintMargins(QPrinter& printer) {
+  printer.setPageMargins(QMarginsF(kDefaultMarginMillimetres, kDefaultMarginMillimetres, kDefaultMarginMillimetres,
                                      kDefaultMarginMillimetres),
-                           QPageLayout::Millimeter);
+                         QPageLayout::Millimeter);
 }
 
 PrintLayout MeasureForPrinter(const QTextDocument& source, QPrinter& printer) {

@@ -26,10 +26,9 @@ struct PrintLayout {
   int pageCount = 0;
 };
 
-// Gives a printer whose page layout has no margins at all (as a PDF printer starts) margins of
-// two centimetres, so that the text does not touch the paper's edge. Margins chosen in the page
-// set-up are kept.
-void EnsurePrintMargins(QPrinter& printer);
+// Gives the printer the program's margins, two centimetres on every side (Qt starts with a few
+// millimetres, closer to the edge than many printers reach). The page set-up may change them.
+void SetDefaultPrintMargins(QPrinter& printer);
 
 // Measures `source` for `printer` without printing it.
 PrintLayout MeasureForPrinter(const QTextDocument& source, QPrinter& printer);

@@ -132,7 +132,7 @@ TEST_P(PrintToFitTest, EveryWordIsOnThePageWithinTheMargins) {
   printer.setOutputFileName(pdf);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageOrientation(c.orientation);
-  EnsurePrintMargins(printer);
+  SetDefaultPrintMargins(printer);
   const PrintLayout layout = PrintToFit(text, printer);
   ASSERT_GT(layout.pageCount, 0);
   EXPECT_EQ(layout.scale < 1, c.mustShrink) << layout.naturalWidth << " / " << layout.printableWidth;
