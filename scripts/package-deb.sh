@@ -9,8 +9,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${TAVILO_DEB_BUILD_DIR:-build-deb}"
 
-# Debian's hardening flags, as a Debian build would pass them.
+# Debian's hardening flags, as a Debian build would pass them (CMake reads no CPPFLAGS). They
+# apply when the build folder is configured for the first time.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
   -DTAVILO_BUILD_TESTS=OFF > /dev/null
 cmake --build "$build" -j "$(nproc)"
