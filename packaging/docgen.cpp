@@ -74,6 +74,11 @@ std::map<std::string, OptionInfo> CommandOptions(const Command& command) {
     OptionInfo& info = options[match[1]];
     if (info.value.empty() && match[2].matched) info.value = match[2];
   }
+  // Any other option the help names (in a sentence, or a global one) is offered too.
+  static const std::regex anyOption(R"(--[a-z][a-z0-9-]*)");
+  const std::string text = usage + "\n" + command.help;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), anyOption); it != std::sregex_iterator(); ++it)
+    options[it->str()];
   options.erase("--help");
   return options;
 }

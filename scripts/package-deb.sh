@@ -47,4 +47,17 @@ bash -c '
   [ "$(complete_words tavilo-cli rimes age --domaine adj)" = adjectifs ]
 ' _ "$completion" || { echo "the bash completion does not complete" >&2; exit 1; }
 
+# Every command of the program, and every option its --help names, is in the manual page and the
+# completion.
+manual="$(zcat "$root/usr/share/man/man1/tavilo-cli.1.gz")"
+for command in $(run --help | sed -n '/^Commandes/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p'); do
+  grep -qx "\.SS $command" <<< "$manual" || { echo "$command is missing from tavilo-cli(1)" >&2; exit 1; }
+  offered="$(sed -n "/^    $command)/,/^      ;;\$/p" "$completion" | grep "compgen -W '--help")"
+  for option in $(run "$command" --help | grep -o -- '--[a-z][a-z0-9-]*' | sort -u); do
+    grep -q -- "[' ]$option[' ]" <<< "$offered" ||
+      { echo "the completion of $command lacks $option" >&2; exit 1; }
+  done
+done
+echo "manual page and completion: every command and option"
+
 lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
