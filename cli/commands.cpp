@@ -11,6 +11,7 @@ const std::vector<Command>& Commands() {
       KeyCommand(),
       InfoCommand(),
       RhymeCommand(),
+      ListingCommand(),
   };
   return kCommands;
 }

@@ -10,5 +10,6 @@ Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
+Command ListingCommand();  // liste
 
 }  // namespace tavilo::cli
