@@ -2,9 +2,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "app/qt_text.h"
 #include "core/rtf.h"
@@ -37,7 +41,49 @@ QString InLists(const QString& name) {
 
 QString DisplayName(const QString& fileName) { return QFileInfo(fileName).fileName(); }
 
+// Column geometry of a reopened plain-text list, in twips.
+constexpr int kColumnGrid = 180;         // an eighth of an inch
+constexpr int kColumnGap = 240;          // between the widest text of a column and the next one
+constexpr int kIndentWhenLeading = 720;  // where a block whose lines start with a tab puts its first column
+
+int RoundUpToGrid(double twips) { return static_cast<int>(std::ceil(twips / kColumnGrid)) * kColumnGrid; }
+
 }  // namespace
+
+Document PlainTextWithColumns(std::string_view utf8) {
+  const CharFormat format;
+  QFont font(FromUtf8(format.font));
+  font.setPointSizeF(format.half_points / 2.0);
+  const QFontMetricsF metrics(font);
+  const double twipsPerPixel = 1440.0 / 96.0;
+  const auto widthOf = [&](const QString& text) { return metrics.horizontalAdvance(text) * twipsPerPixel; };
+
+  // Every line's k-th tab must reach the same column: the first column starts after the widest
+  // text that precedes a first tab, and every column is as wide as the widest text followed by a
+  // tab. Text after a line's last tab runs free.
+  double leading = 0;
+  double column = 0;
+  qsizetype tabs = 0;
+  const QStringList lines = FromUtf8(std::string(utf8)).split(QLatin1Char('\n'));
+  for (const QString& line : lines) {
+    const QStringList segments = line.split(QLatin1Char('\t'));
+    if (segments.size() < 2) continue;
+    tabs = std::max(tabs, segments.size() - 1);
+    leading = std::max(leading, widthOf(segments.front()));
+    for (qsizetype k = 1; k + 1 < segments.size(); ++k) column = std::max(column, widthOf(segments[k]));
+  }
+  Document doc;
+  if (tabs > 0) {
+    const int first = leading > 0 ? RoundUpToGrid(leading + kColumnGap) : kIndentWhenLeading;
+    const qsizetype count = std::min<qsizetype>(tabs, static_cast<qsizetype>(kMaxTabStops));
+    const int width = RoundUpToGrid(column + kColumnGap);
+    std::vector<int> stops;
+    for (qsizetype k = 0; k < count; ++k) stops.push_back(first + static_cast<int>(k) * width);
+    doc.SetTabStops(std::move(stops));
+  }
+  doc.Append(utf8, format);
+  return doc;
+}
 
 QString ListsDirectory() {
   QDir current = QDir::current();
@@ -92,7 +138,7 @@ ListFileResult LoadListFile(const QString& fileName) {
   }
   const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   if (*format == ListFormat::PlainText) {
-    result.document = DocumentFromPlainText(DecodeTextFileBytes(view));
+    result.document = PlainTextWithColumns(DecodeTextFileBytes(view));
     return result;
   }
   RtfReadResult rtf = ReadRtf(view);

@@ -38,6 +38,11 @@ struct ListFileResult {
   bool ok() const { return error.isEmpty(); }
 };
 
+// A plain-text list as the display shows it: Arial 10 points, with tab stops that line up the
+// columns the tools' blocks separate with tabs (every line's k-th tab reaches the same stop), so a
+// block saved as .txt reopens in straight columns.
+Document PlainTextWithColumns(std::string_view utf8);
+
 // Reads a list file as plain text (UTF-8, UTF-16 with a mark, or Windows-1252) or RTF, as its
 // extension says. Refuses other extensions, unreadable and oversized files with a message that
 // names the file.

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/tool_registry.h"
+#include "app/translations.h"
 #include "app/user_dialogs.h"
 #include "core/lexicon.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Tavilo"));
   QApplication::setApplicationVersion(QString::fromLatin1(tavilo::Version()));
   tavilo::InstallFontSubstitutes();
+  tavilo::InstallFrenchTranslations();
 
   tavilo::SplashWindow splash;
   tavilo::DesktopDialogs dialogs;

@@ -19,9 +19,11 @@
 #include <QVBoxLayout>
 
 #include "app/document_bridge.h"
+#include "app/elided_label.h"
 #include "app/help_window.h"
 #include "app/icons.h"
 #include "app/list_files.h"
+#include "app/printing.h"
 #include "app/qt_text.h"
 #include "app/settings.h"
 #include "core/text.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(const Lexicon& lexicon, ToolRegistry tools, std::unique_p
   BuildMenus();
   BuildToolBars();
   observer_.SetLabels(label2_, label2_);
+  SetDefaultPrintMargins(printer_);
   resize(980, 660);
   OnLoad();
 }
@@ -200,11 +203,11 @@ void MainWindow::BuildCentralArea() {
   bold.setBold(true);
   label1_->setFont(bold);
 
+  // The header lines are often wider than the window may be made: they are cut with "…", the
+  // whole text in their tooltip, and never set the window's minimum width.
   const auto headerLabel = [central](const char* name) {
-    auto* label = new QLabel(central);
+    auto* label = new ElidedLabel(central);
     label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setVisible(false);
     return label;
   };
@@ -222,7 +225,11 @@ void MainWindow::BuildCentralArea() {
   connect(richTextBox1_, &QTextEdit::textChanged, this, &MainWindow::OnTextChanged);
   connect(richTextBox1_, &QTextEdit::selectionChanged, this, &MainWindow::OnSelectionChanged);
 
-  notesLabel_ = headerLabel("lblNotes");
+  notesLabel_ = new QLabel(central);
+  notesLabel_->setObjectName(QStringLiteral("lblNotes"));
+  notesLabel_->setTextFormat(Qt::PlainText);
+  notesLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notesLabel_->setVisible(false);
 
   richTextBox3_ = new QTextEdit(central);
   richTextBox3_->setObjectName(QStringLiteral("RichTextBox3"));
@@ -400,6 +407,13 @@ void MainWindow::Publish(const std::string& toolKey, ToolResult result) {
   if (result.append && !ResultIsEmpty()) {
     doc = ResultDocument();
     if (!doc.paragraphs().back().runs.empty()) doc.AppendParagraphBreak();
+    // The new header goes on top with the others; the appended block also starts with it, so
+    // that a reader sees where each search begins.
+    if (!result.header.empty()) {
+      doc.Append(result.header);
+      doc.AppendParagraphBreak();
+      doc.AppendParagraphBreak();
+    }
   }
   doc.Append(result.block);
   if (!result.header.empty()) doc.InsertHeader(result.header);
@@ -417,10 +431,10 @@ void MainWindow::SetHeaderLabels(const Document& header) {
   const QString first = firstBreak < 0 ? text : text.left(firstBreak);
   const QString rest = firstBreak < 0 ? QString() : text.mid(firstBreak + 1);
   const QString style = LabelColorStyle(header);
-  headerLabel1_->setText(first);
+  headerLabel1_->SetWholeText(first);
   headerLabel1_->setStyleSheet(style);
   headerLabel1_->setVisible(!first.isEmpty());
-  headerLabel2_->setText(rest);
+  headerLabel2_->SetWholeText(rest);
   headerLabel2_->setStyleSheet(style);
   headerLabel2_->setVisible(!rest.isEmpty());
 }
@@ -501,6 +515,9 @@ void MainWindow::OpenListFile() {
   state_.toolKey.clear();
   state_.loadedFileName = name;
   SetHeaderLabels(Document());
+  // The count and notes of the last search do not describe the opened file.
+  for (QLabel* status : {label2_, label3_, label4_}) status->clear();
+  SetNotes({});
   setWindowTitle(kProgramTitle + QStringLiteral(" - ") + QFileInfo(name).fileName());
   SetSaveAndPrintEnabled(true);
 }
@@ -546,9 +563,9 @@ void MainWindow::PrintList() {
     QTextDocument text;
     text.setDefaultFont(richTextBox1_->document()->defaultFont());
     FillTextDocument(auxiliary->document, text);
-    text.print(&printer_);
+    PrintToFit(text, printer_);
   } else {
-    richTextBox1_->document()->print(&printer_);
+    PrintToFit(*richTextBox1_->document(), printer_);
   }
   QApplication::restoreOverrideCursor();
 }

@@ -23,6 +23,7 @@ class QToolBar;
 
 namespace tavilo {
 
+class ElidedLabel;
 class HelpWindow;
 
 class MainWindow : public QMainWindow, public ToolHost {
@@ -137,8 +138,8 @@ class MainWindow : public QMainWindow, public ToolHost {
   QTextEdit* richTextBox1_ = nullptr;
   QTextEdit* richTextBox3_ = nullptr;
   QLabel* label1_ = nullptr;
-  QLabel* headerLabel1_ = nullptr;
-  QLabel* headerLabel2_ = nullptr;
+  ElidedLabel* headerLabel1_ = nullptr;
+  ElidedLabel* headerLabel2_ = nullptr;
   QLabel* notesLabel_ = nullptr;
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;

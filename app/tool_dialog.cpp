@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include "app/qt_text.h"
 #include "app/user_dialogs.h"
@@ -28,6 +29,13 @@ void ToolDialog::SetStandardControls(QCheckBox* appendToDisplayed, QAbstractButt
                                      QAbstractButton* fallbackDomain) {
   appendBox_ = appendToDisplayed;
   previousListOption_ = previousList;
+  // The caption of the previous-list option marks with a run of spaces where its long list of
+  // tools goes on a second line; an option button does not wrap by itself, and one long line
+  // would make the dialog twice as wide as its other controls.
+  if (previousList) {
+    static const QRegularExpression kLineBreakSpaces(QStringLiteral(" {2,}"));
+    previousList->setText(previousList->text().replace(kLineBreakSpaces, QStringLiteral("\n")));
+  }
   fallbackDomain_ = fallbackDomain;
 }
 

@@ -125,6 +125,13 @@ std::filesystem::path FindDataDirectory() {
   if (const char* env = std::getenv("TAVILO_DATA"); env && *env) return fs::path(env);
   const fs::path cwd = fs::current_path(ec);
   if (!ec && fs::exists(cwd / "nm.tav", ec)) return cwd;
+  // An installed program reads the share directory of its own installation, found from where the
+  // executable is (so an unpacked package works too), then the one of the configured prefix.
+  const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path beside = (executable.parent_path() / TAVILO_DATA_DIR_FROM_BIN).lexically_normal();
+    if (fs::exists(beside / "nm.tav", ec)) return beside;
+  }
   const fs::path installed(TAVILO_INSTALL_DATA_DIR);
   if (fs::exists(installed / "nm.tav", ec)) return installed;
   return fs::path(TAVILO_SOURCE_DATA_DIR);

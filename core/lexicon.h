@@ -67,7 +67,9 @@ void BuildMissingIndexes(Lexicon& lexicon, LoadOptions options, StartupTimings* 
                          const std::function<void(int)>& progress = {});
 
 // Where the data files are: $TAVILO_DATA if set, else the working directory if it holds nm.tav,
-// else the installed share directory if it does, else data/ of the source tree.
+// else the share directory of the installation the running program belongs to (share/tavilo
+// beside its bin/), else the one of the configured install prefix, if they do, else data/ of the
+// source tree.
 std::filesystem::path FindDataDirectory();
 
 // The program's version, "major.minor.revision".

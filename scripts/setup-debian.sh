@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-league-spartan fonts-urw-base35
+  qt6-translations-l10n poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

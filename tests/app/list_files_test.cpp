@@ -6,7 +6,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPrinter>
+#include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
+#include <map>
 
 #include "app/list_files.h"
 #include "app/main_window.h"
@@ -150,6 +155,43 @@ TEST_F(ListFileTest, TextRoundTripKeepsTheText) {
   const Document shown = reopened->ResultDocument();
   for (const Paragraph& paragraph : shown.paragraphs())
     for (const auto& run : paragraph.runs) EXPECT_EQ(run.format.color, (Rgb{0, 0, 0})) << "text opens in black";
+}
+
+// Checks in the display's own layout that every line's k-th tab reaches the same x and that the
+// text before a tab ends before that column.
+void ExpectStraightColumns(const QTextDocument& shown) {
+  std::map<int, qreal> columnX;
+  for (QTextBlock block = shown.begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    const QTextLine line = block.layout()->lineAt(0);
+    ASSERT_TRUE(line.isValid());
+    int tab = 0;
+    for (qsizetype pos = text.indexOf(QLatin1Char('\t')); pos >= 0; pos = text.indexOf(QLatin1Char('\t'), pos + 1)) {
+      const qreal tabStart = line.cursorToX(static_cast<int>(pos));
+      const qreal x = line.cursorToX(static_cast<int>(pos + 1));
+      const auto [it, fresh] = columnX.emplace(tab, x);
+      EXPECT_NEAR(x, it->second, 0.5) << "tab " << tab << " of \"" << text.toStdString() << '"';
+      EXPECT_GT(x, tabStart) << "text runs into column " << tab << " in \"" << text.toStdString() << '"';
+      ++tab;
+    }
+  }
+  EXPECT_GE(columnX.size(), 6u);
+}
+
+TEST_F(ListFileTest, PlainTextReopensWithTheColumnsOfTheBlocks) {
+  // A rhyme-like block (a tab before each of six words) and a block with two tabs between words,
+  // with words long enough to overflow a half-inch tab grid.
+  std::string text = "   Rimes       Rime : \u00ab...age\u00bb       Mots trouv\u00e9s : 12\n\n 3 syllabes :\n";
+  const char* words[] = {"abattage", "abatage", "affranchissage", "d\u00e9marrage", "ach\u00e8vement",
+                         "al", "apprentissage", "b\u00e2illonnement", "cage", "page", "orage", "image"};
+  for (int i = 0; i < 12; ++i) text += std::string("\t") + words[i] + (i % 6 == 5 ? "\n" : "");
+  text += std::string(185, '-') + "\n\tchat\t\tchien\t\tcheval\n";
+  WriteBytes(folder.File("Listes/rimes.txt"), text);
+  const auto reopened = Reopen(folder.File("Listes/rimes.txt"));
+  EXPECT_EQ(WritePlainText(reopened->ResultDocument()), text);
+  QTextDocument* shown = reopened->resultDisplay()->document();
+  shown->documentLayout()->documentSize();  // lays every block out
+  ExpectStraightColumns(*shown);
 }
 
 TEST_F(ListFileTest, UpperCaseTxtOpensAsPlainText) {

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 
+#include "app/elided_label.h"
 #include "app/list_files.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
@@ -362,6 +363,67 @@ TEST_F(ToolDispatchTest, AnAppendedResultFollowsTheDisplayedOne) {
   };
   Action(*window, "mnuCmpRim")->trigger();
   EXPECT_EQ(WritePlainText(window->ResultDocument()), "ancien\nnouveau");
+}
+
+TEST_F(ToolDispatchTest, EachAppendedBlockStartsWithItsOwnHeaderLine) {
+  const auto search = [&](const char* header, const char* block) {
+    dialogs->modalAnswer = [&, header, block](QDialog& shown) {
+      ToolResult result;
+      result.block = Text(block);
+      result.header = ToolResult::HeaderLine(header);
+      result.append = !window->ResultIsEmpty();
+      static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
+      return QDialog::Accepted;
+    };
+    Action(*window, "mnuCmpRim")->trigger();
+  };
+  search("   Rimes 1", "\tpage\n---\n");
+  search("   Rimes 2", "\tchat\n---\n");
+  search("   Rimes 3", "\tbeau\n---\n");
+  EXPECT_EQ(WritePlainText(window->ResultDocument()),
+            "   Rimes 3\n\n   Rimes 2\n\n   Rimes 1\n\n\tpage\n---\n"
+            "   Rimes 2\n\n\tchat\n---\n"
+            "   Rimes 3\n\n\tbeau\n---\n");
+  // The repeated header keeps the header's look; the blocks keep their own.
+  const Document shown = window->ResultDocument();
+  std::vector<CharFormat> headerFormats;
+  for (const Paragraph& paragraph : shown.paragraphs())
+    if (!paragraph.runs.empty() && paragraph.runs.front().text.starts_with("   Rimes"))
+      headerFormats.push_back(paragraph.runs.front().format);
+  ASSERT_EQ(headerFormats.size(), 5u);
+  for (const CharFormat& format : headerFormats) EXPECT_EQ(format, ToolResult::HeaderLine("x").paragraphs().front().runs.front().format);
+}
+
+TEST_F(ToolDispatchTest, OpeningAFileClearsTheLastSearchsCountAndHeader) {
+  window->SetStatusLine(StatusLine::Count, "3199");
+  WriteBytes(folder.File("liste.txt"), "chat");
+  dialogs->openAnswers = {folder.File("liste.txt")};
+  Action(*window, "mnuFileOpen")->trigger();
+  EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(), "");
+  EXPECT_EQ(WritePlainText(window->ResultDocument()), "chat");
+}
+
+TEST_F(ToolDispatchTest, ALongHeaderDoesNotWidenTheWindow) {
+  const std::string header(300, 'M');
+  window->show();
+  const int narrowest = window->minimumSizeHint().width();
+  dialogs->modalAnswer = [&](QDialog& shown) {
+    ToolResult result;
+    result.block = Text("mot");
+    result.header = ToolResult::HeaderLine(header);
+    static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
+    return QDialog::Accepted;
+  };
+  Action(*window, "mnuCmpRim")->trigger();
+  EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
+  window->resize(480, 400);
+  QApplication::processEvents();
+  const auto* label = window->findChild<ElidedLabel*>("lblHeader");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->text().toStdString(), header);
+  EXPECT_EQ(label->toolTip().toStdString(), header);
+  EXPECT_TRUE(label->ShownText().endsWith(QStringLiteral("…")));
+  EXPECT_LE(label->fontMetrics().horizontalAdvance(label->ShownText()), label->width());
 }
 
 TEST_F(ToolDispatchTest, TheActiveToolSeesTheDisplaySelection) {

@@ -104,8 +104,9 @@ class RhymeDialogTest : public ::testing::Test {
   std::unique_ptr<MainWindow> window;
 };
 
+// The caption's run of spaces is where it goes on a second line.
 const QString kListOption = QStringLiteral(
-    "Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,    Mots filtrés, 'okapi', 'phokapi')");
+    "Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,\nMots filtrés, 'okapi', 'phokapi')");
 const QString kAppend = QStringLiteral("Ajouter le résultat à la liste affichée");
 
 TEST_F(RhymeDialogTest, ControlsAtTheFirstOpening) {
