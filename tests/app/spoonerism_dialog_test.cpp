@@ -95,8 +95,9 @@ const QString kOne = QStringLiteral("Un phonème");
 const QString kTwo = QStringLiteral("Un ou deux phonèmes");
 const QString kThree = QStringLiteral("Un, deux ou trois phonèmes");
 const QString kMerge = QStringLiteral("Confondre les sons «é» et «è»");
-const QString kList = QStringLiteral(
-    "Liste de recherche précédente          (Rimes, Lipogrammes, Mots filtrés,      'okapi', 'phokapi')");
+// The caption breaks where its runs of spaces are, as every tool's previous-list option does.
+const QString kList =
+    QStringLiteral("Liste de recherche précédente\n(Rimes, Lipogrammes, Mots filtrés,\n'okapi', 'phokapi')");
 const QString kKeep = QStringLiteral("Conserver le résultat comme nouvelle liste");
 
 TEST_F(SpoonerismDialogTest, InitialStateAndTheCouplingOfTheOptions) {
