@@ -14,6 +14,16 @@ const TableInfo& InfoOf(TableKind kind) {
   return kInfo[static_cast<int>(kind)];
 }
 
+const char* DomainShortName(int domain) {
+  switch (domain) {
+    case 1: return "Noms";
+    case 2: return "Adjectifs";
+    case 3: return "Verbes";
+    case 4: return "Adverbes";
+    default: return "Liste";
+  }
+}
+
 bool WordTable::Append(WordEntry entry) {
   if (rows_.size() >= capacity_) return false;
   rows_.push_back(std::move(entry));

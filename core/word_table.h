@@ -41,6 +41,10 @@ inline constexpr TableKind kWordTableKinds[] = {TableKind::Nouns, TableKind::Adj
 // Domain codes of the search dialogs: 1 to 4 are the word tables, 5 the current result list.
 inline constexpr int kDomainResultList = 5;
 
+// The domain's name as result headers show it: "Noms", "Adjectifs", "Verbes", "Adverbes" for
+// codes 1 to 4, "Liste" for the current list (any other code).
+const char* DomainShortName(int domain);
+
 // The current result list holds at most this many rows.
 inline constexpr std::size_t kResultListCapacity = 30000;
 

@@ -38,15 +38,7 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
 }
 
 // The domain's name as the header shows it; the list name takes its first three letters.
-std::string DomainName(int domain) {
-  switch (domain) {
-    case 1: return "Noms";
-    case 2: return "Adjectifs";
-    case 3: return "Verbes";
-    case 4: return "Adverbes";
-    default: return "Liste";
-  }
-}
+std::string DomainName(int domain) { return DomainShortName(domain); }
 
 bool IsRhymeLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
