@@ -11,6 +11,8 @@ const std::vector<Command>& Commands() {
       KeyCommand(),
       InfoCommand(),
       RhymeCommand(),
+      AnaphoneCommand(),
+      LipogramCommand(),
   };
   return kCommands;
 }

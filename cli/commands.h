@@ -10,5 +10,7 @@ Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
+Command LipogramCommand();  // lipogrammes
+Command AnaphoneCommand();  // anaphones
 
 }  // namespace tavilo::cli
