@@ -29,7 +29,7 @@ int RunAnaphones(Context& ctx) {
     ctx.Err() << problem << '\n';
     return kExitRefused;
   }
-  const Lexicon* lexicon = ctx.GetLexicon();
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
 
   const AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(positionals[0])});

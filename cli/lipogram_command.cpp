@@ -88,7 +88,7 @@ int RunLipograms(Context& ctx) {
   if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<LipogramArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
-  const Lexicon* lexicon = ctx.GetLexicon();
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
 
   Session session;

@@ -18,7 +18,7 @@ namespace {
 
 const Lexicon& Shipped() {
   static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory());
+    LexiconLoad load = LoadLexicon(FindDataDirectory(), {}, LoadOptions{false, false});  // the tables only
     if (load.error) ADD_FAILURE() << load.error->Message();
     return std::move(load.lexicon);
   }();
