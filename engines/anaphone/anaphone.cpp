@@ -155,12 +155,13 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
   // are taken out.
   result.count = 0;
   for (std::size_t n = 1; n < found.size(); ++n) {
-    std::vector<std::string>& items = found[n];
-    std::sort(items.begin(), items.end(), DisplayLess{});
-    items.erase(std::unique(items.begin(), items.end()), items.end());
-    std::erase(items, result.word);
-    for (std::string& item : items) result.lists[n].Add(std::move(item));  // in order: appends
-    result.count += result.lists[n].Count();
+    SortedStringList& list = result.lists[n];
+    list.Assign(std::move(found[n]));
+    list.RemoveDuplicates();
+    for (std::size_t i = list.Count(); i-- > 0;) {
+      if (list[i] == result.word) list.RemoveAt(i);
+    }
+    result.count += list.Count();
   }
   observer.SetCount(static_cast<long>(result.count));
   result.elapsedSeconds = static_cast<long>(

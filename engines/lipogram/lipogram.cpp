@@ -75,15 +75,23 @@ std::string VariantLetters(char letter) {
   return variants == "\xE8-\xEB" ? std::string("\xE8\xE9\xEA\xEB") : std::string(variants);
 }
 
+// "*[" + the class + "]*"
+std::string AnyOf(std::string_view cls) {
+  std::string pattern = "*[";
+  pattern += cls;
+  pattern += "]*";
+  return pattern;
+}
+
 std::string MonoPattern(char letter, bool exactAccents) {
   const std::string_view own(&letter, 1);
   if (exactAccents) {
-    if (kVowels.find(letter) != std::string_view::npos) return "*[" + WithoutLetters(kVowels, own) + "]*";
-    return "*[" + WithoutLetters(kConsonants, own) + "]*";
+    return AnyOf(WithoutLetters(kVowels.find(letter) != std::string_view::npos ? kVowels : kConsonants, own));
   }
-  const std::string removed = std::string(own) + VariantLetters(letter);
+  std::string removed(own);
+  removed += VariantLetters(letter);
   const bool vowel = std::string_view("aeiouy").find(letter) != std::string_view::npos;
-  return "*[" + WithoutLetters(vowel ? kVowels : kConsonants, removed) + "]*";
+  return AnyOf(WithoutLetters(vowel ? kVowels : kConsonants, removed));
 }
 
 std::string NothingFoundMessage(const std::string& letters) {
@@ -137,15 +145,14 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
     } else if (!query.exactAccents) {
       for (char c : letters) extras += VariantsOf(c);
     }
-    result.forbiddenPattern = "*[" + letters + extras + "]*";
+    result.forbiddenPattern = AnyOf(letters + extras);
     forbiddenTable = ClassTable(result.forbiddenPattern);
   } else if (beauPresent) {
     result.beauPresentClass = "[" + letters + "]";
     onlyTable = ClassTable("*" + result.beauPresentClass + "*", !query.exactAccents);
   } else {
     for (char c : letters) {
-      const std::string pattern =
-          "*[" + std::string(1, c) + (query.exactAccents ? "" : std::string(VariantsOf(c))) + "]*";
+      const std::string pattern = AnyOf(std::string(1, c) + (query.exactAccents ? "" : std::string(VariantsOf(c))));
       result.obligatoryPatterns.push_back(pattern);
       // A letter typed twice asks nothing more.
       if (std::count(result.obligatoryPatterns.begin(), result.obligatoryPatterns.end(), pattern) == 1) {
@@ -180,11 +187,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
     observer.SetCount(static_cast<long>(++result.count));
     if (result.keep && result.kept.size() < kResultListCapacity) result.kept.push_back(entry);
   }
-  for (auto& [count, words] : found) {
-    std::sort(words.begin(), words.end(), DisplayLess{});
-    SortedStringList& list = result.lists[count];
-    for (std::string& word : words) list.Add(std::move(word));  // in order: appends
-  }
+  for (auto& [count, words] : found) result.lists[count].Assign(std::move(words));
 
   if (result.count == 0) return Refuse(std::move(result), LipogramRefusal::NothingFound, NothingFoundMessage(letters));
   return result;
