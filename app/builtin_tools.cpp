@@ -1,5 +1,7 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
+#include "app/anaphone_dialog.h"
+#include "app/lipogram_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/tool_registry.h"
 
@@ -8,6 +10,8 @@ namespace tavilo {
 ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
+  tools.AddDialog<AnaphoneDialog>(ToolId::Anaphone);
+  tools.AddDialog<LipogramDialog>(ToolId::Lipogram);
   return tools;
 }
 
