@@ -56,11 +56,18 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   exactAccents_ = Named<QCheckBox>(
       QStringLiteral("Différencier les lettres avec signe diacritique (accent, tréma, cédille)."),
       QStringLiteral("Check4"), methodGroup);
+  // The options of one method stand indented under it; the accent option serves both.
+  const auto indented = [methodLayout](QWidget* widget) {
+    auto* row = new QHBoxLayout;
+    row->addSpacing(22);
+    row->addWidget(widget);
+    methodLayout->addLayout(row);
+  };
   methodLayout->addWidget(forbidden_);
-  methodLayout->addWidget(forbidAccented_);
+  indented(forbidAccented_);
   methodLayout->addWidget(obligatory_);
-  methodLayout->addWidget(mono_);
-  methodLayout->addWidget(beauPresent_);
+  indented(mono_);
+  indented(beauPresent_);
   methodLayout->addWidget(exactAccents_);
   forbidden_->setChecked(true);
 
