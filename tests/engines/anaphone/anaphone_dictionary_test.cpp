@@ -12,18 +12,12 @@
 #include "core/anagram_index.h"
 #include "core/validation.h"
 #include "engines/anaphone/anaphone.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
 
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory(), {}, LoadOptions{false, false});  // the tables only
-    if (load.error) ADD_FAILURE() << load.error->Message();
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
+using testing::ShippedTables;
 
 bool IsPlain(const std::string& word) {
   return word.size() >= 2 && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
@@ -99,7 +93,7 @@ Expected Reference(const Lexicon& lexicon, const std::string& typed) {
 }
 
 TEST(AnaphoneDictionaryTest, EngineAgreesWithTheBruteForceReference) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedTables();
   const std::vector<std::string> words = SampleWords(lexicon);
   ASSERT_GE(words.size(), 30u);
   std::size_t withPairs = 0;

@@ -12,18 +12,12 @@
 #include <vector>
 
 #include "engines/lipogram/lipogram.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
 
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory(), {}, LoadOptions{false, false});  // the tables only
-    if (load.error) ADD_FAILURE() << load.error->Message();
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
+using testing::ShippedTables;
 
 constexpr std::string_view kAccented = "\xE0\xE2\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC";
 constexpr std::string_view kVowels = "aeiouy\xE0\xE2\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC";
@@ -134,13 +128,13 @@ void CompareEverywhere(const Lexicon& lexicon, const std::string& letters, bool 
 }
 
 TEST(LipogramDictionaryTest, EveryLetterInEveryMode) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedTables();
   for (char c : std::string_view("abcdefghijklmnopqrstuvwxyz")) CompareEverywhere(lexicon, std::string(1, c));
   for (char c : kAccented) CompareEverywhere(lexicon, std::string(1, c), true);
 }
 
 TEST(LipogramDictionaryTest, LetterSetsInEveryMode) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedTables();
   std::vector<std::string> sets = {"bdfghijklpqty", "aeiouy", "esartinulo", "eE\xE9", "Z\xE7", "zzz", "aeiouy" + std::string(kAccented)};
   std::mt19937 random(12);  // fixed: the same sets every run
   const std::string alphabet = "abcdefghijklmnopqrstuvwxyz" + std::string(kAccented);
@@ -154,7 +148,7 @@ TEST(LipogramDictionaryTest, LetterSetsInEveryMode) {
 }
 
 TEST(LipogramDictionaryTest, SyllablesAndReducedVocabulary) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedTables();
   for (int syllables = 1; syllables <= 4; ++syllables) {
     Compare(lexicon, {.typed = "e", .syllables = syllables}, "e, " + std::to_string(syllables) + " syllables");
     Compare(lexicon, {.typed = "e", .syllables = syllables, .reducedVocabulary = true},
