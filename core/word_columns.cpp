@@ -13,7 +13,10 @@ constexpr int kColumnWidthTwips = 2160;
 }  // namespace
 
 std::string SyllableHeading(int count) {
-  return " " + std::to_string(count) + (count == 1 ? " syllabe :" : " syllabes :");
+  std::string heading = " ";
+  heading += std::to_string(count);
+  heading += count == 1 ? " syllabe :" : " syllabes :";
+  return heading;
 }
 
 void AppendWordGroup(std::string& text, std::string_view heading, const std::vector<std::string>& words) {
