@@ -1,9 +1,12 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
 #include "app/anaphone_dialog.h"
+#include "app/filter_dialog.h"
 #include "app/lipogram_dialog.h"
 #include "app/rhyme_dialog.h"
+#include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
+#include "app/word_listings.h"
 
 namespace tavilo {
 
@@ -12,6 +15,9 @@ ToolRegistry BuiltInTools() {
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
   tools.AddDialog<AnaphoneDialog>(ToolId::Anaphone);
   tools.AddDialog<LipogramDialog>(ToolId::Lipogram);
+  AddWordListings(tools);
+  tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
+  tools.AddDialog<FilterDialog>(ToolId::Filter);
   return tools;
 }
 

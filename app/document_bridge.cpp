@@ -56,8 +56,12 @@ std::string FragmentText(QString text) {
 void InstallFontSubstitutes() {
   QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
   QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono")});
+  // No free font is called Futura Medium BT: the horizontal ambigrams are drawn and printed in a
+  // geometric sans-serif of the same build (League Spartan, else URW Gothic); saved documents
+  // keep the name.
   QFont::insertSubstitutions(QStringLiteral("Futura Medium BT"),
-                             {QStringLiteral("URW Gothic"), QStringLiteral("Liberation Sans")});
+                             {QStringLiteral("League Spartan Medium"), QStringLiteral("League Spartan"),
+                              QStringLiteral("URW Gothic"), QStringLiteral("Liberation Sans")});
 }
 
 void FillTextDocument(const Document& doc, QTextDocument& target) {

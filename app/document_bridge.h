@@ -11,7 +11,7 @@ class QTextDocument;
 namespace tavilo {
 
 // Registers the display substitutes of the documents' fonts (Liberation Sans for Arial,
-// Liberation Mono for Courier New, a geometric sans for Futura Medium BT). Call once at start.
+// Liberation Mono for Courier New, League Spartan or URW Gothic for Futura Medium BT). Call once at start.
 void InstallFontSubstitutes();
 
 // Replaces the content of target with doc: one block per paragraph, with its tab stops, one

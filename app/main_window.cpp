@@ -380,6 +380,7 @@ void MainWindow::RunListing(ListingId id) {
   busy_ = false;
 
   if (result && !observer_.StopRequested()) Publish(info.toolKey, std::move(*result));
+  SetStatusLine(StatusLine::Waiting, {});
   if (closeAfterRun_) close();
 }
 

@@ -21,18 +21,6 @@ namespace {
 
 constexpr RhymePosition kPositions[] = {RhymePosition::End, RhymePosition::Start, RhymePosition::Inside};
 
-QRadioButton* Option(const QString& caption, const QString& name, QWidget* parent) {
-  auto* option = new QRadioButton(caption, parent);
-  option->setObjectName(name);
-  return option;
-}
-
-QCheckBox* Check(const QString& caption, const QString& name, QWidget* parent) {
-  auto* check = new QCheckBox(caption, parent);
-  check->setObjectName(name);
-  return check;
-}
-
 }  // namespace
 
 RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, ToolId::Rhyme, parent) {
@@ -51,12 +39,12 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
   const QString positionCaptions[] = {QStringLiteral("En fin de mot"), QStringLiteral("En début de mot"),
                                       QStringLiteral("A l'intérieur du mot")};
   for (std::size_t i = 0; i < positions_.size(); ++i) {
-    positions_[i] = Option(positionCaptions[i], QStringLiteral("Option%1").arg(i + 1), positionGroup);
+    positions_[i] = MakeOption(positionCaptions[i], QStringLiteral("Option%1").arg(i + 1), positionGroup);
     positionLayout->addWidget(positions_[i]);
   }
   positions_[0]->setChecked(true);
 
-  keepSpelling_ = Check(QStringLiteral("Conserver la graphie"), QStringLiteral("Check1"), this);
+  keepSpelling_ = MakeCheck(QStringLiteral("Conserver la graphie"), QStringLiteral("Check1"), this);
 
   syllables_ = new QComboBox(this);
   syllables_->setObjectName(QStringLiteral("Combo2"));
@@ -76,14 +64,14 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
       QStringLiteral("Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,    Mots filtrés, "
                      "'okapi', 'phokapi')")};
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    domains_[i] = Option(domainCaptions[i], QStringLiteral("Option%1").arg(i + 4), domainGroup);
+    domains_[i] = MakeOption(domainCaptions[i], QStringLiteral("Option%1").arg(i + 4), domainGroup);
     domainLayout->addWidget(domains_[i]);
   }
   domains_[0]->setChecked(true);
 
-  keepAsNewList_ = Check(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check2"), this);
+  keepAsNewList_ = MakeCheck(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check2"), this);
   keepAsNewList_->setEnabled(false);
-  appendToDisplayed_ = Check(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
+  appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
 
   okButton_ = new QPushButton(QStringLiteral("OK"), this);
   okButton_->setObjectName(QStringLiteral("OKButton"));
@@ -145,16 +133,6 @@ RhymeQuery RhymeDialog::Query() const {
   return query;
 }
 
-void RhymeDialog::RememberRhyme(const std::string& rhyme) {
-  const QString item = FromCp1252(rhyme);
-  if (rhymeBox_->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
-    // Adding an item must not replace what the box shows.
-    const QString shown = rhymeBox_->currentText();
-    rhymeBox_->addItem(item);
-    rhymeBox_->setEditText(shown);
-  }
-}
-
 void RhymeDialog::RunSearch() {
   // The observer processes events during the search: a second click must not start another.
   if (searching_) return;
@@ -166,7 +144,7 @@ void RhymeDialog::RunSearch() {
   QApplication::restoreOverrideCursor();
   searching_ = false;
 
-  if (result.SoundFound()) RememberRhyme(result.rhyme);
+  if (result.SoundFound()) RememberInBox(*rhymeBox_, result.rhyme);
   KeepRhymeResult(result, host().session());
   if (!result.Accepted()) {
     if (result.refusal == RhymeRefusal::Empty) {

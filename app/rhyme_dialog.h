@@ -35,7 +35,6 @@ class RhymeDialog : public ToolDialog {
 
  private:
   void UpdateSyllableLabel();
-  void RememberRhyme(const std::string& rhyme);
 
   QComboBox* rhymeBox_;                          // Combo1, with the rhymes searched so far
   std::array<QRadioButton*, 3> positions_{};     // fin, début, intérieur

@@ -31,7 +31,7 @@ constexpr std::array kListings = {
                 "Courier New"},
     ListingInfo{ListingId::Anacyclic, "mnuCmpListBoust", "Listage des mots anac&ycliques", "MotJanus",
                 "Courier New"},
-    ListingInfo{ListingId::Ouroboros, "mnuCmpListOuro", "Listage des mots o&urobores", "", "Courier New"},
+    ListingInfo{ListingId::Ouroboros, "mnuCmpListOuro", "Listage des mots o&urobores", "MotOuro", "Courier New"},
     ListingInfo{ListingId::AmbigramRotation, "mnuCmpAmb", "Listage des mots \"am&bigrammes à rotation 180°\"",
                 "MotAmbi", "Courier New"},
     ListingInfo{ListingId::AmbigramHorizontal, "mnuCmpAmbH",

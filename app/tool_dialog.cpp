@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
 
 #include "app/qt_text.h"
 #include "app/user_dialogs.h"
@@ -40,6 +42,28 @@ void ToolDialog::PublishResult(ToolResult result) { host_.PublishToolResult(id_,
 
 void ToolDialog::Refuse(std::string_view cp1252Message) {
   host_.dialogs().Warning(this, windowTitle(), FromCp1252(cp1252Message));
+}
+
+QRadioButton* ToolDialog::MakeOption(const QString& caption, const QString& name, QWidget* parent) {
+  auto* option = new QRadioButton(caption, parent);
+  option->setObjectName(name);
+  return option;
+}
+
+QCheckBox* ToolDialog::MakeCheck(const QString& caption, const QString& name, QWidget* parent) {
+  auto* check = new QCheckBox(caption, parent);
+  check->setObjectName(name);
+  return check;
+}
+
+void ToolDialog::RememberInBox(QComboBox& box, const std::string& cp1252) {
+  const QString item = FromCp1252(cp1252);
+  if (box.findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0) {
+    // Adding an item must not replace what the box shows.
+    const QString shown = box.currentText();
+    box.addItem(item);
+    box.setEditText(shown);
+  }
 }
 
 }  // namespace tavilo

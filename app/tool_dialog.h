@@ -25,6 +25,8 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
+class QRadioButton;
 
 namespace tavilo {
 
@@ -79,6 +81,13 @@ class ToolDialog : public QDialog {
 
   // The refusal message box: a warning with the exclamation icon, titled like the dialog.
   void Refuse(std::string_view cp1252Message);
+
+  // An option button or a check box with its caption and control name (Option1, Check2, ...).
+  static QRadioButton* MakeOption(const QString& caption, const QString& name, QWidget* parent);
+  static QCheckBox* MakeCheck(const QString& caption, const QString& name, QWidget* parent);
+  // Adds a searched word (Windows-1252) to a word box's drop-down list unless an equal item is
+  // already there, leaving what the box shows as it is.
+  static void RememberInBox(QComboBox& box, const std::string& cp1252);
 
  private:
   ToolHost& host_;

@@ -87,6 +87,14 @@ std::optional<std::string> Options::Unknown() const {
   return std::nullopt;
 }
 
+std::optional<int> ParseDomainOption(std::string_view value) {
+  static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
+  for (int code = 1; code <= 4; ++code) {
+    if (value == kNames[code - 1]) return code;
+  }
+  return std::nullopt;
+}
+
 void PrintCommandHelp(Context& ctx, const Command& command) {
   ctx.Out() << "Usage : tavilo-cli " << command.name << ' ' << command.usage << "\n\n"
             << command.summary << "\n\n"

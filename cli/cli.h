@@ -88,6 +88,9 @@ class Options {
   bool help_ = false;
 };
 
+// The domain code of a --domaine value: noms 1, adjectifs 2, verbes 3, adverbes 4; nullopt else.
+std::optional<int> ParseDomainOption(std::string_view value);
+
 // Prints "Usage : tavilo-cli <usage>" and the command's help.
 void PrintCommandHelp(Context& ctx, const Command& command);
 

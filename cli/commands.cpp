@@ -13,6 +13,9 @@ const std::vector<Command>& Commands() {
       RhymeCommand(),
       AnaphoneCommand(),
       LipogramCommand(),
+      ListingCommand(),
+      SpoonerismCommand(),
+      FilterCommand(),
   };
   return kCommands;
 }

@@ -12,5 +12,8 @@ Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
 Command LipogramCommand();  // lipogrammes
 Command AnaphoneCommand();  // anaphones
+Command ListingCommand();  // liste
+Command SpoonerismCommand();  // contrepeteries
+Command FilterCommand();  // filtre
 
 }  // namespace tavilo::cli

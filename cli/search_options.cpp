@@ -8,12 +8,4 @@ std::optional<int> ParseSyllableOption(const std::string& value) {
   return std::nullopt;
 }
 
-std::optional<int> ParseDomainOption(const std::string& value) {
-  static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
-  for (int code = 1; code <= 4; ++code) {
-    if (value == kNames[code - 1]) return code;
-  }
-  return std::nullopt;
-}
-
 }  // namespace tavilo::cli

@@ -1,5 +1,5 @@
-// The option values the search commands share: the syllable count and the domain, spelled as
-// the user types them.
+// The --syllabes value the search commands share, and the usage messages for bad values of
+// --syllabes and --domaine (the domain itself is read by ParseDomainOption, cli.h).
 #pragma once
 
 #include <optional>
@@ -10,10 +10,7 @@ namespace tavilo::cli {
 // "toutes" -> 0, "1" to "9" -> that number; anything else -> nullopt.
 std::optional<int> ParseSyllableOption(const std::string& value);
 
-// "noms", "adjectifs", "verbes", "adverbes" -> domain codes 1 to 4; anything else -> nullopt.
-std::optional<int> ParseDomainOption(const std::string& value);
-
-// The usage messages for bad values of those two options (UTF-8).
+// The usage messages (UTF-8).
 inline constexpr const char* kSyllableOptionError = "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).";
 inline constexpr const char* kDomainOptionError = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
 inline constexpr const char* kDomainAndListError =

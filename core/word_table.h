@@ -41,8 +41,8 @@ inline constexpr TableKind kWordTableKinds[] = {TableKind::Nouns, TableKind::Adj
 // Domain codes of the search dialogs: 1 to 4 are the word tables, 5 the current result list.
 inline constexpr int kDomainResultList = 5;
 
-// The domain's name as result headers show it: "Noms", "Adjectifs", "Verbes", "Adverbes" for
-// codes 1 to 4, "Liste" for the current list (any other code).
+// The name of a domain code in result headers and list names: "Noms", "Adjectifs", "Verbes",
+// "Adverbes", and "Liste" for the current list (and any other code).
 const char* DomainShortName(int domain);
 
 // The current result list holds at most this many rows.

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation
+  fonts-liberation fonts-league-spartan fonts-urw-base35
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -9,11 +9,6 @@
 namespace tavilo {
 namespace {
 
-// One character that is not a vowel (nor a space): what must stand just before the rhyme in the
-// word whose alignment gives the rhyme's sound, so that the rhyme starts a syllable of its own.
-// The spaces are characters of the class. "y" is not in it: it counts as a consonant here.
-constexpr std::string_view kNonVowelClass = "[! aeiou \xE0-\xE4 \xE8-\xEB \xEE-\xEF \xF4-\xF6 \xF9-\xFC]";
-
 std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
   switch (refusal) {
     case RhymeRefusal::None:
@@ -37,9 +32,6 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
   return {};
 }
 
-// The domain's name as the header shows it; the list name takes its first three letters.
-std::string DomainName(int domain) { return DomainShortName(domain); }
-
 bool IsRhymeLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
 // The rhyme as searched, or the refusal of what was typed.
@@ -61,7 +53,7 @@ RhymeRefusal PrepareRhyme(std::string_view typed, std::string& rhyme) {
 // phoneme, and whose alignment starts a phoneme exactly where the rhyme's letters begin. A rhyme
 // that starts inside a letter group (the "n" of "an") is never met there. Empty when no word tells.
 std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
-  const std::string probePattern = "*" + std::string(kNonVowelClass) + rhyme;
+  const std::string probePattern = "*" + std::string(kRhymeNonVowelClass) + rhyme;
   // Unless the rhyme holds a "[" (a letter for the input check, a class for the pattern), the
   // pattern ends with the rhyme's own letters: a word that does not end with them cannot match,
   // and that test is much cheaper than the pattern's.
@@ -106,13 +98,13 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   const int domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
   RhymeResult result;
   result.fromResultList = domain == kDomainResultList;
-  result.domainLabel = DomainName(domain) + (result.fromResultList ? session.resultListKind : "");
+  result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 
   if (const RhymeRefusal refusal = PrepareRhyme(query.typed, result.rhyme); refusal != RhymeRefusal::None) {
     return Refuse(std::move(result), refusal);
   }
-  result.listName = DomainName(domain).substr(0, 3) + "_" + result.rhyme;
+  result.listName = std::string(DomainShortName(domain)).substr(0, 3) + "_" + result.rhyme;
 
   result.rhymePhonetic = FindRhymeSound(lexicon, result.rhyme);
   if (result.rhymePhonetic.empty()) return Refuse(std::move(result), RhymeRefusal::UnknownSound);

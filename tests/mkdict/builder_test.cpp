@@ -76,6 +76,78 @@ TEST(ReadingsFor, EachTableTakesTheReadingOfItsCategory) {
   }
 }
 
+TEST(ReadingsFor, TheMissingReadingOfTheOtherCategoryIsDerived) {
+  const std::vector<Analysis> infections = {A("infection", ":N:f:p/*"), A("infecter", ":V1_it_q_zz:Iq:1p/*")};
+  const std::vector<Analysis> ardent = {A("ardent", ":A:m:s/*"), A("arder", ":V1_i____a:Ip:3p/*")};
+  const std::vector<Analysis> reprogrammer = {A("reprogrammer", ":V1__t____a:Y/*")};
+  const std::vector<Analysis> copresident = {A("copr\xE9sident", ":N:m:s/*"), A("copr\xE9sider", ":V1_i____a:Ip:3p/*")};
+  struct Case {
+    const char* spelling;
+    const std::vector<Analysis>* analyses;
+    std::vector<Transcription> readings;
+    TableKind table;
+    Strings expected;
+  };
+  const Case cases[] = {
+      {"infections", &infections, {{"6f3ks78", 3}}, TableKind::Verbs, {"6f3kt78"}},
+      {"infections", &infections, {{"6f3ks78", 3}}, TableKind::Nouns, {"6f3ks78"}},
+      {"ardent", &ardent, {{"ard5", 2}}, TableKind::Verbs, {"ard"}},
+      {"ardent", &ardent, {{"ard5", 2}}, TableKind::Adjectives, {"ard5"}},
+      {"reprogrammer", &reprogrammer, {{"reprogram1r", 4}}, TableKind::Verbs, {"reprogram2"}},
+      {"copr\xE9sident", &copresident, {{"kopr2zid", 3}}, TableKind::Nouns, {"kopr2zid5"}},
+      {"copr\xE9sident", &copresident, {{"kopr2zid", 3}}, TableKind::Verbs, {"kopr2zid"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Phonetics(ReadingsFor(c.spelling, c.table, *c.analyses, c.readings)), c.expected)
+        << c.spelling << " in table " << static_cast<int>(c.table);
+  }
+  // The derived reading knows its syllables and the rule that made it.
+  const auto verb = ReadingsFor("ardent", TableKind::Verbs, ardent, {{"ard5", 2}});
+  ASSERT_EQ(verb.size(), 1u);
+  EXPECT_EQ(verb[0].syllables, 1);
+  EXPECT_EQ(verb[0].changes, kVerbEnt);
+}
+
+TEST(NormaliseReading, MuteEAndSpuriousFinalE) {
+  struct Case {
+    const char* spelling;
+    Transcription in;
+    Transcription out;
+  };
+  const Case cases[] = {
+      {"le", {"l1", 1}, {"le", 1}},
+      {"que", {"k1", 1}, {"ke", 1}},
+      {"premier", {"pr1m72", 2}, {"prem72", 2}},
+      {"cheveu", {"h1v1", 2}, {"hev1", 2}},     // the eu of eu stays
+      {"peu", {"p1", 1}, {"p1", 1}},
+      {"leader", {"lid1r", 2}, {"lid1r", 2}},   // a closed last syllable keeps its eu
+      {"blanche", {"bl5he", 2}, {"bl5h", 1}},
+      {"boudeuse", {"b4d1ze", 3}, {"b4d1z", 2}},
+      {"dis-le", {"dile", 2}, {"dile", 2}},     // the stressed pronoun
+      {"chat", {"ha", 1}, {"ha", 1}},
+      {"cueillette", {"k173t", 2}, {"k173t", 2}},   // the ue of cueillir
+      {"overdose", {"ov1rdoz", 3}, {"ov1rdoz", 3}}, // an e closed by its r
+      {"lorsque", {"lorske", 2}, {"lorske", 2}},    // the e of que is heard
+      {"orgueil", {"org17", 2}, {"org17", 2}},
+      {"flirter", {"fl1rt2", 2}, {"fl1rt2", 2}},    // the walk pairs the e of -er with the eu
+  };
+  for (const Case& c : cases) {
+    const Transcription r = NormaliseReading(c.spelling, c.in);
+    EXPECT_EQ(r.phonetic, c.out.phonetic) << c.spelling;
+    EXPECT_EQ(r.syllables, c.out.syllables) << c.spelling;
+  }
+  EXPECT_EQ(NormaliseReading("blanche", {"bl5he", 2}).changes, kFinalMuteE);
+  EXPECT_EQ(NormaliseReading("le", {"l1", 1}).changes, kMuteE);
+}
+
+TEST(CompoundFrequency, TheRarestPartMadeRarer) {
+  FrequencyList freq;
+  freq.frequency = {{"arc", 2e-5}, {"en", 1e-2}, {"ciel", 8e-5}, {"jour", 5e-4}};
+  EXPECT_NEAR(Zipf(CompoundFrequency("arc-en-ciel", freq)), Zipf(2e-5) - kCompoundZipfPenalty, 1e-9);
+  EXPECT_EQ(CompoundFrequency("abat-jour", freq), 0);  // a part the list lacks
+  EXPECT_EQ(CompoundFrequency("ciel", freq), 0);       // not a compound
+}
+
 TEST(ReadingsFor, ReformOnlyAnalysesAreIgnored) {
   const std::vector<Transcription> couvent = {{"k4v", 1}, {"k4v5", 2}};
   // Only a reform-only verb analysis: the noun reading is all the verb table could take from the
@@ -159,6 +231,38 @@ TEST(ComposeLocution, ConcatenatesTheWordsAndSplitsElisions) {
   EXPECT_FALSE(ComposeLocution("   ", list));
 }
 
+TEST(ComposeLocution, LiaisonOfASilentFinalConsonant) {
+  const PronunciationList list = Pronunciations(
+      {{"DE", "d deux"}, {"HAUT", "o"}, {"EN", "@"}, {"BAS", "b a"}, {"SANS", "s @"}, {"ARR\xCAT", "a R E"},
+       {"BON", "b N"}, {"APP\xC9TIT", "a p e t i"}, {"SAIN", "s cinq"}, {"ET", "e"}, {"SAUF", "s o f"},
+       {"PAS", "p a"}, {"\xC0", "a"}, {"CHEF", "S E f"}, {"OEUVRE", "neuf v R"}, {"PETIT", "p ^ t i"}});
+  struct Case {
+    const char* text;
+    const char* phonetic;
+  };
+  const Case cases[] = {
+      {"de haut en bas", "d1ot5ba"},          // t; none before the h of haut
+      {"sans arr\xEAt", "s5zar3"},             // s -> z
+      {"bon app\xE9tit", "b8nap2ti"},          // n
+      {"pas \xE0 pas", "pazapa"},
+      {"en haut", "5o"},
+      {"sain et sauf", "s62sof"},              // listed exceptions
+      {"chef d'oeuvre", "h3fd1vr"},            // a sounded consonant
+      {"petit \xE0 petit", "petitapeti"},
+  };
+  const PronunciationList withElision = [&] {
+    PronunciationList l = list;
+    l.readings["D'"] = {{"d", 0}};
+    return l;
+  }();
+  for (const Case& c : cases) {
+    const auto r = ComposeLocution(c.text, withElision);
+    ASSERT_TRUE(r) << c.text;
+    EXPECT_EQ(r->phonetic, c.phonetic) << c.text;
+  }
+  EXPECT_EQ(ComposeLocution("sans arr\xEAt", list)->changes & kLiaison, kLiaison);
+}
+
 // A miniature of the three sources with one word for each way of being kept or left out.
 Sources MiniSources() {
   Sources s;
@@ -223,7 +327,7 @@ TEST(BuildDictionary, TablesMarkerAndReport) {
   EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::FunctionWords)], "vers"), nullptr);
   EXPECT_EQ(Find(r.tables[static_cast<int>(TableKind::Taboo)], "teub")->phonetic, "t1b");
   EXPECT_EQ(*Find(r.tables[static_cast<int>(TableKind::Locutions)], "pomme de terre"),
-            (WordEntry{"pomme de terre", "pomd1t3r", 3, 0}));
+            (WordEntry{"pomme de terre", "pomdet3r", 3, 0}));
 
   const BuildReport& rep = r.report;
   auto left = [&](LeftOutReason why) { return rep.leftOut[static_cast<std::size_t>(why)]; };
@@ -234,7 +338,8 @@ TEST(BuildDictionary, TablesMarkerAndReport) {
   EXPECT_EQ(left(LeftOutReason::TooLong).examples, Strings{"anticonstitutionnellement"});
   EXPECT_EQ(left(LeftOutReason::NoPronunciation).examples, Strings{"xyzzy"});
   EXPECT_EQ(left(LeftOutReason::Elided).examples, Strings{"l'"});
-  EXPECT_EQ(left(LeftOutReason::Syllables).examples, Strings{"pff"});  // no vowel sound
+  EXPECT_EQ(left(LeftOutReason::NoVowelLetter).examples, Strings{"pff"});
+  EXPECT_TRUE(left(LeftOutReason::Syllables).examples.empty());
   // OK has a pronunciation but no category; PARIS is only a proper name; the list words of the
   // project's lists (MERDE, POMME...) are not dictionary words either.
   EXPECT_EQ(rep.unusedPronunciations.examples[0], "ok");
@@ -243,6 +348,43 @@ TEST(BuildDictionary, TablesMarkerAndReport) {
   EXPECT_EQ(rep.coverageHits, 7u);
   EXPECT_EQ(rep.coverageMisses, (Strings{"etc", "xyzzy"}));
   EXPECT_EQ(rep.childSpellings, 4u);  // chat, vert, verre, vers
+}
+
+TEST(BuildDictionary, ChildListTabooAndCorrections) {
+  Sources s = MiniSources();
+  s.morphology["merde"].push_back(A("merde", ":N:f:s/*"));
+  s.frequencies.frequency["merde"] = 1e-4;  // frequent, short, taboo
+  s.childWords = {{"ver", "", 1}};         // rare, but every child knows it
+  s.corrections = {{"verre", "v E R, v e R", 1}, {"\xE2ne", "", 2}};
+  const BuildResult r = BuildDictionary(s);
+  ASSERT_FALSE(r.error) << *r.error;
+  const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
+  ASSERT_NE(Find(nouns, "merde"), nullptr);
+  EXPECT_EQ(Find(nouns, "merde")->marker, 0);
+  EXPECT_EQ(Find(nouns, "ver")->marker, 1);
+  EXPECT_EQ(Find(nouns, "\xE2ne"), nullptr);
+  Strings verre;
+  for (const WordEntry& e : nouns) {
+    if (e.spelling == "verre") verre.push_back(e.phonetic);
+  }
+  EXPECT_EQ(verre, (Strings{"v2r", "v3r"}));
+  EXPECT_EQ(r.report.childTaboo.examples, Strings{"merde"});
+  EXPECT_EQ(r.report.childListed.examples, Strings{"ver"});
+  EXPECT_EQ(r.report.leftOut[static_cast<std::size_t>(LeftOutReason::Corrected)].examples, Strings{"\xE2ne"});
+
+  s.childWords = {{"ornithorynque", "", 7}};  // four syllables
+  const BuildResult bad = BuildDictionary(s);
+  ASSERT_TRUE(bad.error);
+  EXPECT_NE(bad.error->find("enfant.txt"), std::string::npos);
+  EXPECT_NE(bad.error->find("ligne 7"), std::string::npos);
+}
+
+TEST(SelectForTable, LowerRankClassesComeFirst) {
+  std::vector<Candidate> in = {C("mangeait", "m5j3", 1e-4), C("manger", "m5j2", 0), C("mang\xE9", "m5j2", 1e-9)};
+  in[1].rankClass = 0;
+  in[2].rankClass = 1;
+  in[0].rankClass = 2;
+  EXPECT_EQ(Spellings(SelectForTable(in, 2)), (Strings{"manger", "mang\xE9"}));
 }
 
 TEST(BuildDictionary, CapacityKeepsTheMostFrequent) {

@@ -3,9 +3,12 @@
 // of the lexicon sources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <string_view>
 
 #include "core/graphemes.h"
 #include "core/lexicon.h"
@@ -32,6 +35,13 @@ class ShippedData : public ::testing::Test {
     load_ = nullptr;
   }
   static const Lexicon& Lex() { return *load_->lexicon; }
+  // Whether the table has the row (any syllable count when `syllables` is 0).
+  static bool Has(TableKind table, std::string_view spelling, std::string_view phonetic, int syllables = 0) {
+    const WordTable& t = Lex().Table(table);
+    return std::any_of(t.begin(), t.end(), [&](const WordEntry& e) {
+      return e.spelling == spelling && e.phonetic == phonetic && (syllables == 0 || e.syllables == syllables);
+    });
+  }
   static LexiconLoad* load_;
 };
 LexiconLoad* ShippedData::load_ = nullptr;
@@ -93,12 +103,10 @@ TEST_F(ShippedData, KnownWordsHaveTheirPhoneticForms) {
       {TableKind::Nouns, "\xE2ne", "an"},        {TableKind::Verbs, "content", "k8t"},
       {TableKind::Adjectives, "content", "k8t5"}, {TableKind::Nouns, "fils", "fis"},
       {TableKind::Nouns, "fils", "fil"},         {TableKind::Taboo, "merde", "m3rd"},
-      {TableKind::Locutions, "pomme de terre", "pomd1t3r"},
+      {TableKind::Locutions, "pomme de terre", "pomdet3r"},
   };
   for (const Case& c : cases) {
-    const WordTable& t = Lex().Table(c.table);
-    EXPECT_TRUE(std::any_of(t.begin(), t.end(),
-                            [&](const WordEntry& e) { return e.spelling == c.spelling && e.phonetic == c.phonetic; }))
+    EXPECT_TRUE(Has(c.table, c.spelling, c.phonetic))
         << Cp1252ToUtf8(c.spelling) << " /" << c.phonetic << "/ in " << InfoOf(c.table).fileName;
   }
   // What the homophone listing of "vert" finds among the nouns.
@@ -108,6 +116,88 @@ TEST_F(ShippedData, KnownWordsHaveTheirPhoneticForms) {
   }
   for (const char* w : {"ver", "verre", "vers", "vert"}) {
     EXPECT_NE(std::find(homophones.begin(), homophones.end(), w), homophones.end()) << w;
+  }
+}
+
+TEST_F(ShippedData, WordsTakeTheTableAndReadingTheirRuleGives) {
+  ASSERT_TRUE(load_->lexicon);
+  struct Case {
+    TableKind table;
+    const char* spelling;
+    const char* phonetic;
+    int syllables;
+  };
+  const Case cases[] = {
+      {TableKind::Nouns, "arc-en-ciel", "ark5s73l", 3},         // compounds rank by their parts
+      {TableKind::Nouns, "gratte-ciel", "grats73l", 2},
+      {TableKind::Nouns, "abat-jour", "abaj4r", 3},
+      {TableKind::Nouns, "apr\xE8s-midi", "apr3midi", 4},       // a reading the list lacked
+      {TableKind::Verbs, "admonester", "admon3st2", 4},         // every infinitive
+      {TableKind::Verbs, "bachoter", "bahot2", 3},
+      {TableKind::Adjectives, "fatigu\xE9", "fatig2", 3},      // participles that are adjectives
+      {TableKind::Adjectives, "ouvert", "4v3r", 2},
+      {TableKind::Verbs, "infections", "6f3kt78", 3},           // the verb's reading beside the noun's
+      {TableKind::Nouns, "infections", "6f3ks78", 3},
+      {TableKind::Verbs, "ardent", "ard", 1},
+      {TableKind::Adjectives, "ardent", "ard5", 2},
+      {TableKind::Verbs, "reprogrammer", "reprogram2", 4},
+      {TableKind::Nouns, "copr\xE9sident", "kopr2zid5", 4},
+      {TableKind::Nouns, "booster", "b4st1r", 2},               // corrections list
+      {TableKind::Verbs, "booster", "b4st2", 2},
+      {TableKind::FunctionWords, "tous", "t4", 1},
+      {TableKind::FunctionWords, "tous", "t4s", 1},
+      {TableKind::Verbs, "h\xE9las", "2la", 2},
+      {TableKind::Nouns, "restriction", "r3striks78", 3},
+      {TableKind::FunctionWords, "le", "le", 1},                // the mute e
+      {TableKind::Nouns, "premier", "prem72", 2},
+      {TableKind::Nouns, "besoin", "bez46", 2},
+      {TableKind::Nouns, "leader", "lid1r", 2},                 // a closed last syllable keeps its eu
+      {TableKind::Adjectives, "blanche", "bl5h", 1},            // no final mute e
+      {TableKind::Nouns, "\xE9rable", "2rabl", 2},
+      {TableKind::Locutions, "de haut en bas", "deot5ba", 4},   // liaisons
+      {TableKind::Locutions, "sans arr\xEAt", "s5zar3", 3},
+      {TableKind::Locutions, "bon app\xE9tit", "b8nap2ti", 4},
+      {TableKind::Locutions, "moulin \xE0 vent", "m4l6av5", 4},
+      {TableKind::Locutions, "sur le champ", "surleh5", 3},     // the homophone of sur-le-champ
+      {TableKind::FunctionWords, "sur-le-champ", "surleh5", 3},
+      {TableKind::Locutions, "s'il vous pla\xEEt", "silv4pl3", 3},
+  };
+  for (const Case& c : cases) {
+    EXPECT_TRUE(Has(c.table, c.spelling, c.phonetic, c.syllables))
+        << Cp1252ToUtf8(c.spelling) << " /" << c.phonetic << "/ " << c.syllables << " in " << InfoOf(c.table).fileName;
+  }
+  // Junk the builder leaves out, and readings it must not keep.
+  const std::pair<TableKind, const char*> absent[] = {
+      {TableKind::Nouns, "km"}, {TableKind::Nouns, "cm"}, {TableKind::Adjectives, "new"},
+      {TableKind::Nouns, "establishment"}, {TableKind::Nouns, "hunter"}};
+  for (const auto& [kind, spelling] : absent) {
+    const WordTable& t = Lex().Table(kind);
+    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [&](const WordEntry& e) { return e.spelling == spelling; }))
+        << spelling << " in " << InfoOf(kind).fileName;
+  }
+  for (const WordEntry& e : Lex().Table(TableKind::Adjectives)) {
+    EXPECT_FALSE(e.spelling == "blanche" && e.syllables != 1) << e.phonetic;
+  }
+}
+
+TEST_F(ShippedData, ReducedVocabularyIsSafeForChildren) {
+  ASSERT_TRUE(load_->lexicon);
+  std::set<std::string> taboo;
+  for (const WordEntry& e : Lex().Table(TableKind::Taboo)) taboo.insert(e.spelling);
+  std::set<std::string> marked;
+  for (TableKind kind : kWordTableKinds) {
+    for (const WordEntry& e : Lex().Table(kind)) {
+      if (e.marker != 1) continue;
+      marked.insert(e.spelling);
+      EXPECT_FALSE(taboo.count(e.spelling)) << Cp1252ToUtf8(e.spelling) << " is taboo but marked in " << InfoOf(kind).fileName;
+    }
+  }
+  for (const char* w : {"poup\xE9" "e", "bonbon", "cochon", "mouton", "crayon", "banane", "fraise", "tigre", "singe",
+                        "f\xE9" "e", "chat", "maison", "manger"}) {
+    EXPECT_TRUE(marked.count(w)) << Cp1252ToUtf8(w);
+  }
+  for (const char* w : {"jacques", "robert", "hollande", "mali", "louis", "bite", "con", "cul", "merde", "putain"}) {
+    EXPECT_FALSE(marked.count(w)) << w;
   }
 }
 

@@ -22,11 +22,14 @@ TEST(ParseTags, CategoriesOfTheMorphologicalTags) {
   const Case cases[] = {
       {":N:m:s/*", N, false, false, false},
       {":N:A:m:s;C/*", N | A, false, false, false},
+      {":N:m:s#C/*", N, false, false, false},
       {":A:f:p/M", A, false, false, false},
       {":V1_it_q__a:Ip:Sp:3p/*", V, true, false, false},
       {":V1_it_q__a:If:3p!/*", V, true, false, false},
       {":V0ei_____a:Ip:3s/*", V, false, false, false},
       {":V0a_____a:Ip:1s/C", V, false, false, false},
+      {":V1_it_q_zz:Q:A:1\xC5\x9D:m:s/*", V | A, false, false, false},  // a participle that is an adjective
+      {":V3_i__q_e_:Q:e:p/*", V, false, false, false},
       {":W/*", F, false, false, false},
       {":W;\xC9/*", F, false, false, false},  // elision note after ';'
       {":G:R/*", F, false, false, false},
@@ -39,6 +42,7 @@ TEST(ParseTags, CategoriesOfTheMorphologicalTags) {
       {":T:m:p/*", N, false, false, false},
       {":M1:m:s/*", 0, false, true, false},
       {":MP:e:i/X", 0, false, true, false},
+      {":N:m:i#P/*", N, false, true, false},  // a country
       {":\xC9W/*", 0, false, false, false},  // only inside a locution
       {":Zp/*", 0, false, false, false},
       {":@p/*", 0, false, false, false},
@@ -116,8 +120,15 @@ TEST(ReadFrequencies, UnreadableNumberNamesTheLine) {
 
 TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
   std::vector<ListedWord> words;
-  ASSERT_FALSE(ReadWordList("# comment\n\npomme de terre\n  tout \xC3\xA0 fait = t u t a f E \n", "locutions.txt", words));
-  EXPECT_EQ(words, (std::vector<ListedWord>{{"pomme de terre", "", 3}, {"tout \xE0 fait", "t u t a f E", 4}}));
+  ASSERT_FALSE(ReadWordList("# comment\n\npomme de terre\n  tout \xC3\xA0 fait = t u t a f E \n"
+                            "tous = t u s, t u  # two readings\nnew # left out\n",
+                            "locutions.txt", words));
+  EXPECT_EQ(words, (std::vector<ListedWord>{{"pomme de terre", "", 3},
+                                            {"tout \xE0 fait", "t u t a f E", 4},
+                                            {"tous", "t u s, t u", 5},
+                                            {"new", "", 6}}));
+  EXPECT_EQ(SplitReadings(words[2].transcription), (std::vector<std::string_view>{"t u s", " t u"}));
+  EXPECT_TRUE(SplitReadings("").empty());
 }
 
 TEST(ReadWordList, RefusalsNameTheLine) {
@@ -130,6 +141,7 @@ TEST(ReadWordList, RefusalsNameTheLine) {
       {"merde\n\nmerde\n", 3},        // repeated
       {"teub = t neuf bb\n", 1},      // unknown phone symbol
       {"ok\n = t o\n", 2},            // transcription without a word
+      {"tous = t u s,\n", 1},         // an empty reading
       {"\xE2\x82\xAC\xE2\x80\xA6\xE4\xBD\xA0\n", 1},  // a character Windows-1252 lacks
   };
   for (const Case& c : cases) {

@@ -3,9 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
+#include <set>
+#include <unordered_map>
 #include <unordered_set>
 
+#include "core/alignment.h"
 #include "core/text.h"
+#include "engines/rhyme/rhyme.h"
 
 namespace tavilo::mkdict {
 namespace {
@@ -25,7 +30,51 @@ constexpr HomographChoice kHomographChoices[] = {
     {"but", TableKind::Nouns, ""},           // "le but" is heard with and without its t
     {"plus", TableKind::FunctionWords, ""},  // "plus" and "plusse" are both right
     {"jean", TableKind::Nouns, "djin"},      // the cloth; the other reading is the first name
+    {"tous", TableKind::FunctionWords, ""},  // "tous" before a noun, "tousse" alone
 };
+
+// Words after which a locution makes no liaison, and the words written with an h that allow one.
+constexpr std::string_view kNoLiaisonAfter[] = {"et", "moulin", "sain"};
+constexpr std::string_view kMuteH[] = {"heure", "heures", "homme", "hommes", "habitude", "hier", "hiver", "honneur"};
+
+bool IsVowelCode(char c) {
+  return std::string_view("aeiou0123456789").find(c) != std::string_view::npos && c != '7' && c != '9';
+}
+
+// Vowel letters of a spelling, accented ones included.
+bool IsVowelLetter(unsigned char c) {
+  return std::string_view("aeiouy").find(static_cast<char>(c)) != std::string_view::npos ||
+         (c >= 0xE0 && c <= 0xE6) || (c >= 0xE8 && c <= 0xEF) || (c >= 0xF2 && c <= 0xF6) || (c >= 0xF9 && c <= 0xFD) ||
+         c == 0xFF;
+}
+
+// Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
+// A sign no spelling holds ends the word, so that a phoneme the walk never reaches starts there.
+bool WalkCoversEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
+  const int end = static_cast<int>(spelling.size()) + 1;
+  for (std::size_t j = 1; j <= phonetic.size(); ++j) {
+    AlignmentRequest request;
+    request.spelling = spelling + '#';
+    request.phonetic = phonetic;
+    request.fragmentStart = static_cast<int>(j);
+    request.fragmentLength = 1;
+    AlignSpelling(request);
+    if (request.letterStart >= end || request.letterEnd <= request.letterStart) return false;
+  }
+  return true;
+}
+
+std::vector<std::string_view> SplitWords(std::string_view text, std::string_view separators) {
+  std::vector<std::string_view> words;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find_first_of(separators, start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start) words.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
 
 bool EndsNasal(const Transcription& r) {
   return !r.phonetic.empty() && (r.phonetic.back() == '5' || r.phonetic.back() == '6' || r.phonetic.back() == '8');
@@ -86,6 +135,68 @@ std::array<std::size_t, kTableCount> BuildOptions::DefaultCapacities() {
 
 double Zipf(double frequency) { return frequency > 0 ? std::log10(frequency) + 9.0 : 0.0; }
 
+Transcription NormaliseReading(std::string_view spelling, Transcription reading) {
+  std::string& p = reading.phonetic;
+  const std::size_t lastVowel = [&] {
+    for (std::size_t j = p.size(); j-- > 0;) {
+      if (IsVowelCode(p[j])) return j;
+    }
+    return std::string::npos;
+  }();
+  bool walkChecked = false, walkCovers = false;
+  for (std::size_t j = 0; j < p.size(); ++j) {
+    if (p[j] != '1') continue;
+    if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
+    AlignmentRequest request;
+    request.spelling = std::string(spelling);
+    request.phonetic = p;
+    request.fragmentStart = static_cast<int>(j) + 1;
+    request.fragmentLength = 1;
+    AlignSpelling(request);
+    if (request.letterEnd - request.letterStart != 1) continue;
+    // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
+    // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
+    const auto at = static_cast<std::size_t>(request.letterStart) - 1;
+    const std::string& w = request.spelling;
+    auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
+    if (w[at] != 'e' || at == 0) continue;
+    const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
+                           !(letter(at + 1) == 'i' && letter(at + 2) == 'l');
+    if ((IsVowelLetter(letter(at - 1)) && !afterQuGu) ||
+        (letter(at + 1) == 'r' && letter(at + 2) && !IsVowelLetter(letter(at + 2)))) {
+      continue;
+    }
+    // Where the walk goes astray (flirter), the letter it pairs with the eu proves nothing.
+    if (!walkChecked) {
+      walkChecked = true;
+      walkCovers = WalkCoversEveryPhoneme(std::string(spelling), p);
+    }
+    if (!walkCovers) break;
+    p[j] = 'e';
+    reading.changes |= kMuteE;
+  }
+  // A final mute e after a consonant is never heard in a word that has another vowel; the
+  // pronoun of "dis-le" is, and so is the que of lorsque, puisque, quoique.
+  const std::string_view lastPart = spelling.substr(spelling.find_last_of("-' ") + 1);
+  if (p.size() >= 3 && p.back() == 'e' && !IsVowelCode(p[p.size() - 2]) && reading.syllables >= 2 &&
+      lastPart.size() > 2 && !lastPart.ends_with("que") && (lastPart.ends_with('e') || lastPart.ends_with("es") || lastPart.ends_with("ent"))) {
+    p.pop_back();
+    --reading.syllables;
+    reading.changes |= kFinalMuteE;
+  }
+  return reading;
+}
+
+double CompoundFrequency(std::string_view spelling, const FrequencyList& freq) {
+  if (spelling.find('-') == std::string_view::npos) return 0;
+  double rarest = -1;
+  for (std::string_view part : SplitWords(spelling, "-'")) {
+    const double f = freq.Of(std::string(part));
+    rarest = rarest < 0 ? f : std::min(rarest, f);
+  }
+  return rarest > 0 ? rarest * std::pow(10.0, -kCompoundZipfPenalty) : 0;
+}
+
 bool IsStorableSpelling(std::string_view spelling) {
   if (spelling.empty()) return false;
   return std::all_of(spelling.begin(), spelling.end(), [](char ch) {
@@ -95,8 +206,77 @@ bool IsStorableSpelling(std::string_view spelling) {
   });
 }
 
+namespace {
+
+// Adds to `readings` the reading of the table's category that the list lacks (see ReadingsFor).
+std::vector<Transcription> WithDerivedReadings(std::string_view spelling, TableKind table,
+                                               const std::vector<Analysis>& analyses,
+                                               std::vector<Transcription> readings) {
+  bool verb = false, thirdPlural = false, infinitive = false, other = false;
+  for (const Analysis& a : analyses) {
+    if (a.reformOnly || !(a.tables & Bit(table))) continue;
+    const bool verbAnalysis = table == TableKind::Verbs;
+    verb |= verbAnalysis;
+    thirdPlural |= verbAnalysis && a.verbThirdPlural;
+    infinitive |= verbAnalysis && a.infinitive;
+    other |= !verbAnalysis && (table == TableKind::Nouns || table == TableKind::Adjectives);
+  }
+  auto none = [&](auto pred) { return std::none_of(readings.begin(), readings.end(), pred); };
+  std::vector<Transcription> derived;
+  auto derive = [&](auto change) {
+    for (const Transcription& r : readings) {
+      Transcription d = r;
+      if (change(d) && std::find(readings.begin(), readings.end(), d) == readings.end() &&
+          std::find(derived.begin(), derived.end(), d) == derived.end()) {
+        derived.push_back(d);
+      }
+    }
+  };
+  if (verb && spelling.ends_with("tions") &&
+      none([](const Transcription& r) { return r.phonetic.ends_with("t78"); })) {
+    derive([](Transcription& d) {
+      if (!d.phonetic.ends_with("s78")) return false;
+      d.phonetic[d.phonetic.size() - 3] = 't';
+      d.changes |= kVerbTions;
+      return true;
+    });
+  }
+  if (thirdPlural && spelling.ends_with("ent") && none([](const Transcription& r) { return !EndsNasal(r); })) {
+    derive([](Transcription& d) {
+      if (d.syllables < 2 || d.phonetic.back() != '5') return false;
+      d.phonetic.pop_back();
+      --d.syllables;
+      d.changes |= kVerbEnt;
+      return true;
+    });
+  }
+  if (infinitive && spelling.ends_with("er") &&
+      none([](const Transcription& r) { return r.phonetic.ends_with('2'); })) {
+    derive([](Transcription& d) {
+      const std::string& p = d.phonetic;
+      if (p.size() < 3 || p.back() != 'r' || !IsVowelCode(p[p.size() - 2])) return false;
+      d.phonetic.replace(p.size() - 2, 2, "2");
+      d.changes |= kVerbEr;
+      return true;
+    });
+  }
+  if (other && spelling.ends_with("ent") && none([](const Transcription& r) { return EndsNasal(r); })) {
+    derive([](Transcription& d) {
+      d.phonetic += '5';
+      ++d.syllables;
+      d.changes |= kNounEnt;
+      return true;
+    });
+  }
+  readings.insert(readings.end(), derived.begin(), derived.end());
+  return readings;
+}
+
+}  // namespace
+
 std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind table, const std::vector<Analysis>& analyses,
-                                       const std::vector<Transcription>& readings) {
+                                       const std::vector<Transcription>& sourceReadings) {
+  const std::vector<Transcription> readings = WithDerivedReadings(spelling, table, analyses, sourceReadings);
   if (readings.size() <= 1) return readings;
   for (const HomographChoice& choice : kHomographChoices) {
     if (choice.spelling != spelling || choice.table != table) continue;
@@ -129,8 +309,9 @@ std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind tabl
 }
 
 std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::size_t capacity,
-                                      std::vector<Candidate>* dropped) {
+                                      std::vector<Candidate>* dropped, std::vector<Candidate>* keptCandidates) {
   std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.rankClass != b.rankClass) return a.rankClass < b.rankClass;
     if (a.frequency != b.frequency) return a.frequency > b.frequency;
     if (a.lemmaFrequency != b.lemmaFrequency) return a.lemmaFrequency > b.lemmaFrequency;
     if (a.entry.spelling != b.entry.spelling) return a.entry.spelling < b.entry.spelling;
@@ -139,9 +320,13 @@ std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::si
   std::vector<WordEntry> kept;
   const std::size_t n = std::min(capacity, candidates.size());
   kept.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) kept.push_back(std::move(candidates[i].entry));
+  for (std::size_t i = 0; i < n; ++i) kept.push_back(candidates[i].entry);
   if (dropped) dropped->assign(std::make_move_iterator(candidates.begin() + static_cast<std::ptrdiff_t>(n)),
                                std::make_move_iterator(candidates.end()));
+  if (keptCandidates) {
+    candidates.resize(n);
+    *keptCandidates = std::move(candidates);
+  }
   std::sort(kept.begin(), kept.end(), [](const WordEntry& a, const WordEntry& b) {
     if (a.phonetic != b.phonetic) return a.phonetic < b.phonetic;
     return a.spelling < b.spelling;
@@ -152,19 +337,32 @@ std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::si
 std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
                                              std::string* missing) {
   Transcription out;
+  std::string_view previous;  // the word before, when its last letter may be heard in liaison
   auto add = [&](std::string_view word) {
     const auto it = list.readings.find(ToUpper(word));
     if (it == list.readings.end()) return false;
-    out.phonetic += it->second.front().phonetic;
-    out.syllables += it->second.front().syllables;
+    const Transcription& r = it->second.front();
+    if (!previous.empty() && !r.phonetic.empty() && IsVowelCode(r.phonetic.front()) && !out.phonetic.empty() &&
+        IsVowelCode(out.phonetic.back()) &&
+        (!word.starts_with('h') || std::find(std::begin(kMuteH), std::end(kMuteH), word) != std::end(kMuteH))) {
+      const char last = previous.back();
+      const char sound = last == 'd' || last == 't' ? 't' : last == 's' || last == 'x' || last == 'z' ? 'z'
+                         : last == 'n'                                                ? 'n'
+                                                                                      : '\0';
+      if (sound) {
+        out.phonetic += sound;
+        out.changes |= kLiaison;
+      }
+    }
+    out.phonetic += r.phonetic;
+    out.syllables += r.syllables;
+    out.changes |= r.changes;
+    const bool noLiaison =
+        std::find(std::begin(kNoLiaisonAfter), std::end(kNoLiaisonAfter), word) != std::end(kNoLiaisonAfter);
+    previous = noLiaison || word.ends_with('\'') ? std::string_view() : word;
     return true;
   };
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    const std::string_view word = text.substr(start, end - start);
-    start = end + 1;
-    if (word.empty()) continue;
+  for (std::string_view word : SplitWords(text, " ")) {
     if (add(word)) continue;
     const std::size_t apostrophe = word.find('\'');
     if (apostrophe != std::string_view::npos && apostrophe + 1 < word.size() &&
@@ -178,22 +376,207 @@ std::optional<Transcription> ComposeLocution(std::string_view text, const Pronun
   return out;
 }
 
+namespace {
+
+// The pronunciation list as the builder reads it: every reading normalised (NormaliseReading),
+// then the corrections list's readings in place of the list's. The spellings the corrections
+// list gives no reading go to `leftOut` (lower case).
+PronunciationList CorrectedPronunciations(const Sources& sources, std::unordered_set<std::string>& leftOut) {
+  PronunciationList list;
+  list.refused = sources.pronunciations.refused;
+  for (const auto& [spelling, readings] : sources.pronunciations.readings) {
+    const std::string lower = ToLower(spelling);
+    std::vector<Transcription>& out = list.readings[spelling];
+    for (const Transcription& r : readings) {
+      Transcription n = NormaliseReading(lower, r);
+      if (std::find(out.begin(), out.end(), n) == out.end()) out.push_back(std::move(n));
+    }
+  }
+  for (const ListedWord& c : sources.corrections) {
+    std::vector<Transcription> readings;
+    for (std::string_view reading : SplitReadings(c.transcription)) {
+      if (auto r = ConvertLexique(c.text, SplitPhones(reading))) {
+        r->changes = kCorrected;
+        readings.push_back(*r);
+      }
+    }
+    if (readings.empty()) {
+      leftOut.insert(c.text);
+    } else {
+      list.readings[ToUpper(c.text)] = std::move(readings);
+    }
+  }
+  return list;
+}
+
+// The written endings of a row as the rhyme tool learns their sound: every ending of at most
+// kEndingMaxLetters letters that follows a letter the tool does not take as a vowel, with the
+// phonemes the probe of the walk gives it. Computed once per spelling and phonetic form.
+class EndingSounds {
+ public:
+  struct Ending {
+    std::string letters;
+    std::string sound;
+    bool learnable;  // after a letter the rhyme tool does not take as a vowel
+  };
+
+  const std::vector<Ending>& Of(const WordEntry& row) {
+    const auto [it, isNew] = cache_.try_emplace(row.spelling + '\x13' + row.phonetic);
+    if (!isNew) return it->second;
+    const std::string& s = row.spelling;
+    if (row.phonetic.size() < 2) return it->second;
+    for (std::size_t length = 1; length <= kEndingMaxLetters && length < s.size(); ++length) {
+      std::string ending = s.substr(s.size() - length);
+      if (ending.find_first_of("-'") != std::string::npos) break;
+      AlignmentRequest request;
+      request.spelling = s;
+      request.phonetic = row.phonetic;
+      request.probeSuffix = ending;
+      request.mode = AlignMode::Probe;
+      AlignSpelling(request);
+      if (!request.probeFound) continue;
+      const bool learnable = MatchesPattern(s.substr(s.size() - length - 1, 1), kRhymeNonVowelClass);
+      it->second.push_back({std::move(ending), std::move(request.probePhonemes), learnable});
+    }
+    return it->second;
+  }
+
+ private:
+  std::unordered_map<std::string, std::vector<Ending>> cache_;
+};
+
+// The vowel phonemes of a sound, which decide what it rhymes with.
+std::string Vowels(std::string_view sound) {
+  std::string vowels;
+  for (char c : sound) {
+    if (IsVowelCode(c)) vowels += c;
+  }
+  return vowels;
+}
+
+// The rhyme tool learns the sound of a typed ending from the first row, nouns to function words
+// in table order, that ends with it. For each common ending (shared by kEndingMinRows rows, of
+// which kEndingMajority sound it alike), the first row that sounds it otherwise, as less than
+// kEndingOutlierShare of the rows do, with other vowels, is returned when
+// `mayLeaveOut(row, walkFault)` allows (a rare word): a loanword read in English, or a reading
+// whose walk leaves a phoneme without letters (walkFault), so that the ending is met too early. Keys are spelling + '\x13' +
+// phonetic form.
+template <typename MayLeaveOut>
+std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry>, kTableCount>& tables,
+                                          EndingSounds& sounds, MayLeaveOut mayLeaveOut) {
+  using Tally = std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>>;
+  std::array<Tally, std::size(kWordTableKinds)> tally;  // per table: ending -> sound -> rows
+  struct First {
+    std::string sound;
+    const WordEntry* row;
+    std::size_t table;
+  };
+  std::unordered_map<std::string, First> first;  // ending -> the row the rhyme tool learns from
+  for (TableKind kind : kWordTableKinds) {
+    std::unordered_set<std::string> seen;
+    for (const WordEntry& row : tables[Index(kind)]) {
+      const bool counted = seen.insert(row.spelling + '\x13' + row.phonetic).second;
+      for (const EndingSounds::Ending& e : sounds.Of(row)) {
+        if (counted) ++tally[Index(kind)][e.letters][e.sound];
+        if (e.learnable) first.try_emplace(e.letters, First{e.sound, &row, Index(kind)});
+      }
+    }
+  }
+  std::set<std::string> misleading;
+  for (const auto& [ending, found] : first) {
+    const auto& endingSounds = tally[found.table][ending];
+    std::size_t total = 0, most = 0;
+    for (const auto& [sound, n] : endingSounds) {
+      total += n;
+      most = std::max(most, n);
+    }
+    const std::string* usual = nullptr;
+    for (const auto& [sound, n] : endingSounds) {
+      if (n == most) usual = &sound;
+    }
+    const std::size_t share = endingSounds.at(found.sound);
+    if (total < kEndingMinRows || share == most ||
+        static_cast<double>(most) < kEndingMajority * static_cast<double>(total) ||
+        static_cast<double>(share) >= kEndingOutlierShare * static_cast<double>(total) ||
+        Vowels(found.sound) == Vowels(*usual) ||
+        !mayLeaveOut(*found.row, !WalkCoversEveryPhoneme(found.row->spelling, found.row->phonetic))) {
+      continue;
+    }
+    misleading.insert(found.row->spelling + '\x13' + found.row->phonetic);
+  }
+  return misleading;
+}
+
+}  // namespace
+
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {
   BuildResult result;
   BuildReport& report = result.report;
   report.childVocabularyZipf = options.childVocabularyZipf;
   const FrequencyList& freq = sources.frequencies;
-  const auto& pronunciations = sources.pronunciations.readings;
+  std::unordered_set<std::string> correctedOut;
+  const PronunciationList list = CorrectedPronunciations(sources, correctedOut);
+  const auto& pronunciations = list.readings;
 
   std::array<std::vector<Candidate>, kTableCount> candidates;
   std::array<std::vector<std::string>, kLeftOutReasonCount> leftOut;
   std::unordered_set<std::string> usedPronunciations;
 
-  auto isChildWord = [&](const std::string& spelling, int syllables) {
-    return syllables <= 2 && Zipf(freq.Of(spelling)) >= options.childVocabularyZipf &&
-           std::all_of(spelling.begin(), spelling.end(), [](char c) { return c != '-' && c != '\''; });
+  std::unordered_set<std::string> taboo, childList, corrected;
+  for (const ListedWord& w : sources.taboo) taboo.insert(w.text);
+  for (const ListedWord& w : sources.childWords) childList.insert(w.text);
+  for (const ListedWord& w : sources.corrections) corrected.insert(w.text);
+
+  // The forms of each lemma, to tell a proper name from the common word spelled alike.
+  std::unordered_map<std::string, std::vector<const std::string*>> formsOfLemma;
+  for (const auto& [form, analyses] : sources.morphology) {
+    for (const Analysis& a : analyses) {
+      if (!a.reformOnly && a.tables) formsOfLemma[a.lemma].push_back(&form);
+    }
+  }
+  // A noun whose capitalised spelling is a proper name and that is far more frequent than any
+  // other form of its lemma (jacques, robert, hollande): the frequency is the name's.
+  auto mostlyProperName = [&](const std::string& form, const std::vector<Analysis>& analyses) {
+    std::string capital = form;
+    capital[0] = ToUpper(capital[0]);
+    const auto it = sources.morphology.find(capital);
+    if (it == sources.morphology.end() ||
+        std::none_of(it->second.begin(), it->second.end(), [](const Analysis& a) { return a.properName; })) {
+      return false;
+    }
+    double sibling = 0;
+    for (const Analysis& a : analyses) {
+      if (a.reformOnly || !a.tables) continue;
+      if (a.tables != Bit(TableKind::Nouns)) return false;
+      sibling = std::max(sibling, a.lemma == form ? 0.0 : freq.Of(a.lemma));
+      for (const std::string* other : formsOfLemma[a.lemma]) {
+        if (*other != form) sibling = std::max(sibling, freq.Of(*other));
+      }
+    }
+    return Zipf(freq.Of(form)) - Zipf(sibling) > kProperNameZipfLead;
+  };
+  std::vector<std::string> childTaboo, childProperNames, childListed;
+  auto marker = [&](const std::string& form, const std::vector<Analysis>& analyses, int syllables) -> std::int16_t {
+    if (syllables > 2) return 0;
+    const bool frequent = Zipf(freq.Of(form)) >= options.childVocabularyZipf &&
+                          form.find_first_of("-'") == std::string::npos;
+    if (taboo.count(form)) {
+      if (frequent) childTaboo.push_back(form);
+      return 0;
+    }
+    if (childList.count(form)) {
+      if (!frequent) childListed.push_back(form);
+      return 1;
+    }
+    if (!frequent) return 0;
+    if (mostlyProperName(form, analyses)) {
+      childProperNames.push_back(form);
+      return 0;
+    }
+    return 1;
   };
 
+  std::unordered_set<std::string> participleOnlyAdjectives;
   for (const auto& [form, analyses] : sources.morphology) {
     auto leave = [&](LeftOutReason why) { leftOut[static_cast<std::size_t>(why)].push_back(form); };
     if (HasUpper(form)) {
@@ -227,6 +610,16 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
       leave(LeftOutReason::TooLong);
       continue;
     }
+    if (form.size() > 1 && std::none_of(form.begin(), form.end(), [](char c) {
+          return IsVowelLetter(static_cast<unsigned char>(c));
+        })) {
+      leave(LeftOutReason::NoVowelLetter);
+      continue;
+    }
+    if (correctedOut.count(form)) {
+      leave(LeftOutReason::Corrected);
+      continue;
+    }
     const std::string key = ToUpper(form);
     const auto found = pronunciations.find(key);
     if (found == pronunciations.end()) {
@@ -234,17 +627,27 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
       continue;
     }
     double lemmaFrequency = 0;
+    bool adjective = false, verb = false, infinitive = false, participle = false;
     for (const Analysis& a : analyses) {
-      if (!a.reformOnly && a.tables) lemmaFrequency = std::max(lemmaFrequency, freq.Of(a.lemma));
+      if (a.reformOnly || !a.tables) continue;
+      lemmaFrequency = std::max(lemmaFrequency, freq.Of(a.lemma));
+      const bool isVerb = (a.tables & Bit(TableKind::Verbs)) != 0;
+      verb |= isVerb;
+      adjective |= !isVerb && (a.tables & Bit(TableKind::Adjectives));
+      infinitive |= isVerb && a.infinitive;
+      participle |= isVerb && a.participle;
     }
+    if (verb && !adjective && (tables & Bit(TableKind::Adjectives))) participleOnlyAdjectives.insert(form);
+    const double compound = freq.Of(form) > 0 ? 0 : CompoundFrequency(form, freq);
     bool stored = false;
     for (TableKind kind : kWordTableKinds) {
       if (!(tables & Bit(kind))) continue;
+      const int rankClass = kind != TableKind::Verbs ? 0 : infinitive ? 0 : participle ? 1 : 2;
       for (const Transcription& r : ReadingsFor(form, kind, analyses, found->second)) {
         if (r.syllables < kMinWordSyllables || r.syllables > kMaxWordSyllables) continue;
-        const auto marker = static_cast<std::int16_t>(isChildWord(form, r.syllables) ? 1 : 0);
-        candidates[Index(kind)].push_back(
-            {WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), marker}, freq.Of(form), lemmaFrequency});
+        Candidate c{WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), marker(form, analyses, r.syllables)},
+                    compound > 0 ? compound : freq.Of(form), lemmaFrequency, rankClass, r.changes, compound > 0};
+        candidates[Index(kind)].push_back(std::move(c));
         stored = true;
       }
     }
@@ -253,6 +656,42 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     } else {
       leave(LeftOutReason::Syllables);
     }
+  }
+
+  // A rare word that reads a common ending unlike nearly all the others (a loanword read in
+  // English) must not be the one the rhyme tool learns the ending's sound from; the rows that
+  // take its place are checked in turn. The corrections list's readings are deliberate.
+  {
+    EndingSounds sounds;
+    std::vector<std::string> removed;
+    // A word read right whose walk goes astray is left out only when it is rarer.
+    auto mayLeaveOut = [&](const WordEntry& row, bool walkFault) {
+      return !corrected.count(row.spelling) &&
+             Zipf(freq.Of(row.spelling)) < (walkFault ? kWalkFaultZipf : kEndingOutlierZipf);
+    };
+    for (;;) {
+      std::array<std::vector<WordEntry>, kTableCount> trial;
+      for (TableKind kind : kWordTableKinds) {
+        trial[Index(kind)] = SelectForTable(candidates[Index(kind)], options.capacities[Index(kind)]);
+      }
+      const std::set<std::string> misleading = MisleadingFirstRows(trial, sounds, mayLeaveOut);
+      if (misleading.empty()) break;
+      for (TableKind kind : kWordTableKinds) {
+        auto& rows = candidates[Index(kind)];
+        rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                  [&](const Candidate& c) {
+                                    if (!misleading.count(c.entry.spelling + '\x13' + c.entry.phonetic)) return false;
+                                    removed.push_back(c.entry.spelling + " /" + c.entry.phonetic + "/");
+                                    return true;
+                                  }),
+                   rows.end());
+      }
+    }
+    std::sort(removed.begin(), removed.end());
+    removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
+    report.endingOutliers.count = removed.size();
+    removed.resize(std::min(removed.size(), 4 * kExamples));
+    report.endingOutliers.examples = std::move(removed);
   }
 
   // The project's lists: every entry must be transcribable and fit the format.
@@ -266,9 +705,9 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
       std::vector<Transcription> readings;
       std::string missing;
       if (locutions && word.transcription.empty()) {
-        if (auto r = ComposeLocution(word.text, sources.pronunciations, &missing)) readings.push_back(*r);
+        if (auto r = ComposeLocution(word.text, list, &missing)) readings.push_back(*r);
       } else {
-        readings = ListedReadings(word, sources.pronunciations);
+        readings = ListedReadings(word, list);
       }
       if (readings.empty()) {
         result.error = ListError(file, word,
@@ -277,8 +716,8 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
         return false;
       }
       for (const Transcription& r : readings) {
-        candidates[Index(kind)].push_back(
-            {WordEntry{word.text, r.phonetic, static_cast<std::int16_t>(r.syllables), 0}, freq.Of(word.text), 0});
+        candidates[Index(kind)].push_back({WordEntry{word.text, r.phonetic, static_cast<std::int16_t>(r.syllables), 0},
+                                           freq.Of(word.text), 0, 0, r.changes, false});
       }
     }
     return true;
@@ -292,8 +731,21 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   for (std::size_t t = 0; t < kTableCount; ++t) {
     TableReport& tr = report.tables[t];
     tr.candidates = candidates[t].size();
-    std::vector<Candidate> dropped;
-    std::vector<WordEntry> rows = SelectForTable(std::move(candidates[t]), options.capacities[t], &dropped);
+    std::vector<Candidate> dropped, kept;
+    std::vector<WordEntry> rows = SelectForTable(std::move(candidates[t]), options.capacities[t], &dropped, &kept);
+    for (const Candidate& c : kept) {
+      for (std::size_t b = 0; b < kReadingChangeCount; ++b) {
+        if (c.changes & (1u << b)) ++tr.changed[b];
+      }
+      if (c.compound) ++tr.compounds;
+      if (static_cast<TableKind>(t) == TableKind::Verbs) {
+        tr.infinitives += c.rankClass == 0;
+        tr.participles += c.rankClass == 1;
+      }
+      if (static_cast<TableKind>(t) == TableKind::Adjectives && participleOnlyAdjectives.count(c.entry.spelling)) {
+        ++tr.participleAdjectives;
+      }
+    }
     result.tables[t].Reset(options.capacities[t]);
     double lastKept = -1;
     for (WordEntry& e : rows) {
@@ -316,6 +768,22 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     }
   }
   report.childSpellings = childSpellings.size();
+  // Every word of the child list must be in the reduced vocabulary: a word the tables lack or
+  // that has more than two syllables is a fault of the list.
+  for (const ListedWord& w : sources.childWords) {
+    if (!childSpellings.count(w.text)) {
+      result.error = ListError(kChildListFile, w, "n'est dans aucune table avec une ou deux syllabes");
+      return result;
+    }
+  }
+  auto distinct = [&](std::vector<std::string>& words) {
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    return Count(words, freq);
+  };
+  report.childTaboo = distinct(childTaboo);
+  report.childProperNames = distinct(childProperNames);
+  report.childListed = distinct(childListed);
 
   for (std::size_t r = 0; r < kLeftOutReasonCount; ++r) report.leftOut[r] = Count(leftOut[r], freq);
 
@@ -349,6 +817,18 @@ std::string FormatReport(const BuildReport& report) {
       "trop longues (plus de 21 caract\xE8res)",
       "sans prononciation",
       "sans voyelle ou de plus de 9 syllabes",
+      "sans lettre voyelle (symboles d'unit\xE9s : km, mm)",
+      "\xE9" "cart\xE9" "es par la liste des corrections",
+  };
+  static const char* const kChanges[kReadingChangeCount] = {
+      "e muet \xE9" "crit e (le, premier)",
+      "e muet final supprim\xE9 (blanche, \xE9rable)",
+      "lecture de la liste des corrections",
+      "verbe en -tions lu t78",
+      "verbe en -ent (3e personne du pluriel) sans la nasale finale",
+      "nom ou adjectif en -ent avec la nasale finale",
+      "infinitif en -er lu \xE9",
+      "liaison dans une locution",
   };
   auto examples = [](const std::vector<std::string>& words) {
     std::string s;
@@ -368,6 +848,25 @@ std::string FormatReport(const BuildReport& report) {
              FormatZipf(tr.lastKeptZipf) + examples(tr.overCapacity.examples) + "\n";
     }
   }
+  out += "Lignes gard\xE9" "es par r\xE8gle :\n";
+  for (std::size_t b = 0; b < kReadingChangeCount; ++b) {
+    out += "  " + std::string(kChanges[b]) + " :";
+    for (std::size_t t = 0; t < kTableCount; ++t) {
+      out += " " + std::string(InfoOf(static_cast<TableKind>(t)).fileName) + " " + std::to_string(report.tables[t].changed[b]);
+    }
+    out += "\n";
+  }
+  out += "  mots compos\xE9s class\xE9s par leurs parties :";
+  for (TableKind kind : kWordTableKinds) {
+    out += " " + std::string(InfoOf(kind).fileName) + " " + std::to_string(report.tables[Index(kind)].compounds);
+  }
+  const TableReport& verbs = report.tables[Index(TableKind::Verbs)];
+  out += "\n  verbes : " + std::to_string(verbs.infinitives) + " infinitifs, " + std::to_string(verbs.participles) +
+         " participes, " + std::to_string(verbs.rows - verbs.infinitives - verbs.participles) + " autres formes\n";
+  out += "  participes dans les adjectifs : " +
+         std::to_string(report.tables[Index(TableKind::Adjectives)].participleAdjectives) + "\n";
+  out += "  lignes \xE9" "cart\xE9" "es pour une terminaison lue autrement que presque tous les mots qui l'ont : " +
+         std::to_string(report.endingOutliers.count) + examples(report.endingOutliers.examples) + "\n";
   out += "Formes de la liste morphologique \xE9" "cart\xE9" "es :\n";
   for (std::size_t r = 0; r < kLeftOutReasonCount; ++r) {
     out += "  " + std::string(kReasons[r]) + " : " + std::to_string(report.leftOut[r].count) +
@@ -379,6 +878,11 @@ std::string FormatReport(const BuildReport& report) {
   for (const std::string& r : report.refusedTranscriptions) out += "  " + r + "\n";
   out += "Vocabulaire r\xE9" "duit (une ou deux syllabes, Zipf >= " + FormatZipf(report.childVocabularyZipf) + ") : " +
          std::to_string(report.childSpellings) + " graphies\n";
+  out += "  tabous jamais marqu\xE9s : " + std::to_string(report.childTaboo.count) + examples(report.childTaboo.examples) + "\n";
+  out += "  surtout des noms propres, non marqu\xE9s : " + std::to_string(report.childProperNames.count) +
+         examples(report.childProperNames.examples) + "\n";
+  out += "  marqu\xE9s par la liste enfant.txt seulement : " + std::to_string(report.childListed.count) +
+         examples(report.childListed.examples) + "\n";
   char share[32] = "0";
   if (report.coverageSample) {
     std::snprintf(share, sizeof share, "%.1f", 100.0 * static_cast<double>(report.coverageHits) /

@@ -26,6 +26,26 @@ inline constexpr double kChildVocabularyZipf = 4.0;
 // The coverage figure of the report looks at this many of the most frequent forms.
 inline constexpr std::size_t kCoverageSample = 20000;
 
+// A hyphenated form the frequency list lacks ranks as its rarest part made this much rarer
+// (Zipf values).
+inline constexpr double kCompoundZipfPenalty = 1.5;
+// A form is mostly a proper name when it is at least this much more frequent (Zipf) than every
+// other form of its lemmas.
+inline constexpr double kProperNameZipfLead = 1.0;
+
+// The rhyme-ending check: where the rhyme tool would learn the sound of an ending shared by at
+// least kEndingMinRows rows of a table (whatever letter comes before it), of which at least kEndingMajority sound it alike, from a
+// row that sounds it as less than kEndingOutlierShare of them do, with other vowels, that row is
+// left out when its word is rarer than kEndingOutlierZipf...
+inline constexpr std::size_t kEndingMinRows = 30;
+inline constexpr double kEndingMajority = 0.9;
+inline constexpr double kEndingOutlierShare = 0.05;
+inline constexpr double kEndingOutlierZipf = 4.0;
+// ...or rarer than kWalkFaultZipf when the walk of its spelling leaves a phoneme without letters
+// (the reading may be right, but the ending's sound is learned wrong).
+inline constexpr double kWalkFaultZipf = 3.0;
+inline constexpr std::size_t kEndingMaxLetters = 6;
+
 // Everything the builder reads.
 struct Sources {
   PronunciationList pronunciations;
@@ -33,7 +53,22 @@ struct Sources {
   FrequencyList frequencies;
   std::vector<ListedWord> taboo;
   std::vector<ListedWord> locutions;
+  std::vector<ListedWord> corrections;  // readings that replace the pronunciation list's
+  std::vector<ListedWord> childWords;   // words every child knows
 };
+
+// What changed a reading (bits of Transcription::changes).
+enum ReadingChange : unsigned {
+  kMuteE = 1u << 0,         // a "1" spelled by a lone e became the mute e
+  kFinalMuteE = 1u << 1,    // a spurious final mute e was dropped (blanche)
+  kCorrected = 1u << 2,     // given by the corrections list
+  kVerbTions = 1u << 3,     // verb -tions read t78 beside the noun's s78
+  kVerbEnt = 1u << 4,       // third person plural -ent without the final nasal
+  kNounEnt = 1u << 5,       // noun or adjective -ent with the nasal the verb reading lacks
+  kVerbEr = 1u << 6,        // infinitive -er read é beside a reading in r
+  kLiaison = 1u << 7,       // a locution with the liaison of a silent final consonant
+};
+inline constexpr std::size_t kReadingChangeCount = 8;
 
 struct BuildOptions {
   std::array<std::size_t, kTableCount> capacities = DefaultCapacities();
@@ -51,9 +86,11 @@ enum class LeftOutReason {
   Characters,       // digits, spaces, letters the format cannot store
   TooLong,          // more than 21 characters
   NoPronunciation,  // not in the pronunciation list
-  Syllables,        // no vowel sound (pff, the letter c read "s"), or more than one digit holds
+  Syllables,        // no vowel sound (the letter c read "s"), or more than one digit holds
+  NoVowelLetter,    // unit symbols and the like (km, mm): no vowel letter and more than one letter
+  Corrected,        // left out by the corrections list
 };
-inline constexpr std::size_t kLeftOutReasonCount = 8;
+inline constexpr std::size_t kLeftOutReasonCount = 10;
 
 // A count and the most frequent few of the words counted.
 struct WordCount {
@@ -63,6 +100,10 @@ struct WordCount {
 
 struct TableReport {
   std::size_t rows = 0;
+  std::array<std::size_t, kReadingChangeCount> changed{};  // rows kept, by ReadingChange bit
+  std::size_t compounds = 0;  // hyphenated rows kept that ranked by their parts
+  std::size_t infinitives = 0, participles = 0;  // verb rows kept of each kind
+  std::size_t participleAdjectives = 0;  // adjective rows kept only as a verb's participle
   std::size_t candidates = 0;  // rows that qualified before the capacity cut
   WordCount overCapacity;      // rows left out because the table was full
   double lastKeptZipf = 0;     // the frequency of the least frequent row kept (0: none known)
@@ -75,6 +116,10 @@ struct BuildReport {
   WordCount unusedPronunciations;                       // spellings no table took
   std::vector<std::string> refusedTranscriptions;       // "SPELLING : why"
   std::size_t childSpellings = 0;                       // distinct spellings with marker 1
+  WordCount childTaboo;        // spellings frequent enough but taboo: never marked
+  WordCount childProperNames;  // spellings frequent enough but mostly proper names: not marked
+  WordCount childListed;       // spellings marked only because the child list holds them
+  WordCount endingOutliers;    // rows left out because they read a common ending unlike the rest
   double childVocabularyZipf = 0;
   std::size_t coverageSample = 0;  // most frequent forms known to the morphological list
   std::size_t coverageHits = 0;    // of which in some word table
@@ -95,7 +140,10 @@ std::string FormatReport(const BuildReport& report);
 // --- Building blocks, public for the tests ---
 
 // The readings of a homograph that fit the given table, from the analyses of the form in that
-// table: a third-person-plural verb form in -ent takes the reading without the final nasal and
+// table. Where the list gives only the other category's reading, the missing one is derived
+// first: a verb form in -tions reads t78 beside s78; a third-person-plural verb form in -ent
+// drops the final nasal; an infinitive in -er ends in é beside a reading in r; a noun or
+// adjective in -ent takes the nasal the verb reading lacks. Then: a third-person-plural verb form in -ent takes the reading without the final nasal and
 // every other analysis the one with it (content, couvent); a verb form in -ions takes "tjon", the
 // noun "sjon" (actions); a verb in -er ends in é, the noun in r (boxer); otherwise a verb takes
 // the reading that drops a final consonant and other words the full one (est, as, sens). Where
@@ -106,26 +154,44 @@ std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind tabl
 // A row that qualifies for a table, with what ranks it.
 struct Candidate {
   WordEntry entry;
-  double frequency = 0;       // of the form; 0 when the frequency list lacks it
+  double frequency = 0;       // of the form (estimated for compounds); 0 when unknown
   double lemmaFrequency = 0;  // of its most frequent lemma, to rank forms the list lacks
+  int rankClass = 0;          // lower classes first: verbs put infinitives, then participles first
+  unsigned changes = 0;       // ReadingChange bits of its reading
+  bool compound = false;      // ranked by the frequencies of its parts
 };
 
-// Keeps the `capacity` highest-ranked candidates (frequency, then lemma frequency, then spelling
-// and phonetic form in byte order) and returns them sorted by phonetic form, then spelling, in
-// byte order. The candidates left out go to `dropped`, best first.
+// Keeps the `capacity` highest-ranked candidates (rank class, then frequency, then lemma
+// frequency, then spelling and phonetic form in byte order) and returns them sorted by phonetic
+// form, then spelling, in byte order. The candidates left out go to `dropped`, best first.
 std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::size_t capacity,
-                                      std::vector<Candidate>* dropped = nullptr);
+                                      std::vector<Candidate>* dropped = nullptr,
+                                      std::vector<Candidate>* keptCandidates = nullptr);
 
 // True when the spelling can be stored in a word table: lower-case letters, hyphen, apostrophe.
 bool IsStorableSpelling(std::string_view spelling);
 
 // The phonetic form of a locution, from the first reading of each of its words (a word with an
-// elided article, "l'heure", is looked up whole, then as its two parts). nullopt with `missing`
-// set to the first word the list lacks.
+// elided article, "l'heure", is looked up whole, then as its two parts). A final d or t that the
+// word does not sound is heard as t before a word that starts with a vowel sound, s, x or z as z
+// and n as n (de haut en bas, sans arrêt, bon appétit); never after "et", nor before a word
+// written with an h but those of kMuteH (the exceptions are listed in builder.cpp). nullopt with `missing` set to the first word the list
+// lacks.
 std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
                                              std::string* missing = nullptr);
 
 // Zipf value of a relative frequency (0 for an unknown form).
 double Zipf(double frequency);
+
+// The corrections the builder makes to a reading of the pronunciation list, by the spelling:
+// a "1" spelled by a lone letter e (as the walk of AlignSpelling pairs them) becomes the mute e,
+// unless it is the last vowel and a consonant follows it (hunter); and a final mute e after a
+// consonant, in a word that has another vowel, is dropped (blanche, érable). `spelling` is
+// lower case.
+Transcription NormaliseReading(std::string_view spelling, Transcription reading);
+
+// The frequency a hyphenated form ranks by: its rarest part, kCompoundZipfPenalty rarer; 0 when a
+// part is unknown or the form has no hyphen.
+double CompoundFrequency(std::string_view spelling, const FrequencyList& freq);
 
 }  // namespace tavilo::mkdict

@@ -10,11 +10,16 @@
 namespace tavilo::mkdict {
 
 // One pronunciation in Tavilo's codes: one character per phoneme, and its number of syllables.
+// `changes` records which of the builder's corrections made it (bits of mkdict::ReadingChange);
+// two transcriptions are equal when they sound alike, whatever made them.
 struct Transcription {
   std::string phonetic;
   int syllables = 0;
+  unsigned changes = 0;
 
-  bool operator==(const Transcription&) const = default;
+  bool operator==(const Transcription& other) const {
+    return phonetic == other.phonetic && syllables == other.syllables;
+  }
 };
 
 // Splits a transcription written as space-separated phone symbols ("n huit i").

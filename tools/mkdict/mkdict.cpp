@@ -23,6 +23,12 @@ std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, 
   if (auto e = read(listsDir / kLocutionListFile,
                     [&](string_view b, string_view n) { return ReadWordList(b, n, out.locutions); }))
     return e;
+  if (auto e = read(listsDir / kCorrectionListFile,
+                    [&](string_view b, string_view n) { return ReadWordList(b, n, out.corrections); }))
+    return e;
+  if (auto e = read(listsDir / kChildListFile,
+                    [&](string_view b, string_view n) { return ReadWordList(b, n, out.childWords); }))
+    return e;
   if (auto e = read(sourcesDir / kPronunciationFile,
                     [&](string_view b, string_view n) { return ReadPronunciations(b, n, out.pronunciations); }))
     return e;

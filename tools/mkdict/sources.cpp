@@ -51,6 +51,13 @@ constexpr unsigned Bit(TableKind kind) { return 1u << static_cast<int>(kind); }
 
 }  // namespace
 
+std::vector<std::string_view> SplitReadings(std::string_view transcription) {
+  std::vector<std::string_view> readings;
+  if (Trim(transcription).empty()) return readings;
+  for (std::string_view r : Fields(transcription, ',')) readings.push_back(r);
+  return readings;
+}
+
 Analysis ParseTags(std::string_view tagsAndSub) {
   Analysis a;
   std::string_view tags = tagsAndSub;
@@ -68,6 +75,11 @@ Analysis ParseTags(std::string_view tagsAndSub) {
     a.verbThirdPlural = std::any_of(parts.begin() + 2, parts.end(), [](std::string_view p) {
       return p.starts_with("3p");
     });
+    auto has = [&](std::string_view tag) { return std::find(parts.begin() + 2, parts.end(), tag) != parts.end(); };
+    a.infinitive = has("Y");
+    a.participle = has("Q") || has("P");
+    // A past participle the list also tags as an adjective (fatigué, ouvert) is one.
+    if (has("Q") && has("A")) a.tables |= Bit(TableKind::Adjectives);
   } else if (head == "N" || head == "T") {
     // Titles (monsieur, mesdames...) are nouns; ":N:A" is both a noun and an adjective.
     a.tables = Bit(TableKind::Nouns);
@@ -80,6 +92,8 @@ Analysis ParseTags(std::string_view tagsAndSub) {
   } else if (head == "M1" || head == "M2" || head == "MP" || head == "Br") {
     a.properName = true;
   }
+  // "#P" marks the name of a country or a region, even when it is tagged as a noun (Mali).
+  if (tagsAndSub.find("#P") != std::string_view::npos) a.properName = true;
   // Anything else (pieces of locutions ":É...", prefixes, punctuation, symbols) fits no table.
   return a;
 }
@@ -154,8 +168,8 @@ std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view
                                         std::vector<ListedWord>& out) {
   std::unordered_set<std::string> seen;
   return ForEachLine(bytes, [&](std::string_view line, int lineNo) -> std::optional<SourceError> {
-    const std::string trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.starts_with('#')) return std::nullopt;
+    const std::string trimmed = Trim(line.substr(0, line.find('#')));
+    if (trimmed.empty()) return std::nullopt;
     const std::size_t equals = trimmed.find('=');
     ListedWord word;
     word.text = Trim(Utf8ToCp1252(std::string_view(trimmed).substr(0, equals)));
@@ -168,9 +182,9 @@ std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view
     if (std::any_of(word.text.begin(), word.text.end(), [](char c) { return IsUpper(static_cast<unsigned char>(c)); })) {
       return LineError(fileName, lineNo, "\xAB" + word.text + "\xBB doit \xEAtre \xE9" "crit en minuscules");
     }
-    if (!word.transcription.empty()) {
+    for (std::string_view reading : SplitReadings(word.transcription)) {
       std::string why;
-      if (!ConvertLexique(word.text, SplitPhones(word.transcription), &why)) return LineError(fileName, lineNo, why);
+      if (!ConvertLexique(word.text, SplitPhones(reading), &why)) return LineError(fileName, lineNo, why);
     }
     if (!seen.insert(word.text).second) return LineError(fileName, lineNo, "\xAB" + word.text + "\xBB est en double");
     out.push_back(std::move(word));

@@ -21,6 +21,8 @@ inline constexpr const char* kMorphologyFile = "grammalecte-fr-allvars.tsv";
 inline constexpr const char* kFrequencyFile = "wordfreq_large_fr.tsv";
 inline constexpr const char* kTabooListFile = "taboo.txt";
 inline constexpr const char* kLocutionListFile = "locutions.txt";
+inline constexpr const char* kCorrectionListFile = "corrections.txt";
+inline constexpr const char* kChildListFile = "enfant.txt";
 
 // A fault in a source file: the French message, already naming the file and the line.
 struct SourceError {
@@ -39,7 +41,9 @@ struct Analysis {
   std::string lemma;
   unsigned tables = 0;          // bit (1 << TableKind) for each of the four word tables it fits
   bool verbThirdPlural = false; // a verb form of the third person plural
-  bool properName = false;      // a proper name, title of a person's name, or the like
+  bool infinitive = false;      // a verb infinitive
+  bool participle = false;      // a verb's present or past participle
+  bool properName = false;      // a proper name (a country's name too), or the like
   bool reformOnly = false;      // only in the 1990 spelling reform sub-dictionary
 
   bool operator==(const Analysis&) const = default;
@@ -63,9 +67,10 @@ struct FrequencyList {
 
 // One line of a project list: the word or locution and, optionally, its transcription in the
 // alphabet of the pronunciation list (used when the list lacks the word or reads it wrong).
+// The corrections list may give several readings, separated by commas.
 struct ListedWord {
   std::string text;          // Windows-1252, lower case
-  std::string transcription; // space-separated phones, or empty
+  std::string transcription; // space-separated phones (comma-separated readings), or empty
   int line = 0;
 
   bool operator==(const ListedWord&) const = default;
@@ -79,10 +84,14 @@ std::optional<SourceError> ReadPronunciations(std::string_view bytes, std::strin
 std::optional<SourceError> ReadMorphology(std::string_view bytes, std::string_view fileName, MorphologyList& out);
 std::optional<SourceError> ReadFrequencies(std::string_view bytes, std::string_view fileName, FrequencyList& out);
 // A project list: one entry per line, "text" or "text = transcription"; blank lines and lines
-// starting with # are skipped. Upper-case letters, repeated entries and unknown phone symbols
-// are refused.
+// starting with # are skipped, and a # ends the entry of a line with a comment. Upper-case
+// letters, repeated entries and unknown phone symbols are refused. A transcription may hold
+// several readings separated by commas.
 std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view fileName,
                                         std::vector<ListedWord>& out);
+
+// The readings of a list entry's transcription (comma-separated; none when it is empty).
+std::vector<std::string_view> SplitReadings(std::string_view transcription);
 
 // Reads a whole file; nullopt with `error` set when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* error);

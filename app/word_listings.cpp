@@ -1,0 +1,61 @@
+#include "app/word_listings.h"
+
+#include <QString>
+#include <array>
+#include <utility>
+
+#include "app/gui_observer.h"
+
+namespace tavilo {
+namespace {
+
+constexpr std::array<std::pair<ListingId, ListingKind>, 11> kMenuListings = {{
+    {ListingId::Anaphones, ListingKind::Anaphones},
+    {ListingId::PhoneticPalindromes, ListingKind::PhoneticPalindromes},
+    {ListingId::PhoneticAnacycles, ListingKind::PhoneticAnacycles},
+    {ListingId::Phokapi, ListingKind::Phokapi},
+    {ListingId::Palindromes, ListingKind::Palindromes},
+    {ListingId::Anacyclic, ListingKind::Anacyclic},
+    {ListingId::Ouroboros, ListingKind::Ouroboros},
+    {ListingId::AmbigramRotation, ListingKind::AmbigramRotation},
+    {ListingId::AmbigramHorizontal, ListingKind::AmbigramHorizontal},
+    {ListingId::AnagramFamilies, ListingKind::AnagramFamilies},
+    {ListingId::Okapi, ListingKind::Okapi},
+}};
+
+constexpr std::string_view kWaiting = "            Tri et chargement de la liste ... Patientez ...";
+
+}  // namespace
+
+ListingKind ListingKindOf(ListingId id) {
+  for (const auto& [menu, kind] : kMenuListings)
+    if (menu == id) return kind;
+  return ListingKind::Palindromes;  // unreachable: every menu listing is in the table
+}
+
+std::optional<ToolResult> RunWordListingFromMenu(ListingKind kind, ListingContext& context) {
+  GuiObserver& observer = context.observer;
+  if (kind == ListingKind::Okapi || kind == ListingKind::Phokapi) {
+    const QString unit = kind == ListingKind::Okapi ? QStringLiteral(" mots 'okapi'") : QStringLiteral(" mots 'phokapi'");
+    observer.SetCountText([unit](long count) { return QString::number(count) + unit; });
+  }
+  const ListingResult result = RunWordListing(kind, context.lexicon, observer);
+  observer.SetCountText({});
+  if (result.stopped) return std::nullopt;
+  KeepListingResult(result, context.session);
+
+  // The main window clears the waiting line once the result is shown.
+  context.host.SetStatusLine(StatusLine::Waiting, kWaiting);
+  ToolResult published;
+  published.header = WriteListingHeader(result);
+  published.block = WriteListingBlock(result);
+  return published;
+}
+
+void AddWordListings(ToolRegistry& tools) {
+  for (const auto& [menu, kind] : kMenuListings) {
+    tools.AddListing(menu, [kind](ListingContext& context) { return RunWordListingFromMenu(kind, context); });
+  }
+}
+
+}  // namespace tavilo

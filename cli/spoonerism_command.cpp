@@ -1,0 +1,195 @@
+// tavilo-cli contrepeteries: the spoonerism tool from the command line, with the dialog's options
+// as flags (and its defaults), the same blocks and header, or one line per found word (--brut).
+#include <chrono>
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/list_file.h"
+#include "cli/result_output.h"
+#include "core/session.h"
+#include "core/text.h"
+#include "engines/spoonerism/spoonerism.h"
+
+namespace tavilo::cli {
+namespace {
+
+struct SpoonerismArgs {
+  SpoonerismQuery query;
+  std::optional<std::string> listFile;
+  std::optional<std::string> keepFile;
+  std::optional<std::string> rtfFile;
+  bool raw = false;
+  ColourMode colour = ColourMode::Auto;
+};
+
+std::optional<SpoonerismMethod> ParseMethod(const std::string& value) {
+  if (value == "normale") return SpoonerismMethod::Normal;
+  if (value == "inversee") return SpoonerismMethod::Reversed;
+  if (value == "double") return SpoonerismMethod::Double;
+  if (value == "enfant") return SpoonerismMethod::Child;
+  if (value == "contrepetophile") return SpoonerismMethod::Contrepetophile;
+  return std::nullopt;
+}
+
+// Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt. The
+// options the dialog disables together are refused together.
+std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
+  SpoonerismArgs args;
+  args.query.decadent = options.Flag("--decadentes");
+  args.query.mergeEe = !options.Flag("--distinguer-e");
+  args.raw = options.Flag("--brut");
+
+  std::string problem;
+  const auto value = [&](std::string_view name) {
+    bool missing = false;
+    auto v = options.Value(name, &missing);
+    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
+    return v;
+  };
+  const auto phonemes = value("--phonemes");
+  const auto method = value("--methode");
+  const auto domain = value("--domaine");
+  const auto colour = value("--couleur");
+  args.listFile = value("--liste");
+  args.keepFile = value("--garder");
+  args.rtfFile = value("--rtf");
+  const auto positionals = options.Positionals();
+  const int swap = phonemes && phonemes->size() == 1 && (*phonemes)[0] >= '1' && (*phonemes)[0] <= '3'
+                       ? (*phonemes)[0] - '0'
+                       : 0;
+  const auto parsedMethod = method ? ParseMethod(*method) : std::optional{SpoonerismMethod::Normal};
+
+  if (!problem.empty()) {
+    // A value is missing: that is the first thing to say.
+  } else if (const auto unknown = options.Unknown()) {
+    problem = "Option inconnue : " + *unknown;
+  } else if (positionals.size() != 1) {
+    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
+  } else if (phonemes && swap == 0) {
+    problem = "L'option --phonemes attend 1, 2 ou 3.";
+  } else if (!parsedMethod) {
+    problem = "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.";
+  } else if (domain && !ParseDomainOption(*domain)) {
+    problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
+  } else if (colour && !ParseColourMode(*colour)) {
+    problem = "L'option --couleur attend auto, toujours ou jamais.";
+  } else if (domain && args.listFile) {
+    problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
+  } else if (swap > 1 && !args.query.decadent) {
+    problem = "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.";
+  } else if (swap > 1 && *parsedMethod == SpoonerismMethod::Child) {
+    problem = "La m\xC3\xA9thode enfant n'\xC3\xA9" "change qu'un phon\xC3\xA8me.";
+  } else if (swap > 2 && *parsedMethod == SpoonerismMethod::Reversed) {
+    problem = "La m\xC3\xA9thode invers\xC3\xA9" "e \xC3\xA9" "change au plus deux phon\xC3\xA8mes.";
+  } else if (args.listFile && *parsedMethod == SpoonerismMethod::Contrepetophile) {
+    problem = "La recherche des mots contrep\xC3\xA9tophiles ne lit pas de liste : choisissez un --domaine.";
+  }
+  if (!problem.empty()) {
+    ctx.Err() << problem << '\n';
+    return std::nullopt;
+  }
+  args.query.typed = Utf8ToCp1252(positionals[0]);
+  args.query.swapLength = swap == 0 ? 1 : swap;
+  args.query.method = *parsedMethod;
+  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
+  // Keeping the result of a search over a list is "Conserver le résultat comme nouvelle liste".
+  args.query.keepAsNewList = args.listFile && args.keepFile;
+  args.colour = colour ? *ParseColourMode(*colour) : ColourMode::Auto;
+  return args;
+}
+
+// One line per found word, for scripts: A, B and the word (with its "#"), or, for the
+// contrepétophile search, the fragment of the taboo word and the word.
+void PrintRaw(Context& ctx, const SpoonerismResult& result) {
+  std::string text;
+  for (const SpoonerismBlock& block : result.blocks) {
+    for (std::size_t i = 0; i < block.words.size(); ++i) {
+      const SpoonerismWord& word = block.words[i];
+      text += block.fragment + '\t';
+      if (result.method != SpoonerismMethod::Contrepetophile) text += block.replacement + '\t';
+      text += word.dictionarySpelling + (word.tabooPartner ? "#" : "") + '\n';
+    }
+  }
+  ctx.Out() << Cp1252ToUtf8(text);
+}
+
+int RunSpoonerisms(Context& ctx) {
+  const Command self = SpoonerismCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const std::optional<SpoonerismArgs> args = ParseArgs(ctx, options, self);
+  if (!args) return kExitRefused;
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
+  if (!lexicon) return kExitDataError;
+
+  Session session;
+  if (args->listFile) {
+    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
+      ctx.PrintError(*error);
+      return kExitDataError;
+    }
+    // As in the window, where "Liste de recherche précédente" is then disabled.
+    if (session.resultListKind == kSpoonerismListKind) {
+      ctx.Err() << "Une liste de contrep\xC3\xA8teries ne sert pas de domaine \xC3\xA0 une recherche de contrep\xC3\xA8teries.\n";
+      return kExitRefused;
+    }
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);
+  const long elapsed = static_cast<long>(
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count());
+  KeepSpoonerismResult(result, session);
+  if (!result.Accepted()) {
+    ctx.PrintError(result.message);
+    const bool nothing = result.refusal == SpoonerismRefusal::NoReplacement ||
+                         result.refusal == SpoonerismRefusal::NothingFound;
+    return nothing ? kExitNothingFound : kExitRefused;
+  }
+
+  if (args->raw) {
+    PrintRaw(ctx, result);
+  } else {
+    Document block = WriteSpoonerismBlocks(result);
+    const std::vector<std::string> notes = SpoonerismNotes(result);
+    for (const std::string& note : notes) block.Append(Cp1252ToUtf8("\n" + note), CharFormat{});
+    const int code = EmitResult(ctx, WriteSpoonerismHeader(result, elapsed), block, args->rtfFile, args->colour);
+    if (code != kExitOk) return code;
+  }
+  if (args->keepFile) {
+    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+Command SpoonerismCommand() {
+  return {"contrepeteries",
+          "MOT [--decadentes] [--phonemes 1|2|3] [--methode normale|inversee|double|enfant|contrepetophile] "
+          "[--distinguer-e] [--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] "
+          "[--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          "Cherche les contrep\xC3\xA8teries d'un mot : \xC3\xA9" "changes de sons qui donnent de vrais mots.",
+          "Un fragment A du mot (un \xC3\xA0 trois phon\xC3\xA8mes) est remplac\xC3\xA9 par un fragment B qui donne un mot ;\n"
+          "les mots trouv\xC3\xA9s contiennent B, et donnent un mot quand A prend sa place. Chaque bloc montre\n"
+          "le mot (lettres de A en couleur) puis les mots trouv\xC3\xA9s (lettres de B en couleur).\n\n"
+          "  --decadentes       \xC3\xA9" "change au d\xC3\xA9" "but ou au milieu des mots (sinon : au d\xC3\xA9" "but seulement)\n"
+          "  --phonemes N       1 (par d\xC3\xA9" "faut), 2 ou 3 phon\xC3\xA8mes \xC3\xA9" "chang\xC3\xA9s (avec --decadentes)\n"
+          "  --methode M        normale (tabou dans le mot entr\xC3\xA9 apr\xC3\xA8s permutation, par d\xC3\xA9" "faut),\n"
+          "                     inversee (tabou dans le r\xC3\xA9sultat), double (dans les deux), enfant (aucun\n"
+          "                     mot tabou), contrepetophile (les mots qui donnent le mot TABOU entr\xC3\xA9)\n"
+          "  --distinguer-e     distingue les sons \xC2\xAB\xC3\xA9\xC2\xBB et \xC2\xAB\xC3\xA8\xC2\xBB (confondus par d\xC3\xA9" "faut)\n"
+          "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
+          "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
+          "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
+          "  --brut             une ligne par mot trouv\xC3\xA9 : A, B (en phon\xC3\xA8mes) et le mot, s\xC3\xA9par\xC3\xA9s par\n"
+          "                     des tabulations (contrepetophile : le fragment du mot tabou et le mot)\n"
+          "  --couleur Q        lettres \xC3\xA9" "chang\xC3\xA9" "es en couleur : auto (sur un terminal), toujours, jamais\n\n"
+          "Codes de sortie : 0 contrep\xC3\xA8teries trouv\xC3\xA9" "es, 1 aucune, 2 mot refus\xC3\xA9 ou usage, 3 fichier ou\n"
+          "donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemple : tavilo-cli contrepeteries bateau --methode inversee\n"
+          "          tavilo-cli contrepeteries chapeau --decadentes --phonemes 2 --brut\n",
+          RunSpoonerisms};
+}
+
+}  // namespace tavilo::cli

@@ -1,0 +1,205 @@
+// The filtered-words search: check the pattern, settle the options, scan the tables in order.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+
+#include "core/text.h"
+#include "engines/filter/filter.h"
+
+namespace tavilo {
+namespace {
+
+std::string DomainLabel(FilterDomain domain, const Session& session) {
+  switch (domain) {
+    case FilterDomain::All: return "Tous";
+    case FilterDomain::Nouns: return "Noms";
+    case FilterDomain::Adjectives: return "Adjectifs";
+    case FilterDomain::Verbs: return "Verbes";
+    case FilterDomain::FunctionWords: return "Adverbes";
+    case FilterDomain::ResultList: return "Liste" + session.resultListKind;
+  }
+  return "Tous";
+}
+
+// One table to scan; locution rows are kept with a marker of 0.
+struct Source {
+  const WordTable* table;
+  bool zeroMarkers;
+};
+
+std::vector<Source> SourcesOf(FilterDomain domain, const Lexicon& lexicon, const Session& session) {
+  if (domain == FilterDomain::ResultList) return {{&session.resultList, false}};
+  std::vector<Source> sources;
+  const bool all = domain == FilterDomain::All;
+  if (all || domain == FilterDomain::Nouns) {
+    sources.push_back({&lexicon.nouns, false});
+    sources.push_back({&lexicon.locutions, true});
+  }
+  if (all || domain == FilterDomain::Adjectives) sources.push_back({&lexicon.adjectives, false});
+  if (all || domain == FilterDomain::Verbs) sources.push_back({&lexicon.verbs, false});
+  if (all || domain == FilterDomain::FunctionWords) sources.push_back({&lexicon.functionWords, false});
+  return sources;
+}
+
+FilterResult Refuse(FilterResult result, FilterRefusal refusal) {
+  result.refusal = refusal;
+  switch (refusal) {
+    case FilterRefusal::None:
+      break;
+    case FilterRefusal::TooShort:
+      result.message = "C'est un peu court !!!\nEntrez au moins 2 caract\xE8res !!!";
+      break;
+    case FilterRefusal::TooLong:
+      result.message = "Trop de lettres !!!\nLes mots du r\xE9sultat ne pourront pas d\xE9passer " +
+                       std::to_string(result.longestWord) + " lettres.";
+      break;
+    case FilterRefusal::NothingFound:
+      result.message = "D\xE9sol\xE9, avec le mod\xE8le \xAB" + result.pattern +
+                       "\xBB il n'y a aucun mot possible !!!\nChoisissez d'autres lettres ou d'autres options.";
+      break;
+  }
+  return result;
+}
+
+// Settles what the search uses from the query: the options the pattern allows, the pattern as
+// searched, the effective length limit. Returns the refusal of the pattern, if any.
+FilterRefusal Prepare(const FilterQuery& query, FilterResult& result) {
+  result.analysis = CanonicalisePattern(query.pattern, result.longestWord);
+  const PatternAnalysis& a = result.analysis;
+  if (a.pattern.empty() || (a.pattern.size() == 1 && !a.HasMultiJoker())) return FilterRefusal::TooShort;
+  if (a.truncated || a.MinimumLength() > result.longestWord) return FilterRefusal::TooLong;
+
+  const PatternOptions allowed = AvailableOptions(a, query.heterogram);
+  result.heterogram = allowed.heterogram && query.heterogram;
+  result.reversed = allowed.reversed && query.reversed;
+  result.matchOptions.distinguishDiacritics = allowed.distinguishDiacritics && query.distinguishDiacritics;
+  result.matchOptions.onceSingle = allowed.onceSingle && query.onceSingle;
+  result.matchOptions.onceMulti = allowed.onceMulti && query.onceMulti;
+  result.pattern = result.matchOptions.distinguishDiacritics ? a.pattern : FoldStandard(a.pattern);
+
+  // A pattern without multi joker fits words of its own length only; a limit below the
+  // pattern's length would find nothing, so the length is used instead.
+  const int minimum = a.MinimumLength();
+  result.maxLetters = std::max(query.maxLetters, 0);
+  if (!a.HasMultiJoker() || (result.maxLetters != 0 && result.maxLetters < minimum)) result.maxLetters = minimum;
+  return FilterRefusal::None;
+}
+
+// Puts a bucket in display order. Every character of a word found is a letter, and for letters
+// the display order's first level is the byte order of the fully folded lower-case word, so that
+// key decides most comparisons at the cost of a memcmp; the display order settles the ties.
+void SortForDisplay(std::vector<FilterEntry>& words) {
+  if (words.size() < 2) return;
+  std::vector<std::pair<std::string, std::size_t>> keys;
+  keys.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) keys.emplace_back(FoldAll(ToLower(words[i].spelling)), i);
+  std::sort(keys.begin(), keys.end(), [&words](const auto& a, const auto& b) {
+    if (const int order = a.first.compare(b.first); order != 0) return order < 0;
+    const FilterEntry& x = words[a.second];
+    const FilterEntry& y = words[b.second];
+    const int order = CompareDisplay(x.spelling, y.spelling);
+    return order != 0 ? order < 0 : x.marks < y.marks;
+  });
+  std::vector<FilterEntry> sorted;
+  sorted.reserve(words.size());
+  for (const auto& key : keys) sorted.push_back(std::move(words[key.second]));
+  words = std::move(sorted);
+}
+
+}  // namespace
+
+int LongestWordLength(const Lexicon& lexicon) {
+  std::size_t longest = 0;
+  for (TableKind kind : kWordTableKinds) {
+    for (const WordEntry& entry : lexicon.Table(kind)) longest = std::max(longest, entry.spelling.size());
+  }
+  return static_cast<int>(longest);
+}
+
+FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, const FilterQuery& query,
+                               SearchObserver& observer) {
+  FilterResult result;
+  result.longestWord = LongestWordLength(lexicon);
+  result.fromResultList = query.domain == FilterDomain::ResultList;
+  result.keep = !result.fromResultList || query.keepAsNewList;
+  result.domainLabel = DomainLabel(query.domain, session);
+  result.syllableItem = query.maxSyllables > 0 ? std::to_string(query.maxSyllables) : "Toutes";
+  if (const FilterRefusal refusal = Prepare(query, result); refusal != FilterRefusal::None) {
+    result.pattern = result.analysis.pattern;
+    return Refuse(std::move(result), refusal);
+  }
+
+  const FilterMatcher matcher(result.pattern, result.matchOptions);
+  // Lowering and folding a character, once for each of the 256.
+  std::array<char, 256> lowered{};
+  for (std::size_t c = 0; c < lowered.size(); ++c) {
+    const char lower = ToLower(static_cast<char>(c));
+    lowered[c] = result.matchOptions.distinguishDiacritics ? lower : FoldStandard(lower);
+  }
+  const std::size_t maxLetters = static_cast<std::size_t>(result.maxLetters);
+  result.byLength.resize(static_cast<std::size_t>(result.longestWord) + 1);
+
+  std::string word;   // the row's spelling, lowered and folded
+  std::string marks;  // the positions the explicit letters matched
+  bool capped = false;
+  for (const Source& source : SourcesOf(query.domain, lexicon, session)) {
+    if (capped || !observer.Yield()) {
+      result.stopped = !capped;
+      break;
+    }
+    for (const WordEntry& entry : *source.table) {
+      const std::string& spelling = entry.spelling;
+      const bool candidate = (maxLetters == 0 || spelling.size() <= maxLetters) &&
+                             (query.maxSyllables <= 0 || entry.syllables <= query.maxSyllables);
+      if (candidate) {
+        word.resize(spelling.size());
+        for (std::size_t k = 0; k < spelling.size(); ++k) word[k] = lowered[static_cast<unsigned char>(spelling[k])];
+        marks.clear();
+        if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks)) {
+          // The word after the last one a search may hold ends the search, unlisted.
+          if (result.count == kFilterMatchCap) {
+            capped = true;
+            break;
+          }
+          if (result.byLength.size() <= spelling.size()) result.byLength.resize(spelling.size() + 1);
+          result.byLength[spelling.size()].push_back({spelling, marks});
+          if (result.keep && result.kept.size() < kResultListCapacity) {
+            result.kept.push_back(entry);
+            if (source.zeroMarkers) result.kept.back().marker = 0;
+          }
+          observer.SetCount(static_cast<long>(++result.count));
+        }
+      }
+      if (!observer.Yield()) {
+        result.stopped = true;
+        break;
+      }
+    }
+    if (result.stopped) break;
+  }
+
+  for (std::vector<FilterEntry>& words : result.byLength) SortForDisplay(words);
+  if (result.count == 0) return Refuse(std::move(result), FilterRefusal::NothingFound);
+  return result;
+}
+
+std::vector<std::string> FilterWordsInBlockOrder(const FilterResult& result) {
+  std::vector<std::string> words;
+  words.reserve(result.count);
+  for (const std::vector<FilterEntry>& group : result.byLength) {
+    for (const FilterEntry& entry : group) words.push_back(entry.spelling);
+  }
+  return words;
+}
+
+void KeepFilterResult(const FilterResult& result, Session& session) {
+  if (!result.keep) return;
+  if (!result.Accepted() && result.refusal != FilterRefusal::NothingFound) return;
+  WordTable list(kResultListCapacity);
+  for (const WordEntry& entry : result.kept) list.Append(entry);
+  session.resultList = std::move(list);
+  if (result.Accepted()) session.resultListKind = std::string(kFilterListKind);
+}
+
+}  // namespace tavilo

@@ -1,0 +1,565 @@
+// The spoonerism search: the word's checks and lookup, phase 1 (the swap table of every fragment
+// A and its replacements B), phase 2 (the partners Y of every B) and the contrepétophile search.
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/alignment.h"
+#include "core/text.h"
+#include "core/validation.h"
+#include "engines/spoonerism/spoonerism.h"
+
+namespace tavilo {
+namespace {
+
+// How often the scans of whole tables hand over to the observer.
+constexpr std::size_t kYieldEvery = 1024;
+
+// The codes of é and è, and the code that stands for both under the é/è option.
+constexpr char kCodeE = '2';
+constexpr char kCodeEgrave = '3';
+constexpr char kCodeMerged = '@';
+
+char MergeCode(char c, bool merge) { return merge && (c == kCodeE || c == kCodeEgrave) ? kCodeMerged : c; }
+
+std::string Merge(std::string_view phonetic, bool merge) {
+  std::string out(phonetic);
+  for (char& c : out) c = MergeCode(c, merge);
+  return out;
+}
+
+std::string Quoted(const std::string& word) { return "\xAB" + word + "\xBB"; }
+
+bool IsSpoonerismLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
+
+std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& result) {
+  const std::string word = Quoted(result.word);
+  switch (refusal) {
+    case SpoonerismRefusal::None:
+    case SpoonerismRefusal::NotValidated:
+      return {};
+    case SpoonerismRefusal::Empty:
+      return "Essayez quand m\xEAme d'entrer un mot !!!";
+    case SpoonerismRefusal::Digit:
+      return "D\xE9sol\xE9, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet.";
+    case SpoonerismRefusal::Sign:
+      return "Difficile de trouVer, cach\xE9 derri\xE8re les Signes.\nUtilisez seulement l'alphabet.";
+    case SpoonerismRefusal::TooShort:
+      return "Le mot " + word + " est trop court pour construire des contrep\xE8teries !!!";
+    case SpoonerismRefusal::NoReplacement:
+      if (result.method != SpoonerismMethod::Contrepetophile && result.domain == 3) {
+        return "D\xE9sol\xE9 le mot " + word + " ne g\xE9n\xE8re pas de contrep\xE8teries int\xE9ressantes.\n"
+               "Choisissez un autre mot, ou un autre domaine que \xABVerbes\xBB.";
+      }
+      if (result.method == SpoonerismMethod::Normal) {
+        return "Visiblemment le mot " + word + " n'est pas tr\xE8s contrep\xE9tophile !!!\n"
+               "Essayez la m\xE9thode \xABInvers\xE9" "e\xBB ou choisissez un autre mot.";
+      }
+      return "Visiblemment le mot " + word + " ne donne pas de r\xE9sultat !!!\n"
+             "Essayez une autre m\xE9thode, ou choisissez un autre mot.";
+    case SpoonerismRefusal::NothingFound:
+      return "D\xE9sol\xE9, le mot " + word + " ne g\xE9n\xE8re aucune contrep\xE8teries !!!\n"
+             "Modifiez les options, ou choisissez un autre mot.";
+  }
+  return {};
+}
+
+// The letters of `spelling` that spell `length` phonemes of `phonetic` from `start` (1-based).
+SpoonerismWord Aligned(const std::string& spelling, const std::string& phonetic, int start, int length,
+                       bool& yodMark) {
+  AlignmentRequest request;
+  request.spelling = spelling;
+  request.phonetic = phonetic;
+  request.fragmentStart = start;
+  request.fragmentLength = length;
+  AlignSpelling(request);
+  if (request.insertedMarks > 0) yodMark = true;
+  SpoonerismWord word;
+  word.spelling = std::move(request.spelling);
+  word.dictionarySpelling = spelling;
+  const std::size_t size = word.spelling.size();
+  word.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterStart, 1) - 1), size);
+  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1), size);
+  word.letterLength = end > word.letterStart ? end - word.letterStart : 0;
+  return word;
+}
+
+// One row of the swap table: fragment A of P at `start` (1-based) of `length` codes, as merged
+// under the é/è option, and its replacements B in the order found.
+struct SwapRow {
+  int start = 1;
+  int length = 1;
+  std::string fragment;
+  std::vector<std::string> replacements;
+};
+
+// A place of phase 2: a candidate Y' (an index into one of the scanned tables), where A starts in
+// it (1-based), and whether Y' is taboo.
+struct Place {
+  const std::string* phonetic;
+  int start;
+  bool taboo;
+};
+
+// A found word before it is written: the lookup entry, the place's taboo marker and position.
+struct Hit {
+  std::size_t entry;
+  bool taboo;
+  int start;
+};
+
+class Search {
+ public:
+  Search(const Lexicon& lexicon, const Session& session, const SpoonerismQuery& query, SearchObserver& observer,
+         SpoonerismResult& result)
+      : lexicon_(lexicon), session_(session), query_(query), observer_(observer), result_(result) {}
+
+  // The swap length after the dialog's coupling: Classiques and Enfant swap one phoneme,
+  // Inversée at most two.
+  static int SwapLength(const SpoonerismQuery& query) {
+    int n = std::clamp(query.swapLength, 1, 3);
+    if (!query.decadent || query.method == SpoonerismMethod::Child) n = 1;
+    if (query.method == SpoonerismMethod::Reversed) n = std::min(n, 2);
+    return n;
+  }
+
+  // Fills rows_ from `source`; returns false when stopped.
+  bool Phase1(const WordTable& source, bool childFlags);
+  bool Phase2();
+  bool ContrepetophileSearch();
+
+  std::size_t ReplacementCount() const { return replacementCount_; }
+
+  void SetWord(const std::string& phonetic) {
+    p_ = phonetic;
+    q_ = Merge(p_, query_.mergeEe);
+  }
+
+ private:
+  // The lookup table: the words of the domain, or the current list.
+  const WordTable& Domain() const {
+    return query_.domain == kDomainResultList ? session_.resultList : lexicon_.Domain(query_.domain);
+  }
+  bool Tick(std::size_t i) { return i % kYieldEvery != 0 || observer_.Yield(); }
+  void TakePlaces(const SwapRow& row, const std::string& phonetic, const std::string& searched, bool taboo,
+                  bool verbCutOffs);
+  bool IsTaboo(const std::string& phonetic) const;
+  void Match(const SwapRow& row, const std::string& replacement, const SpoonerismWord& heading);
+
+  const Lexicon& lexicon_;
+  const Session& session_;
+  const SpoonerismQuery& query_;
+  SearchObserver& observer_;
+  SpoonerismResult& result_;
+
+  std::string p_, q_;
+  std::vector<SwapRow> rows_;
+  std::size_t replacementCount_ = 0;
+  std::vector<Place> places_;
+  std::vector<std::string> mergedCandidates_;  // the merged forms of the place buffer's candidates
+  std::unordered_map<std::string_view, std::vector<std::size_t>> lookup_;
+};
+
+bool Search::Phase1(const WordTable& source, bool childFlags) {
+  rows_.clear();
+  replacementCount_ = 0;
+  const bool merge = query_.mergeEe;
+  int length = static_cast<int>(p_.size());
+  int n = SwapLength(query_);
+  if (n >= length) n = length - 1;
+  const int maxReplacement = n;
+  if (!query_.decadent) n = length = 1;
+  const bool verbEndings = (query_.method == SpoonerismMethod::Reversed || query_.method == SpoonerismMethod::Child) &&
+                           query_.domain == 3;
+  const std::size_t rows = source.Size();
+
+  for (int i = 1; i <= length; ++i) {
+    if (n > length - i + 1) --n;
+    for (int k = 1; k <= n; ++k) {
+      const std::string a = p_.substr(static_cast<std::size_t>(i - 1), static_cast<std::size_t>(k));
+      // The endings of conjugated verbs are not exchanged.
+      if (verbEndings && i == length && (a == "5" || a == "8" || a == "a" || a == "3" || a == "2")) return true;
+      SwapRow row{i, k, Merge(a, merge), {}};
+      const std::size_t prefix = static_cast<std::size_t>(i - 1);
+      const std::string_view suffix = std::string_view(q_).substr(prefix + static_cast<std::size_t>(k));
+      for (int m = 1; m <= maxReplacement; ++m) {
+        const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
+        for (std::size_t j = 0; j < rows; ++j) {
+          if (!Tick(j)) return false;
+          const std::string& f = source[j].phonetic;
+          if (f.size() != size) continue;
+          if (childFlags && source[j].marker != 1 &&
+              !(j + 1 < rows && source[j + 1].marker == 1 && source[j + 1].phonetic == f)) {
+            continue;
+          }
+          if (j > 0 && source[j - 1].phonetic == f) continue;  // homophones count once
+          bool matches = true;
+          for (std::size_t t = 0; t < prefix && matches; ++t) matches = MergeCode(f[t], merge) == q_[t];
+          for (std::size_t t = 0; t < suffix.size() && matches; ++t) {
+            matches = MergeCode(f[size - suffix.size() + t], merge) == suffix[t];
+          }
+          if (!matches || f == p_) continue;
+          if (merge && Merge(f, true) == q_) continue;  // differs only by é against è
+          row.replacements.push_back(f.substr(prefix, static_cast<std::size_t>(m)));
+        }
+      }
+      replacementCount_ += row.replacements.size();
+      rows_.push_back(std::move(row));
+    }
+  }
+  return true;
+}
+
+bool Search::IsTaboo(const std::string& phonetic) const {
+  // The taboo table is sorted by phonetic form.
+  const auto& rows = lexicon_.taboo.Rows();
+  const auto it = std::lower_bound(rows.begin(), rows.end(), phonetic,
+                                   [](const WordEntry& e, const std::string& p) { return e.phonetic < p; });
+  return it != rows.end() && it->phonetic == phonetic;
+}
+
+// The places of one candidate: every occurrence of A in `searched` (only the first, which must
+// start the word, with Classiques), until a verb ending stops the scan.
+void Search::TakePlaces(const SwapRow& row, const std::string& phonetic, const std::string& searched, bool taboo,
+                        bool verbCutOffs) {
+  const std::string& a = row.fragment;
+  std::size_t pos = searched.find(a);
+  if (!query_.decadent && pos != 0) return;
+  const std::size_t size = searched.size();
+  while (pos != std::string::npos) {
+    if (verbCutOffs) {
+      // The endings of conjugated verbs, read on the form itself (é and è not merged).
+      const char last = phonetic.back();
+      if (pos + 1 == size && std::string_view("58a32sr").find(last) != std::string_view::npos) return;
+      const char aLast = a.back();
+      const std::size_t next = searched.find(aLast, pos);
+      if (next != std::string::npos && next + 2 == size && (aLast == '7' || aLast == 'r')) return;
+    }
+    if (places_.size() >= kMaxPlaces) return;
+    places_.push_back({&phonetic, static_cast<int>(pos) + 1, taboo});
+    if (!query_.decadent) return;
+    pos = searched.find(a, pos + 1);
+  }
+}
+
+bool Search::Phase2() {
+  const bool merge = query_.mergeEe;
+  const SpoonerismMethod method = query_.method;
+  const WordTable& lookup = Domain();
+  lookup_.clear();
+  lookup_.reserve(lookup.Size());
+  for (std::size_t e = 0; e < lookup.Size(); ++e) lookup_[lookup[e].phonetic].push_back(e);
+  const WordTable& candidates =
+      method == SpoonerismMethod::Reversed || method == SpoonerismMethod::Double ? lexicon_.taboo : lookup;
+  // The merged forms are computed once for the whole search.
+  mergedCandidates_.clear();
+  mergedCandidates_.reserve(candidates.Size());
+  for (const WordEntry& entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
+
+  for (const SwapRow& row : rows_) {
+    if (row.replacements.empty()) continue;
+    places_.clear();
+    const std::string& a = row.fragment;
+    // Normale and Double: the taboo words (and, for Normale, the locutions) as partners Y' first.
+    if (method == SpoonerismMethod::Normal || method == SpoonerismMethod::Double) {
+      const auto scan = [&](const WordTable& table, bool taboo) {
+        for (const WordEntry& entry : table) {
+          const std::string& f = entry.phonetic;
+          if (f.ends_with(p_)) continue;
+          if (query_.decadent ? f.find(a) == std::string::npos : !f.starts_with(a)) continue;
+          TakePlaces(row, f, f, taboo, false);
+        }
+      };
+      scan(lexicon_.taboo, method == SpoonerismMethod::Normal);
+      if (method == SpoonerismMethod::Normal) scan(lexicon_.locutions, false);
+    }
+    for (std::size_t j = 0; j < candidates.Size(); ++j) {
+      if (!Tick(j)) return false;
+      const WordEntry& entry = candidates[j];
+      if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
+      const std::string& searched = mergedCandidates_[j];
+      if (searched == a) continue;
+      const std::size_t before = places_.size();
+      TakePlaces(row, entry.phonetic, searched, false, query_.domain == 3);
+      if (method == SpoonerismMethod::Normal && places_.size() > before && IsTaboo(entry.phonetic)) {
+        for (std::size_t i = before; i < places_.size(); ++i) places_[i].taboo = true;
+      }
+    }
+
+    bool yod = false;
+    const SpoonerismWord heading = Aligned(result_.word, p_, row.start, row.length, yod);
+    if (yod) result_.yodMark = true;
+    for (const std::string& b : row.replacements) {
+      Match(row, b, heading);
+      if (!observer_.Yield()) return false;
+    }
+  }
+  return true;
+}
+
+// One replacement B of a row: the permuted candidates (with their é/è variants) looked up in the
+// lookup table, the block of the words found.
+void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWord& heading) {
+  const WordTable& lookup = Domain();
+  std::vector<Hit> hits;
+  std::size_t items = 0;
+  std::string y;
+  const auto look = [&](const Place& place) {
+    if (items >= kMaxWorkItems) return;
+    ++items;
+    const auto it = lookup_.find(y);
+    if (it == lookup_.end()) return;
+    for (std::size_t e : it->second) hits.push_back({e, place.taboo, place.start});
+  };
+  for (const Place& place : places_) {
+    if (items >= kMaxWorkItems) break;
+    const std::string& f = *place.phonetic;
+    const std::size_t at = static_cast<std::size_t>(place.start - 1);
+    y.assign(f, 0, at);
+    y += b;
+    y.append(f, at + row.fragment.size(), std::string::npos);
+    look(place);
+    if (!query_.mergeEe) continue;
+    const std::string permuted = y;
+    for (const auto& [from, to] : {std::pair{kCodeE, kCodeEgrave}, std::pair{kCodeEgrave, kCodeE}}) {
+      y = permuted;
+      for (char& c : y) {
+        if (c != from) continue;
+        c = to;
+        look(place);
+      }
+    }
+  }
+  if (hits.empty()) return;
+
+  // Each found word once per block: sorted by spelling, taboo marker and place; of the spellings
+  // equal without regard to case, the first is kept.
+  std::sort(hits.begin(), hits.end(), [&](const Hit& l, const Hit& r) {
+    if (const int order = CompareDisplay(lookup[l.entry].spelling, lookup[r.entry].spelling); order != 0) {
+      return order < 0;
+    }
+    return std::tie(l.taboo, l.start, l.entry) < std::tie(r.taboo, r.start, r.entry);
+  });
+  SpoonerismBlock block;
+  block.fragmentStart = row.start;
+  block.fragment = p_.substr(static_cast<std::size_t>(row.start - 1), static_cast<std::size_t>(row.length));
+  block.replacement = b;
+  block.heading = heading;
+  std::string previous;
+  for (const Hit& hit : hits) {
+    const WordEntry& entry = lookup[hit.entry];
+    std::string folded = ToLower(entry.spelling);
+    if (!block.words.empty() && folded == previous) continue;
+    if (block.words.size() >= kMaxBlockWords) break;
+    previous = std::move(folded);
+    SpoonerismWord word = Aligned(entry.spelling, entry.phonetic, hit.start, static_cast<int>(b.size()), result_.yodMark);
+    word.tabooPartner = hit.taboo;
+    if (hit.taboo) result_.tabooMark = true;
+    block.words.push_back(std::move(word));
+    if (result_.replacesList && result_.kept.size() < kResultListCapacity) result_.kept.push_back(entry);
+  }
+  ++result_.possibilities;
+  result_.foundCount += block.words.size();
+  result_.found = true;
+  result_.blocks.push_back(std::move(block));
+  observer_.SetCount(static_cast<long>(result_.foundCount));
+}
+
+bool Search::ContrepetophileSearch() {
+  // Over the current list, the words come from the nouns.
+  const WordTable& source = query_.domain == kDomainResultList ? lexicon_.nouns : lexicon_.Domain(query_.domain);
+  int length = static_cast<int>(p_.size());
+  int n = SwapLength(query_);
+  if (n >= length) n = length - 1;
+  const int maxReplacement = n;
+  if (!query_.decadent) n = length = 1;
+
+  struct Found {
+    std::size_t entry;
+    SpoonerismWord word;
+    std::string fragment;
+  };
+  for (int i = 1; i <= length; ++i) {
+    if (n > length - i + 1) --n;
+    for (int k = 1; k <= n; ++k) {
+      const std::size_t prefix = static_cast<std::size_t>(i - 1);
+      const std::string_view suffix = std::string_view(p_).substr(prefix + static_cast<std::size_t>(k));
+      std::vector<Found> found;
+      for (int m = 1; m <= maxReplacement; ++m) {
+        const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
+        for (std::size_t j = 0; j < source.Size(); ++j) {
+          if (!Tick(j)) return false;
+          const std::string& f = source[j].phonetic;
+          if (f.size() != size || f == p_) continue;
+          if (f.compare(0, prefix, p_, 0, prefix) != 0 || !f.ends_with(suffix)) continue;
+          found.push_back({j, Aligned(source[j].spelling, f, i, m, result_.yodMark), f.substr(prefix, m)});
+        }
+      }
+      result_.foundCount += found.size();
+      observer_.SetCount(static_cast<long>(result_.foundCount));
+      if (found.empty()) continue;
+      std::sort(found.begin(), found.end(), [](const Found& l, const Found& r) {
+        if (const int order = CompareDisplay(l.word.spelling, r.word.spelling); order != 0) return order < 0;
+        return std::tie(l.word.letterStart, l.word.letterLength) < std::tie(r.word.letterStart, r.word.letterLength);
+      });
+      if (found.size() > kMaxBlockWords) found.resize(kMaxBlockWords);
+      SpoonerismBlock block;
+      block.fragmentStart = i;
+      block.fragment = p_.substr(prefix, static_cast<std::size_t>(k));
+      block.heading = Aligned(result_.word, p_, i, k, result_.yodMark);
+      for (Found& f : found) {
+        block.words.push_back(std::move(f.word));
+        block.wordFragments.push_back(std::move(f.fragment));
+      }
+      result_.found = true;
+      result_.blocks.push_back(std::move(block));
+    }
+  }
+  return true;
+}
+
+SpoonerismResult Refuse(SpoonerismResult result, SpoonerismRefusal refusal) {
+  result.refusal = refusal;
+  if (refusal != SpoonerismRefusal::NotValidated) result.message = RefusalMessage(refusal, result);
+  return result;
+}
+
+// Phase 1's expected work for the progress display: per replacement, the share of each method.
+double WorkFactor(SpoonerismMethod method) {
+  switch (method) {
+    case SpoonerismMethod::Normal: return 12.0;
+    case SpoonerismMethod::Reversed: return 100.0 / 30.0;
+    case SpoonerismMethod::Double: return 10.0 / 3.0;
+    case SpoonerismMethod::Child: return 50.0 / 10.0;
+    case SpoonerismMethod::Contrepetophile: return 0.0;
+  }
+  return 0.0;
+}
+
+}  // namespace
+
+SpoonerismRefusal PrepareSpoonerismWord(std::string_view typed, std::string& word) {
+  word = ToLower(Trim(typed));
+  std::erase(word, ' ');
+  if (word.empty()) return SpoonerismRefusal::Empty;
+  const auto has = [&word](auto test) {
+    return std::any_of(word.begin(), word.end(), [&](char c) { return test(static_cast<unsigned char>(c)); });
+  };
+  if (has(IsDigit)) return SpoonerismRefusal::Digit;
+  if (has([](unsigned char c) { return !IsSpoonerismLetter(c); })) return SpoonerismRefusal::Sign;
+  return SpoonerismRefusal::None;
+}
+
+std::pair<int, int> SpoonerismSearchKeys(const SpoonerismQuery& query) {
+  const int swap = Search::SwapLength(query);
+  int first = 0, second = 0;
+  if (query.decadent) first += 1;
+  if (swap == 2) first += 1;
+  if (swap == 3) first += 2;
+  switch (query.method) {
+    case SpoonerismMethod::Normal: first += 4; break;
+    case SpoonerismMethod::Reversed: first += 8; break;
+    case SpoonerismMethod::Double: first += 16; break;
+    case SpoonerismMethod::Child: second += 32; break;
+    case SpoonerismMethod::Contrepetophile: first += 1024; break;
+  }
+  static constexpr int kFirst[] = {32, 64, 128, 256};
+  static constexpr int kSecond[] = {1, 2, 4, 8};
+  if (query.domain >= 1 && query.domain <= 4) {
+    first += kFirst[query.domain - 1];
+    second += kSecond[query.domain - 1];
+  }
+  if (query.mergeEe) {
+    first += 512;
+    second += 16;
+  }
+  return {first, second};
+}
+
+std::string FoldForRepeat(std::string_view word) { return FoldValidation(ToLower(word)); }
+
+std::string RepeatedSearchMessage() {
+  return "Cette recherche vient juste d'\xEAtre effectu\xE9" "e.\nEssayez donc autre chose.";
+}
+
+SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session, const SpoonerismQuery& query,
+                                 SearchObserver& observer, const std::function<void(SpoonerismStage)>& stage) {
+  SpoonerismResult result;
+  result.method = query.method;
+  result.domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
+  const bool contrepetophile = query.method == SpoonerismMethod::Contrepetophile;
+  // The contrepétophile search never reads the current list: it stands for the nouns there.
+  if (contrepetophile && result.domain == kDomainResultList) result.domain = 1;
+  result.domainName = DomainShortName(result.domain);
+
+  if (const auto refusal = PrepareSpoonerismWord(query.typed, result.word); refusal != SpoonerismRefusal::None) {
+    return Refuse(std::move(result), refusal);
+  }
+  if (stage) stage(SpoonerismStage::Phase1);
+
+  InputWordState state;
+  state.inputWord = FoldValidation(result.word);
+  const ValidationFlags flags{.spoonerismTool = true,
+                              .contrepetophile = contrepetophile,
+                              .childMode = query.method == SpoonerismMethod::Child};
+  const ValidationResult validation = ValidateInputWord(lexicon, flags, state);
+  if (!validation.accepted) {
+    result.message = validation.message;
+    result.clearWordBox = validation.clearWordBox;
+    return Refuse(std::move(result), SpoonerismRefusal::NotValidated);
+  }
+  result.validated = true;
+  result.word = state.inputWord;
+  result.phonetic = state.inputPhonetic;
+  result.homophones = state.homophones;
+  result.listName = result.domainName.substr(0, 3) + "_" + result.word;
+  if (result.phonetic.size() <= 1) return Refuse(std::move(result), SpoonerismRefusal::TooShort);
+  result.rememberWord = true;
+
+  SpoonerismQuery effective = query;
+  effective.domain = result.domain;
+  Search search(lexicon, session, effective, observer, result);
+  search.SetWord(result.phonetic);
+
+  if (contrepetophile) {
+    result.stopped = !search.ContrepetophileSearch();
+    if (!result.found) return Refuse(std::move(result), SpoonerismRefusal::NoReplacement);
+    return result;
+  }
+
+  if (query.method == SpoonerismMethod::Normal || query.method == SpoonerismMethod::Double) {
+    result.stopped = !search.Phase1(lexicon.taboo, false);
+  } else {
+    // Inversée and Enfant: the first word table that gives any replacement.
+    const bool child = query.method == SpoonerismMethod::Child;
+    for (TableKind kind : kWordTableKinds) {
+      result.stopped = !search.Phase1(lexicon.Table(kind), child);
+      if (result.stopped || search.ReplacementCount() > 0) break;
+    }
+  }
+  result.replacementCount = search.ReplacementCount();
+  if (result.stopped || result.replacementCount == 0) return Refuse(std::move(result), SpoonerismRefusal::NoReplacement);
+  result.expectedWork = static_cast<double>(result.replacementCount) * WorkFactor(query.method);
+
+  if (stage) stage(SpoonerismStage::Phase2);
+  // Phase 2 re-creates the current list unless it reads it; reading it, the list is replaced only
+  // when asked to keep the result.
+  result.replacesList = result.domain != kDomainResultList || query.keepAsNewList;
+  result.stopped = !search.Phase2();
+  if (stage) stage(SpoonerismStage::Done);
+  if (!result.found) return Refuse(std::move(result), SpoonerismRefusal::NothingFound);
+  return result;
+}
+
+void KeepSpoonerismResult(const SpoonerismResult& result, Session& session) {
+  if (!result.replacesList) return;
+  // A search over the current list that found nothing leaves the list it read.
+  if (result.domain == kDomainResultList && !result.found) return;
+  session.resultList.Reset(kResultListCapacity);
+  if (!result.found) return;
+  session.resultListKind = std::string(kSpoonerismListKind);
+  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+}
+
+}  // namespace tavilo

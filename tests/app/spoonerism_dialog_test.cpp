@@ -1,0 +1,227 @@
+// frmCpt driven offscreen inside the main window: the option coupling, the refusals and their
+// order, the repeated-search refusal, and what a result does to the display, the notes and the
+// current list.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextEdit>
+
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/spoonerism_dialog.h"
+#include "core/text.h"
+#include "test_support.h"
+
+namespace tavilo::testing {
+namespace {
+
+void Fill(WordTable& table, TableKind kind, const std::vector<WordEntry>& rows) {
+  table.Reset(InfoOf(kind).capacity);
+  for (const WordEntry& row : rows) table.Append(row);
+}
+
+// pou + quille -> cou + pile (cou and pet are the taboo words); crier holds a yod with no letter.
+Lexicon SmallLexicon() {
+  Lexicon lexicon;
+  Fill(lexicon.nouns, TableKind::Nouns,
+       {{"eau", "o", 1, 1}, {"quai", "k2", 1, 0}, {"quet", "k3", 1, 0}, {"quille", "kil", 1, 0}, {"cric", "krik", 1, 0}, {"pou", "p4", 1, 0},
+        {"poux", "p4", 1, 0}, {"pile", "pil", 1, 0}});
+  Fill(lexicon.verbs, TableKind::Verbs, {{"crier", "kri72", 2, 0}, {"prier", "pri72", 2, 0}});
+  Fill(lexicon.taboo, TableKind::Taboo, {{"cou", "k4", 1, 0}, {"pet", "p3", 1, 0}, {"crier", "kri72", 2, 0}});
+  return lexicon;
+}
+
+class SpoonerismDialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    dialogs = scripted.get();
+    window = std::make_unique<MainWindow>(lexicon, BuiltInTools(), std::move(scripted));
+  }
+
+  // Opens the tool from its menu item and lets `use` work the dialog while it is shown.
+  void Open(const std::function<void(SpoonerismDialog&)>& use) {
+    dialogs->modalAnswer = [&use](QDialog& shown) {
+      auto* dialog = dynamic_cast<SpoonerismDialog*>(&shown);
+      if (!dialog) {
+        ADD_FAILURE() << "the spoonerism tool did not open its dialog";
+        return int(QDialog::Rejected);
+      }
+      use(*dialog);
+      return int(QDialog::Rejected);
+    };
+    window->findChild<QAction*>(QStringLiteral("mnuCmpCpt"))->trigger();
+    dialogs->modalAnswer = nullptr;
+  }
+
+  static void Search(SpoonerismDialog& dialog, const QString& word) {
+    Box(dialog)->setEditText(QString());
+    Box(dialog)->lineEdit()->insert(word);
+    dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+  }
+  static QAbstractButton* Button(const QWidget& parent, const QString& caption) {
+    for (QAbstractButton* button : parent.findChildren<QAbstractButton*>()) {
+      if (button->text() == caption) return button;
+    }
+    ADD_FAILURE() << "no button " << caption.toStdString();
+    return nullptr;
+  }
+  static QComboBox* Box(const QWidget& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("Combo1")); }
+  QString Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+  QString LastMessage() const { return dialogs->messages.empty() ? QString() : dialogs->messages.back().text; }
+
+  ScratchFolder folder;
+  Lexicon lexicon = SmallLexicon();
+  ScriptedDialogs* dialogs = nullptr;
+  std::unique_ptr<MainWindow> window;
+};
+
+const QString kNormal = QStringLiteral("Normale  (Tabous dans le mot entré                   après permutation)");
+const QString kReversed = QStringLiteral("Inversée  (Tabous dans le résultat                       après permutation)");
+const QString kDouble = QStringLiteral("Double   (Tabous dans le mot entré                   et dans le résultat)");
+const QString kChild = QStringLiteral("Enfant  (Aucun mot tabou)");
+const QString kTabooSearch = QStringLiteral("Recherche des mots contrepétophiles");
+const QString kClassic = QStringLiteral("Classiques - Début des mots");
+const QString kDecadent = QStringLiteral("Décadentes - Début ou milieu des mots");
+const QString kOne = QStringLiteral("Un phonème");
+const QString kTwo = QStringLiteral("Un ou deux phonèmes");
+const QString kThree = QStringLiteral("Un, deux ou trois phonèmes");
+const QString kMerge = QStringLiteral("Confondre les sons «é» et «è»");
+const QString kList = QStringLiteral(
+    "Liste de recherche précédente          (Rimes, Lipogrammes, Mots filtrés,      'okapi', 'phokapi')");
+const QString kKeep = QStringLiteral("Conserver le résultat comme nouvelle liste");
+
+TEST_F(SpoonerismDialogTest, InitialStateAndTheCouplingOfTheOptions) {
+  Open([](SpoonerismDialog& d) {
+    EXPECT_EQ(d.windowTitle(), "Tavilo - Contrepèteries");
+    QLabel* label = d.findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* domain = d.findChildren<QGroupBox*>().at(3);
+    EXPECT_EQ(label->text(), "Entrez un mot « contrepétophile » :");
+    for (const QString& on : {kOne, kClassic, kNormal, kMerge, QStringLiteral("Noms")}) {
+      EXPECT_TRUE(Button(d, on)->isChecked()) << on.toStdString();
+    }
+    for (const QString& off : {kTwo, kThree, kKeep, kList}) EXPECT_FALSE(Button(d, off)->isEnabled()) << off.toStdString();
+
+    // Each step: the captions to click, then the word label, the domain frame's title, whether
+    // two and three phonemes are enabled, and the swap length selected.
+    const struct {
+      std::vector<QString> clicks;
+      QString label, frame;
+      bool two, three;
+      QString selected;
+    } steps[] = {
+        {{kDecadent, kThree}, "Entrez un mot « contrepétophile » :", "Domaine du résultat", true, true, kThree},
+        {{kReversed}, "Entrez un mot :", "Domaine", true, false, kTwo},
+        {{kDouble}, "Entrez un mot «contrepétophile» :", "Domaine du résultat", true, true, kTwo},
+        {{kChild}, "Entrez un mot :", "Domaine", false, false, kOne},
+        {{kDecadent}, "Entrez un mot :", "Domaine", false, false, kOne},
+        {{kTabooSearch, kThree}, "Entrez un mot « TABOU » :", "Domaine", true, true, kThree},
+        {{kClassic}, "Entrez un mot « TABOU » :", "Domaine", false, false, kOne},
+        {{kNormal, kDecadent}, "Entrez un mot «contrepétophile» :", "Domaine du résultat", true, true, kOne},
+    };
+    for (const auto& step : steps) {
+      for (const QString& caption : step.clicks) Button(d, caption)->click();
+      SCOPED_TRACE(step.clicks.front().toStdString());
+      EXPECT_EQ(label->text(), step.label);
+      EXPECT_EQ(domain->title(), step.frame);
+      EXPECT_EQ(Button(d, kTwo)->isEnabled(), step.two);
+      EXPECT_EQ(Button(d, kThree)->isEnabled(), step.three);
+      EXPECT_TRUE(Button(d, step.selected)->isChecked());
+    }
+  });
+}
+
+TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
+  const struct {
+    QString method;
+    QString typed;
+    QString message;
+  } cases[] = {
+      {kNormal, "  ", "Essayez quand même d'entrer un mot !!!"},
+      {kNormal, "p0u", "Désolé, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet."},
+      {kNormal, "p+u", "Difficile de trouVer, caché derrière les Signes.\nUtilisez seulement l'alphabet."},
+      {kNormal, "pouf", "Apparemment le mot «pouf» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme."},
+      {kChild, "cou", "Vous avez entré un mot tabou !\nCe n'est pas très correct !!!"},
+      {kNormal, "eau", "Le mot «eau» est trop court pour construire des contrepèteries !!!"},
+      {kNormal, "pile", "Visiblemment le mot «pile» n'est pas très contrepétophile !!!\n"
+                        "Essayez la méthode «Inversée» ou choisissez un autre mot."},
+      {kDouble, "pile", "Visiblemment le mot «pile» ne donne pas de résultat !!!\n"
+                        "Essayez une autre méthode, ou choisissez un autre mot."},
+  };
+  Open([&](SpoonerismDialog& d) {
+    for (const auto& c : cases) {
+      Button(d, c.method)->click();
+      Search(d, c.typed);
+      EXPECT_EQ(LastMessage(), c.message);
+    }
+    EXPECT_EQ(Box(d)->currentText(), "pile") << "the word stays in place after a refusal";
+    EXPECT_EQ(Box(d)->count(), 1) << "only a word long enough is remembered";
+  });
+  EXPECT_TRUE(window->ResultIsEmpty());
+  EXPECT_EQ(Label("Label2"), "");
+}
+
+TEST_F(SpoonerismDialogTest, ResultHeaderNotesAndCurrentList) {
+  Open([&](SpoonerismDialog& d) {
+    Search(d, " P O U ");
+    EXPECT_TRUE(dialogs->messages.empty()) << LastMessage().toStdString();
+    EXPECT_EQ(Box(d)->currentText(), "pou");
+    EXPECT_FALSE(Button(d, kList)->isEnabled()) << "a list of spoonerisms is not offered";
+  });
+  EXPECT_TRUE(Label("lblHeader").startsWith(
+      "  Contrepèteries    Mot : pou    Domaine : Noms    Possibilités : 1    Mots trouvés : 3    Temps : 0 min."))
+      << Label("lblHeader").toStdString();
+  const QString text = FromUtf8(WritePlainText(window->ResultDocument()));
+  EXPECT_TRUE(text.contains("\n\npou   (poux)\n\tquai#\t\tquet#\t\tquille\n" + QString(180, '-'))) << text.toStdString();
+  EXPECT_EQ(Label("lblNotes"), "Les mots marqués d'un «#» génèrent également un mot tabou après permutation.");
+  EXPECT_EQ(FromCp1252(window->session().resultListKind), " contrepèteries");
+  EXPECT_EQ(window->session().resultList.Size(), 3u);
+  EXPECT_EQ(window->state().toolKey, "Cpt");
+}
+
+TEST_F(SpoonerismDialogTest, TheSameSearchIsRefusedUntilSomethingChanges) {
+  const QString repeated = QStringLiteral("Cette recherche vient juste d'être effectuée.\nEssayez donc autre chose.");
+  Open([&](SpoonerismDialog& d) {
+    Search(d, "pou");
+    Search(d, "POU");
+    EXPECT_EQ(LastMessage(), repeated);
+    dialogs->messages.clear();
+    Button(d, kMerge)->click();  // only the é/è option changed: runs again
+    Search(d, "pou");
+    EXPECT_TRUE(dialogs->messages.empty());
+    Search(d, "pou");
+    EXPECT_EQ(LastMessage(), repeated);
+  });
+  dialogs->messages.clear();
+  window->findChild<QTextEdit*>(QStringLiteral("RichTextBox1"))->append(QStringLiteral("note"));  // the user edits
+  Open([&](SpoonerismDialog& d) { Search(d, "pou"); });
+  EXPECT_TRUE(dialogs->messages.empty()) << LastMessage().toStdString();
+}
+
+TEST_F(SpoonerismDialogTest, EnterSearchesAndTheYodNoteShows) {
+  Open([&](SpoonerismDialog& d) {
+    Button(d, kTabooSearch)->click();
+    Button(d, kDecadent)->click();
+    Button(d, kTwo)->click();
+    // Keys go to the box, which has the focus and hands them to its line edit.
+    QTest::keyClicks(Box(d), "crier");
+    QTest::keyClick(Box(d), Qt::Key_Return);
+    EXPECT_EQ(dialogs->messages.size(), 0u) << dialogs->messages.front().text.toStdString();
+  });
+  // The taboo word crier becomes cric when its yod and é become k; the yod has no letter.
+  const QString text = FromUtf8(WritePlainText(window->ResultDocument()));
+  EXPECT_TRUE(text.contains("cri•er\n\tcric\n")) << text.toStdString();
+  EXPECT_TRUE(Label("lblNotes").contains("Un «•» à l'intérieur d'un mot signale un son «ye» (yod) sans graphie correspondante."));
+  EXPECT_TRUE(Label("lblHeader").contains("Possibilités : 0    Mot trouvé : 1")) << Label("lblHeader").toStdString();
+}
+
+}  // namespace
+}  // namespace tavilo::testing

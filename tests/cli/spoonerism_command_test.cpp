@@ -1,0 +1,114 @@
+// tavilo-cli contrepeteries, run in-process on a tiny lexicon: the header and blocks on stdout,
+// --brut, the colours, the refused options and words with their exit codes, and the current list.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+
+#include "cli/cli.h"
+#include "support/cli_run.h"
+#include "support/fixture_lexicon.h"
+
+namespace tavilo::cli {
+namespace {
+
+using Outcome = testing::CliOutcome;
+
+class SpoonerismCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // pou + quille -> cou + pile; cou and pet are the taboo words.
+    fixture_
+        .Add(TableKind::Nouns, {{"quai", "k2", 1, 0},
+                                {"quet", "k3", 1, 0},
+                                {"quille", "kil", 1, 0},
+                                {"pou", "p4", 1, 0},
+                                {"pile", "pil", 1, 0}})
+        .Add(TableKind::Taboo, {{"cou", "k4", 1, 0}, {"pet", "p3", 1, 0}});
+    dir_ = fixture_.Write();
+  }
+
+  Outcome Cli(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--data", dir_.string(), "contrepeteries"});
+    return testing::RunCliCaptured(args);
+  }
+
+  testing::FixtureLexicon fixture_;
+  std::filesystem::path dir_;
+};
+
+TEST_F(SpoonerismCommandTest, PrintsTheHeaderTheBlockAndTheNote) {
+  const Outcome run = Cli({"pou", "--couleur", "jamais"});
+  ASSERT_EQ(run.code, kExitOk) << run.err;
+  const std::regex expected(
+      "  Contrep\xC3\xA8teries    Mot : pou    Domaine : Noms    Possibilit\xC3\xA9s : 1    Mots trouv\xC3\xA9s : 3"
+      "    Temps : 0 min\\.[0-9]+ sec\\.\n\n"
+      "pou\n\tquai#\t\tquet#\t\tquille\n-{180}\n\n"
+      "Les mots marqu\xC3\xA9s d'un \xC2\xAB#\xC2\xBB g\xC3\xA9n\xC3\xA8rent \xC3\xA9galement un mot tabou apr\xC3\xA8s "
+      "permutation\\.");
+  EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
+}
+
+TEST_F(SpoonerismCommandTest, RawLinesAndColours) {
+  const Outcome raw = Cli({"pou", "--brut", "--distinguer-e"});
+  EXPECT_EQ(raw.code, kExitOk) << raw.err;
+  EXPECT_EQ(raw.out, "p\tk\tquet#\np\tk\tquille\n");
+  const Outcome taboo = Cli({"cou", "--methode", "contrepetophile", "--brut"});
+  EXPECT_EQ(taboo.out, "k\tpou\n");
+
+  // The exchanged letters in bold colour: p in the entered word, qu in quille.
+  const Outcome coloured = Cli({"pou", "--couleur", "toujours"});
+  EXPECT_NE(coloured.out.find("\x1B[1;31mp\x1B[0mou"), std::string::npos) << coloured.out;
+  EXPECT_NE(coloured.out.find("\x1B[1;34mqu\x1B[0mille"), std::string::npos) << coloured.out;
+}
+
+TEST_F(SpoonerismCommandTest, RefusalsAndExitCodes) {
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    const char* err;
+  } cases[] = {
+      {{"pile"}, kExitNothingFound, "Visiblemment le mot \xC2\xAB" "pile\xC2\xBB n'est pas tr\xC3\xA8s"},
+      {{"pou", "--domaine", "verbes"}, kExitNothingFound, "D\xC3\xA9sol\xC3\xA9, le mot \xC2\xABpou\xC2\xBB ne g\xC3\xA9n\xC3\xA8re aucune"},
+      {{"pouf"}, kExitRefused, "Apparemment le mot \xC2\xABpouf\xC2\xBB n'est pas reconnu."},
+      {{"p0u"}, kExitRefused, "D\xC3\xA9sol\xC3\xA9, il n'y a pas de chiFFres"},
+      {{"cou", "--methode", "enfant"}, kExitRefused, "Vous avez entr\xC3\xA9 un mot tabou !"},
+      {{"pou", "--phonemes", "2"}, kExitRefused, "Les contrep\xC3\xA8teries classiques"},
+      {{"pou", "--decadentes", "--phonemes", "3", "--methode", "inversee"}, kExitRefused, "La m\xC3\xA9thode invers\xC3\xA9" "e"},
+      {{"pou", "--methode", "autre"}, kExitRefused, "L'option --methode attend"},
+      {{"pou", "--couleur"}, kExitRefused, "L'option --couleur attend une valeur."},
+  };
+  for (const auto& c : cases) {
+    const Outcome run = Cli(c.args);
+    EXPECT_EQ(run.code, c.code) << c.args[0] << ' ' << run.err;
+    EXPECT_EQ(run.err.rfind(c.err, 0), 0u) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST_F(SpoonerismCommandTest, AgreesWithTheWordCommandOnTabooWords) {
+  for (const char* word : {"cou", "pet", "pou", "quille", "zob"}) {
+    const Outcome lookup = testing::RunCliCaptured({"--data", dir_.string(), "mot", word, "--contrepetophile"});
+    const Outcome search = Cli({word, "--methode", "contrepetophile", "--brut"});
+    EXPECT_EQ(lookup.code == kExitOk, search.code != kExitRefused) << word << ": " << search.err;
+  }
+}
+
+TEST_F(SpoonerismCommandTest, KeptListsAndListsAsSource) {
+  const std::string kept = (dir_ / "cpt.liste").string();
+  ASSERT_EQ(Cli({"pou", "--brut", "--garder", kept}).code, kExitOk);
+  std::ifstream in(kept);
+  std::string first;
+  std::getline(in, first);
+  EXPECT_EQ(first, "#tavilo-liste\t contrep\xC3\xA8teries");
+  // A list of spoonerisms is not a source, as in the window.
+  EXPECT_EQ(Cli({"pou", "--liste", kept}).code, kExitRefused);
+
+  const std::string rhymes = (dir_ / "rimes.liste").string();
+  std::ofstream(rhymes) << "#tavilo-liste\t rimes\nquet\tk3\t1\t0\nquille\tkil\t1\t0\n";
+  const Outcome again = Cli({"pou", "--brut", "--distinguer-e", "--liste", rhymes});
+  EXPECT_EQ(again.out, "p\tk\tquet#\n") << again.err;  // the list holds no pile, so no quille
+}
+
+}  // namespace
+}  // namespace tavilo::cli

@@ -1,0 +1,204 @@
+// The filtered-words search on small in-memory tables: the word filters before the matcher, the
+// tables and their order, the 15000-word cap, the refusals, the kept list and the block.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/text.h"
+#include "engines/filter/filter.h"
+
+namespace tavilo {
+namespace {
+
+void Fill(WordTable& table, TableKind kind, const std::vector<WordEntry>& rows) {
+  table.Reset(InfoOf(kind).capacity);
+  for (const WordEntry& row : rows) table.Append(row);
+}
+
+Lexicon SmallLexicon() {
+  Lexicon lexicon;
+  Fill(lexicon.nouns, TableKind::Nouns,
+       {{"bateau", "bato", 2, 1}, {"b\xEAte", "bEt", 1, 1}, {"bette", "bEt", 1, 0}, {"bar", "baR", 1, 1},
+        {"\xE9t\xE9", "ete", 2, 1}, {"arc-en-ciel", "aRk@sjEl", 3, 0}, {"aujourd'hui", "oZuRdyi", 3, 1},
+        {"anticonstitutionnellement", "@titikostitysjonEl@m@", 9, 0}});
+  Fill(lexicon.locutions, TableKind::Locutions, {{"bout", "bu", 1, 0}});  // one word, for the order
+  Fill(lexicon.adjectives, TableKind::Adjectives, {{"b\xEAte", "bEt", 1, 1}, {"bas", "ba", 1, 1}});
+  Fill(lexicon.verbs, TableKind::Verbs, {{"bat", "ba", 1, 1}, {"b\xE2tir", "batiR", 2, 0}});
+  Fill(lexicon.functionWords, TableKind::FunctionWords, {{"bis", "bis", 1, 0}, {"\xE0", "a", 1, 1}});
+  return lexicon;
+}
+
+std::vector<std::string> Words(const FilterResult& result) { return FilterWordsInBlockOrder(result); }
+
+FilterResult Search(const Lexicon& lexicon, FilterQuery query, const Session& session = {}) {
+  return FindFilteredWords(lexicon, session, query);
+}
+
+TEST(FindFilteredWords, FiltersEachWordBeforeMatchingIt) {
+  const Lexicon lexicon = SmallLexicon();
+  struct Case {
+    FilterQuery query;
+    std::vector<std::string> words;  // in block order
+  };
+  const Case cases[] = {
+      // Accents are folded unless they count; "?" then stands for any letter of a-z.
+      {{.pattern = "b?t?"}, {"b\xEAte", "b\xEAte"}},
+      {{.pattern = "b\xEAt?", .distinguishDiacritics = true}, {"b\xEAte", "b\xEAte"}},
+      {{.pattern = "bet?", .distinguishDiacritics = true}, {}},
+      {{.pattern = "?t?"}, {"\xE9t\xE9"}},
+      {{.pattern = "?t?", .heterogram = true}, {}},  // "été" folds to "ete"
+      // Without a multi joker the pattern's length wins over any limit.
+      {{.pattern = "ba?", .maxLetters = 2}, {"bar", "bas", "bat"}},
+      {{.pattern = "b*", .maxLetters = 3}, {"bar", "bas", "bat", "bis"}},
+      {{.pattern = "b?!*", .maxLetters = 2}, {"bar", "bas", "bat", "bis"}},  // raised to 3
+      {{.pattern = "b*", .maxSyllables = 1, .domain = FilterDomain::Verbs}, {"bat"}},
+      // Hyphens, apostrophes and spaces are no letters.
+      {{.pattern = "a*"}, {"\xE0", "anticonstitutionnellement"}},
+      // An option the pattern does not allow has no effect: "e*e" repeats a letter.
+      {{.pattern = "e*e", .heterogram = true}, {"\xE9t\xE9"}},
+      // Each domain, and the nouns with the locutions.
+      {{.pattern = "b*", .domain = FilterDomain::Nouns}, {"bar", "b\xEAte", "bout", "bette", "bateau"}},
+      {{.pattern = "b*", .domain = FilterDomain::Adjectives}, {"bas", "b\xEAte"}},
+  };
+  for (const Case& c : cases) {
+    const FilterResult result = Search(lexicon, c.query);
+    EXPECT_EQ(Words(result), c.words) << c.query.pattern;
+    EXPECT_EQ(result.count, c.words.size()) << c.query.pattern;
+    EXPECT_EQ(result.Accepted(), !c.words.empty()) << c.query.pattern;
+  }
+}
+
+TEST(FindFilteredWords, KeepsTheRowsInTableOrderNounsLocutionsAdjectivesVerbsAdverbs) {
+  const Lexicon lexicon = SmallLexicon();
+  const FilterResult result = Search(lexicon, {.pattern = "b*"});
+  std::vector<std::string> kept;
+  for (const WordEntry& entry : result.kept) kept.push_back(entry.spelling);
+  EXPECT_EQ(kept, (std::vector<std::string>{"bateau", "b\xEAte", "bette", "bar", "bout", "b\xEAte", "bas", "bat",
+                                            "b\xE2tir", "bis"}));
+  Session session;
+  KeepFilterResult(result, session);
+  EXPECT_EQ(session.resultListKind, kFilterListKind);
+  EXPECT_EQ(session.resultList.Size(), kept.size());
+  EXPECT_EQ(session.resultList[4], (WordEntry{"bout", "bu", 1, 0}));
+}
+
+TEST(FindFilteredWords, ReadsTheCurrentListAndReplacesItOnlyWhenAsked) {
+  const Lexicon lexicon = SmallLexicon();
+  Session session;
+  KeepFilterResult(Search(lexicon, {.pattern = "b*"}), session);
+  const WordTable before = session.resultList;
+
+  FilterResult result = Search(lexicon, {.pattern = "ba*", .domain = FilterDomain::ResultList}, session);
+  EXPECT_EQ(Words(result), (std::vector<std::string>{"bar", "bas", "bat", "b\xE2tir", "bateau"}));
+  EXPECT_EQ(result.domainLabel, "Liste mots filtr\xE9s");
+  KeepFilterResult(result, session);
+  EXPECT_EQ(session.resultList.Rows(), before.Rows());
+
+  result = Search(lexicon, {.pattern = "ba*", .domain = FilterDomain::ResultList, .keepAsNewList = true}, session);
+  KeepFilterResult(result, session);
+  EXPECT_EQ(session.resultList.Size(), 5u);
+}
+
+TEST(FindFilteredWords, RefusesTooShortAndTooLongPatterns) {
+  const Lexicon lexicon = SmallLexicon();
+  EXPECT_EQ(Search(lexicon, {.pattern = ""}).refusal, FilterRefusal::TooShort);
+  EXPECT_EQ(Search(lexicon, {.pattern = "a"}).refusal, FilterRefusal::TooShort);
+  EXPECT_EQ(Search(lexicon, {.pattern = "1a2"}).message, "C'est un peu court !!!\nEntrez au moins 2 caract\xE8res !!!");
+  EXPECT_TRUE(Search(lexicon, {.pattern = "a*"}).Accepted());
+  const FilterResult tooLong = Search(lexicon, {.pattern = std::string(26, '?')});
+  EXPECT_EQ(tooLong.refusal, FilterRefusal::TooLong);
+  EXPECT_EQ(tooLong.message, "Trop de lettres !!!\nLes mots du r\xE9sultat ne pourront pas d\xE9passer 25 lettres.");
+  const FilterResult none = Search(lexicon, {.pattern = "zz*"});
+  EXPECT_EQ(none.refusal, FilterRefusal::NothingFound);
+  EXPECT_EQ(none.message, "D\xE9sol\xE9, avec le mod\xE8le \xABzz*\xBB il n'y a aucun mot possible !!!\n"
+                          "Choisissez d'autres lettres ou d'autres options.");
+}
+
+// Three-letter words "aaa", "aab", ... in two tables.
+Lexicon ManyWords(std::size_t nouns, std::size_t adjectives) {
+  Lexicon lexicon;
+  lexicon.nouns.Reset(InfoOf(TableKind::Nouns).capacity);
+  lexicon.adjectives.Reset(InfoOf(TableKind::Adjectives).capacity);
+  for (std::size_t i = 0; i < nouns + adjectives; ++i) {
+    std::string word = {static_cast<char>('a' + i / 676 % 26), static_cast<char>('a' + i / 26 % 26),
+                        static_cast<char>('a' + i % 26)};
+    (i < nouns ? lexicon.nouns : lexicon.adjectives).Append({word, "x", 1, 0});
+  }
+  return lexicon;
+}
+
+TEST(FindFilteredWords, HoldsAtMost15000WordsAcrossTheTables) {
+  struct Case {
+    std::size_t nouns, adjectives, found;
+    bool limit;
+  };
+  const Case cases[] = {
+      {10000, 5001, 15000, true},  // the 15001st word, in the second table, ends the search
+      {10000, 5000, 15000, true},  // exactly 15000: said as well
+      {10000, 4999, 14999, false},
+  };
+  for (const Case& c : cases) {
+    const FilterResult result = Search(ManyWords(c.nouns, c.adjectives), {.pattern = "???"});
+    EXPECT_EQ(result.count, c.found);
+    EXPECT_EQ(Words(result).size(), c.found);
+    EXPECT_EQ(result.kept.size(), c.found);
+    EXPECT_EQ(result.LimitReached(), c.limit);
+  }
+}
+
+TEST(FindFilteredWords, StopsWhenTheObserverSaysSo) {
+  struct StopAfter : SearchObserver {
+    int left = 3;
+    bool Yield() override { return left-- > 0; }
+  } observer;
+  const Lexicon lexicon = ManyWords(100, 0);
+  const Session session;
+  const FilterResult result = FindFilteredWords(lexicon, session, {.pattern = "???"}, observer);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.count, 3u);  // one yield before the table, then one after each row
+}
+
+TEST(WriteFilterBlock, GroupsByLengthWithTheExplicitLettersInRed) {
+  const Lexicon lexicon = SmallLexicon();
+  // With diacritics distinguished "bête" repeats no letter; "bette" does.
+  const FilterResult result = Search(lexicon, {.pattern = "b*e", .distinguishDiacritics = true, .heterogram = true,
+                                               .reversed = true, .domain = FilterDomain::Nouns});
+  ASSERT_TRUE(result.Accepted());
+  EXPECT_EQ(WritePlainText(WriteFilterHeader(result)),
+            "  Mots filtr\xC3\xA9s      Mod\xC3\xA8le cherch\xC3\xA9 : b*e      Domaine : Noms"
+            "      Nb maxi de syllabes : Toutes      Mot: 1      H\xC3\xA9t\xC3\xA9rogrammes");
+  const Document block = WriteFilterBlock(result);
+  EXPECT_EQ(WritePlainText(block), " 4 lettres :\n\tb\xC3\xAAte eteb\n" + std::string(96, '-') + "\n");
+  // "b" and the final "e" are red, the rest black; the reversed word is black.
+  const std::vector<TextRun>& runs = block.paragraphs()[1].runs;
+  ASSERT_EQ(runs.size(), 5u);
+  const Rgb red{220, 0, 0};
+  const std::pair<std::string, Rgb> expected[] = {{"\t", {}}, {"b", red}, {"\xC3\xAAt", {}}, {"e", red}, {" eteb", {}}};
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    EXPECT_EQ(runs[i].text, expected[i].first);
+    EXPECT_EQ(runs[i].format.color, expected[i].second) << runs[i].text;
+    EXPECT_EQ(runs[i].format.font, "Courier New");
+  }
+}
+
+TEST(WriteFilterBlock, SetsFewerColumnsForLongerWords) {
+  const Lexicon lexicon = SmallLexicon();
+  const FilterResult result = Search(lexicon, {.pattern = "*"});
+  const Document block = WriteFilterBlock(result);
+  std::vector<std::size_t> columns;
+  for (const Paragraph& paragraph : block.paragraphs()) {
+    if (!paragraph.runs.empty() && paragraph.runs[0].text.ends_with("lettres :")) {
+      columns.push_back(paragraph.tab_stops.size());
+    }
+  }
+  ASSERT_EQ(columns.size(), 6u);  // 1, 3, 4, 5, 6 and 25 letters
+  EXPECT_TRUE(std::is_sorted(columns.rbegin(), columns.rend()));
+  EXPECT_GT(columns[1], columns[4]);
+  EXPECT_EQ(columns.back(), 3u);
+}
+
+}  // namespace
+}  // namespace tavilo

@@ -1,0 +1,246 @@
+// The spoonerism engine against a brute-force reference on the shipped dictionary. The reference
+// follows the definition and nothing else: for every fragment A of the entered word W and every
+// B that makes W' a word of the phase-1 table, every word Y of the lookup table that holds B at
+// some place is found when Y' (Y with that B turned back into A) is a partner the method allows.
+// The words of the test and what they should give are taken from the data at run time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "core/text.h"
+#include "engines/spoonerism/spoonerism.h"
+
+namespace tavilo {
+namespace {
+
+using M = SpoonerismMethod;
+// A found word as both sides report it: where A starts, A, B, the spelling in lower case.
+using Found = std::tuple<int, std::string, std::string, std::string>;
+
+const Lexicon& Shipped() {
+  static const std::unique_ptr<Lexicon> lexicon = [] {
+    LexiconLoad load = LoadLexicon(FindDataDirectory(), {}, LoadOptions{false, false});
+    if (load.error) ADD_FAILURE() << load.error->Message();
+    return std::move(load.lexicon);
+  }();
+  return *lexicon;
+}
+
+// The phonetic forms of a table, for the "is it a word" questions.
+std::unordered_set<std::string> Forms(const WordTable& table, bool childOnly = false, bool notChild = false) {
+  std::unordered_map<std::string, std::vector<int>> markers;
+  for (const WordEntry& e : table) markers[e.phonetic].push_back(e.marker);
+  std::unordered_set<std::string> forms;
+  for (const auto& [form, m] : markers) {
+    // A child's word: the first entry of its homophones, or the second, is marked 1.
+    if (childOnly && !(m[0] == 1 || (m.size() > 1 && m[1] == 1))) continue;
+    if (notChild && std::all_of(m.begin(), m.end(), [](int x) { return x == 1; })) continue;
+    forms.insert(form);
+  }
+  return forms;
+}
+
+struct Config {
+  M method;
+  bool decadent;
+  int swap;
+  int domain;
+};
+
+// The replacements B of the fragment P[i, i+k) that make a word of `forms` other than P.
+std::set<std::string> Replacements(const std::string& p, std::size_t i, std::size_t k, int n,
+                                   const std::unordered_set<std::string>& forms) {
+  std::set<std::string> out;
+  for (const std::string& w : forms) {
+    for (int m = 1; m <= n; ++m) {
+      if (w.size() != p.size() - k + static_cast<std::size_t>(m) || w == p) continue;
+      if (w.compare(0, i, p, 0, i) == 0 && w.compare(i + m, std::string::npos, p, i + k) == 0) out.insert(w.substr(i, m));
+    }
+  }
+  return out;
+}
+
+// What the engine should find; `capped` is set when a row's places or a block's words go past
+// the engine's caps (the engine then gives a part of the reference).
+std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config& c, bool& capped) {
+  int n = c.decadent ? c.swap : 1;
+  if (c.method == M::Child) n = 1;
+  if (c.method == M::Reversed) n = std::min(n, 2);
+  n = std::min<int>(n, static_cast<int>(p.size()) - 1);
+
+  struct Row {
+    std::size_t i, k;
+    std::set<std::string> bs;
+  };
+  std::vector<Row> rows;
+  const auto fill = [&](const std::unordered_set<std::string>& forms) {
+    rows.clear();
+    bool any = false;
+    for (std::size_t i = 0; i < (c.decadent ? p.size() : 1); ++i) {
+      for (std::size_t k = 1; k <= static_cast<std::size_t>(n) && i + k <= p.size(); ++k) {
+        rows.push_back({i, k, Replacements(p, i, k, n, forms)});
+        any |= !rows.back().bs.empty();
+      }
+    }
+    return any;
+  };
+  if (c.method == M::Normal || c.method == M::Double) {
+    fill(Forms(lex.taboo));
+  } else {
+    for (TableKind kind : kWordTableKinds) {
+      if (fill(Forms(lex.Table(kind), c.method == M::Child))) break;
+    }
+  }
+
+  const WordTable& lookup = lex.Domain(c.domain);
+  // Partners Y': from the candidate table (not A itself), and for Normale and Double the taboo
+  // words (Normale: and the locutions) that do not end with P.
+  const bool tabooCandidates = c.method == M::Reversed || c.method == M::Double;
+  const auto candidates = tabooCandidates ? Forms(lex.taboo) : Forms(lookup, false, c.method == M::Child);
+  std::unordered_set<std::string> extra;
+  if (c.method == M::Normal || c.method == M::Double) {
+    for (const WordEntry& e : lex.taboo) extra.insert(e.phonetic);
+    if (c.method == M::Normal) {
+      for (const WordEntry& e : lex.locutions) extra.insert(e.phonetic);
+    }
+  }
+  const auto isPartner = [&](const std::string& y2, const std::string& a) {
+    return (candidates.contains(y2) && y2 != a) || (extra.contains(y2) && !y2.ends_with(p));
+  };
+
+  std::set<Found> found;
+  std::map<std::tuple<int, std::string, std::string>, std::size_t> blockSizes;
+  for (const Row& row : rows) {
+    const std::string a = p.substr(row.i, row.k);
+    // The places the engine keeps: every occurrence of A in a partner (Classiques: at the start).
+    std::size_t places = 0;
+    const auto count = [&](const std::string& f) {
+      for (std::size_t at = f.find(a); at != std::string::npos; at = f.find(a, at + 1)) {
+        places += c.decadent || at == 0;
+        if (!c.decadent) break;
+      }
+    };
+    for (const WordEntry& e : tabooCandidates ? lex.taboo : lookup) count(e.phonetic);
+    for (const std::string& f : extra) {
+      if (!f.ends_with(p)) count(f);
+    }
+    if (places > kMaxPlaces) capped = true;
+    for (const std::string& b : row.bs) {
+      for (const WordEntry& y : lookup) {
+        for (std::size_t at = y.phonetic.find(b); at != std::string::npos; at = y.phonetic.find(b, at + 1)) {
+          if (!c.decadent && at != 0) break;
+          const std::string y2 = y.phonetic.substr(0, at) + a + y.phonetic.substr(at + b.size());
+          if (!isPartner(y2, a)) continue;
+          if (found.insert({static_cast<int>(row.i) + 1, a, b, ToLower(y.spelling)}).second) {
+            if (++blockSizes[{static_cast<int>(row.i) + 1, a, b}] > kMaxBlockWords) capped = true;
+          }
+        }
+      }
+    }
+  }
+  return found;
+}
+
+std::set<Found> EngineFound(const SpoonerismResult& result) {
+  std::set<Found> out;
+  for (const SpoonerismBlock& block : result.blocks) {
+    for (const SpoonerismWord& word : block.words) {
+      out.insert({block.fragmentStart, block.fragment, block.replacement, ToLower(word.dictionarySpelling)});
+    }
+  }
+  return out;
+}
+
+// Common nouns (the child's words) spread over the table: lower-case letters only, three to seven
+// phonemes.
+std::vector<const WordEntry*> SampleWords(const WordTable& nouns, std::size_t count) {
+  std::vector<const WordEntry*> words;
+  for (std::size_t t = 0; t < count && !nouns.Empty(); ++t) {
+    for (std::size_t j = nouns.Size() * (2 * t + 1) / (2 * count); j < nouns.Size(); ++j) {
+      const WordEntry& e = nouns[j];
+      const bool letters = std::all_of(e.spelling.begin(), e.spelling.end(), [](char ch) {
+        const unsigned char u = static_cast<unsigned char>(ch);
+        return (u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFC);
+      });
+      if (letters && e.marker == 1 && e.phonetic.size() >= 3 && e.phonetic.size() <= 7) {
+        words.push_back(&e);
+        break;
+      }
+    }
+  }
+  return words;
+}
+
+TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
+  const Lexicon& lex = Shipped();
+  const Config configs[] = {
+      {M::Normal, false, 1, 1},   {M::Normal, true, 3, 1},    {M::Reversed, false, 1, 2},
+      {M::Reversed, true, 2, 1},  {M::Double, true, 3, 1},    {M::Child, true, 1, 1},
+      {M::Child, false, 1, 2},
+  };
+  const Session session;
+  std::size_t compared = 0, nonEmpty = 0;
+  for (const WordEntry* word : SampleWords(lex.nouns, 10)) {
+    for (const Config& c : configs) {
+      SCOPED_TRACE(word->spelling + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
+                   std::to_string(c.decadent) + " domain " + std::to_string(c.domain));
+      const SpoonerismQuery query{.typed = word->spelling, .swapLength = c.swap, .decadent = c.decadent,
+                                  .method = c.method, .mergeEe = false, .domain = c.domain};
+      const SpoonerismResult result = FindSpoonerisms(lex, session, query);
+      ASSERT_TRUE(result.validated) << result.message;
+      bool capped = false;
+      const std::set<Found> expected = Reference(lex, result.phonetic, c, capped);
+      const std::set<Found> actual = EngineFound(result);
+      if (capped) {
+        EXPECT_TRUE(std::includes(expected.begin(), expected.end(), actual.begin(), actual.end()));
+      } else {
+        EXPECT_EQ(actual, expected);
+      }
+      ++compared;
+      nonEmpty += !expected.empty();
+    }
+  }
+  EXPECT_GE(compared, 50u);
+  // The sample must exercise the search, not only its refusals.
+  EXPECT_GE(nonEmpty, compared / 4);
+}
+
+TEST(SpoonerismDictionaryTest, ContrepetophileSearchFindsEveryWordOneExchangeAway) {
+  const Lexicon& lex = Shipped();
+  const Session session;
+  std::size_t tried = 0;
+  for (std::size_t j = 0; j < lex.taboo.Size() && tried < 8; j += std::max<std::size_t>(1, lex.taboo.Size() / 8)) {
+    const WordEntry& t = lex.taboo[j];
+    if (t.phonetic.size() < 3 || t.spelling.find_first_of(" -'") != std::string::npos) continue;
+    ++tried;
+    SCOPED_TRACE(t.spelling);
+    const SpoonerismResult result = FindSpoonerisms(
+        lex, session, {.typed = t.spelling, .swapLength = 2, .decadent = true, .method = M::Contrepetophile});
+    ASSERT_TRUE(result.validated) << result.message;
+    const std::string& p = result.phonetic;
+    std::set<Found> expected;
+    for (const WordEntry& y : lex.nouns) {
+      for (std::size_t i = 0; i < p.size(); ++i) {
+        for (std::size_t k = 1; k <= 2 && i + k <= p.size() && static_cast<int>(k) < static_cast<int>(p.size()); ++k) {
+          for (std::size_t m = 1; m <= 2; ++m) {
+            if (y.phonetic != p && y.phonetic.size() == p.size() - k + m && y.phonetic.compare(0, i, p, 0, i) == 0 &&
+                y.phonetic.compare(i + m, std::string::npos, p, i + k) == 0) {
+              expected.insert({static_cast<int>(i) + 1, p.substr(i, k), "", ToLower(y.spelling)});
+            }
+          }
+        }
+      }
+    }
+    EXPECT_EQ(EngineFound(result), expected);
+  }
+}
+
+}  // namespace
+}  // namespace tavilo
