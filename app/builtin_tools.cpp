@@ -1,7 +1,9 @@
 // The tools this program offers: one line per dialog tool or listing (TOOLS.md says how). A tool
 // missing here has its menu item and tool-bar button disabled.
 #include "app/anagram_dialog.h"
+#include "app/anaphone_dialog.h"
 #include "app/filter_dialog.h"
+#include "app/lipogram_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
@@ -13,6 +15,8 @@ ToolRegistry BuiltInTools() {
   ToolRegistry tools;
   tools.AddDialog<RhymeDialog>(ToolId::Rhyme);
   tools.AddDialog<AnagramDialog>(ToolId::Anagram);
+  tools.AddDialog<AnaphoneDialog>(ToolId::Anaphone);
+  tools.AddDialog<LipogramDialog>(ToolId::Lipogram);
   AddWordListings(tools);
   tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
   tools.AddDialog<FilterDialog>(ToolId::Filter);

@@ -12,6 +12,8 @@ const std::vector<Command>& Commands() {
       InfoCommand(),
       RhymeCommand(),
       AnagramCommand(),
+      AnaphoneCommand(),
+      LipogramCommand(),
       ListingCommand(),
       SpoonerismCommand(),
       FilterCommand(),

@@ -11,6 +11,8 @@ Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
 Command AnagramCommand();  // anagrammes
+Command LipogramCommand();  // lipogrammes
+Command AnaphoneCommand();  // anaphones
 Command ListingCommand();  // liste
 Command SpoonerismCommand();  // contrepeteries
 Command FilterCommand();  // filtre

@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/list_file.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
 #include "core/session.h"
 #include "engines/rhyme/rhyme.h"
 
@@ -17,12 +18,6 @@ struct RhymeArgs {
   std::optional<std::string> keepFile;  // --garder: where the current list goes afterwards
   std::optional<std::string> rtfFile;   // --rtf: the block as RTF instead of text on stdout
 };
-
-std::optional<int> ParseSyllables(const std::string& value) {
-  if (value == "toutes") return 0;
-  if (value.size() == 1 && value[0] >= '1' && value[0] <= '9') return value[0] - '0';
-  return std::nullopt;
-}
 
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
 std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
@@ -55,19 +50,19 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (start && inside) {
     problem = "Choisissez --debut ou --interieur, pas les deux.";
-  } else if (syllables && !ParseSyllables(*syllables)) {
-    problem = "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).";
+  } else if (syllables && !ParseSyllableOption(*syllables)) {
+    problem = kSyllableOptionError;
   } else if (domain && !ParseDomainOption(*domain)) {
-    problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
+    problem = kDomainOptionError;
   } else if (domain && args.listFile) {
-    problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
+    problem = kDomainAndListError;
   }
   if (!problem.empty()) {
     ctx.Err() << problem << '\n';
     return std::nullopt;
   }
   args.query.typed = Utf8ToCp1252(positionals[0]);
-  args.query.syllables = syllables ? *ParseSyllables(*syllables) : 0;
+  args.query.syllables = syllables ? *ParseSyllableOption(*syllables) : 0;
   args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
   return args;
 }

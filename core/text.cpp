@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace tavilo {
 namespace {
@@ -287,6 +288,43 @@ int CompareDisplay(std::string_view a, std::string_view b) {
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
+std::string DisplaySortKey(std::string_view s) {
+  // The primary weights (two bytes each, high byte first; every weight is at least 1), a zero
+  // pair so that a string sorts before any longer one with the same primary weights, then, for
+  // strings of equal length and equal primary weights, the secondary and tertiary weights (one
+  // byte each) and the bytes themselves.
+  static const auto kPrimary = [] {
+    std::array<std::uint16_t, 256> weights{};
+    for (int c = 0; c < 256; ++c) weights[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
+    return weights;
+  }();
+  std::string key;
+  key.reserve(s.size() * 5 + 2);
+  for (char c : s) {
+    const std::uint16_t w = kPrimary[static_cast<unsigned char>(c)];
+    key += static_cast<char>(w >> 8);
+    key += static_cast<char>(w & 0xFF);
+  }
+  key.append(2, '\0');
+  for (char c : s) key += static_cast<char>(SecondaryWeight(static_cast<unsigned char>(c)));
+  for (char c : s) key += static_cast<char>(TertiaryWeight(static_cast<unsigned char>(c)));
+  key += s;
+  return key;
+}
+
+void SortForDisplay(std::vector<std::string>& items) {
+  std::vector<std::pair<std::string, std::size_t>> keyed;
+  keyed.reserve(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) keyed.emplace_back(DisplaySortKey(items[i]), i);
+  std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+    return std::string_view(a.first) < std::string_view(b.first);  // unsigned byte order
+  });
+  std::vector<std::string> sorted;
+  sorted.reserve(items.size());
+  for (const auto& [key, index] : keyed) sorted.push_back(std::move(items[index]));
+  items = std::move(sorted);
+}
+
 namespace {
 
 // Matches one bracket class starting at pattern[p] == '['. Sets `end` past the closing ']'.
@@ -369,6 +407,11 @@ bool MatchesPattern(std::string_view text, std::string_view pattern) {
 void SortedStringList::Add(std::string item) {
   const auto pos = std::upper_bound(items_.begin(), items_.end(), item, DisplayLess{});
   items_.insert(pos, std::move(item));
+}
+
+void SortedStringList::Assign(std::vector<std::string> items) {
+  SortForDisplay(items);
+  items_ = std::move(items);
 }
 
 void SortedStringList::RemoveAt(std::size_t i) {

@@ -1,0 +1,68 @@
+// tavilo-cli anaphones: the anaphone tool from the command line, with the same result block.
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/result_output.h"
+#include "engines/anaphone/anaphone.h"
+
+namespace tavilo::cli {
+namespace {
+
+int RunAnaphones(Context& ctx) {
+  const Command self = AnaphoneCommand();
+  Options options(ctx.Args());
+  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
+  const bool raw = options.Flag("--brut");
+  bool missing = false;
+  const auto rtfFile = options.Value("--rtf", &missing);
+  const auto positionals = options.Positionals();
+  const auto unknown = options.Unknown();
+  std::string problem;
+  if (missing) {
+    problem = "L'option --rtf attend une valeur.";
+  } else if (unknown) {
+    problem = "Option inconnue : " + *unknown;
+  } else if (positionals.size() != 1) {
+    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
+  }
+  if (!problem.empty()) {
+    ctx.Err() << problem << '\n';
+    return kExitRefused;
+  }
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
+  if (!lexicon) return kExitDataError;
+
+  const AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(positionals[0])});
+  if (!result.Accepted()) {
+    ctx.PrintError(result.message);
+    return result.refusal == AnaphoneRefusal::NothingFound ? kExitNothingFound : kExitRefused;
+  }
+  if (raw) {
+    // Block order: the single words, then the pairs from the longest first word down.
+    for (std::size_t n = result.PhonemeCount(); n >= 1; --n) {
+      for (const std::string& item : result.lists[n].Items()) ctx.Print(item);
+    }
+    return kExitOk;
+  }
+  return EmitResult(ctx, WriteAnaphoneHeader(result), WriteAnaphoneBlock(result), rtfFile);
+}
+
+}  // namespace
+
+Command AnaphoneCommand() {
+  return {"anaphones",
+          "MOT [--rtf FICHIER] [--brut]",
+          "Cherche les mots, et les paires de mots, faits des m\xC3\xAAmes sons que MOT dans un autre ordre.",
+          "MOT doit \xC3\xAAtre un mot du dictionnaire ; ses accents sont replis\xC3\xA9s avant la recherche\n"
+          "(tapez-le sans accent), et sa prononciation est celle du dictionnaire. Les noms, adjectifs,\n"
+          "verbes et adverbes sont parcourus ; les r\xC3\xA9sultats sont group\xC3\xA9s par nombre de phon\xC3\xA8mes du\n"
+          "premier mot, comme dans la fen\xC3\xAAtre Anaphones. Un mot de plus de 16 phon\xC3\xA8mes est refus\xC3\xA9.\n\n"
+          "  --rtf FICHIER   \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
+          "  --brut          seulement les mots et les paires, un par ligne\n\n"
+          "Codes de sortie : 0 anaphones trouv\xC3\xA9s, 1 aucun, 2 mot refus\xC3\xA9 ou usage,\n"
+          "3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemple : tavilo-cli anaphones rame\n",
+          RunAnaphones};
+}
+
+}  // namespace tavilo::cli
