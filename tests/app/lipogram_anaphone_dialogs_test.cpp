@@ -104,7 +104,7 @@ const QString kReduced = QStringLiteral("Vocabulaire réduit (une et deux syllab
 const QString kKeep = QStringLiteral("Conserver le résultat comme nouvelle liste");
 const QString kAppend = QStringLiteral("Ajouter le résultat à la liste affichée");
 const QString kListOption = QStringLiteral(
-    "Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,     Mots filtrés, 'okapi', 'phokapi')");
+    "Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,\nMots filtrés, 'okapi', 'phokapi')");
 
 TEST_F(LipogramAnaphoneDialogsTest, LipogramFirstOpening) {
   OpenLipo([](LipogramDialog& d) {
