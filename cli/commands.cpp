@@ -10,13 +10,13 @@ const std::vector<Command>& Commands() {
       AlignCommand(),
       KeyCommand(),
       InfoCommand(),
+      SpoonerismCommand(),
       RhymeCommand(),
       AnagramCommand(),
       AnaphoneCommand(),
       LipogramCommand(),
-      ListingCommand(),
-      SpoonerismCommand(),
       FilterCommand(),
+      ListingCommand(),
   };
   return kCommands;
 }

@@ -10,13 +10,11 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/app/tavilo ]; then
 fi
 cli=build/cli/tavilo-cli
 echo "(pas d'affichage graphique : démonstration de la ligne de commande)"
-for args in "info" "mot chat" "mot ane" "mot vert" "aligner taxi 3 1" "cle garçon"; do
+for args in "info" "mot chat" "mot vert" "contrepeteries bateau --methode enfant" "rimes age --syllabes 2" \
+            "anagrammes contrepeterie --auto --mots 1-2" "anaphones marin" "lipogrammes o --mono --obligatoires" \
+            "filtre b?t?e" "liste palindromes"; do
   echo
   echo "\$ tavilo-cli $args"
   # shellcheck disable=SC2086
   "$cli" $args || true
 done
-if "$cli" --help | grep -q '^  rimes'; then
-  echo; echo "\$ tavilo-cli rimes age --syllabes 2"
-  "$cli" rimes age --syllabes 2 || true
-fi
