@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 
 #include "core/text.h"
@@ -109,7 +110,7 @@ void PrintGeneralHelp(std::ostream& out) {
       << "Commandes :\n";
   for (const Command& c : Commands()) {
     std::string name = c.name;
-    name.resize(10, ' ');
+    name.resize(std::max<std::size_t>(name.size() + 2, 16), ' ');
     out << "  " << name << c.summary << '\n';
   }
   out << "\nOptions g\xC3\xA9n\xC3\xA9rales :\n"
