@@ -13,7 +13,7 @@ const Lexicon* Context::GetLexicon() {
   timings_ = load.timings;
   if (load.error) {
     loadFailed_ = true;
-    PrintError(load.error->Message());
+    err_ << load.error->MessageUtf8() << '\n';
     return nullptr;
   }
   lexicon_ = std::move(load.lexicon);

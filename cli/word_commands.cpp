@@ -1,6 +1,7 @@
 // The lexicon's own commands: look a word up, align a fragment, show a letter key, describe the
 // loaded dictionary.
 #include <charconv>
+#include <cstdio>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -204,6 +205,15 @@ int RunInfo(Context& ctx) {
         << info.capacity << " lignes\n";
   }
   if (lexicon->adjectivesMissing) out << "  (aj.tav absent : pas d'adjectifs)\n";
+  std::size_t rows = 0, unaligned = 0;
+  for (TableKind kind : kLookupOrder) {
+    rows += lexicon->Table(kind).Size();
+    unaligned += CountRowsNotFullyAligned(lexicon->Table(kind));
+  }
+  char percent[32];
+  std::snprintf(percent, sizeof percent, "%.2f", rows ? 100.0 * static_cast<double>(unaligned) / static_cast<double>(rows) : 0.0);
+  out << "Lignes dont un phon\xC3\xA8me reste sans lettres : " << unaligned << " sur " << rows << " (" << percent
+      << " %)\n";
   out << "Index des anagrammes : " << lexicon->anagramIndex.Size() << " lignes\n";
   out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.Size() << " lignes\n";
   out << "Chargement : " << ctx.Timings().total.count() / 1000.0 << " ms\n";
