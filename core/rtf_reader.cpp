@@ -350,7 +350,7 @@ class RtfReader {
   void UpdateFormat() {
     format_dirty_ = false;
     CharFormat format;
-    format.font = FontName(state_.font);
+    format.font = FontFor(state_.font);
     format.half_points = state_.half_points;
     format.color = ColorAt(state_.color);
     format.bold = state_.bold;
@@ -366,10 +366,11 @@ class RtfReader {
     text_.clear();
   }
 
-  std::string FontName(int number) const {
+  // The shared name of a font number: every run in that font points to the same name.
+  FontName FontFor(int number) const {
     auto it = fonts_.find(number < 0 ? default_font_ : number);
     if (it == fonts_.end()) it = fonts_.find(default_font_);
-    if (it == fonts_.end() || it->second.empty()) return CharFormat{}.font;
+    if (it == fonts_.end()) return FontName();
     return it->second;
   }
 
@@ -378,7 +379,7 @@ class RtfReader {
     const std::size_t first = font_name_.find_first_not_of(' ');
     if (first != std::string::npos) {
       const std::size_t last = font_name_.find_last_not_of(' ');
-      fonts_.emplace(table_font_, font_name_.substr(first, last - first + 1));
+      fonts_.emplace(table_font_, FontName(std::string_view(font_name_).substr(first, last - first + 1)));
     }
     font_name_.clear();
   }
@@ -425,7 +426,7 @@ class RtfReader {
   int skip_fallback_ = 0;
   char32_t high_surrogate_ = 0;
 
-  std::map<int, std::string> fonts_;
+  std::map<int, FontName> fonts_;
   int default_font_ = 0;
   int table_font_ = 0;
   std::string font_name_;
