@@ -81,9 +81,7 @@ class RtfReader {
 
  private:
   RtfError Parse() {
-    // Blanks and a UTF-8 byte-order mark may stand before the header.
-    if (in_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
-    while (pos_ < in_.size() && IsBlank(in_[pos_])) ++pos_;
+    pos_ = HeaderStart(in_);
     if (pos_ == in_.size()) return RtfError::kEmpty;
     if (in_.substr(pos_, 5) != "{\\rtf") return RtfError::kNotRtf;
 
@@ -404,6 +402,15 @@ class RtfReader {
     return line;
   }
 
+public:
+  // Where the header should start: blanks and a UTF-8 byte-order mark may stand before it.
+  static std::size_t HeaderStart(std::string_view in) {
+    std::size_t pos = in.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (pos < in.size() && IsBlank(in[pos])) ++pos;
+    return pos;
+  }
+
+ private:
   // RTF control words are made of ASCII letters, their parameters of ASCII digits.
   static bool IsWordLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
   static bool IsParamDigit(char c) { return c >= '0' && c <= '9'; }
@@ -444,5 +451,7 @@ class RtfReader {
 }  // namespace
 
 RtfReadResult ReadRtf(std::string_view rtf) { return RtfReader(rtf).Read(); }
+
+bool LooksLikeRtf(std::string_view bytes) { return bytes.substr(RtfReader::HeaderStart(bytes)).starts_with("{\\rtf"); }
 
 }  // namespace tavilo
