@@ -1,15 +1,20 @@
 #include "cli/cli.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "core/text.h"
 
 namespace tavilo::cli {
 
-const Lexicon* Context::GetLexicon() {
-  if (lexicon_) return lexicon_.get();
+const Lexicon* Context::GetLexicon(LoadOptions needs) {
+  if (lexicon_) {
+    BuildMissingIndexes(*lexicon_, needs, &timings_);
+    return lexicon_.get();
+  }
   if (loadFailed_) return nullptr;
-  LexiconLoad load = LoadLexicon(dataDir_);
+  LexiconLoad load = LoadLexicon(dataDir_, {}, needs);
   timings_ = load.timings;
   if (load.error) {
     loadFailed_ = true;
@@ -19,6 +24,8 @@ const Lexicon* Context::GetLexicon() {
   lexicon_ = std::move(load.lexicon);
   return lexicon_.get();
 }
+
+bool Context::OutIsTerminal() const { return &out_ == &std::cout && isatty(STDOUT_FILENO) == 1; }
 
 void Context::Print(std::string_view cp1252) { out_ << Cp1252ToUtf8(cp1252) << '\n'; }
 void Context::PrintError(std::string_view cp1252) { err_ << Cp1252ToUtf8(cp1252) << '\n'; }

@@ -30,10 +30,16 @@ class Context {
   std::ostream& Out() { return out_; }
   std::ostream& Err() { return err_; }
 
-  // The lexicon, loaded once; null after printing the data error on stderr.
-  const Lexicon* GetLexicon();
+  // The lexicon, loaded once with the indexes `needs` asks for (a command asks only for those it
+  // uses; a later call that needs more builds them then); null after printing the data error on
+  // stderr.
+  const Lexicon* GetLexicon(LoadOptions needs = {});
   const StartupTimings& Timings() const { return timings_; }
   const std::filesystem::path& DataDirectory() const { return dataDir_; }
+
+  // True when stdout is the program's own standard output and a terminal: what "--couleur auto"
+  // looks at.
+  bool OutIsTerminal() const;
 
   // Writes a Windows-1252 text as UTF-8 (to stdout / stderr), followed by a new line.
   void Print(std::string_view cp1252);

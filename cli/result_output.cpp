@@ -1,5 +1,6 @@
 #include "cli/result_output.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/list_file.h"
@@ -7,16 +8,68 @@
 
 namespace tavilo::cli {
 
+std::optional<ColourMode> ParseColourMode(std::string_view value) {
+  if (value == "auto") return ColourMode::Auto;
+  if (value == "toujours") return ColourMode::Always;
+  if (value == "jamais") return ColourMode::Never;
+  return std::nullopt;
+}
+
+bool UseColour(const Context& ctx, ColourMode mode) {
+  return mode == ColourMode::Always || (mode == ColourMode::Auto && ctx.OutIsTerminal());
+}
+
+namespace {
+
+// The SGR parameters of a run: bold, then the basic colour whose components are the run
+// colour's strong ones (at least half of its largest), so (220, 0, 0) is red and (0, 128, 0)
+// green. Empty for a plain black run.
+std::string SgrOf(const CharFormat& format) {
+  std::string sgr;
+  if (format.bold) sgr = "1";
+  const Rgb c = format.color;
+  const int top = std::max({c.red, c.green, c.blue});
+  if (top > 0) {
+    const auto strong = [&](int component) { return 2 * component >= top ? 1 : 0; };
+    const int code = 30 + strong(c.red) + 2 * strong(c.green) + 4 * strong(c.blue);
+    if (!sgr.empty()) sgr += ';';
+    sgr += std::to_string(code);
+  }
+  return sgr;
+}
+
+}  // namespace
+
+std::string WriteTerminalText(const Document& doc, bool colour) {
+  if (!colour) return WritePlainText(doc);
+  std::string out;
+  bool first = true;
+  for (const Paragraph& paragraph : doc.paragraphs()) {
+    if (!first) out.push_back('\n');
+    first = false;
+    for (const TextRun& run : paragraph.runs) {
+      const std::string sgr = SgrOf(run.format);
+      if (sgr.empty()) {
+        out += run.text;
+      } else {
+        out += "\x1b[" + sgr + "m" + run.text + "\x1b[0m";
+      }
+    }
+  }
+  return out;
+}
+
 Document ResultDocument(const Document& header, const Document& block) {
   Document doc = block;
   doc.InsertHeader(header);
   return doc;
 }
 
-int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile) {
+int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile,
+               ColourMode colour) {
   const Document doc = ResultDocument(header, block);
   if (!rtfFile) {
-    ctx.Out() << WritePlainText(doc);
+    ctx.Out() << WriteTerminalText(doc, UseColour(ctx, colour));
     return kExitOk;
   }
   if (auto error = WriteTextFile(*rtfFile, WriteRtf(doc))) {

@@ -4,18 +4,34 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "cli/cli.h"
 #include "core/document.h"
 
 namespace tavilo::cli {
 
+// Whether the text on stdout shows the block's highlighted letters (bold or coloured runs) in
+// colour, as `--couleur auto|toujours|jamais` says; auto colours only a terminal, as grep does.
+enum class ColourMode { Auto, Always, Never };
+
+// "auto", "toujours" or "jamais"; nullopt for anything else.
+std::optional<ColourMode> ParseColourMode(std::string_view value);
+
+// True when text written to ctx's stdout is to be coloured.
+bool UseColour(const Context& ctx, ColourMode mode);
+
+// The document as UTF-8 text, paragraphs separated by "\n", with each bold or coloured run
+// wrapped in ANSI escapes when colour is true (the nearest of the terminal's eight colours).
+std::string WriteTerminalText(const Document& doc, bool colour);
+
 // The header on top of the block, followed by two line breaks, as the main window shows it.
 Document ResultDocument(const Document& header, const Document& block);
 
 // Prints the result document as text on stdout, or, when rtfFile is set, writes it there as RTF
-// and prints nothing. Returns kExitOk, or kExitDataError after printing why the file could not be
-// written.
-int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile);
+// and prints nothing. Text is coloured as `colour` says. Returns kExitOk, or kExitDataError after
+// printing why the file could not be written.
+int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile,
+               ColourMode colour = ColourMode::Never);
 
 }  // namespace tavilo::cli

@@ -86,7 +86,7 @@ int RunRhymes(Context& ctx) {
   if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<RhymeArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
-  const Lexicon* lexicon = ctx.GetLexicon();
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
   Session session;

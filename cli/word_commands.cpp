@@ -91,7 +91,7 @@ int RunWord(Context& ctx) {
     ctx.Err() << "Choisissez une seule des options --enfant, --contrepetophile et --anaphone.\n";
     return kExitRefused;
   }
-  const Lexicon* lexicon = ctx.GetLexicon();
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
   InputWordState state;
@@ -144,7 +144,7 @@ int RunAlign(Context& ctx) {
     ctx.Err() << "DEBUT et LONGUEUR sont des nombres entiers positifs.\n";
     return kExitRefused;
   }
-  const Lexicon* lexicon = ctx.GetLexicon();
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
   InputWordState state;
   if (!Lookup(ctx, *lexicon, ValidationFlags{.anaphoneTool = true}, positionals[0], state)) return kExitRefused;

@@ -46,7 +46,8 @@ class StepTimer {
 
 }  // namespace
 
-LexiconLoad LoadLexicon(const std::filesystem::path& dir, const std::function<void(int)>& progress) {
+LexiconLoad LoadLexicon(const std::filesystem::path& dir, const std::function<void(int)>& progress,
+                        LoadOptions options) {
   LexiconLoad result;
   auto report = [&](int value) {
     if (progress) progress(value);
@@ -86,15 +87,36 @@ LexiconLoad LoadLexicon(const std::filesystem::path& dir, const std::function<vo
   lexicon->tabooSpellings.reserve(lexicon->taboo.Size());
   for (const WordEntry& entry : lexicon->taboo) lexicon->tabooSpellings.push_back(entry.spelling);
 
-  lexicon->anagramIndex = BuildAnagramIndex(lexicon->nouns, lexicon->adjectives, lexicon->verbs,
-                                            lexicon->functionWords, lexicon->locutions, report);
-  timer.Step("index des anagrammes");
-  lexicon->phoneticIndex = BuildPhoneticAnagramIndex(lexicon->nouns, lexicon->adjectives, lexicon->verbs,
-                                                     lexicon->functionWords, lexicon->locutions, report);
-  timer.Step("index phon\xE9tique");
+  BuildMissingIndexes(*lexicon, options, &result.timings, report);
   report(100);
   result.lexicon = std::move(lexicon);
   return result;
+}
+
+void BuildMissingIndexes(Lexicon& lexicon, LoadOptions options, StartupTimings* timings,
+                         const std::function<void(int)>& progress) {
+  StartupTimings scratch;
+  StartupTimings& record = timings ? *timings : scratch;
+  // The timer counts from now: the steps before were timed by the caller.
+  const auto before = record.total;
+  StepTimer timer(record);
+  const auto step = [&](std::string name) {
+    timer.Step(std::move(name));
+    record.total += before;
+  };
+  auto report = [&](int value) {
+    if (progress) progress(value);
+  };
+  if (options.anagramIndex && lexicon.anagramIndex.Size() == 0) {
+    lexicon.anagramIndex = BuildAnagramIndex(lexicon.nouns, lexicon.adjectives, lexicon.verbs,
+                                             lexicon.functionWords, lexicon.locutions, report);
+    step("index des anagrammes");
+  }
+  if (options.phoneticIndex && lexicon.phoneticIndex.Size() == 0) {
+    lexicon.phoneticIndex = BuildPhoneticAnagramIndex(lexicon.nouns, lexicon.adjectives, lexicon.verbs,
+                                                      lexicon.functionWords, lexicon.locutions, report);
+    step("index phon\xE9tique");
+  }
 }
 
 std::filesystem::path FindDataDirectory() {

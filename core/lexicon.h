@@ -39,6 +39,14 @@ struct StartupTimings {
   std::chrono::microseconds total{0};
 };
 
+// What start-up builds beyond the tables. The tables and the taboo list are always read; each
+// index costs about 20 ms, so a caller that never looks at one (a command-line search over the
+// tables) leaves it out and finds it empty.
+struct LoadOptions {
+  bool anagramIndex = true;
+  bool phoneticIndex = true;
+};
+
 struct LexiconLoad {
   std::unique_ptr<Lexicon> lexicon;  // null on error
   std::optional<LoadError> error;
@@ -46,10 +54,17 @@ struct LexiconLoad {
 };
 
 // Runs the start-up sequence over `dataDirectory`: nm, aj, av, tb, po, vr in this order, the taboo
-// list, the anagram index, the phonetic index. `progress` receives 3, 12, 25, 27, 37, 45, 55, 65,
-// 70, 75, 80, 85, 90, 98 and 100. A missing aj.tav only sets `adjectivesMissing`; any other missing
+// list, the anagram index, the phonetic index (each index only when `options` asks for it).
+// `progress` receives 3, 12, 25, 27, 37, 45, 55, 65, 70, 75, 80, 85, 90, 98 and 100 (fewer when an
+// index is left out). A missing aj.tav only sets `adjectivesMissing`; any other missing
 // or malformed file stops loading with an error naming the file and the line.
-LexiconLoad LoadLexicon(const std::filesystem::path& dataDirectory, const std::function<void(int)>& progress = {});
+LexiconLoad LoadLexicon(const std::filesystem::path& dataDirectory, const std::function<void(int)>& progress = {},
+                        LoadOptions options = {});
+
+// Builds the indexes `options` asks for that `lexicon` does not have yet (an index already built
+// is kept), so a caller that loaded without one can add it later.
+void BuildMissingIndexes(Lexicon& lexicon, LoadOptions options, StartupTimings* timings = nullptr,
+                         const std::function<void(int)>& progress = {});
 
 // Where the data files are: $TAVILO_DATA if set, else the working directory if it holds nm.tav,
 // else the installed share directory if it does, else data/ of the source tree.
