@@ -88,6 +88,10 @@ class Options {
   bool help_ = false;
 };
 
+// "Option inconnue : " and the option as typed, made safe to show (control characters escaped,
+// cut when long).
+std::string UnknownOptionMessage(std::string_view option);
+
 // Prints "Usage : tavilo-cli <usage>" and the command's help.
 void PrintCommandHelp(Context& ctx, const Command& command);
 

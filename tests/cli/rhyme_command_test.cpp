@@ -63,6 +63,12 @@ TEST_F(RhymeCommandTest, PrintsTheBlockUnderItsHeader) {
             " 1 syllabe :\n\t\xC3\xA2ne\tcane\tpanne\n" + kRule + "\n");
 }
 
+TEST_F(RhymeCommandTest, RawPrintsTheWordsInBlockOrder) {
+  const Outcome run = Cli({"ane", "--brut", "--couleur", "toujours"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_EQ(run.out, "banane\ncabane\n\xC3\xA2ne\ncane\npanne\n");
+}
+
 TEST_F(RhymeCommandTest, OptionsReachTheSearch) {
   struct Case {
     std::vector<std::string> args;
@@ -127,7 +133,8 @@ TEST_F(RhymeCommandTest, RefusalsAndNothingFound) {
 TEST_F(RhymeCommandTest, UsageErrors) {
   const std::string usage =
       "Usage : tavilo-cli rimes RIME [--debut|--interieur] [--graphie] [--syllabes N] "
-      "[--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] [--rtf FICHIER]\n";
+      "[--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] [--rtf FICHIER] [--brut] "
+      "[--couleur auto|toujours|jamais]\n";
   struct Case {
     std::vector<std::string> args;
     std::string err;
@@ -136,6 +143,8 @@ TEST_F(RhymeCommandTest, UsageErrors) {
       {{}, usage},
       {{"ane", "age"}, usage},
       {{"ane", "--vite"}, "Option inconnue : --vite\n"},
+      {{"ane", "--couleur", "rouge"}, "L'option --couleur attend auto, toujours ou jamais.\n"},
+      {{"ane", "--brut", "--rtf", "x"}, "Choisissez --brut ou --rtf, pas les deux.\n"},
       {{"ane", "--debut", "--interieur"}, "Choisissez --debut ou --interieur, pas les deux.\n"},
       {{"ane", "--syllabes", "10"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
       {{"ane", "--syllabes", "0"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
