@@ -173,6 +173,9 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       kept = true;
       if (line.size() > kListFileMagic.size()) kind = Utf8ToCp1252(line.substr(kListFileMagic.size() + 1));
       if (kind.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(line));
+      if (kind.find('\t') != std::string::npos) {
+        return LineError(file, lineNo, "la nature de la liste ne contient pas de tabulation.");
+      }
       continue;
     }
     if (kept) {

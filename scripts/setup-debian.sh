@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

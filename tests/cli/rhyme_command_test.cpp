@@ -236,6 +236,8 @@ TEST_F(RhymeCommandTest, BadListFilesNameTheFileAndLine) {
       // escape sequence in the kind, the end-of-file mark.
       {"#tavilo-liste\t rimes\ncane\rx\tkan\t1\t1\n", "ligne 2 : caract\xC3\xA8re de contr\xC3\xB4le \\x0D interdit dans une liste.\n"},
       {"#tavilo-liste\t rimes\x1B[2J\r\n", "ligne 1 : caract\xC3\xA8re de contr\xC3\xB4le \\x1B interdit dans une liste.\n"},
+      {"#tavilo-liste\t rimes`\t1\nbanane\tbanan\t3\t1\n",  // found by tavilo-fuzz-list
+       "ligne 1 : la nature de la liste ne contient pas de tabulation.\n"},
       {"cane\x1A\n", "ligne 1 : caract\xC3\xA8re de contr\xC3\xB4le \\x1A interdit dans une liste.\n"},
       {"cane\tc\xE2\x86\x92ne\n",
        "ligne 1 : caract\xC3\xA8re U+2192 sans \xC3\xA9quivalent dans le dictionnaire.\n"},

@@ -32,15 +32,6 @@ std::vector<std::string> ParagraphTexts(const Document& doc) {
   return out;
 }
 
-TEST(DocumentTest, NewDocumentIsEmpty) {
-  const Document doc;
-  EXPECT_TRUE(doc.empty());
-  EXPECT_EQ(doc.CharacterCount(), 0u);
-  ASSERT_EQ(doc.paragraphs().size(), 1u);
-  EXPECT_TRUE(doc.paragraphs()[0].runs.empty());
-  EXPECT_EQ(WritePlainText(doc), "");
-}
-
 struct BreakCase {
   const char* text;
   std::vector<std::string> paragraphs;
@@ -57,6 +48,7 @@ TEST_P(AppendBreakTest, SplitsParagraphsAtEveryLineEnd) {
   EXPECT_EQ(ParagraphTexts(doc), c.paragraphs);
   EXPECT_EQ(doc.CharacterCount(), c.characters);
   EXPECT_EQ(doc.empty(), c.characters == 0);
+  EXPECT_EQ(doc.paragraphs().size(), c.paragraphs.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{CharFormat{.half_points = 1 << 30}, "Arial", kMaxHalfPoints},
                       FormatCase{CharFormat{.font = ""}, "Arial", 20},
                       FormatCase{CharFormat{.font = "Deux;Polices"}, "Deux Polices", 20},
+                      FormatCase{CharFormat{.font = "Tab\tul\xC3\xA9" "e"}, "Tab ul\xC3\xA9" "e", 20},
+                      FormatCase{CharFormat{.font = std::string(254, 'F') + "\xC3\xA9"}, std::string(254, 'F'), 20},
                       FormatCase{CharFormat{.font = "Futura Medium BT"}, "Futura Medium BT", 20}));
 
 TEST(DocumentTest, TabStopsAreNormalisedAndInheritedByLaterParagraphs) {
