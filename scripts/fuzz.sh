@@ -29,7 +29,7 @@ for target in "${targets[@]}"; do
   status=0
   "$build/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=1024 -malloc_limit_mb=512 -max_len=65536 \
     -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 "$work" >"$build/$target.log" 2>&1 || status=$?
-  grep -E "^#[0-9]+ +DONE|^stat::|ERROR|failed" "$build/$target.log" | head -n 20 || true
+  grep -E "^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|peak_rss_mb)|ERROR|failed" "$build/$target.log" | head -n 20 || true
   if [ "$status" -ne 0 ]; then
     tail -n 40 "$build/$target.log"
     echo "$target found a failure: see $build/crashes/"

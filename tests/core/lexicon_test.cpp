@@ -68,25 +68,12 @@ TEST(Startup, TabooListKeepsTableOrder) {
   EXPECT_EQ(lexicon->tabooSpellings, (std::vector<std::string>{"zut", "bigre"}));
 }
 
-TEST(Graphemes, RowsAndLookups) {
-  EXPECT_EQ(GraphemeTable().size(), 34u);
-  const int an = GraphemeRowOf('5');
-  ASSERT_EQ(an, 10);
-  EXPECT_EQ(GraphemeTable()[an].spellings, (std::vector<std::string_view>{"aon", "an", "en", "em", "am"}));
-  EXPECT_EQ(GraphemeTable()[GraphemeRowOf('q')].spellings, (std::vector<std::string_view>{"ng"}));
-  for (char c : std::string("blmjr")) {
-    const auto n = GraphemeTable()[GraphemeRowOf(c)].spellings.size();
-    EXPECT_TRUE(n >= 2 && n <= 3) << c;
-  }
+// The table's content is pinned by the alignment tests; here only the lookups around it.
+TEST(Graphemes, Lookups) {
+  EXPECT_EQ(GraphemeTable()[GraphemeRowOf('5')].code, '5');
   for (char c : std::string("AZ.-' \xE9")) EXPECT_EQ(GraphemeRowOf(c), -1) << c;
-  // Every code is a lower-case letter or a digit, and rows hold distinct codes.
-  std::string codes;
-  for (const auto& row : GraphemeTable()) {
-    EXPECT_TRUE((row.code >= 'a' && row.code <= 'z') || IsDigit(static_cast<unsigned char>(row.code)));
-    EXPECT_EQ(codes.find(row.code), std::string::npos);
-    codes += row.code;
-  }
   EXPECT_EQ(TranscribePhonetic("2t2"), "\xC3\xA9-t-\xC3\xA9");
+  EXPECT_EQ(TranscribePhonetic("a?"), "a-?");
 }
 
 TEST(LetterKeys, FoldLowerAndSort) {
