@@ -115,6 +115,10 @@ FontName::FontName(std::string_view name) {
   for (char& c : clean) {
     if (c == ';' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7F) c = ' ';
   }
+  // Spaces around a name are no part of it (RTF readers trim them), so a name reads back the
+  // same once written.
+  clean.erase(0, std::min(clean.size(), clean.find_first_not_of(' ')));
+  clean.erase(clean.find_last_not_of(' ') + 1);
   name_ = clean.empty() || clean == *DefaultFont() ? DefaultFont() : std::make_shared<const std::string>(std::move(clean));
 }
 

@@ -112,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{CharFormat{.font = ""}, "Arial", 20},
                       FormatCase{CharFormat{.font = "Deux;Polices"}, "Deux Polices", 20},
                       FormatCase{CharFormat{.font = "Tab\tul\xC3\xA9" "e"}, "Tab ul\xC3\xA9" "e", 20},
+                      FormatCase{CharFormat{.font = "\x7F" "Courier New\t "}, "Courier New", 20},
                       FormatCase{CharFormat{.font = std::string(254, 'F') + "\xC3\xA9"}, std::string(254, 'F'), 20},
                       FormatCase{CharFormat{.font = "Futura Medium BT"}, "Futura Medium BT", 20}));
 

@@ -304,6 +304,11 @@ TEST(RtfReaderTest, FontAndColourFallbacks) {
                               {"y", CharFormat{.font = "Futura Medium BT", .half_points = 24}}}));
   EXPECT_EQ(ReadOk("{\\rtf1{\\fonttbl{\\f0 Courier New}}x}").paragraphs()[0].runs[0].format.font,
             "Courier New");
+  // Found by tavilo-fuzz-rtf: a control byte at the start of a name became a space that the
+  // next reading trimmed, so the document changed on a round trip.
+  const Document odd = ReadOk("{\\rtf1{\\fonttbl{\\f0 \x7F" "Courier New;}}x}");
+  EXPECT_EQ(odd.paragraphs()[0].runs[0].format.font, "Courier New");
+  EXPECT_EQ(ReadOk(WriteRtf(odd)), odd);
 }
 
 TEST(RtfReaderTest, TabStopsBelongToTheParagraphTheyEnd) {
