@@ -86,9 +86,9 @@ std::unique_ptr<Lexicon> LoadLexiconWithSplash(SplashWindow& splash, const std::
   LexiconLoad load = LoadLexicon(dataDirectory, [&splash](int percent) { splash.SetProgress(percent); });
   QApplication::restoreOverrideCursor();
   if (!load.lexicon) {
-    const std::string message = load.error ? load.error->Message() : std::string("Erreur de chargement du dictionnaire.");
+    const std::string message = load.error ? load.error->MessageUtf8() : std::string("Erreur de chargement du dictionnaire.");
     splash.hide();
-    dialogs.Warning(nullptr, QStringLiteral("Tavilo"), FromCp1252(message));
+    dialogs.Warning(nullptr, QStringLiteral("Tavilo"), QString::fromStdString(message));
     return nullptr;
   }
   return std::move(load.lexicon);

@@ -19,7 +19,7 @@ const Lexicon* Context::GetLexicon(LoadOptions needs) {
   timings_ = load.timings;
   if (load.error) {
     loadFailed_ = true;
-    PrintError(load.error->Message());
+    err_ << load.error->MessageUtf8() << '\n';
     return nullptr;
   }
   lexicon_ = std::move(load.lexicon);
@@ -95,6 +95,7 @@ std::optional<int> ParseDomainOption(std::string_view value) {
   }
   return std::nullopt;
 }
+std::string UnknownOptionMessage(std::string_view option) { return "Option inconnue : " + ForDisplay(option, 40); }
 
 void PrintCommandHelp(Context& ctx, const Command& command) {
   ctx.Out() << "Usage : tavilo-cli " << command.name << ' ' << command.usage << "\n\n"
@@ -147,13 +148,21 @@ int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostre
     out << "tavilo-cli " << Version() << '\n';
     return kExitOk;
   }
+  // Arguments are UTF-8 text: anything else is refused before any command sees it, so no
+  // message ever prints a stray byte.
+  for (const std::string& arg : args) {
+    if (!IsValidUtf8(arg)) {
+      err << "L'argument \xC2\xAB" << ForDisplay(arg, 40) << "\xC2\xBB n'est pas du texte UTF-8 valide.\n";
+      return kExitRefused;
+    }
+  }
   if (dataDir.empty()) dataDir = FindDataDirectory();
   for (const Command& command : Commands()) {
     if (args.front() != command.name) continue;
     Context ctx(std::vector<std::string>(args.begin() + 1, args.end()), out, err, dataDir);
     return command.run(ctx);
   }
-  err << "Commande inconnue : " << args.front() << " (tavilo-cli --help liste les commandes).\n";
+  err << "Commande inconnue : " << ForDisplay(args.front(), 40) << " (tavilo-cli --help liste les commandes).\n";
   return kExitRefused;
 }
 

@@ -91,6 +91,10 @@ class Options {
 // The domain code of a --domaine value: noms 1, adjectifs 2, verbes 3, adverbes 4; nullopt else.
 std::optional<int> ParseDomainOption(std::string_view value);
 
+// "Option inconnue : " and the option as typed, made safe to show (control characters escaped,
+// cut when long).
+std::string UnknownOptionMessage(std::string_view option);
+
 // Prints "Usage : tavilo-cli <usage>" and the command's help.
 void PrintCommandHelp(Context& ctx, const Command& command);
 

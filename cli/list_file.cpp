@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <unordered_map>
@@ -9,15 +10,46 @@
 
 #include "core/document.h"
 #include "core/graphemes.h"
+#include "core/rtf.h"
 #include "core/text.h"
 
 namespace tavilo::cli {
 namespace {
 
-std::string FileName(const std::filesystem::path& path) { return Utf8ToCp1252(path.string()); }
+std::string FileName(std::string_view utf8) { return Utf8ToCp1252(ForDisplay(utf8)); }
+std::string FileName(const std::filesystem::path& path) { return FileName(std::string_view(path.string())); }
 
-std::string LineError(const std::filesystem::path& path, std::size_t line, const std::string& what) {
-  return "Fichier \xAB" + FileName(path) + "\xBB, ligne " + std::to_string(line) + " : " + what;
+std::string LineError(std::string_view file, std::size_t line, const std::string& what) {
+  return "Fichier \xAB" + FileName(file) + "\xBB, ligne " + std::to_string(line) + " : " + what;
+}
+
+// The message for a word holding a character with no Windows-1252 code: ligatures and the
+// typographic apostrophe are spelled out, nothing else can be in the dictionary.
+std::string Unmappable(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const char32_t cp = NextCodePoint(utf8, i);
+    if (Utf8ToCp1252(utf8.substr(start, i - start)).find(kUnmappableChar) == std::string::npos) continue;
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+    return std::string("caract\xE8re ") + code + " sans \xE9quivalent dans le dictionnaire.";
+  }
+  return "caract\xE8re sans \xE9quivalent dans le dictionnaire.";
+}
+
+// Why a line's text (UTF-8) cannot be part of a list, or empty: control characters other than
+// the tab that separates fields (CR, escape sequences, the end-of-file mark 0x1A) would reach
+// the terminal and the result block.
+std::string RefusedCharacters(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const char32_t cp = NextCodePoint(utf8, i);
+    if ((cp < 0x20 && cp != '\t') || (cp >= 0x7F && cp < 0xA0)) {
+      return "caract\xE8re de contr\xF4le " + Utf8ToCp1252(ForDisplay(utf8.substr(start, i - start))) +
+             " interdit dans une liste.";
+    }
+  }
+  return {};
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator) {
@@ -49,6 +81,10 @@ std::optional<WordEntry> ParseKeptRow(std::string_view line, std::string& why) {
   entry.phonetic = std::string(fields[1]);
   if (entry.spelling.empty()) {
     why = "la graphie est vide.";
+    return std::nullopt;
+  }
+  if (entry.spelling.find(kUnmappableChar) != std::string::npos) {
+    why = Unmappable(fields[0]);
     return std::nullopt;
   }
   if (entry.phonetic.empty() || !std::all_of(entry.phonetic.begin(), entry.phonetic.end(), IsPhonemeCode)) {
@@ -85,54 +121,87 @@ std::unordered_map<std::string_view, const WordEntry*> FirstEntries(const Lexico
 }  // namespace
 
 std::optional<std::string> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon, Session& session) {
+  namespace fs = std::filesystem;
   std::error_code ec;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary);
-  if (!in.is_open()) return "Impossible de lire le fichier \xAB" + FileName(path) + "\xBB.";
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return "Impossible de lire le fichier \xAB" + FileName(path) + "\xBB.";
-  if (bytes.starts_with("{\\rtf")) {
-    return "Fichier \xAB" + FileName(path) + "\xBB : une liste RTF ne peut servir de source ; "
+  const fs::file_status status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return "Le fichier \xAB" + FileName(path) + "\xBB n'existe pas.";
+  if (status.type() != fs::file_type::regular) {
+    return "Le fichier \xAB" + FileName(path) + "\xBB n'est pas un fichier ordinaire.";
+  }
+  // A larger file cannot be a list the program can hold: refused before it is read.
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > kResultListCapacity * kMaxListBytesPerRow) {
+    return "Le fichier \xAB" + FileName(path) + "\xBB est trop grand pour une liste de " +
+           std::to_string(kResultListCapacity) + " mots au plus.";
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    return "Impossible de lire le fichier \xAB" + FileName(path) + "\xBB.";
+  }
+  return ReadListBytes(bytes, path.string(), lexicon, session);
+}
+
+std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_view file, const Lexicon& lexicon,
+                                         Session& session) {
+  if (bytes.size() > kResultListCapacity * kMaxListBytesPerRow) {
+    return "Le fichier \xAB" + FileName(file) + "\xBB est trop grand pour une liste de " +
+           std::to_string(kResultListCapacity) + " mots au plus.";
+  }
+  if (LooksLikeRtf(bytes)) {
+    return "Fichier \xAB" + FileName(file) + "\xBB : une liste RTF ne peut servir de source ; "
            "enregistrez-la en texte brut (.txt).";
   }
-
   const std::string text = DecodeTextFileBytes(bytes);
-  std::vector<std::string_view> lines = Split(text, '\n');
-  for (std::string_view& line : lines) {
-    if (line.ends_with('\r')) line.remove_suffix(1);
-  }
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "Le fichier \xAB" + FileName(file) + "\xBB est vide.";
+
   WordTable list(kResultListCapacity);
   std::string kind;
-  const auto append = [&](WordEntry entry, std::size_t line) -> std::optional<std::string> {
-    if (list.Append(std::move(entry))) return std::nullopt;
-    return LineError(path, line, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
-  };
+  bool kept = false;
+  std::unordered_map<std::string_view, const WordEntry*> first;  // filled for a plain list only
+  std::size_t lineNo = 0;
+  for (std::size_t pos = 0; pos <= text.size();) {
+    std::size_t eol = text.find('\n', pos);
+    if (eol == std::string::npos) eol = text.size();
+    std::string_view line = std::string_view(text).substr(pos, eol - pos);
+    pos = eol + 1;
+    ++lineNo;
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (const std::string why = RefusedCharacters(line); !why.empty()) return LineError(file, lineNo, why);
 
-  const auto header = Split(lines.front(), '\t');
-  if (header.front() == kListFileMagic) {
-    if (header.size() > 1) kind = Utf8ToCp1252(lines.front().substr(header.front().size() + 1));
-    for (std::size_t n = 1; n < lines.size(); ++n) {
-      if (lines[n].empty()) continue;
-      std::string why;
-      std::optional<WordEntry> entry = ParseKeptRow(lines[n], why);
-      if (!entry) return LineError(path, n + 1, why);
-      if (auto error = append(std::move(*entry), n + 1)) return error;
+    if (lineNo == 1 && Split(line, '\t').front() == kListFileMagic) {
+      kept = true;
+      if (line.size() > kListFileMagic.size()) kind = Utf8ToCp1252(line.substr(kListFileMagic.size() + 1));
+      if (kind.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(line));
+      if (kind.find('\t') != std::string::npos) {
+        return LineError(file, lineNo, "la nature de la liste ne contient pas de tabulation.");
+      }
+      continue;
     }
-  } else {
-    const auto first = FirstEntries(lexicon);
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-      if (Trim(lines[n]).empty() || IsDecorationLine(lines[n])) continue;
-      for (std::string_view field : Split(lines[n], '\t')) {
-        const std::string word = Trim(Utf8ToCp1252(field));
-        if (word.empty()) continue;
-        const auto found = first.find(word);
-        if (found == first.end()) {
-          return LineError(path, n + 1, "le mot \xAB" + word + "\xBB n'est pas dans le dictionnaire.");
-        }
-        if (auto error = append(*found->second, n + 1)) return error;
+    if (kept) {
+      if (line.empty()) continue;
+      std::string why;
+      std::optional<WordEntry> entry = ParseKeptRow(line, why);
+      if (!entry) return LineError(file, lineNo, why);
+      if (!list.Append(std::move(*entry))) {
+        return LineError(file, lineNo, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
+      }
+      continue;
+    }
+    if (Trim(line).empty() || IsDecorationLine(line)) continue;
+    if (first.empty()) first = FirstEntries(lexicon);
+    for (std::string_view field : Split(line, '\t')) {
+      const std::string word = Trim(Utf8ToCp1252(field));
+      if (word.empty()) continue;
+      if (word.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(field));
+      const auto found = first.find(word);
+      if (found == first.end()) return LineError(file, lineNo, "le mot \xAB" + word + "\xBB n'est pas dans le dictionnaire.");
+      if (!list.Append(*found->second)) {
+        return LineError(file, lineNo, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
       }
     }
   }
+  if (!kept && list.Empty()) return "Le fichier \xAB" + FileName(file) + "\xBB ne contient aucun mot.";
   session.resultList = std::move(list);
   session.resultListKind = std::move(kind);
   return std::nullopt;

@@ -25,9 +25,19 @@ namespace tavilo::cli {
 // The first field of a kept list's first line.
 inline constexpr std::string_view kListFileMagic = "#tavilo-liste";
 
+// A list file may hold this many bytes per row of the result list: a larger file cannot be a
+// list the program can hold and is refused before it is read.
+inline constexpr std::size_t kMaxListBytesPerRow = 256;
+
 // Replaces session's list and kind with the file's. On failure returns the French message
 // (Windows-1252) naming the file and, where it applies, the line; the session is then unchanged.
+// An empty file, an RTF file, control characters in a word or in the kind, and characters with
+// no Windows-1252 code are refused.
 std::optional<std::string> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon, Session& session);
+
+// The same over the file's bytes; `fileName` (UTF-8) names it in messages.
+std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_view fileName, const Lexicon& lexicon,
+                                         Session& session);
 
 // Writes session's list and kind in the kept-list format. On failure returns the French message.
 std::optional<std::string> WriteListFile(const std::filesystem::path& path, const Session& session);

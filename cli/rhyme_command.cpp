@@ -17,6 +17,8 @@ struct RhymeArgs {
   std::optional<std::string> listFile;  // --liste: the source list
   std::optional<std::string> keepFile;  // --garder: where the current list goes afterwards
   std::optional<std::string> rtfFile;   // --rtf: the block as RTF instead of text on stdout
+  bool raw = false;                     // --brut: only the words, one per line
+  ColourMode colour = ColourMode::Auto;  // --couleur
 };
 
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
@@ -39,13 +41,15 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   args.listFile = value("--liste");
   args.keepFile = value("--garder");
   args.rtfFile = value("--rtf");
+  args.raw = options.Flag("--brut");
+  const auto colour = value("--couleur");
   const auto positionals = options.Positionals();
 
   const auto unknown = options.Unknown();
   if (!problem.empty()) {
     // A value is missing: that is the first thing to say.
   } else if (unknown) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (start && inside) {
@@ -54,6 +58,10 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
     problem = kSyllableOptionError;
   } else if (domain && !ParseDomainOption(*domain)) {
     problem = kDomainOptionError;
+  } else if (colour && !ParseColourMode(*colour)) {
+    problem = "L'option --couleur attend auto, toujours ou jamais.";
+  } else if (args.raw && args.rtfFile) {
+    problem = "Choisissez --brut ou --rtf, pas les deux.";
   } else if (domain && args.listFile) {
     problem = kDomainAndListError;
   }
@@ -61,6 +69,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
     ctx.Err() << problem << '\n';
     return std::nullopt;
   }
+  if (colour) args.colour = *ParseColourMode(*colour);
   args.query.typed = Utf8ToCp1252(positionals[0]);
   args.query.syllables = syllables ? *ParseSyllableOption(*syllables) : 0;
   args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
@@ -90,7 +99,14 @@ int RunRhymes(Context& ctx) {
   }
   KeepRhymeResult(result, session);
 
-  if (const int code = EmitResult(ctx, WriteRhymeHeader(result), WriteRhymeBlock(result), args->rtfFile); code != kExitOk) {
+  if (args->raw) {
+    // The words only, in the block's order: most syllables first, each list as sorted.
+    for (auto list = result.lists.rbegin(); list != result.lists.rend(); ++list) {
+      for (const std::string& word : list->Items()) ctx.Print(word);
+    }
+  } else if (const int code = EmitResult(ctx, WriteRhymeHeader(result), WriteRhymeBlock(result), args->rtfFile,
+                                         args->colour);
+             code != kExitOk) {
     return code;
   }
   if (args->keepFile) {
@@ -104,7 +120,7 @@ int RunRhymes(Context& ctx) {
 Command RhymeCommand() {
   return {"rimes",
           "RIME [--debut|--interieur] [--graphie] [--syllabes N] [--domaine noms|adjectifs|verbes|adverbes] "
-          "[--liste FICHIER] [--garder FICHIER] [--rtf FICHIER]",
+          "[--liste FICHIER] [--garder FICHIER] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
           "Cherche les mots qui riment avec RIME, class\xC3\xA9s par nombre de syllabes.",
           "Le son de la rime est pris \xC3\xA0 un mot du dictionnaire qui finit par ses lettres ; les mots dont\n"
           "la phon\xC3\xA9tique finit par ce son sont list\xC3\xA9s, comme dans la fen\xC3\xAAtre Rimes.\n\n"
@@ -117,7 +133,9 @@ Command RhymeCommand() {
           "                     depuis la fen\xC3\xAAtre) au lieu d'un domaine ; les mots r\xC3\xA9p\xC3\xA9t\xC3\xA9s n'y sont\n"
           "                     list\xC3\xA9s qu'une fois\n"
           "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n\n"
+          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
+          "  --brut             seulement les mots trouv\xC3\xA9s, un par ligne, pour les scripts\n"
+          "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"
           "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 rime refus\xC3\xA9" "e\n"
           "(chiffres, signes, \xC2\xAB" "e\xC2\xBB seul, son inconnu) ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
           "Exemple : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"

@@ -1,6 +1,8 @@
 // The lexicon's own commands: look a word up, align a fragment, show a letter key, describe the
 // loaded dictionary.
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -27,7 +29,7 @@ bool CheckArity(Context& ctx, const Command& self, const std::vector<std::string
 
 bool CheckNoUnknownOption(Context& ctx, const Options& options) {
   if (auto unknown = options.Unknown()) {
-    ctx.Err() << "Option inconnue : " << *unknown << '\n';
+    ctx.Err() << UnknownOptionMessage(*unknown) << '\n';
     return false;
   }
   return true;
@@ -52,18 +54,22 @@ constexpr TableKind kLookupOrder[] = {TableKind::Locutions, TableKind::Nouns, Ta
 bool Lookup(Context& ctx, const Lexicon& lexicon, const ValidationFlags& flags, const std::string& typed,
             InputWordState& state) {
   state.inputWord = PrepareTypedWord(typed);
+  // The word dialogs' own messages (those of the spoonerism dialog).
   if (state.inputWord.empty()) {
-    ctx.PrintError("Entrez un mot.");
+    ctx.PrintError("Essayez quand m\xEAme d'entrer un mot !!!");
+    return false;
+  }
+  const auto has = [&](auto test) { return std::any_of(state.inputWord.begin(), state.inputWord.end(), test); };
+  if (has([](char c) { return IsDigit(static_cast<unsigned char>(c)); })) {
+    ctx.PrintError("D\xE9sol\xE9, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet.");
     return false;
   }
   // The lexicon holds letters, spaces, hyphens and apostrophes only: anything else (a sign, a
   // character with no Windows-1252 code) is refused before the lookup, so no message ever shows
   // an invisible character.
-  for (char c : state.inputWord) {
-    if (!IsLetter(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '\'') {
-      ctx.PrintError("Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.");
-      return false;
-    }
+  if (has([](char c) { return !IsLetter(static_cast<unsigned char>(c)) && c != ' ' && c != '-' && c != '\''; })) {
+    ctx.PrintError("Difficile de trouVer, cach\xE9 derri\xE8re les Signes.\nUtilisez seulement l'alphabet.");
+    return false;
   }
   const ValidationResult result = ValidateInputWord(lexicon, flags, state);
   if (!result.accepted) ctx.PrintError(result.message);
@@ -204,6 +210,15 @@ int RunInfo(Context& ctx) {
         << info.capacity << " lignes\n";
   }
   if (lexicon->adjectivesMissing) out << "  (aj.tav absent : pas d'adjectifs)\n";
+  std::size_t rows = 0, unaligned = 0;
+  for (TableKind kind : kLookupOrder) {
+    rows += lexicon->Table(kind).Size();
+    unaligned += CountRowsNotFullyAligned(lexicon->Table(kind));
+  }
+  char percent[32];
+  std::snprintf(percent, sizeof percent, "%.2f", rows ? 100.0 * static_cast<double>(unaligned) / static_cast<double>(rows) : 0.0);
+  out << "Lignes dont un phon\xC3\xA8me reste sans lettres : " << unaligned << " sur " << rows << " (" << percent
+      << " %)\n";
   out << "Index des anagrammes : " << lexicon->anagramIndex.Size() << " lignes\n";
   out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.Size() << " lignes\n";
   out << "Chargement : " << ctx.Timings().total.count() / 1000.0 << " ms\n";

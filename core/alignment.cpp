@@ -77,9 +77,10 @@ bool LastLetterAlsoSpellsNext(std::string_view group, char next, const std::stri
   // "chaos": the o after the a.
   if (group == "ao") return !isLast && next == 'o';
   if (group == "yg") return IsOneOf(next, "gjw");
-  // "banque", "querelle": a final e, é or è of the group belongs to what follows (or to nothing).
+  // "banque", "querelle", "fréquemment": a final e, é or è of the group belongs to what follows
+  // (or to nothing).
   if (IsOneOf(group, {"que", "rre", "sce", "gue", "sc\xE9", "sc\xE8"})) {
-    return isLast || IsOneOf(next, "e2315o");
+    return isLast || IsOneOf(next, "e2315oa");
   }
   // "accent": the second c is the s.
   if (group == "cc") return next == 's';
@@ -88,9 +89,25 @@ bool LastLetterAlsoSpellsNext(std::string_view group, char next, const std::stri
   // "enivrer": the n is heard again before the vowel.
   if (group == "en") {
     const char letter = LetterAt(spelling, after);
-    return letter == 'o' || letter == 'i';
+    // "en effet": the liaison's n is the n of en.
+    return letter == 'o' || letter == 'i' || (next == 'n' && !FirstFittingSpelling(next, spelling, after));
   }
-  if (IsOneOf(group, {"cu", "gu"})) return IsOneOf(next, "u94");
+  // "cuir", "aiguille": the u is also the vowel that follows.
+  if (IsOneOf(group, {"cu", "gu"}) && IsOneOf(next, "u94")) return true;
+  // "quidam", "équilatéral": the u of qu is the semivowel.
+  if (group == "qu" && next == '9') return true;
+  // "suggestion": the second g is the j sound.
+  if (group == "gg" && next == 'j') return true;
+  // "macho", "gaspacho": the c read as t is also the start of the ch that follows.
+  if (group == "c" && next == 'h') return true;
+  // "chacun", "aucun": the u starts the nasal vowel, unless that vowel has letters of its own
+  // right after the group ("guimbarde").
+  if (IsOneOf(group, {"cu", "gu"}) && IsOneOf(next, "68")) return !FirstFittingSpelling(next, spelling, after);
+  // "nuit", "huître", "juin": the i of the ui group is the i or in sound that follows, unless
+  // that sound has letters of its own right after the group.
+  if (IsOneOf(group, {"ui", "u\xEE", "u\xEF"}) && IsOneOf(next, "i6")) return !FirstFittingSpelling(next, spelling, after);
+  // "surréel", "transsexuel": a doubled letter heard twice.
+  if ((group == "rr" && next == 'r') || (group == "ss" && next == 's')) return true;
   if (group == "ccu") return next == 'u';
   // "nettoyer", "erreur": inside a word the consonant also starts the next sound.
   if (IsOneOf(group, {"\xE9""e", "er", "ez", "et"})) return !isLast;
@@ -217,6 +234,7 @@ void AlignSpelling(AlignmentRequest& request) {
   }
 
   request.letterEnd = i;
+  request.lettersRanOut = lettersRunOut;
 
   const std::string_view marker = XMarker(xState);
   if (!marker.empty() && xPos >= 1 && xPos <= static_cast<int>(spelling.size())) {
@@ -229,6 +247,22 @@ void AlignSpelling(AlignmentRequest& request) {
   // A fragment the walk never reached (letters run out, or a request that ends before it
   // starts) keeps the spelling's length, but never points past the fragment's end.
   request.letterStart = std::clamp(request.letterStart, 1, request.letterEnd);
+}
+
+bool AlignsEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
+  AlignmentRequest request;
+  request.spelling = spelling;
+  request.phonetic = phonetic;
+  request.mode = AlignMode::FixedEnd;
+  request.fixedEnd = static_cast<int>(std::min<std::size_t>(phonetic.size(), INT_MAX / 2));
+  AlignSpelling(request);
+  return !request.lettersRanOut;
+}
+
+std::size_t CountRowsNotFullyAligned(const WordTable& table) {
+  std::size_t count = 0;
+  for (const WordEntry& entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;
+  return count;
 }
 
 }  // namespace tavilo

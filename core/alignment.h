@@ -8,7 +8,10 @@
 // boundary (a marker "(k)", "(s)", "(g)" or "(z)" is inserted after the x).
 #pragma once
 
+#include <cstddef>
 #include <string>
+
+#include "core/word_table.h"
 
 namespace tavilo {
 
@@ -38,11 +41,20 @@ struct AlignmentRequest {
   int insertedMarks = 0;      // in/out: one more per bullet inserted; the caller resets it
   std::string probePhonemes;  // out (Probe): the phonemes from the step where the suffix was met
   bool probeFound = false;    // out (Probe): whether the suffix was met
+  bool lettersRanOut = false; // out: the letters ran out before the walk's last phoneme
 };
 
 // Runs the alignment and fills the outputs. After the call the fragment's letters, with any
 // marker, are spelling[letterStart-1 .. letterEnd-2]. When the letters run out before the end of
 // the fragment, letterEnd is the position after the last letter.
 void AlignSpelling(AlignmentRequest& request);
+
+// Whether the walk over the whole word gives letters (or a yod bullet) to every phoneme, i.e.
+// the letters do not run out before the last phoneme. A dictionary row for which this is false
+// shows a fragment with missing letters somewhere.
+bool AlignsEveryPhoneme(const std::string& spelling, const std::string& phonetic);
+
+// How many rows of a table the walk leaves with a phoneme that has no letters.
+std::size_t CountRowsNotFullyAligned(const WordTable& table);
 
 }  // namespace tavilo

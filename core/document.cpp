@@ -33,10 +33,12 @@ std::size_t CountCodePoints(std::string_view utf8) {
 CharFormat NormalizedFormat(const CharFormat& format) {
   CharFormat out = format;
   out.half_points = std::clamp(out.half_points, kMinHalfPoints, kMaxHalfPoints);
-  out.font = SanitizeUtf8(out.font);
-  std::replace(out.font.begin(), out.font.end(), ';', ' ');
-  if (out.font.empty()) out.font = CharFormat{}.font;
   return out;
+}
+
+const std::shared_ptr<const std::string>& DefaultFont() {
+  static const auto kArial = std::make_shared<const std::string>("Arial");
+  return kArial;
 }
 
 // Adds text (no line breaks) to the end of paragraph, merging with its last run when the
@@ -100,6 +102,25 @@ Paragraph JoinParagraphs(const Paragraph& receiver, const Paragraph& incoming,
 }
 
 }  // namespace
+
+FontName::FontName() : name_(DefaultFont()) {}
+
+FontName::FontName(std::string_view name) {
+  std::string clean = SanitizeUtf8(name.substr(0, kMaxFontNameBytes + 3));
+  if (clean.size() > kMaxFontNameBytes) {
+    std::size_t cut = kMaxFontNameBytes;
+    while (cut > 0 && IsContinuationByte(clean[cut])) --cut;
+    clean.resize(cut);
+  }
+  for (char& c : clean) {
+    if (c == ';' || (static_cast<unsigned char>(c) < 0x20) || c == 0x7F) c = ' ';
+  }
+  // Spaces around a name are no part of it (RTF readers trim them), so a name reads back the
+  // same once written.
+  clean.erase(0, std::min(clean.size(), clean.find_first_not_of(' ')));
+  clean.erase(clean.find_last_not_of(' ') + 1);
+  name_ = clean.empty() || clean == *DefaultFont() ? DefaultFont() : std::make_shared<const std::string>(std::move(clean));
+}
 
 Document::Document() : paragraphs_(1) {}
 

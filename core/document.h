@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,10 +22,38 @@ struct Rgb {
   friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// A font's name, well-formed UTF-8 of at most kMaxFontNameBytes bytes with no ';' and no
+// control character (which RTF cannot store in its font table: they become spaces), never
+// empty ("Arial" stands for an empty name). A document holds many runs in few fonts, so the
+// runs share one copy of each name, as RTF numbers its fonts in one table: copying a format
+// copies a pointer, and a long font name cannot multiply the memory a document takes.
+class FontName {
+ public:
+  FontName();  // "Arial"
+  FontName(std::string_view name);
+  FontName(const char* name) : FontName(std::string_view(name)) {}
+  FontName(const std::string& name) : FontName(std::string_view(name)) {}
+
+  const std::string& str() const { return *name_; }
+  operator const std::string&() const { return *name_; }
+  operator std::string_view() const { return *name_; }
+  bool empty() const { return name_->empty(); }
+
+  friend bool operator==(const FontName& a, const FontName& b) { return a.name_ == b.name_ || *a.name_ == *b.name_; }
+  friend bool operator==(const FontName& a, const char* b) { return *a.name_ == b; }
+  friend bool operator==(const FontName& a, const std::string& b) { return *a.name_ == b; }
+
+ private:
+  std::shared_ptr<const std::string> name_;
+};
+
+// Longer font names are cut (at a character boundary); word processors stay under 32 bytes.
+inline constexpr std::size_t kMaxFontNameBytes = 255;
+
 // How a run of characters looks. The default is Arial 10 points, black, upright, not bold.
 // Sizes are counted in half-points (RTF's unit) so that 9.5 points can be stored exactly.
 struct CharFormat {
-  std::string font = "Arial";
+  FontName font{};
   int half_points = 20;
   Rgb color{};
   bool bold = false;
@@ -78,8 +107,7 @@ class Document {
 
   // Appends utf8 at the end in the given format. "\n", "\r\n" and a lone "\r" each end the
   // current paragraph; a new paragraph starts with the tab stops of the one it follows.
-  // Malformed UTF-8 becomes U+FFFD. The format's size is clamped to the limits above and an
-  // empty font name, or a ';' in it (which RTF cannot store), is replaced ("Arial", ' ').
+  // Malformed UTF-8 becomes U+FFFD. The format's size is clamped to the limits above.
   void Append(std::string_view utf8, const CharFormat& format);
 
   // Ends the current paragraph, as Append("\n", ...) does.

@@ -112,7 +112,7 @@ std::string WriteRtf(const Document& doc) {
   std::vector<Rgb> colors;
   for (const Paragraph& paragraph : doc.paragraphs()) {
     for (const TextRun& run : paragraph.runs) {
-      IndexOf(fonts, run.format.font);
+      IndexOf(fonts, run.format.font.str());
       IndexOf(colors, run.format.color);
     }
   }
@@ -163,7 +163,7 @@ std::string WriteRtf(const Document& doc) {
     }
     for (const TextRun& run : paragraph.runs) {
       const CharFormat& f = run.format;
-      const int f_index = IndexOf(fonts, f.font);
+      const int f_index = IndexOf(fonts, f.font.str());
       const int c_index = IndexOf(colors, f.color) + 1;
       if (f_index != font) out.Word("f", font = f_index);
       if (f.half_points != half_points) out.Word("fs", half_points = f.half_points);

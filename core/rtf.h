@@ -18,6 +18,10 @@ namespace tavilo {
 // fallback for older readers. The output is ASCII and depends on doc only.
 std::string WriteRtf(const Document& doc);
 
+// Whether bytes are RTF as ReadRtf takes them: "{\rtf" after an optional UTF-8 byte-order mark
+// and blanks. The list-file readers use it to tell RTF from plain text.
+bool LooksLikeRtf(std::string_view bytes);
+
 // Why an RTF text could not be read.
 enum class RtfError {
   kNone,

@@ -81,9 +81,7 @@ class RtfReader {
 
  private:
   RtfError Parse() {
-    // Blanks and a UTF-8 byte-order mark may stand before the header.
-    if (in_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
-    while (pos_ < in_.size() && IsBlank(in_[pos_])) ++pos_;
+    pos_ = HeaderStart(in_);
     if (pos_ == in_.size()) return RtfError::kEmpty;
     if (in_.substr(pos_, 5) != "{\\rtf") return RtfError::kNotRtf;
 
@@ -350,7 +348,7 @@ class RtfReader {
   void UpdateFormat() {
     format_dirty_ = false;
     CharFormat format;
-    format.font = FontName(state_.font);
+    format.font = FontFor(state_.font);
     format.half_points = state_.half_points;
     format.color = ColorAt(state_.color);
     format.bold = state_.bold;
@@ -366,10 +364,11 @@ class RtfReader {
     text_.clear();
   }
 
-  std::string FontName(int number) const {
+  // The shared name of a font number: every run in that font points to the same name.
+  FontName FontFor(int number) const {
     auto it = fonts_.find(number < 0 ? default_font_ : number);
     if (it == fonts_.end()) it = fonts_.find(default_font_);
-    if (it == fonts_.end() || it->second.empty()) return CharFormat{}.font;
+    if (it == fonts_.end()) return FontName();
     return it->second;
   }
 
@@ -378,7 +377,7 @@ class RtfReader {
     const std::size_t first = font_name_.find_first_not_of(' ');
     if (first != std::string::npos) {
       const std::size_t last = font_name_.find_last_not_of(' ');
-      fonts_.emplace(table_font_, font_name_.substr(first, last - first + 1));
+      fonts_.emplace(table_font_, FontName(std::string_view(font_name_).substr(first, last - first + 1)));
     }
     font_name_.clear();
   }
@@ -403,6 +402,15 @@ class RtfReader {
     return line;
   }
 
+public:
+  // Where the header should start: blanks and a UTF-8 byte-order mark may stand before it.
+  static std::size_t HeaderStart(std::string_view in) {
+    std::size_t pos = in.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (pos < in.size() && IsBlank(in[pos])) ++pos;
+    return pos;
+  }
+
+ private:
   // RTF control words are made of ASCII letters, their parameters of ASCII digits.
   static bool IsWordLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
   static bool IsParamDigit(char c) { return c >= '0' && c <= '9'; }
@@ -425,7 +433,7 @@ class RtfReader {
   int skip_fallback_ = 0;
   char32_t high_surrogate_ = 0;
 
-  std::map<int, std::string> fonts_;
+  std::map<int, FontName> fonts_;
   int default_font_ = 0;
   int table_font_ = 0;
   std::string font_name_;
@@ -443,5 +451,7 @@ class RtfReader {
 }  // namespace
 
 RtfReadResult ReadRtf(std::string_view rtf) { return RtfReader(rtf).Read(); }
+
+bool LooksLikeRtf(std::string_view bytes) { return bytes.substr(RtfReader::HeaderStart(bytes)).starts_with("{\\rtf"); }
 
 }  // namespace tavilo

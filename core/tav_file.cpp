@@ -1,6 +1,8 @@
 #include "core/tav_file.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -8,28 +10,56 @@
 
 namespace tavilo {
 
-std::string LoadError::Message() const {
-  const std::string name = "\xAB " + file + " \xBB";  // « name »
-  const std::string at = line > 0 ? " \xE0 la ligne " + std::to_string(line) : std::string();
-  switch (code) {
+namespace {
+
+// The message with the byte 0x01 where the folder's name goes.
+std::string MessageTemplate(const LoadError& e) {
+  using Code = LoadError::Code;
+  const std::string name = "\xAB " + e.file + " \xBB";  // « name »
+  const std::string in = e.folder.empty() ? std::string() : " (dossier \xAB \x01 \xBB)";
+  const std::string at = e.line > 0 ? " \xE0 la ligne " + std::to_string(e.line) : std::string();
+  const std::string malformed = "Le fichier " + name + in + " est mal form\xE9" + at + " : ";
+  switch (e.code) {
     case Code::FileNotFound:
-      return "Fichier de donn\xE9" "es introuvable : " + name + (detail.empty() ? "" : " (" + detail + ")") + ".";
+      return "Fichier de donn\xE9" "es introuvable : " + name + in + ".";
     case Code::ReadError:
-      return "Erreur de lecture du fichier " + name + (detail.empty() ? "" : " : " + detail) + ".";
+      return "Erreur de lecture du fichier " + name + in + (e.detail.empty() ? "" : " : " + e.detail) + ".";
     case Code::MissingSeparator:
-      return "Le fichier " + name + " est mal form\xE9" + at + " : s\xE9parateur manquant.";
+      return malformed + "s\xE9parateur manquant.";
     case Code::DigitExpected:
-      return "Le fichier " + name + " est mal form\xE9" + at + " : chiffre attendu" +
-             (detail.empty() ? "" : " (" + detail + ")") + ".";
+      return malformed + "chiffre attendu" + (e.detail.empty() ? "" : " (" + e.detail + ")") + ".";
     case Code::BadSpellingByte:
-      return "Le fichier " + name + " est mal form\xE9" + at + " : caract\xE8re interdit dans la graphie (" +
-             detail + ").";
+      return malformed + "caract\xE8re interdit dans la graphie (" + e.detail + ").";
+    case Code::BadMarker:
+      return malformed + "le marqueur vaut 0 ou 1 (" + e.detail + ").";
+    case Code::UnexpectedCharacters:
+      return malformed + "caract\xE8res en trop apr\xE8s les chiffres (" + e.detail + ").";
+    case Code::CarriageReturn:
+      return malformed + "retour chariot (CR) au milieu de la ligne ; les lignes finissent par CR LF.";
     case Code::EmptyFile:
-      return "Le fichier " + name + " est vide.";
+      return "Le fichier " + name + in + " est vide.";
     case Code::TooManyLines:
-      return "Le fichier " + name + " d\xE9passe la capacit\xE9 de sa table (" + detail + " lignes)" + at + ".";
+      return "Le fichier " + name + in + " d\xE9passe la capacit\xE9 de sa table (" + e.detail + " lignes)" + at + ".";
+    case Code::TooLarge:
+      return "Le fichier " + name + in + " est trop grand pour sa table (" + e.detail + ").";
   }
-  return "Erreur dans le fichier " + name + ".";
+  return "Erreur dans le fichier " + name + in + ".";
+}
+
+std::string FillFolder(std::string text, std::string_view folder) {
+  const std::size_t mark = text.find('\x01');
+  if (mark != std::string::npos) text.replace(mark, 1, folder);
+  return text;
+}
+
+}  // namespace
+
+std::string LoadError::Message() const {
+  return FillFolder(MessageTemplate(*this), Utf8ToCp1252(ForDisplay(folder.string())));
+}
+
+std::string LoadError::MessageUtf8() const {
+  return FillFolder(Cp1252ToUtf8(MessageTemplate(*this)), ForDisplay(folder.string()));
 }
 
 char DecodeSpellingByte(unsigned char b) {
@@ -46,7 +76,7 @@ char DecodePhoneticByte(unsigned char b) {
 namespace {
 
 LoadError MakeError(LoadError::Code code, std::string_view file, int line, std::string detail = {}) {
-  return LoadError{code, std::string(file), line, std::move(detail)};
+  return LoadError{code, std::string(file), line, std::move(detail), {}};
 }
 
 std::string DescribeByte(unsigned char b) { return "octet " + std::to_string(b); }
@@ -58,6 +88,12 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
   TableLoad result{WordTable(info.capacity), std::nullopt};
   if (bytes.empty()) {
     result.error = MakeError(LoadError::Code::EmptyFile, fileName, 0);
+    return result;
+  }
+  if (bytes.size() > info.capacity * kMaxTavLineBytes) {
+    result.error = MakeError(LoadError::Code::TooLarge, fileName, 0,
+                             std::to_string(bytes.size()) + " octets pour " + std::to_string(info.capacity) +
+                                 " lignes au plus");
     return result;
   }
   auto fail = [&](LoadError error) {
@@ -77,6 +113,9 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     pos = next;
     ++lineNo;
+    if (line.find('\r') != std::string_view::npos) {
+      return fail(MakeError(LoadError::Code::CarriageReturn, fileName, lineNo));
+    }
 
     if (result.table.Size() >= info.capacity) {
       return fail(MakeError(LoadError::Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
@@ -101,6 +140,7 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
       if (i >= rest.size() || !IsDigit(static_cast<unsigned char>(rest[i]))) return -1;
       return rest[i] - '0';
     };
+    std::size_t digits = 0;  // how many characters of `rest` the kind reads
     switch (kind) {
       case TableKind::Taboo:
         break;
@@ -109,17 +149,26 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
         if (tens < 0 || units < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo,
                                                          "nombre de syllabes sur deux chiffres"));
         entry.syllables = static_cast<std::int16_t>(tens * 10 + units);
+        digits = 2;
         break;
       }
       default: {
+        // The syllable count is the first character and the marker the last: one digit alone
+        // is both.
         const int syllables = digitAt(0);
-        const int marker = rest.empty() ? -1 : digitAt(rest.size() - 1);
+        const int marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
         if (syllables < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
         if (marker < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "marqueur"));
+        if (marker > 1) return fail(MakeError(LoadError::Code::BadMarker, fileName, lineNo, std::to_string(marker)));
         entry.syllables = static_cast<std::int16_t>(syllables);
         entry.marker = static_cast<std::int16_t>(marker);
+        digits = std::min<std::size_t>(rest.size(), 2);
         break;
       }
+    }
+    if (rest.size() > digits) {
+      return fail(MakeError(LoadError::Code::UnexpectedCharacters, fileName, lineNo,
+                            DescribeByte(static_cast<unsigned char>(rest[digits]))));
     }
     result.table.Append(std::move(entry));
   }
@@ -129,23 +178,41 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
 namespace {
 
 TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
-  const std::string name = path.filename().string();
+  namespace fs = std::filesystem;
+  const TableInfo& info = InfoOf(kind);
+  const std::string name = Utf8ToCp1252(ForDisplay(path.filename().string()));
+  auto fail = [&](LoadError::Code code, std::string detail = {}) {
+    LoadError error = MakeError(code, name, 0, std::move(detail));
+    error.folder = path.parent_path();
+    return TableLoad{WordTable(info.capacity), std::move(error)};
+  };
+  // Only a file that does not exist is absent; anything else that cannot be read is an error
+  // that says why, so that a folder named aj.tav does not silently empty the adjectives.
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    return {WordTable(InfoOf(kind).capacity),
-            MakeError(LoadError::Code::FileNotFound, name, 0, path.parent_path().string())};
+  const fs::file_status status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return fail(LoadError::Code::FileNotFound);
+  if (ec) return fail(LoadError::Code::ReadError, Utf8ToCp1252(ec.message()));
+  if (status.type() == fs::file_type::directory) return fail(LoadError::Code::ReadError, "c'est un dossier");
+  if (status.type() != fs::file_type::regular) {
+    return fail(LoadError::Code::ReadError, "ce n'est pas un fichier ordinaire");
   }
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec) return fail(LoadError::Code::ReadError, Utf8ToCp1252(ec.message()));
+  // Checked before anything is read: a huge file is refused at once.
+  if (size > info.capacity * kMaxTavLineBytes) {
+    return fail(LoadError::Code::TooLarge, std::to_string(size) + " octets pour " + std::to_string(info.capacity) +
+                                               " lignes au plus");
+  }
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {WordTable(InfoOf(kind).capacity), MakeError(LoadError::Code::ReadError, name, 0)};
-  // One read of the whole file: the tables are a few megabytes at most.
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size < 0 || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-    return {WordTable(InfoOf(kind).capacity), MakeError(LoadError::Code::ReadError, name, 0)};
+  if (!in) return fail(LoadError::Code::ReadError, Utf8ToCp1252(std::generic_category().message(errno)));
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) || in.peek() != EOF) {
+    return fail(LoadError::Code::ReadError, "le fichier a chang\xE9 pendant la lecture");
   }
-  return ParseTable(bytes, kind, name);
+  TableLoad load = ParseTable(bytes, kind, name);
+  if (load.error) load.error->folder = path.parent_path();
+  return load;
 }
 
 }  // namespace
@@ -199,7 +266,7 @@ std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind,
     default:
       if (entry.syllables < 0 || entry.syllables > 9)
         return refuse("\xAB" + entry.spelling + "\xBB : nombre de syllabes hors de 0 \xE0 9");
-      if (entry.marker < 0 || entry.marker > 9) return refuse("\xAB" + entry.spelling + "\xBB : marqueur hors de 0 \xE0 9");
+      if (entry.marker < 0 || entry.marker > 1) return refuse("\xAB" + entry.spelling + "\xBB : marqueur autre que 0 ou 1");
       line += static_cast<char>('0' + entry.syllables);
       line += static_cast<char>('0' + entry.marker);
       break;

@@ -4,8 +4,9 @@
 //   spelling 0x13 phonetic 0x13 rest
 // where the spelling is stored with a byte shift (a-z as 129-154, à-ÿ as 161-192), the phonetic
 // form with the a-z shift only, and `rest` holds the digits: for the word files the syllable count
-// (the first character) and the marker (the last character); for po.tav a two-digit syllable
-// count; for tb.tav nothing that is read.
+// and the marker (0 or 1), one digit each, or one digit that is both; for po.tav a two-digit
+// syllable count; for tb.tav nothing. Anything else after the digits, and a CR anywhere but before
+// the LF, is refused: a file whose lines end in CR alone would otherwise read as one line.
 #pragma once
 
 #include <filesystem>
@@ -29,15 +30,29 @@ struct LoadError {
     BadSpellingByte,
     EmptyFile,
     TooManyLines,
+    TooLarge,
+    BadMarker,
+    UnexpectedCharacters,
+    CarriageReturn,
   };
   Code code = Code::ReadError;
   std::string file;  // the bare file name
   int line = 0;
-  std::string detail;  // what was found, for the message (may be empty)
+  std::string detail;  // what was found, for the message (Windows-1252, may be empty)
+  // The folder the file was looked for in (empty when the bytes came from memory). Kept as the
+  // system gives it, and converted only when the message is made.
+  std::filesystem::path folder;
 
-  // The French message shown to the user, naming the file and the line (Windows-1252).
+  // The French message shown to the user, naming the file, the folder and the line, in
+  // Windows-1252 (a folder name with no Windows-1252 code comes out with '?') or in UTF-8 (the
+  // folder name exactly as the system gives it, control characters escaped).
   std::string Message() const;
+  std::string MessageUtf8() const;
 };
+
+// A data file holds lines of a few dozen bytes: a file larger than its table's capacity times
+// this many bytes cannot be a table and is refused before it is read.
+inline constexpr std::size_t kMaxTavLineBytes = 128;
 
 struct TableLoad {
   WordTable table;

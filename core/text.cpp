@@ -115,6 +115,33 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
   return out;
 }
 
+std::string ForDisplay(std::string_view utf8, std::size_t maxChars) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  std::size_t chars = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (chars == maxChars) {
+      out += "\xE2\x80\xA6";  // …
+      break;
+    }
+    const std::size_t start = i;
+    const char32_t cp = NextCodePoint(utf8, i);
+    const bool malformed = cp == 0xFFFD && !IsValidUtf8(utf8.substr(start, i - start));
+    if (malformed || cp < 0x20 || (cp >= 0x7F && cp < 0xA0)) {
+      for (std::size_t k = start; k < i; ++k) {
+        const auto b = static_cast<unsigned char>(utf8[k]);
+        out += "\\x";
+        out += kHex[b >> 4];
+        out += kHex[b & 15];
+      }
+    } else {
+      out.append(utf8.substr(start, i - start));
+    }
+    ++chars;
+  }
+  return out;
+}
+
 bool IsValidUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {

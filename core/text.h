@@ -41,6 +41,11 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // True when the bytes are well-formed UTF-8 (overlong forms and surrogates refused).
 bool IsValidUtf8(std::string_view bytes);
 
+// Something a user typed or a file held, made safe to show in a message (UTF-8 in, UTF-8 out):
+// control characters and malformed bytes are written as \xHH, and past `maxChars` characters
+// the text is cut and ends with "…". Terminals and message boxes then show it as it is.
+std::string ForDisplay(std::string_view utf8, std::size_t maxChars = 80);
+
 // Letter classes on Windows-1252 codes. Letters are A-Z, a-z, Š Œ Ž š œ ž Ÿ and À-ÿ except × and ÷.
 bool IsLetter(unsigned char c);
 bool IsDigit(unsigned char c);

@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-league-spartan fonts-urw-base35
   qt6-translations-l10n poppler-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "cli/list_file.h"
 #include "core/rtf.h"
 #include "support/cli_run.h"
 #include "support/fixture_lexicon.h"
@@ -60,6 +61,12 @@ TEST_F(RhymeCommandTest, PrintsTheBlockUnderItsHeader) {
             " 3 syllabes :\n\tbanane\n" + kRule + "\n"
             " 2 syllabes :\n\tcabane\n" + kRule + "\n"
             " 1 syllabe :\n\t\xC3\xA2ne\tcane\tpanne\n" + kRule + "\n");
+}
+
+TEST_F(RhymeCommandTest, RawPrintsTheWordsInBlockOrder) {
+  const Outcome run = Cli({"ane", "--brut", "--couleur", "toujours"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_EQ(run.out, "banane\ncabane\n\xC3\xA2ne\ncane\npanne\n");
 }
 
 TEST_F(RhymeCommandTest, OptionsReachTheSearch) {
@@ -126,7 +133,8 @@ TEST_F(RhymeCommandTest, RefusalsAndNothingFound) {
 TEST_F(RhymeCommandTest, UsageErrors) {
   const std::string usage =
       "Usage : tavilo-cli rimes RIME [--debut|--interieur] [--graphie] [--syllabes N] "
-      "[--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] [--rtf FICHIER]\n";
+      "[--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] [--rtf FICHIER] [--brut] "
+      "[--couleur auto|toujours|jamais]\n";
   struct Case {
     std::vector<std::string> args;
     std::string err;
@@ -135,6 +143,8 @@ TEST_F(RhymeCommandTest, UsageErrors) {
       {{}, usage},
       {{"ane", "age"}, usage},
       {{"ane", "--vite"}, "Option inconnue : --vite\n"},
+      {{"ane", "--couleur", "rouge"}, "L'option --couleur attend auto, toujours ou jamais.\n"},
+      {{"ane", "--brut", "--rtf", "x"}, "Choisissez --brut ou --rtf, pas les deux.\n"},
       {{"ane", "--debut", "--interieur"}, "Choisissez --debut ou --interieur, pas les deux.\n"},
       {{"ane", "--syllabes", "10"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
       {{"ane", "--syllabes", "0"}, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).\n"},
@@ -222,6 +232,15 @@ TEST_F(RhymeCommandTest, BadListFilesNameTheFileAndLine) {
       {"#tavilo-liste\ncane\tkan\tun\t1\n", "ligne 2 : le nombre de syllabes et le marqueur sont des nombres entiers.\n"},
       {"#tavilo-liste\ncane\tkan\t1\t99999\n", "ligne 2 : le nombre de syllabes et le marqueur sont des nombres entiers.\n"},
       {"cane\n\n\tpanne\tchameau\n", "ligne 3 : le mot \xC2\xAB" "chameau\xC2\xBB n'est pas dans le dictionnaire.\n"},
+      // Control characters would reach the terminal and the block: a CR splitting a row, an
+      // escape sequence in the kind, the end-of-file mark.
+      {"#tavilo-liste\t rimes\ncane\rx\tkan\t1\t1\n", "ligne 2 : caract\xC3\xA8re de contr\xC3\xB4le \\x0D interdit dans une liste.\n"},
+      {"#tavilo-liste\t rimes\x1B[2J\r\n", "ligne 1 : caract\xC3\xA8re de contr\xC3\xB4le \\x1B interdit dans une liste.\n"},
+      {"#tavilo-liste\t rimes`\t1\nbanane\tbanan\t3\t1\n",  // found by tavilo-fuzz-list
+       "ligne 1 : la nature de la liste ne contient pas de tabulation.\n"},
+      {"cane\x1A\n", "ligne 1 : caract\xC3\xA8re de contr\xC3\xB4le \\x1A interdit dans une liste.\n"},
+      {"cane\tc\xE2\x86\x92ne\n",
+       "ligne 1 : caract\xC3\xA8re U+2192 sans \xC3\xA9quivalent dans le dictionnaire.\n"},
   };
   for (const Case& c : cases) {
     WriteFile("bad.liste", c.bytes);
@@ -230,13 +249,28 @@ TEST_F(RhymeCommandTest, BadListFilesNameTheFileAndLine) {
     EXPECT_EQ(run.err, "Fichier \xC2\xAB" + PathOf("bad.liste") + "\xC2\xBB, " + c.err);
     EXPECT_EQ(run.out, "");
   }
-  const Outcome missing = Cli({"ane", "--liste", PathOf("none.liste")});
-  EXPECT_EQ(missing.code, kExitDataError);
-  EXPECT_EQ(missing.err, "Impossible de lire le fichier \xC2\xAB" + PathOf("none.liste") + "\xC2\xBB.\n");
+  // Whole-file refusals: their own message each, before any search.
+  const std::pair<std::string, std::string> files[] = {
+      {"", "est vide."},
+      {" \r\n\t\n", "est vide."},
+      {"---\n   Rimes : x\n", "ne contient aucun mot."},
+      {std::string(kResultListCapacity * kMaxListBytesPerRow + 1, 'a'), "est trop grand pour une liste de 30000 mots au plus."},
+  };
+  for (const auto& [bytes, message] : files) {
+    WriteFile("bad.liste", bytes);
+    const Outcome run = Cli({"ane", "--liste", PathOf("bad.liste")});
+    EXPECT_EQ(run.code, kExitDataError);
+    EXPECT_EQ(run.err, "Le fichier \xC2\xAB" + PathOf("bad.liste") + "\xC2\xBB " + message + "\n");
+  }
+  EXPECT_EQ(Cli({"ane", "--liste", PathOf("none.liste")}).err,
+            "Le fichier \xC2\xAB" + PathOf("none.liste") + "\xC2\xBB n'existe pas.\n");
   EXPECT_EQ(Cli({"ane", "--liste", dir_.string()}).code, kExitDataError);
-
-  WriteFile("list.rtf", "{\\rtf1 cane}");
-  EXPECT_EQ(Cli({"ane", "--liste", PathOf("list.rtf")}).code, kExitDataError);
+  // RTF as the RTF reader recognises it: after a byte-order mark or blanks too.
+  for (const char* rtf : {"{\\rtf1 cane}", "\xEF\xBB\xBF{\\rtf1 cane}", " \r\n{\\rtf1 cane}"}) {
+    WriteFile("list.rtf", rtf);
+    EXPECT_NE(Cli({"ane", "--liste", PathOf("list.rtf")}).err.find("une liste RTF ne peut servir de source"),
+              std::string::npos) << rtf;
+  }
 }
 
 }  // namespace

@@ -53,13 +53,22 @@ TEST_F(WordCommandsTest, WordLookups) {
        "Apparemment le mot \xC2\xAB" "ete\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un homonyme.\n"},
       {{"mot", "zob", "--enfant"}, kExitRefused, {}, "Vous avez entr\xC3\xA9 un mot tabou !\nCe n'est pas tr\xC3\xA8s correct !!!\n"},
       {{"mot", "zob", "--contrepetophile"}, kExitOk, {"Mot : zob\n", "Tables : Mots tabous\n"}, ""},
-      {{"mot", ""}, kExitRefused, {}, "Entrez un mot.\n"},
+      {{"mot", " "}, kExitRefused, {}, "Essayez quand m\xC3\xAAme d'entrer un mot !!!\n"},
+      {{"mot", "ch4t"}, kExitRefused, {},
+       "D\xC3\xA9sol\xC3\xA9, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet.\n"},
       {{"mot", "\xF0\x9F\x98\x80"}, kExitRefused, {},
-       "Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.\n"},
+       "Difficile de trouVer, cach\xC3\xA9 derri\xC3\xA8re les Signes.\nUtilisez seulement l'alphabet.\n"},
       {{"mot", "ch*t"}, kExitRefused, {},
-       "Un mot ne contient que des lettres, des espaces, des tirets et des apostrophes.\n"},
+       "Difficile de trouVer, cach\xC3\xA9 derri\xC3\xA8re les Signes.\nUtilisez seulement l'alphabet.\n"},
       {{"mot"}, kExitRefused, {}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
       {{"mot", "chat", "--vite"}, kExitRefused, {}, "Option inconnue : --vite\n"},
+      // What a user typed is never echoed raw: control characters escaped, long texts cut.
+      {{"mot", "chat", "--\x1B[2J"}, kExitRefused, {}, "Option inconnue : --\\x1B[2J\n"},
+      {{"mot", "chat", "--" + std::string(5000000, 'x')}, kExitRefused, {},
+       "Option inconnue : --" + std::string(38, 'x') + "\xE2\x80\xA6\n"},
+      {{"cle", "a\xFF"}, kExitRefused, {}, "L'argument \xC2\xAB" "a\\xFF\xC2\xBB n'est pas du texte UTF-8 valide.\n"},
+      {{"\x1B]0;x\x07"}, kExitRefused, {},
+       "Commande inconnue : \\x1B]0;x\\x07 (tavilo-cli --help liste les commandes).\n"},
   };
   for (const Case& c : cases) {
     const CliRun run = Cli(c.args);
@@ -89,6 +98,7 @@ TEST_F(WordCommandsTest, KeyInfoHelpAndErrors) {
   const CliRun info = Cli({"info"});
   EXPECT_EQ(info.code, kExitOk);
   EXPECT_NE(info.out.find("nm.tav  Noms : 5 / 33000 lignes"), std::string::npos) << info.out;
+  EXPECT_NE(info.out.find("Lignes dont un phon\xC3\xA8me reste sans lettres : "), std::string::npos) << info.out;
   EXPECT_EQ(Cli({"inconnue"}).code, kExitRefused);
   for (const char* command : {"mot", "aligner", "cle", "info"}) {
     const CliRun help = Cli({command, "--help"});

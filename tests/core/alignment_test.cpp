@@ -1,260 +1,187 @@
-// Spelling-to-sound alignment: which letters spell a stretch of phonemes, the yod bullet, the
-// x markers, the probe of a word's final letters, and robustness on any input.
+// Spelling-to-sound alignment: each rule of the walk pinned by a real word, fragments with their
+// yod bullets and x markers, the probe, the shipped dictionary, and robustness on any input.
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/alignment.h"
 #include "core/graphemes.h"
+#include "core/lexicon.h"
 #include "core/text.h"
 
 namespace tavilo {
 namespace {
 
-AlignmentRequest AlignFragment(const std::string& spelling, const std::string& phonetic, int start,
-                               int length) {
+AlignmentRequest Align(const std::string& spelling, const std::string& phonetic, int start, int length,
+                       AlignMode mode = AlignMode::Fragment) {
   AlignmentRequest request;
   request.spelling = spelling;
   request.phonetic = phonetic;
   request.fragmentStart = start;
   request.fragmentLength = length;
-  request.mode = AlignMode::Fragment;
+  request.fixedEnd = start + length - 1;
+  request.mode = mode;
   AlignSpelling(request);
   return request;
 }
 
-AlignmentRequest Probe(const std::string& spelling, const std::string& phonetic,
-                       const std::string& suffix) {
-  AlignmentRequest request;
-  request.spelling = spelling;
-  request.phonetic = phonetic;
-  request.probeSuffix = suffix;
-  request.mode = AlignMode::Probe;
-  AlignSpelling(request);
-  return request;
+// The aligned spelling with the fragment's letters in brackets, e.g. "ta[x(k)]i".
+std::string Bracketed(const AlignmentRequest& r) {
+  std::string s = r.spelling;
+  s.insert(static_cast<std::size_t>(r.letterEnd - 1), "]");
+  s.insert(static_cast<std::size_t>(r.letterStart - 1), "[");
+  return s;
 }
 
-// The fragment's letters (with any bullet or marker) as the callers cut them out.
-std::string FragmentLetters(const AlignmentRequest& r) {
-  return r.spelling.substr(static_cast<std::size_t>(r.letterStart - 1),
-                           static_cast<std::size_t>(r.letterEnd - r.letterStart));
-}
-
-struct FragmentCase {
-  const char* why;
-  std::string word;
-  std::string phonetic;
-  int start;
-  int length;
-  std::string spellingAfter;  // the spelling on return, bullets and marker included
-  std::string letters;        // the fragment's letters
-  int letterStart;
-  int bullets = 0;
-};
-
-void CheckFragmentCases(const std::vector<FragmentCase>& cases) {
-  for (const FragmentCase& c : cases) {
-    SCOPED_TRACE(std::string(c.why) + ": " + c.word + " /" + c.phonetic + "/ from " +
-                 std::to_string(c.start) + " length " + std::to_string(c.length));
-    const AlignmentRequest r = AlignFragment(c.word, c.phonetic, c.start, c.length);
-    EXPECT_EQ(r.spelling, c.spellingAfter);
-    EXPECT_EQ(r.letterStart, c.letterStart);
-    EXPECT_EQ(r.letterEnd, c.letterStart + static_cast<int>(c.letters.size()));
-    if (r.letterStart >= 1 && r.letterStart <= r.letterEnd &&
-        r.letterEnd <= static_cast<int>(r.spelling.size()) + 1) {
-      EXPECT_EQ(FragmentLetters(r), c.letters);
-    }
-    EXPECT_EQ(r.insertedMarks, c.bullets);
+// Each phoneme's letters, from a one-phoneme fragment, joined by '|': "n|u|i" for nuit.
+std::string Segments(const std::string& spelling, const std::string& phonetic) {
+  std::string out;
+  for (int j = 1; j <= static_cast<int>(phonetic.size()); ++j) {
+    const AlignmentRequest r = Align(spelling, phonetic, j, 1);
+    if (j > 1) out += '|';
+    out += r.spelling.substr(static_cast<std::size_t>(r.letterStart - 1),
+                             static_cast<std::size_t>(r.letterEnd - r.letterStart));
   }
+  return out;
 }
 
-TEST(AlignSpelling, PlainWords) {
-  CheckFragmentCases({
-      {"ch spells the first sound", "chat", "ha", 1, 1, "chat", "ch", 1},
-      {"the vowel alone", "chat", "ha", 2, 1, "chat", "a", 3},
-      {"the final t spells nothing", "chat", "ha", 1, 2, "chat", "cha", 1},
-      {"ill spells the yod", "paille", "pa7", 3, 1, "paille", "ill", 3},
-      {"ll spells the yod after i", "fille", "fi7", 3, 1, "fille", "ll", 3},
-      {"gn", "agneau", "awo", 2, 1, "agneau", "gn", 2},
-      {"eau", "agneau", "awo", 3, 1, "agneau", "eau", 4},
-      {"oi spells wa", "oiseau", "0zo", 1, 1, "oiseau", "oi", 1},
-      {"s between vowels spells z", "oiseau", "0zo", 2, 1, "oiseau", "s", 3},
-      {"ai spells \xE8", "maison", "m3z8", 2, 1, "maison", "ai", 2},
-      {"on", "maison", "m3z8", 4, 1, "maison", "on", 5},
-      {"cqu is taken whole", "acquis", "aki", 2, 1, "acquis", "cqu", 2},
-      {"ng", "parking", "parkiq", 6, 1, "parking", "ng", 6},
-      {"a final \xE9""e is kept whole", "vall\xE9""e", "val2", 4, 1, "vall\xE9""e", "\xE9""e", 5},
-      // The u of ui takes both letters, so nothing is left for the i sound: a fragment that
-      // starts on it is never reached and keeps the spelling's length as its start.
-      {"ui", "nuit", "n9i", 2, 1, "nuit", "ui", 2},
-      {"ui then the silent t", "nuit", "n9i", 2, 2, "nuit", "uit", 2},
-      {"the i after ui has no letter", "nuit", "n9i", 3, 1, "nuit", "t", 4},
-  });
-}
-
-TEST(AlignSpelling, SilentLetters) {
-  CheckFragmentCases({
-      {"mute h before the vowel", "homme", "om", 1, 1, "homme", "o", 2},
-      {"mute h, then mm", "homme", "om", 1, 2, "homme", "omm", 2},
-      {"final s", "chats", "ha", 2, 1, "chats", "a", 3},
-      {"final ps", "temps", "t5", 2, 1, "temps", "em", 2},
-      {"p inside the word", "sculpteur", "skult1r", 5, 1, "sculpteur", "t", 6},
-      {"h before a yod is silent, no bullet", "cahier", "ka72", 3, 1, "cahier", "i", 4},
-  });
-}
-
-TEST(AlignSpelling, XMarkers) {
-  CheckFragmentCases({
-      {"fragment ends on the k of x", "taxi", "taksi", 3, 1, "tax(k)i", "x(k)", 3},
-      {"fragment up to the k of x", "taxi", "taksi", 1, 3, "tax(k)i", "tax(k)", 1},
-      {"fragment starts on the s of x", "taxi", "taksi", 4, 2, "tax(s)i", "x(s)i", 3},
-      {"the s of x alone", "taxi", "taksi", 4, 1, "tax(s)i", "x(s)", 3},
-      {"both sounds of x", "taxi", "taksi", 3, 2, "taxi", "x", 3},
-      {"both sounds and more", "taxi", "taksi", 2, 3, "taxi", "ax", 2},
-      {"after the x", "taxi", "taksi", 5, 1, "taxi", "i", 4},
-      {"x before a final e", "fixe", "fiks", 3, 1, "fix(k)e", "x(k)", 3},
-      {"the g of x", "exact", "3gzakt", 2, 1, "ex(g)act", "x(g)", 2},
-      {"the z of x", "exact", "3gzakt", 3, 2, "ex(z)act", "x(z)a", 2},
-      {"gz together", "exact", "3gzakt", 2, 2, "exact", "x", 2},
-      {"capital X", "Xavier", "gzav72", 1, 1, "X(g)avier", "X(g)", 1},
-      {"x before c\xE8 spells k alone", "exc\xE8s", "3ks3", 2, 1, "exc\xE8s", "x", 2},
-      {"the c after x spells s", "exc\xE8s", "3ks3", 3, 1, "exc\xE8s", "c", 3},
-      {"x and c together", "exc\xE8s", "3ks3", 2, 2, "exc\xE8s", "xc", 2},
-      {"x before s spells k alone", "exsangue", "3ks5g", 2, 1, "exsangue", "x", 2},
-      {"the s after x", "exsangue", "3ks5g", 3, 1, "exsangue", "s", 3},
-      // A phonetic form where the x gives only its k: the fragment still ends after the marker.
-      {"x giving only its k", "taxa", "taka", 3, 2, "tax(k)a", "x(k)a", 3},
-      // A yod no letter spells, met on the x after its k: the bullet goes before the x and the
-      // marker still follows the x.
-      {"bullet before the x", "taxi", "tak7", 3, 2, "ta\x95x(k)i", "\x95x(k)", 3, 1},
-      // An x that spells one sound only still says which one when the fragment holds it.
-      {"final x spelling s", "six", "sis", 3, 1, "six(s)", "x(s)", 3},
-      {"x spelling z", "deuxi\xE8me", "d1z73m", 3, 1, "deux(z)i\xE8me", "x(z)", 4},
-  });
-}
-
-TEST(AlignSpelling, YodWithoutLetters) {
-  CheckFragmentCases({
-      {"yod and \xE9 inside the fragment", "crier", "kri72", 4, 2, "cri\x95""er", "\x95""er", 4, 1},
-      {"the yod alone", "crier", "kri72", 4, 1, "cri\x95""er", "\x95", 4, 1},
-      {"the yod before the fragment", "crier", "kri72", 5, 1, "crier", "er", 4, 0},
-      {"the whole word", "crier", "kri72", 1, 5, "cri\x95""er", "cri\x95""er", 1, 1},
-      {"the walk stops before the yod", "crier", "kri72", 3, 1, "crier", "i", 3, 0},
-  });
-}
-
-TEST(AlignSpelling, InsertedMarksAddUpAcrossCalls) {
-  AlignmentRequest request;
-  request.spelling = "crier";
-  request.phonetic = "kri72";
-  request.fragmentStart = 2;
-  request.fragmentLength = 4;
-  request.insertedMarks = 2;  // left by an earlier word: the caller resets it, not the alignment
-  AlignSpelling(request);
-  EXPECT_EQ(request.insertedMarks, 3);
-  EXPECT_EQ(request.spelling, "cri\x95""er");
-}
-
-// Letter groups whose last letter also starts the next sound: the walk backs up one letter.
-TEST(AlignSpelling, GroupsSharingTheirLastLetter) {
-  CheckFragmentCases({
-      {"ay before a yod", "crayon", "kr378", 3, 1, "crayon", "a", 3},
-      {"the y is the yod", "crayon", "kr378", 4, 1, "crayon", "y", 4},
-      {"both", "crayon", "kr378", 3, 2, "crayon", "ay", 3},
-      {"ay before i", "pays", "p2i", 2, 1, "pays", "a", 2},
-      {"the y is the i", "pays", "p2i", 3, 1, "pays", "y", 3},
-      {"ao before o", "chaos", "kao", 2, 1, "chaos", "a", 3},
-      {"the o of ao", "chaos", "kao", 3, 1, "chaos", "o", 4},
-      {"que before a mute e", "querelle", "ker3l", 1, 1, "querelle", "qu", 1},
-      {"the e of que", "querelle", "ker3l", 2, 1, "querelle", "e", 3},
-      {"final que leaves its e out", "banque", "b5k", 3, 1, "banque", "qu", 4},
-      {"gue before \xE8", "guerre", "g3r", 1, 1, "guerre", "gu", 1},
-      {"final rre leaves its e out", "guerre", "g3r", 3, 1, "guerre", "rr", 4},
-      {"rre after ie", "pierre", "p73r", 4, 1, "pierre", "rr", 4},
-      {"sc\xE8 before \xE8", "sc\xE8ne", "s3n", 1, 1, "sc\xE8ne", "sc", 1},
-      {"the \xE8 of sc\xE8", "sc\xE8ne", "s3n", 2, 1, "sc\xE8ne", "\xE8", 3},
-      {"sce before an", "descendre", "d2s5dr", 3, 1, "descendre", "sc", 3},
-      {"the e of sce starts en", "descendre", "d2s5dr", 4, 1, "descendre", "en", 5},
-      {"cc before s", "accent", "aks5", 2, 1, "accent", "c", 2},
-      {"the second c is the s", "accent", "aks5", 3, 1, "accent", "c", 3},
-      {"en before a consonant letter", "accent", "aks5", 4, 1, "accent", "en", 4},
-      {"sc before k", "scolaire", "skol3r", 1, 1, "scolaire", "s", 1},
-      {"the c of sc", "scolaire", "skol3r", 2, 1, "scolaire", "c", 2},
-      {"sc before k, then a silent p", "sculpteur", "skult1r", 2, 1, "sculpteur", "c", 2},
-      {"en before i", "enivrer", "5nivr2", 1, 1, "enivrer", "e", 1},
-      {"the n of en is heard", "enivrer", "5nivr2", 2, 1, "enivrer", "n", 2},
-      {"cu before ui", "cuir", "k9ir", 1, 1, "cuir", "c", 1},
-      {"ui after cu", "cuir", "k9ir", 2, 1, "cuir", "ui", 2},
-      {"ccu before u", "accumuler", "akumul2", 2, 1, "accumuler", "cc", 2},
-      {"the u of ccu", "accumuler", "akumul2", 3, 1, "accumuler", "u", 4},
-      {"et inside the word", "nettoyer", "n2t072", 2, 1, "nettoyer", "e", 2},
-      {"tt after et", "nettoyer", "n2t072", 3, 1, "nettoyer", "tt", 3},
-      {"er inside the word", "serrer", "s2r2", 2, 1, "serrer", "e", 2},
-      {"rr after er", "serrer", "s2r2", 3, 1, "serrer", "rr", 3},
-      {"final er is kept whole", "serrer", "s2r2", 4, 1, "serrer", "er", 5},
-      {"\xE9""e inside the word", "r\xE9""ellement", "r23lem5", 2, 1, "r\xE9""ellement", "\xE9", 2},
-      {"the e of \xE9""e", "r\xE9""ellement", "r23lem5", 3, 1, "r\xE9""ellement", "e", 3},
-      {"final et is kept whole", "budget", "budj3", 5, 1, "budget", "et", 5},
-  });
-}
-
-TEST(AlignSpelling, DjPair) {
-  CheckFragmentCases({
-      {"j spells d", "jazz", "djaz", 1, 1, "jazz", "j", 1},
-      {"the j sound has no letters of its own", "jazz", "djaz", 1, 2, "jazz", "j", 1},
-      {"the a after the skipped sound", "jazz", "djaz", 3, 1, "jazz", "a", 2},
-      {"zz", "jazz", "djaz", 4, 1, "jazz", "zz", 3},
-      // A fragment starting on the j sound shares the letter that spells the pair.
-      {"fragment starting on the j sound", "jazz", "djaz", 2, 1, "jazz", "j", 1},
-      {"fragment starting on the j sound, longer", "jazz", "djaz", 2, 2, "jazz", "ja", 1},
-      {"g spells d", "manager", "manadj2", 5, 1, "manager", "g", 5},
-      {"final er after the skipped sound", "manager", "manadj2", 7, 1, "manager", "er", 6},
-      {"d then g: no pair", "budget", "budj3", 3, 1, "budget", "d", 3},
-      {"g spells j after d", "budget", "budj3", 4, 1, "budget", "g", 4},
-  });
-}
-
-TEST(AlignSpelling, FixedEnd) {
+// One row per rule of the walk, on words of the dictionary: changing or removing any rule
+// changes the letters of some phoneme of its row.
+TEST(AlignSpelling, EachRuleOnRealWords) {
   struct Case {
-    std::string word, phonetic;
-    int start, fixedEnd;
-    std::string spellingAfter, letters;
+    const char* rule;
+    const char* word;
+    const char* phonetic;
+    const char* segments;
   };
   const Case cases[] = {
-      {"taxi", "taksi", 3, 3, "tax(k)i", "x(k)"},
-      {"taxi", "taksi", 4, 5, "tax(s)i", "x(s)i"},
-      {"chat", "ha", 1, 2, "chat", "cha"},
-      // Past the last phoneme the walk simply ends: the silent s is not taken.
-      {"chats", "ha", 2, 9, "chats", "a"},
-      {"crier", "kri72", 4, 5, "cri\x95""er", "\x95""er"},
+      {"plain groups", "agneau", "awo", "a|gn|eau"},
+      {"silent h and final s", "homme", "om", "o|mm"},
+      {"silent p", "temps", "t5", "t|em"},
+      {"yod without letter gets a bullet", "crier", "kri72", "c|r|i|\x95|er"},
+      {"yod after a silent h", "cahier", "ka72", "c|a|i|er"},
+      {"dj pair: j", "jazz", "djaz", "j|j|a|zz"},
+      {"dj pair: g", "manager", "manadj1r", "m|a|n|a|g|g|e|r"},
+      {"d then g: no pair", "budget", "budj3", "b|u|d|g|et"},
+      {"x: k and s", "taxi", "taksi", "t|a|x(k)|x(s)|i"},
+      {"x: g and z", "exact", "3gzakt", "e|x(g)|x(z)|a|c|t"},
+      {"x before s", "exsangue", "3ks5g", "e|x|s|an|gu"},
+      {"x before c\xE9", "exc\xE9" "dent", "3ks2d5", "e|x|c|\xE9|d|en"},
+      {"x before ce", "excellent", "2ks3l5", "e|x|c|e|ll|en"},
+      {"x before c\xE8", "exc\xE8s", "3ks3", "e|x|c|\xE8"},
+      {"x before ci", "excit\xE9", "3ksit2", "e|x|c|i|t|\xE9"},
+      {"ay before yod", "crayon", "kr378", "c|r|a|y|on"},
+      {"ay before i", "pays", "p2i", "p|a|y"},
+      {"ay before n", "sayn\xE8te", "s3n3t", "s|a|n|\xE8|t"},
+      {"ay before l", "taylorisme", "t3lorizm", "t|a|l|o|r|i|s|m"},
+      {"ey before yod, final ez whole", "asseyez", "as372", "a|ss|e|y|ez"},
+      {"ao before o", "chaos", "kao", "ch|a|o"},
+      {"yg before gn", "cygne", "siw", "c|y|gn"},
+      {"yg before g", "pygm\xE9" "e", "pigm2", "p|y|g|m|\xE9" "e"},
+      {"que before e", "querelle", "ker3l", "qu|e|r|e|ll"},
+      {"final que", "banque", "b5k", "b|an|qu"},
+      {"que before a", "fr\xE9quemment", "fr2kam5", "f|r|\xE9|qu|e|mm|en"},
+      {"gue before \xEA, final rre", "gu\xEApe", "g3p", "gu|\xEA|p"},
+      {"final rre", "guerre", "g3r", "gu|e|rr"},
+      {"sce before an", "descendre", "d2s5dr", "d|e|sc|en|d|r"},
+      {"sc\xE8", "sc\xE8ne", "s3n", "sc|\xE8|n"},
+      {"sc\xE9", "sc\xE9nario", "s2nar7o", "sc|\xE9|n|a|r|i|o"},
+      {"cc before s", "accent", "aks5", "a|c|c|en"},
+      {"sc before k", "scolaire", "skol3r", "s|c|o|l|ai|r"},
+      {"en before o", "enorgueillir", "5norg17ir", "e|n|o|r|gu|e|ill|i|r"},
+      {"en before i", "enivrer", "5nivr2", "e|n|i|v|r|er"},
+      {"en before a liaison n", "en effet", "5n2f3", "e|n|e|ff|et"},
+      // In the dictionary the n after en before o or i is always heard, which the rule above
+      // covers too; these made-up readings without it pin the letter test of its own.
+      {"en before o, no n sound", "enorgueillir", "5org17ir", "e|o|r|gu|e|ill|i|r"},
+      {"en before i, no n sound", "enivrer", "5ivr2", "e|i|v|r|er"},
+      {"cu before u", "cucul", "kuku", "c|u|c|u"},
+      {"cu before ui", "cuir", "k9ir", "c|u|i|r"},
+      {"gu before ui", "aiguille", "2g9i7", "ai|g|u|i|ll"},
+      {"cu before un", "chacun", "hak6", "ch|a|c|un"},
+      {"gu before im with its own letters", "guimbarde", "g6bard", "gu|im|b|a|r|d"},
+      {"qu before ui", "quidam", "k9idam", "q|u|i|d|a|m"},
+      {"ui before i", "nuit", "n9i", "n|u|i"},
+      {"u\xEE before i", "hu\xEEtre", "9itr", "u|\xEE|t|r"},
+      {"ui before in", "juin", "j96", "j|u|in"},
+      {"ui before an i with its own letter", "essuie", "3s9i", "e|ss|ui|e"},
+      {"ccu before u", "accumuler", "akumul2", "a|cc|u|m|u|l|er"},
+      {"gg before j", "suggestion", "sugj3st78", "s|u|g|g|e|s|t|i|on"},
+      // The c read as t gives its letter to the ch that follows: the t has no letters of its
+      // own, as the j of the dj pair, but the rest of the word is aligned.
+      {"c before ch", "macho", "matho", "m|a||ch|o"},
+      {"rr heard twice", "surr\xE9" "el", "surr23l", "s|u|r|r|\xE9|e|l"},
+      {"ss heard twice", "transsexuel", "tr5ss2ks93l", "t|r|an|s|s|e|x(k)|x(s)|u|e|l"},
+      {"\xE9" "e inside", "r\xE9" "ellement", "r23lem5", "r|\xE9|e|ll|e|m|en"},
+      {"er inside, final er whole", "serrer", "s2r2", "s|e|rr|er"},
+      {"et inside", "nettoyer", "n2t072", "n|e|tt|o|y|er"},
+      {"ez inside", "rez-de-chauss\xE9" "e", "r2dehos2", "r|e|z|e|ch|au|ss|\xE9" "e"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.word + " up to " + std::to_string(c.fixedEnd));
-    AlignmentRequest r;
-    r.spelling = c.word;
-    r.phonetic = c.phonetic;
-    r.fragmentStart = c.start;
-    r.fragmentLength = 1;  // not used in this mode
-    r.fixedEnd = c.fixedEnd;
-    r.mode = AlignMode::FixedEnd;
-    AlignSpelling(r);
-    EXPECT_EQ(r.spelling, c.spellingAfter);
-    EXPECT_EQ(FragmentLetters(r), c.letters);
+    EXPECT_EQ(Segments(c.word, c.phonetic), c.segments) << c.rule << ": " << c.word;
+    EXPECT_TRUE(AlignsEveryPhoneme(c.word, c.phonetic)) << c.word;
   }
 }
 
-TEST(AlignSpelling, FragmentModeIgnoresFixedEnd) {
+// Fragments of several phonemes: where bullets and x markers go and what the fragment covers.
+TEST(AlignSpelling, Fragments) {
+  struct Case {
+    const char* word;
+    const char* phonetic;
+    int start, length;
+    AlignMode mode;
+    const char* bracketed;
+    int bullets;
+  };
+  constexpr AlignMode F = AlignMode::Fragment, E = AlignMode::FixedEnd;
+  const Case cases[] = {
+      {"chat", "ha", 1, 2, F, "[cha]t", 0},
+      {"taxi", "taksi", 1, 3, F, "[tax(k)]i", 0},
+      {"taxi", "taksi", 4, 2, F, "ta[x(s)i]", 0},
+      {"taxi", "taksi", 3, 2, F, "ta[x]i", 0},  // both sounds of the x: no marker
+      {"taxi", "taksi", 2, 3, F, "t[ax]i", 0},
+      {"exact", "3gzakt", 3, 2, F, "e[x(z)a]ct", 0},
+      {"exact", "3gzakt", 2, 2, F, "e[x]act", 0},
+      {"Xavier", "gzav72", 1, 1, F, "[X(g)]avier", 0},
+      {"exc\xE8s", "3ks3", 2, 2, F, "e[xc]\xE8s", 0},
+      // An x that spells one sound still says which one when the fragment holds it.
+      {"six", "sis", 3, 1, F, "si[x(s)]", 0},
+      {"deuxi\xE8me", "d1z73m", 3, 1, F, "deu[x(z)]i\xE8me", 0},
+      // An x giving only its k: the "(k)" marker's end covers the marker and no more, although
+      // the walk had backed up onto the x for a second sound that never came.
+      {"taxa", "taka", 3, 2, F, "ta[x(k)a]", 0},
+      // A yod no letter spells, met on the x after its k: the bullet goes before the x.
+      {"taxi", "tak7", 3, 2, F, "ta[\x95x(k)]i", 1},
+      {"crier", "kri72", 4, 2, F, "cri[\x95" "er]", 1},
+      {"crier", "kri72", 5, 1, F, "cri[er]", 0},  // the yod before the fragment: no bullet
+      {"crier", "kri72", 1, 5, F, "[cri\x95" "er]", 1},
+      {"crier", "kri72", 3, 1, F, "cr[i]er", 0},
+      // A fragment that starts on the skipped j sound of the dj pair gets the letter that spells
+      // the pair, rather than no letter at all.
+      {"jazz", "djaz", 2, 2, F, "[ja]zz", 0},
+      {"jazz", "djaz", 1, 2, F, "[j]azz", 0},
+      {"sculpteur", "skult1r", 5, 1, F, "sculp[t]eur", 0},
+      {"taxi", "taksi", 4, 2, E, "ta[x(s)i]", 0},
+      {"chats", "ha", 2, 8, E, "ch[a]ts", 0},  // past the last phoneme: the silent s is not taken
+      {"crier", "kri72", 4, 2, E, "cri[\x95" "er]", 1},
+  };
+  for (const Case& c : cases) {
+    AlignmentRequest r = Align(c.word, c.phonetic, c.start, c.length, c.mode);
+    EXPECT_EQ(Bracketed(r), c.bracketed) << c.word << " " << c.start << "+" << c.length;
+    EXPECT_EQ(r.insertedMarks, c.bullets) << c.word;
+  }
+  // The count of bullets adds up across calls: the caller resets it.
   AlignmentRequest r;
-  r.spelling = "chat";
-  r.phonetic = "ha";
-  r.fragmentStart = 1;
-  r.fragmentLength = 2;
-  r.fixedEnd = 1;
+  r.spelling = "crier";
+  r.phonetic = "kri72";
+  r.fragmentLength = 5;
+  r.insertedMarks = 2;
   AlignSpelling(r);
-  EXPECT_EQ(FragmentLetters(r), "cha");
+  EXPECT_EQ(r.insertedMarks, 3);
 }
 
 TEST(AlignSpelling, Probe) {
@@ -265,130 +192,56 @@ TEST(AlignSpelling, Probe) {
   };
   const Case cases[] = {
       {"maison", "m3z8", "son", true, "z8"},
-      {"maison", "m3z8", "aison", true, "3z8"},
+      {"MAISON", "m3z8", "SON", true, "z8"},
       {"maison", "m3z8", "maison", true, "m3z8"},
-      {"maison", "m3z8", "on", true, "8"},
-      {"MAISON", "m3z8", "son", true, "z8"},
-      {"maison", "m3z8", "SON", true, "z8"},
       // Letters that start inside a group spelling one phoneme are never a step's start.
       {"maison", "m3z8", "ison", false, ""},
-      {"maison", "m3z8", "n", false, ""},
       {"plan", "pl5", "n", false, ""},
-      {"plan", "pl5", "an", true, "5"},
-      {"plan", "pl5", "lan", true, "l5"},
       // After a silent letter the same phoneme's step starts again, and so does the test.
-      {"homme", "om", "omme", true, "om"},
       {"homme", "om", "mme", true, "m"},
       {"homme", "om", "me", false, ""},
-      // The walk ends with the last phoneme: trailing silent letters are no step.
-      {"chats", "ha", "s", false, ""},
-      {"chats", "ha", "ts", false, ""},
-      {"nuit", "n9i", "uit", true, "9i"},
+      {"chats", "ha", "s", false, ""},  // trailing silent letters are no step
+      {"nuit", "n9i", "it", true, "i"},
       {"taxi", "taksi", "xi", true, "ksi"},
-      {"taxi", "taksi", "i", true, "i"},
-      // The yod's step starts before its bullet would be inserted.
-      {"crier", "kri72", "er", true, "72"},
-      {"crier", "kri72", "ier", true, "i72"},
+      {"crier", "kri72", "er", true, "72"},  // the yod's step starts before its bullet
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.word + " /" + c.phonetic + "/ suffix " + c.suffix);
     AlignmentRequest r;
     r.spelling = c.word;
     r.phonetic = c.phonetic;
     r.probeSuffix = c.suffix;
     r.mode = AlignMode::Probe;
-    r.probeFound = !c.found;  // stale values from an earlier call must not survive
     r.probePhonemes = "stale";
     AlignSpelling(r);
-    EXPECT_EQ(r.probeFound, c.found);
-    EXPECT_EQ(r.probePhonemes, c.phonemes);
+    EXPECT_EQ(r.probeFound, c.found) << c.word << " " << c.suffix;
+    EXPECT_EQ(r.probePhonemes, c.phonemes) << c.word << " " << c.suffix;
     if (c.found) {
       EXPECT_EQ(r.spelling, c.word);  // no bullet and no marker once found
     }
   }
 }
 
-TEST(AlignSpelling, ProbeNotFoundStillAlignsTheWholeWord) {
-  const AlignmentRequest r = Probe("crier", "kri72", "zz");
-  EXPECT_FALSE(r.probeFound);
-  EXPECT_EQ(r.spelling, "cri\x95""er");
-  EXPECT_EQ(r.insertedMarks, 1);
-  EXPECT_EQ(r.letterEnd, 7);
-}
-
-// Characters that are no phoneme code spell nothing: the letters at the cursor are skipped as
-// silent until the word runs out.
-TEST(AlignSpelling, CharactersThatAreNoCode) {
-  AlignmentRequest r = AlignFragment("chat", "h?a", 1, 3);
-  EXPECT_EQ(r.spelling, "chat");
-  EXPECT_EQ(FragmentLetters(r), "chat");
-
-  r = AlignFragment("chat", "HA", 1, 2);
-  EXPECT_EQ(r.spelling, "chat");
-  EXPECT_EQ(r.letterStart, 4);  // never reached
-  EXPECT_EQ(r.letterEnd, 5);
-
-  // The letters skipped for such a character are silent letters, after which the probe looks
-  // again.
-  r = Probe("chat", std::string("h\0a", 3), "t");
-  EXPECT_TRUE(r.probeFound);
-  EXPECT_EQ(r.probePhonemes, std::string("\0a", 2));
-  r = Probe("chat", "h?a", "z");
-  EXPECT_FALSE(r.probeFound);
-  EXPECT_EQ(r.letterEnd, 5);
-}
-
-// Requests no caller should make still give positions inside the spelling.
-TEST(AlignSpelling, AbsurdRequestsStayInRange) {
-  struct Case {
-    std::string word, phonetic;
-    AlignMode mode;
-    int start, length, fixedEnd;
-  };
-  const Case cases[] = {
-      {"chat", "ha", AlignMode::Fragment, 0, 1, 0},
-      {"chat", "ha", AlignMode::Fragment, -5, 3, 0},
-      {"chat", "ha", AlignMode::Fragment, 3, 1, 0},
-      {"chats", "ha", AlignMode::Fragment, 3, 1, 0},
-      {"chat", "ha", AlignMode::Fragment, INT_MAX, INT_MAX, 0},
-      {"chat", "ha", AlignMode::Fragment, 1, INT_MAX, 0},
-      {"chat", "ha", AlignMode::Fragment, INT_MIN, INT_MIN, 0},
-      {"chat", "ha", AlignMode::Fragment, 2, 0, 0},
-      {"chat", "ha", AlignMode::Fragment, 2, -4, 0},
-      {"taxi", "taksi", AlignMode::FixedEnd, 4, 1, 2},
-      {"taxi", "taksi", AlignMode::FixedEnd, 1, 1, INT_MIN},
-      {"taxi", "taksi", AlignMode::FixedEnd, 0, 1, INT_MAX},
-      {"crier", "kri72", AlignMode::Fragment, -1, 9, 0},
-      {"", "ha", AlignMode::Fragment, 1, 2, 0},
-      {"chat", "", AlignMode::Fragment, 1, 1, 0},
-      {"", "", AlignMode::Probe, 1, 1, 0},
-      {"x", "k7s", AlignMode::Fragment, 1, 3, 0},
-      {"\x95", "7777", AlignMode::Fragment, 1, 4, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.word + " /" + c.phonetic + "/ " + std::to_string(c.start) + " " +
-                 std::to_string(c.length) + " " + std::to_string(c.fixedEnd));
-    AlignmentRequest r;
-    r.spelling = c.word;
-    r.phonetic = c.phonetic;
-    r.mode = c.mode;
-    r.fragmentStart = c.start;
-    r.fragmentLength = c.length;
-    r.fixedEnd = c.fixedEnd;
-    AlignSpelling(r);
-    EXPECT_GE(r.letterStart, 1);
-    EXPECT_LE(r.letterStart, r.letterEnd);
-    EXPECT_LE(r.letterEnd, static_cast<int>(r.spelling.size()) + 1);
+// The rows of the shipped dictionary where some phoneme is left without letters: loanwords
+// read the English way, single letters read by their names, and a few source errors.
+TEST(AlignSpelling, ShippedDictionaryIsAlmostFullyAligned) {
+  const LexiconLoad load = LoadLexicon(TAVILO_SOURCE_DATA_DIR, {});
+  ASSERT_TRUE(load.lexicon) << load.error->Message();
+  std::size_t rows = 0, unaligned = 0;
+  for (TableKind kind : {TableKind::Nouns, TableKind::Adjectives, TableKind::Verbs, TableKind::FunctionWords,
+                         TableKind::Taboo, TableKind::Locutions}) {
+    rows += load.lexicon->Table(kind).Size();
+    unaligned += CountRowsNotFullyAligned(load.lexicon->Table(kind));
   }
+  std::printf("Rows with a phoneme left without letters: %zu of %zu (%.3f %%)\n", unaligned, rows,
+              100.0 * static_cast<double>(unaligned) / static_cast<double>(rows));
+  EXPECT_LT(unaligned * 400, rows);  // under 0.25 %
 }
 
-// ---- Generated words ----------------------------------------------------------------------
+// ---- Any input ------------------------------------------------------------------------------
 
-// The spelling with the bullets and the x marker taken out again; `inserted[k]` tells whether
-// character k of the aligned spelling was put in by the alignment.
+// The spelling with the bullets and the x marker taken out again, and how many there were.
 struct Stripped {
   std::string original;
-  std::vector<bool> inserted;
   int bullets = 0;
   int markers = 0;
   bool markersFollowAnX = true;
@@ -396,78 +249,23 @@ struct Stripped {
 
 Stripped Strip(const std::string& aligned) {
   Stripped s;
-  s.inserted.assign(aligned.size(), false);
   for (std::size_t k = 0; k < aligned.size(); ++k) {
     if (aligned[k] == kYodBullet) {
-      s.inserted[k] = true;
       ++s.bullets;
     } else if (aligned[k] == '(' && k + 2 < aligned.size() && aligned[k + 2] == ')') {
-      s.inserted[k] = s.inserted[k + 1] = s.inserted[k + 2] = true;
       ++s.markers;
       if (k == 0 || ToLower(aligned[k - 1]) != 'x') s.markersFollowAnX = false;
       k += 2;
+    } else {
+      s.original += aligned[k];
     }
-  }
-  for (std::size_t k = 0; k < aligned.size(); ++k) {
-    if (!s.inserted[k]) s.original += aligned[k];
   }
   return s;
 }
 
-// A 1-based position in the aligned spelling, counted in the original spelling.
-int OriginalPosition(const Stripped& s, int pos) {
-  int original = pos;
-  for (int k = 0; k < pos - 1 && k < static_cast<int>(s.inserted.size()); ++k) {
-    if (s.inserted[static_cast<std::size_t>(k)]) --original;
-  }
-  return original;
-}
-
-struct GeneratedWord {
-  std::string spelling;
-  std::string phonetic;
-};
-
-// A word put together from the grapheme table: each phoneme spelled by one of its spellings,
-// with now and then a silent letter, a yod with no letter, a capital, or a character that is no
-// phoneme code.
-GeneratedWord BuildWord(std::mt19937& rng) {
-  std::uniform_int_distribution<int> count(1, 8), row(0, kPhonemeCount - 1), percent(0, 99);
-  static const std::string kSilent = "hestx";
-  static const std::string kJunk = std::string("?A.\x95 ", 5);
-  GeneratedWord w;
-  const int n = count(rng);
-  for (int k = 0; k < n; ++k) {
-    const GraphemeRow& r = GraphemeTable()[static_cast<std::size_t>(row(rng))];
-    if (percent(rng) < 10) w.spelling += kSilent[static_cast<std::size_t>(percent(rng)) % kSilent.size()];
-    if (percent(rng) < 4) {
-      w.phonetic += kJunk[static_cast<std::size_t>(percent(rng)) % kJunk.size()];
-      continue;
-    }
-    w.phonetic += r.code;
-    if (r.code == '7' && percent(rng) < 30) continue;  // a yod no letter spells
-    std::string_view g = r.spellings[static_cast<std::size_t>(percent(rng)) % r.spellings.size()];
-    for (char ch : g) w.spelling += percent(rng) < 8 ? ToUpper(ch) : ch;
-  }
-  if (percent(rng) < 20) w.spelling += kSilent[static_cast<std::size_t>(percent(rng)) % kSilent.size()];
-  return w;
-}
-
-// A word of random letters with a random phonetic form: mostly nonsense, which is the point.
-GeneratedWord RandomWord(std::mt19937& rng) {
-  static const std::string kLetters = "aeiouyxhcgnlqsjtrXH\xE9\xE8\xEF";
-  static const std::string kCodes = "a0e123iou45678bdfghjklmnprstvwxzq?Z";
-  std::uniform_int_distribution<int> length(0, 9);
-  GeneratedWord w;
-  for (int k = length(rng); k > 0; --k) w.spelling += kLetters[rng() % kLetters.size()];
-  for (int k = length(rng); k > 0; --k) w.phonetic += kCodes[rng() % kCodes.size()];
-  return w;
-}
-
-// What holds for every alignment of a valid fragment request.
-void CheckAlignment(const GeneratedWord& w, const AlignmentRequest& r) {
+void CheckInvariants(const std::string& word, const AlignmentRequest& r) {
   const Stripped s = Strip(r.spelling);
-  EXPECT_EQ(s.original, w.spelling);
+  EXPECT_EQ(s.original, word);
   EXPECT_EQ(s.bullets, r.insertedMarks);
   EXPECT_LE(s.markers, 1);
   EXPECT_TRUE(s.markersFollowAnX);
@@ -476,60 +274,74 @@ void CheckAlignment(const GeneratedWord& w, const AlignmentRequest& r) {
   EXPECT_LE(r.letterEnd, static_cast<int>(r.spelling.size()) + 1);
 }
 
-void CheckGeneratedWord(const GeneratedWord& w, std::mt19937& rng) {
-  SCOPED_TRACE("spelling \"" + w.spelling + "\" phonetic \"" + w.phonetic + "\"");
-  const int n = static_cast<int>(w.phonetic.size());
-  for (int start = 1; start <= n; ++start) {
-    SCOPED_TRACE("fragment start " + std::to_string(start));
-    const AlignmentRequest first = AlignFragment(w.spelling, w.phonetic, start, 1);
-    CheckAlignment(w, first);
-    int previousEnd = OriginalPosition(Strip(first.spelling), first.letterEnd);
-    for (int length = 2; start + length - 1 <= n && length <= 4; ++length) {
-      const AlignmentRequest r = AlignFragment(w.spelling, w.phonetic, start, length);
-      CheckAlignment(w, r);
-      // Where the fragment starts does not depend on how long it is, and a longer fragment
-      // never ends earlier in the word.
-      EXPECT_EQ(r.letterStart, first.letterStart) << "length " << length;
-      const int end = OriginalPosition(Strip(r.spelling), r.letterEnd);
-      EXPECT_GE(end, previousEnd) << "length " << length;
-      previousEnd = end;
-    }
-    AlignmentRequest fixed;
-    fixed.spelling = w.spelling;
-    fixed.phonetic = w.phonetic;
-    fixed.fragmentStart = start;
-    fixed.fixedEnd = start + static_cast<int>(rng() % 3);
-    fixed.mode = AlignMode::FixedEnd;
-    AlignSpelling(fixed);
-    CheckAlignment(w, fixed);
-  }
-
-  // Probe with the word's own last letters, from a random point.
-  const std::size_t from = w.spelling.empty() ? 0 : rng() % (w.spelling.size() + 1);
-  const AlignmentRequest probe = Probe(w.spelling, w.phonetic, ToLower(w.spelling.substr(from)));
-  const Stripped s = Strip(probe.spelling);
-  EXPECT_EQ(s.original, w.spelling);
-  if (probe.probeFound) {
-    EXPECT_EQ(s.markers, 0);
-    ASSERT_FALSE(probe.probePhonemes.empty());
-    ASSERT_LE(probe.probePhonemes.size(), w.phonetic.size());
-    EXPECT_EQ(w.phonetic.substr(w.phonetic.size() - probe.probePhonemes.size()), probe.probePhonemes);
-  } else {
-    EXPECT_TRUE(probe.probePhonemes.empty());
-    EXPECT_GE(probe.letterStart, 1);
-    EXPECT_LE(probe.letterStart, probe.letterEnd);
-    EXPECT_LE(probe.letterEnd, static_cast<int>(probe.spelling.size()) + 1);
-  }
-}
-
-TEST(AlignSpelling, GeneratedWordsFromTheGraphemeTable) {
+// Words put together from the grapheme table (each phoneme spelled by one of its spellings, now
+// and then a silent letter, a yod with no letter, a capital or a character that is no code),
+// and words of random letters and codes: every request gives positions inside the spelling and
+// leaves the word's letters as they were.
+TEST(AlignSpelling, AnyWordAndAnyRequestStayInRange) {
   std::mt19937 rng(20260605);
-  for (int k = 0; k < 400; ++k) CheckGeneratedWord(BuildWord(rng), rng);
-}
-
-TEST(AlignSpelling, RandomLettersAndCodes) {
-  std::mt19937 rng(1252);
-  for (int k = 0; k < 400; ++k) CheckGeneratedWord(RandomWord(rng), rng);
+  std::uniform_int_distribution<int> percent(0, 99);
+  static const std::string kSilent = "hestx", kJunk = std::string("?A.\x95 ", 5);
+  static const std::string kLetters = "aeiouyxhcgnlqsjtrXH\xE9\xE8\xEF", kCodes = "a0e123iou45678bdfghjklmnprstvwxzq?Z";
+  for (int k = 0; k < 800; ++k) {
+    std::string word, phonetic;
+    const int n = 1 + static_cast<int>(rng() % 8);
+    for (int p = 0; p < n; ++p) {
+      if (k % 2) {  // random letters and codes
+        word += kLetters[rng() % kLetters.size()];
+        phonetic += kCodes[rng() % kCodes.size()];
+        continue;
+      }
+      const GraphemeRow& row = GraphemeTable()[rng() % kPhonemeCount];
+      if (percent(rng) < 10) word += kSilent[rng() % kSilent.size()];
+      if (percent(rng) < 4) {
+        phonetic += kJunk[rng() % kJunk.size()];
+        continue;
+      }
+      phonetic += row.code;
+      if (row.code == '7' && percent(rng) < 30) continue;
+      for (char ch : row.spellings[rng() % row.spellings.size()]) word += percent(rng) < 8 ? ToUpper(ch) : ch;
+    }
+    SCOPED_TRACE(word + " /" + phonetic + "/");
+    for (int start = 1; start <= n; ++start) {
+      const AlignmentRequest first = Align(word, phonetic, start, 1);
+      CheckInvariants(word, first);
+      for (int length = 2; length <= 4; ++length) {
+        const AlignmentRequest r = Align(word, phonetic, start, length);
+        CheckInvariants(word, r);
+        EXPECT_EQ(r.letterStart, first.letterStart);  // where a fragment starts does not depend on its length
+      }
+      CheckInvariants(word, Align(word, phonetic, start, static_cast<int>(rng() % 3), AlignMode::FixedEnd));
+    }
+    AlignmentRequest probe;
+    probe.spelling = word;
+    probe.phonetic = phonetic;
+    probe.probeSuffix = ToLower(word.substr(rng() % (word.size() + 1)));
+    probe.mode = AlignMode::Probe;
+    AlignSpelling(probe);
+    EXPECT_EQ(Strip(probe.spelling).original, word);
+    if (probe.probeFound) {
+      EXPECT_TRUE(phonetic.ends_with(probe.probePhonemes));
+    }
+  }
+  // Requests no caller should make.
+  const int absurd[][3] = {{0, 1, 0},          {-5, 3, 0},       {3, 1, 0},           {INT_MAX, INT_MAX, 0},
+                           {INT_MIN, INT_MIN, 0}, {2, -4, 0},    {1, 1, INT_MIN},     {0, 1, INT_MAX}};
+  for (const auto& [start, length, fixedEnd] : absurd) {
+    for (AlignMode mode : {AlignMode::Fragment, AlignMode::FixedEnd, AlignMode::Probe}) {
+      for (const char* word : {"chat", "", "taxi"}) {
+        AlignmentRequest r;
+        r.spelling = word;
+        r.phonetic = "ha7";
+        r.mode = mode;
+        r.fragmentStart = start;
+        r.fragmentLength = length;
+        r.fixedEnd = fixedEnd;
+        AlignSpelling(r);
+        if (!r.probeFound) CheckInvariants(word, r);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Decoding and encoding of the .tav data files, and every way a file can be refused.
+// Decoding and encoding of the .tav data files, every capacity, and every way a file is refused.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -19,123 +19,101 @@ std::string Bytes(std::initializer_list<int> codes) {
 // The stored line for "chat" / "ha" as the data files hold it, without its end of line.
 const std::string kChatFields = Bytes({131, 136, 129, 148, 0x13, 136, 129, 0x13});
 
-TEST(TavDecode, ChatLineWithSyllablesAndMarker) {
-  const TableLoad load = ParseTable(kChatFields + "10\r\n", TableKind::Nouns, "nm.tav");
-  ASSERT_FALSE(load.error);
-  ASSERT_EQ(load.table.Size(), 1u);
-  EXPECT_EQ(load.table[0], (WordEntry{"chat", "ha", 1, 0}));
-}
-
-TEST(TavDecode, OneDigitIsBothSyllablesAndMarker) {
-  const TableLoad load = ParseTable(kChatFields + "1\r\n", TableKind::Verbs, "vr.tav");
-  ASSERT_FALSE(load.error);
-  EXPECT_EQ(load.table[0].syllables, 1);
-  EXPECT_EQ(load.table[0].marker, 1);
-}
-
-TEST(TavDecode, CharactersBetweenTheDigitsAreIgnored) {
-  const TableLoad load = ParseTable(kChatFields + "3xyz0\r\n", TableKind::Nouns, "nm.tav");
-  ASSERT_FALSE(load.error);
-  EXPECT_EQ(load.table[0].syllables, 3);
-  EXPECT_EQ(load.table[0].marker, 0);
-}
-
-TEST(TavDecode, SpellingAndPhoneticBytes) {
+TEST(TavDecode, LinesOfEachKind) {
   struct Case {
-    int stored;
-    int spelling;
-    int phonetic;
+    std::string bytes;
+    TableKind kind;
+    std::vector<WordEntry> rows;
   };
   const Case cases[] = {
-      {169, 232, 169},  // è in the spelling; no accent shift in the phonetic field
-      {161, 224, 161},
-      {192, 255, 192},
-      {160, 160, 160},
-      {128, 96, 96},
-      {159, 127, 127},
-      {'1', '1', '1'},
-      {'\'', '\'', '\''},
+      {kChatFields + "10\r\n", TableKind::Nouns, {{"chat", "ha", 1, 0}}},
+      // One digit is both the syllable count and the marker.
+      {kChatFields + "1\r\n", TableKind::Verbs, {{"chat", "ha", 1, 1}}},
+      // The last line may lack its CR LF; a bare LF ends a line too.
+      {kChatFields + "10\n" + kChatFields + "21", TableKind::Adjectives, {{"chat", "ha", 1, 0}, {"chat", "ha", 2, 1}}},
+      {kChatFields + "\r\n", TableKind::Taboo, {{"chat", "ha", 0, 0}}},
+      {kChatFields + "12\r\n", TableKind::Locutions, {{"chat", "ha", 12, 0}}},
+      // è in the spelling (169 -> 232), no accent shift in the phonetic field, 160 unchanged.
+      {Bytes({169, 160, '\'', 0x13, 169, 136, 0x13}) + "10", TableKind::FunctionWords,
+       {{"\xE8\xA0'", "\xA9h", 1, 0}}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(static_cast<unsigned char>(DecodeSpellingByte(static_cast<unsigned char>(c.stored))), c.spelling)
-        << c.stored;
-    EXPECT_EQ(static_cast<unsigned char>(DecodePhoneticByte(static_cast<unsigned char>(c.stored))), c.phonetic)
-        << c.stored;
+    const TableLoad load = ParseTable(c.bytes, c.kind, "x.tav");
+    ASSERT_FALSE(load.error) << load.error->Message();
+    EXPECT_EQ(load.table.Rows(), c.rows);
   }
-}
-
-TEST(TavDecode, LastLineWithoutEndOfLine) {
-  const TableLoad load = ParseTable(kChatFields + "10\r\n" + kChatFields + "21", TableKind::Nouns, "nm.tav");
-  ASSERT_FALSE(load.error);
-  ASSERT_EQ(load.table.Size(), 2u);
-  EXPECT_EQ(load.table[1].syllables, 2);
-  EXPECT_EQ(load.table[1].marker, 1);
-}
-
-TEST(TavDecode, TabooAndLocutionColumns) {
-  const TableLoad taboo = ParseTable(kChatFields + "\r\n", TableKind::Taboo, "tb.tav");
-  ASSERT_FALSE(taboo.error);
-  EXPECT_EQ(taboo.table[0], (WordEntry{"chat", "ha", 0, 0}));
-  const TableLoad locution = ParseTable(kChatFields + "12\r\n", TableKind::Locutions, "po.tav");
-  ASSERT_FALSE(locution.error);
-  EXPECT_EQ(locution.table[0].syllables, 12);
 }
 
 TEST(TavDecode, MalformedFilesAreRefusedWithFileAndLine) {
   const std::string good = kChatFields + "10\r\n";
+  using Code = LoadError::Code;
   struct Case {
     const char* name;
     std::string bytes;
     TableKind kind;
-    LoadError::Code code;
+    Code code;
     int line;
   };
   const Case cases[] = {
-      {"no separator", good + "chat\r\n", TableKind::Nouns, LoadError::Code::MissingSeparator, 2},
-      {"one separator", good + good + Bytes({131, 0x13, 136}) + "10\r\n", TableKind::Nouns,
-       LoadError::Code::MissingSeparator, 3},
-      {"no digits", kChatFields + "\r\n", TableKind::Nouns, LoadError::Code::DigitExpected, 1},
-      {"letter for syllables", kChatFields + "x0\r\n", TableKind::Adjectives, LoadError::Code::DigitExpected, 1},
-      {"letter for marker", kChatFields + "1x\r\n", TableKind::Adjectives, LoadError::Code::DigitExpected, 1},
-      {"one digit locution", kChatFields + "1\r\n", TableKind::Locutions, LoadError::Code::DigitExpected, 1},
-      {"spelling byte 193", good + Bytes({193, 0x13, 136, 0x13}) + "10", TableKind::Nouns,
-       LoadError::Code::BadSpellingByte, 2},
-      {"spelling byte 255", Bytes({255, 0x13, 0x13}), TableKind::Taboo, LoadError::Code::BadSpellingByte, 1},
-      {"empty file", "", TableKind::Verbs, LoadError::Code::EmptyFile, 0},
+      {"no separator", good + "chat\r\n", TableKind::Nouns, Code::MissingSeparator, 2},
+      {"one separator", good + good + Bytes({131, 0x13, 136}) + "10\r\n", TableKind::Nouns, Code::MissingSeparator, 3},
+      {"no digits", kChatFields + "\r\n", TableKind::Nouns, Code::DigitExpected, 1},
+      {"letter for syllables", kChatFields + "x0\r\n", TableKind::Adjectives, Code::DigitExpected, 1},
+      {"letter for marker", kChatFields + "1x\r\n", TableKind::Adjectives, Code::DigitExpected, 1},
+      {"marker 2", kChatFields + "12\r\n", TableKind::Nouns, Code::BadMarker, 1},
+      {"characters after the digits", kChatFields + "30x\r\n", TableKind::Nouns, Code::UnexpectedCharacters, 1},
+      {"a third digit", good + kChatFields + "100\r\n", TableKind::Verbs, Code::UnexpectedCharacters, 2},
+      {"rest of a taboo line", kChatFields + "1\r\n", TableKind::Taboo, Code::UnexpectedCharacters, 1},
+      {"three-digit locution count", kChatFields + "123\r\n", TableKind::Locutions, Code::UnexpectedCharacters, 1},
+      {"one digit locution", kChatFields + "1\r\n", TableKind::Locutions, Code::DigitExpected, 1},
+      // Lines ending in CR alone would otherwise read as one line holding the whole file.
+      {"CR-only line ends", good + kChatFields + "10\r" + kChatFields + "10\r", TableKind::Nouns, Code::CarriageReturn, 2},
+      {"CR inside a field", Bytes({131, '\r', 0x13, 136, 0x13}) + "10", TableKind::Nouns, Code::CarriageReturn, 1},
+      {"spelling byte 193", good + Bytes({193, 0x13, 136, 0x13}) + "10", TableKind::Nouns, Code::BadSpellingByte, 2},
+      {"spelling byte 255", Bytes({255, 0x13, 0x13}), TableKind::Taboo, Code::BadSpellingByte, 1},
+      {"empty file", "", TableKind::Verbs, Code::EmptyFile, 0},
+      {"larger than the table can need", std::string(500 * kMaxTavLineBytes + 1, 'a'), TableKind::Taboo,
+       Code::TooLarge, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     const TableLoad load = ParseTable(c.bytes, c.kind, "xx.tav");
-    ASSERT_TRUE(load.error) << c.name;
-    EXPECT_EQ(load.error->code, c.code) << c.name;
-    EXPECT_EQ(load.error->line, c.line) << c.name;
-    EXPECT_EQ(load.error->file, "xx.tav");
-    EXPECT_NE(load.error->Message().find("xx.tav"), std::string::npos) << c.name;
-    EXPECT_TRUE(load.table.Empty()) << c.name;
+    ASSERT_TRUE(load.error);
+    EXPECT_EQ(load.error->code, c.code);
+    EXPECT_EQ(load.error->line, c.line);
+    EXPECT_NE(load.error->Message().find("\xAB xx.tav \xBB"), std::string::npos);
+    if (c.line > 0) {
+      EXPECT_NE(load.error->Message().find("ligne " + std::to_string(c.line)), std::string::npos);
+    }
+    EXPECT_TRUE(load.table.Empty());
   }
 }
 
-TEST(TavDecode, MoreLinesThanTheCapacityAreRefusedAtTheFirstExtraLine) {
-  std::string bytes;
-  for (int i = 0; i < 501; ++i) bytes += kChatFields + "\r\n";
-  const TableLoad load = ParseTable(bytes, TableKind::Taboo, "tb.tav");
-  ASSERT_TRUE(load.error);
-  EXPECT_EQ(load.error->code, LoadError::Code::TooManyLines);
-  EXPECT_EQ(load.error->line, 501);
-  EXPECT_EQ(load.error->Message(),
-            "Le fichier \xAB tb.tav \xBB d\xE9passe la capacit\xE9 de sa table (500 lignes) \xE0 la ligne 501.");
-  bytes.resize(bytes.size() - kChatFields.size() - 2);
-  EXPECT_FALSE(ParseTable(bytes, TableKind::Taboo, "tb.tav").error);
+// Each table takes exactly its capacity and refuses the line after it.
+TEST(TavDecode, EachTableHoldsItsCapacity) {
+  const std::pair<TableKind, std::size_t> capacities[] = {
+      {TableKind::Nouns, 33000}, {TableKind::Adjectives, 19000}, {TableKind::Verbs, 35000},
+      {TableKind::FunctionWords, 2100}, {TableKind::Taboo, 500}, {TableKind::Locutions, 500},
+  };
+  for (const auto& [kind, capacity] : capacities) {
+    SCOPED_TRACE(InfoOf(kind).fileName);
+    const std::string line = kChatFields + (kind == TableKind::Taboo ? "" : "10") + "\r\n";
+    std::string bytes;
+    for (std::size_t i = 0; i < capacity; ++i) bytes += line;
+    EXPECT_EQ(ParseTable(bytes, kind, "x.tav").table.Size(), capacity);
+    const TableLoad over = ParseTable(bytes + line, kind, "x.tav");
+    ASSERT_TRUE(over.error);
+    EXPECT_EQ(over.error->code, LoadError::Code::TooManyLines);
+    EXPECT_EQ(over.error->line, static_cast<int>(capacity) + 1);
+  }
 }
 
 TEST(TavEncode, RoundTripsEveryStorableSpelling) {
   const WordEntry entries[] = {
-      {"chat", "ha", 1, 0},
-      {"\xE2ne", "an", 1, 1},                       // âne
+      {"\xE2ne", "an", 1, 1},  // âne
       {"aujourd'hui", "oj4rd9i", 3, 0},
       {"pomme de terre", "pomdet3r", 3, 0},
-      {"\xE9t\xE9", "2t2", 2, 1},                   // été
-      {"na\xEFve", "naiv", 2, 0},
-      {"\xFF\xE0\xFF", "a", 9, 9},
+      {"\xFF\xE0\xFF", "a", 9, 1},
       {"QWERTY", "k", 2, 0},
   };
   for (TableKind kind : {TableKind::Nouns, TableKind::Locutions, TableKind::Taboo}) {
@@ -155,16 +133,11 @@ TEST(TavEncode, RoundTripsEveryStorableSpelling) {
       }
     }
   }
-}
-
-TEST(TavEncode, RefusesWhatCannotBeStored) {
   const WordEntry refused[] = {
-      {"\xC9t\xE9", "2t2", 2, 0},  // capital É
+      {"\xC9t\xE9", "2t2", 2, 0},   // capital É
       {"c\x9C" "ur", "k1r", 1, 0},  // œ must be spelled oe
-      {"a\x13" "b", "ab", 1, 0},
-      {"chat", "h\x80", 1, 0},
-      {"chat", "ha", 10, 0},
-      {"chat", "ha", 1, -1},
+      {"a\x13" "b", "ab", 1, 0},     {"a\rb", "ab", 1, 0}, {"chat", "h\x80", 1, 0},
+      {"chat", "ha", 10, 0},         {"chat", "ha", 1, 2},
   };
   for (const WordEntry& e : refused) {
     std::string why;
@@ -173,14 +146,26 @@ TEST(TavEncode, RefusesWhatCannotBeStored) {
   }
 }
 
-TEST(TavFile, MissingFileAndWriteReadRoundTrip) {
-  const auto dir = std::filesystem::path(TAVILO_TEST_BINARY_DIR) / "tav_file_test";
-  std::filesystem::create_directories(dir);
-  std::filesystem::remove(dir / "nm.tav");
+TEST(TavFile, OnlyAFileThatDoesNotExistIsAbsent) {
+  // The folder has a non-ASCII name: messages must show it as the system spells it.
+  const auto dir = std::filesystem::path(TAVILO_TEST_BINARY_DIR) / "tav_file_test" / "donn\xC3\xA9" "es";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "aj.tav");
   const TableLoad missing = LoadWordTable(dir / "nm.tav", TableKind::Nouns);
   ASSERT_TRUE(missing.error);
   EXPECT_EQ(missing.error->code, LoadError::Code::FileNotFound);
-  EXPECT_NE(missing.error->Message().find("nm.tav"), std::string::npos);
+  EXPECT_NE(missing.error->MessageUtf8().find("donn\xC3\xA9" "es"), std::string::npos) << missing.error->MessageUtf8();
+  EXPECT_NE(missing.error->Message().find("donn\xE9" "es"), std::string::npos);
+
+  const TableLoad folder = LoadWordTable(dir / "aj.tav", TableKind::Adjectives);
+  ASSERT_TRUE(folder.error);
+  EXPECT_EQ(folder.error->code, LoadError::Code::ReadError);
+  EXPECT_NE(folder.error->MessageUtf8().find("c'est un dossier"), std::string::npos);
+
+  // Refused by its size before it is read.
+  std::ofstream(dir / "tb.tav").close();
+  std::filesystem::resize_file(dir / "tb.tav", 500 * kMaxTavLineBytes + 1);
+  EXPECT_EQ(LoadTabooTable(dir / "tb.tav").error->code, LoadError::Code::TooLarge);
 
   WordTable table(InfoOf(TableKind::Nouns).capacity);
   table.Append({"chat", "ha", 1, 0});

@@ -209,9 +209,18 @@ TEST(SortedList, KeepsDisplayOrderAndRemovesRepeats) {
   EXPECT_EQ(list[0], "ami");
 }
 
-TEST(TextHelpers, Trim) {
+TEST(TextHelpers, TrimAndForDisplay) {
   EXPECT_EQ(Trim("  a b \t"), "a b");
   EXPECT_EQ(Trim(" \t "), "");
+  // Typed text shown in a message: controls and bad bytes escaped, cut after maxChars characters.
+  const std::pair<std::string, std::string> shown[] = {
+      {"\xC3\xA2ne \xE2\x86\x92", "\xC3\xA2ne \xE2\x86\x92"},
+      {"a\x1B[2Jb\r\n", "a\\x1B[2Jb\\x0D\\x0A"},
+      {"\xFF\xC3", "\\xFF\\xC3"},
+      {"\xC2\x9B", "\\xC2\\x9B"},  // a C1 control
+      {std::string(100, 'x'), std::string(80, 'x') + "\xE2\x80\xA6"},
+  };
+  for (const auto& [typed, expected] : shown) EXPECT_EQ(ForDisplay(typed), expected);
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+// Everything a user types, into every tool there is: the first byte chooses the path, the rest
+// is the typed text (UTF-8 at the edge). The rhyme search, the word lookup, alignment requests,
+// letter keys, and every command of the command line with arguments split on NUL bytes, so that
+// each tool's command is fuzzed as soon as it is in the command table.
+#include <sstream>
+#include <unistd.h>
+
+#include "cli/cli.h"
+#include "core/alignment.h"
+#include "core/anagram_index.h"
+#include "core/text.h"
+#include "core/validation.h"
+#include "engines/rhyme/rhyme.h"
+#include "fuzz/fuzz_support.h"
+
+using namespace tavilo;
+
+namespace {
+
+void Rhyme(std::uint8_t flags, std::string_view typed) {
+  Session session;
+  RhymeQuery query;
+  query.typed = Utf8ToCp1252(typed);
+  query.position = static_cast<RhymePosition>(flags % 3);
+  query.keepSpelling = flags & 4;
+  query.syllables = (flags >> 3) % 10;
+  query.domain = 1 + (flags >> 5) % 5;
+  const RhymeResult result = FindRhymes(fuzz::SmallLexicon(), session, query);
+  if (result.Accepted()) {
+    (void)WriteRhymeHeader(result);
+    (void)WriteRhymeBlock(result);
+  } else {
+    fuzz::Check(!result.message.empty(), "a refused rhyme has a message");
+  }
+}
+
+void Lookup(std::uint8_t flags, std::string_view typed) {
+  ValidationFlags f;
+  f.spoonerismTool = flags & 1;
+  f.contrepetophile = flags & 2;
+  f.childMode = flags & 4;
+  f.anaphoneTool = flags & 8;
+  InputWordState state;
+  state.inputWord = FoldValidation(ToLower(Trim(Utf8ToCp1252(typed))));
+  const ValidationResult result = ValidateInputWord(fuzz::SmallLexicon(), f, state);
+  fuzz::Check(result.accepted || !result.message.empty(), "a refused word has a message");
+}
+
+void Align(std::uint8_t flags, std::string_view rest) {
+  const std::size_t split = rest.find('\0');
+  AlignmentRequest r;
+  r.spelling = std::string(rest.substr(0, split));
+  r.phonetic = split == std::string_view::npos ? std::string("taksi") : std::string(rest.substr(split + 1));
+  r.mode = static_cast<AlignMode>(flags % 3);
+  r.fragmentStart = static_cast<std::int8_t>(flags) / 8;
+  r.fragmentLength = flags % 7 - 1;
+  r.fixedEnd = flags % 11 - 2;
+  r.probeSuffix = r.spelling.substr(r.spelling.size() / 2);
+  AlignSpelling(r);
+  if (!r.probeFound) {
+    fuzz::Check(r.letterStart >= 1 && r.letterStart <= r.letterEnd &&
+                    r.letterEnd <= static_cast<int>(r.spelling.size()) + 1,
+                "fragment positions inside the spelling");
+  }
+  (void)AlignsEveryPhoneme(std::string(rest.substr(0, split)), r.phonetic);
+}
+
+void CommandLine(std::uint8_t which, std::string_view rest) {
+  // Nothing is written: the options that name a file to write are left out, and so is any
+  // argument holding a path.
+  const auto& commands = cli::Commands();
+  std::vector<std::string> args = {"--data", fuzz::SmallLexiconFolder().string(), commands[which % commands.size()].name};
+  std::size_t start = 0;
+  while (start <= rest.size() && args.size() < 12) {
+    const std::size_t end = std::min(rest.find('\0', start), rest.size());
+    std::string arg(rest.substr(start, end - start));
+    if (arg.find('/') == std::string::npos && arg != "--garder" && arg != "--rtf" && !arg.starts_with("--garder=") &&
+        !arg.starts_with("--rtf=")) {
+      args.push_back(std::move(arg));
+    }
+    start = end + 1;
+  }
+  std::ostringstream out, err;
+  const int code = cli::RunCli(args, out, err);
+  fuzz::Check(code >= 0 && code <= 3, "exit code is one of 0 to 3");
+  fuzz::Check(IsValidUtf8(out.str()) && IsValidUtf8(err.str()), "output is UTF-8");
+  for (char c : err.str()) fuzz::Check(c != '\x1B' && c != '\r', "no raw control character in messages");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 2) return 0;
+  const std::string_view rest = fuzz::Bytes(data + 2, size - 2);
+  switch (data[0] % 5) {
+    case 0: Rhyme(data[1], rest); break;
+    case 1: Lookup(data[1], rest); break;
+    case 2: Align(data[1], rest); break;
+    case 3: CommandLine(data[1], rest); break;
+    default:
+      (void)LetterKey(Utf8ToCp1252(rest));
+      fuzz::Check(IsValidUtf8(ForDisplay(rest, data[1])), "shown text is UTF-8");
+      break;
+  }
+  return 0;
+}
