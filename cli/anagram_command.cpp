@@ -110,7 +110,7 @@ std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Comma
   args.rtfFile = value("--rtf");
   const auto positionals = options.Positionals();
   if (problem.empty()) {
-    if (const auto unknown = options.Unknown()) problem = "Option inconnue : " + *unknown;
+    if (const auto unknown = options.Unknown()) problem = UnknownOptionMessage(*unknown);
     else if (positionals.empty()) problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
     else if (!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || args.words ||
                                  args.lengths || args.level))

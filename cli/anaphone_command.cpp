@@ -21,7 +21,7 @@ int RunAnaphones(Context& ctx) {
   if (missing) {
     problem = "L'option --rtf attend une valeur.";
   } else if (unknown) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   }

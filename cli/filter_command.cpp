@@ -72,7 +72,7 @@ std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Comman
   if (!problem.empty()) {
     // A value is missing: that is the first thing to say.
   } else if (unknown) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (letters && !ParseLimit(*letters, 2)) {

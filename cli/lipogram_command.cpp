@@ -51,7 +51,7 @@ std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Comm
   if (!problem.empty()) {
     // A value is missing: that is the first thing to say.
   } else if (unknown) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (q.forbidAccented && obligatory) {

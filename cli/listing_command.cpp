@@ -40,7 +40,7 @@ int RunListingCommand(Context& ctx) {
   if (!problem.empty()) {
     // A value is missing: that is the first thing to say.
   } else if (unknown) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (!(kind = ListingByCommandName(positionals[0]))) {

@@ -62,7 +62,7 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
   if (!problem.empty()) {
     // A value is missing: that is the first thing to say.
   } else if (const auto unknown = options.Unknown()) {
-    problem = "Option inconnue : " + *unknown;
+    problem = UnknownOptionMessage(*unknown);
   } else if (positionals.size() != 1) {
     problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
   } else if (phonemes && swap == 0) {
