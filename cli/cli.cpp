@@ -29,7 +29,20 @@ const Lexicon* Context::GetLexicon(LoadOptions needs) {
 bool Context::OutIsTerminal() const { return &out_ == &std::cout && isatty(STDOUT_FILENO) == 1; }
 
 void Context::Print(std::string_view cp1252) { out_ << Cp1252ToUtf8(cp1252) << '\n'; }
-void Context::PrintError(std::string_view cp1252) { err_ << Cp1252ToUtf8(cp1252) << '\n'; }
+// A message may quote what was typed (a refused character, a word): each of its lines is shown
+// with control characters escaped, so nothing typed reaches the terminal raw.
+void Context::PrintError(std::string_view cp1252) {
+  const std::string utf8 = Cp1252ToUtf8(cp1252);
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = utf8.find('\n', start);
+    err_ << ForDisplay(std::string_view(utf8).substr(start, end == std::string::npos ? std::string::npos : end - start), 400);
+    if (end == std::string::npos) break;
+    err_ << '\n';
+    start = end + 1;
+  }
+  err_ << '\n';
+}
 
 Options::Options(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {
   for (std::size_t i = 0; i < args_.size(); ++i) {

@@ -73,3 +73,26 @@ TEST(ResultOutputTest, ACommandBuildsOnlyTheIndexesItAsksFor) {
 
 }  // namespace
 }  // namespace tavilo::cli
+
+namespace tavilo::cli {
+namespace {
+
+// Every command quotes refused input in its messages; none may hand a control character to the
+// terminal (found by the input fuzz target with a CR typed as a lipogram letter).
+TEST(ResultOutputTest, NoCommandEchoesAControlCharacter) {
+  testing::FixtureLexicon fixture;
+  fixture.Add(TableKind::Nouns, {{"chat", "ha", 1, 1}});
+  const std::string dir = fixture.Write().string();
+  for (const Command& command : Commands()) {
+    for (const std::string typed : {"\r", "a\x1b[31m", "\x7f" "e"}) {
+      std::ostringstream out, err;
+      RunCli({"--data", dir, command.name, typed}, out, err);
+      for (char c : err.str()) {
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << command.name << ": " << err.str();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavilo::cli
