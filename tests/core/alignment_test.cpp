@@ -80,6 +80,8 @@ TEST(AlignSpelling, EachRuleOnRealWords) {
       {"ay before l", "taylorisme", "t3lorizm", "t|a|l|o|r|i|s|m"},
       {"ey before yod, final ez whole", "asseyez", "as372", "a|ss|e|y|ez"},
       {"ao before o", "chaos", "kao", "ch|a|o"},
+      {"ao before on", "pharaon", "fara8", "ph|a|r|a|on"},
+      {"ao before oi", "cacaoyer", "kaka072", "c|a|c|a|o|y|er"},
       {"yg before gn", "cygne", "siw", "c|y|gn"},
       {"yg before g", "pygm\xE9" "e", "pigm2", "p|y|g|m|\xE9" "e"},
       {"que before e", "querelle", "ker3l", "qu|e|r|e|ll"},
@@ -95,6 +97,9 @@ TEST(AlignSpelling, EachRuleOnRealWords) {
       {"en before o", "enorgueillir", "5norg17ir", "e|n|o|r|gu|e|ill|i|r"},
       {"en before i", "enivrer", "5nivr2", "e|n|i|v|r|er"},
       {"en before a liaison n", "en effet", "5n2f3", "e|n|e|ff|et"},
+      {"on before a liaison n", "non-\xEAtre", "n8n3tr", "n|o|n|\xEA|t|r"},
+      {"on before a word's own n", "mouton noir", "m4t8n0r", "m|ou|t|on|n|oi|r"},
+      {"on before ng", "ping-pong", "piqp8q", "p|i|ng|p|o|ng"},
       // In the dictionary the n after en before o or i is always heard, which the rule above
       // covers too; these made-up readings without it pin the letter test of its own.
       {"en before o, no n sound", "enorgueillir", "5org17ir", "e|o|r|gu|e|ill|i|r"},
@@ -103,8 +108,12 @@ TEST(AlignSpelling, EachRuleOnRealWords) {
       {"cu before ui", "cuir", "k9ir", "c|u|i|r"},
       {"gu before ui", "aiguille", "2g9i7", "ai|g|u|i|ll"},
       {"cu before un", "chacun", "hak6", "ch|a|c|un"},
+      {"cu before o", "caecum", "s2kom", "c|a|c|u|m"},
       {"gu before im with its own letters", "guimbarde", "g6bard", "gu|im|b|a|r|d"},
       {"qu before ui", "quidam", "k9idam", "q|u|i|d|a|m"},
+      {"qu before ou", "quaker", "k43k1r", "q|u|a|k|e|r"},
+      {"qu before ou with its own letters", "piquouser", "pik4z2", "p|i|qu|ou|s|er"},
+      {"il before l", "gas-oil", "gazo7l", "g|a|s|o|i|l"},
       {"ui before i", "nuit", "n9i", "n|u|i"},
       {"u\xEE before i", "hu\xEEtre", "9itr", "u|\xEE|t|r"},
       {"ui before in", "juin", "j96", "j|u|in"},
@@ -234,7 +243,7 @@ TEST(AlignSpelling, ShippedDictionaryIsAlmostFullyAligned) {
   }
   std::printf("Rows with a phoneme left without letters: %zu of %zu (%.3f %%)\n", unaligned, rows,
               100.0 * static_cast<double>(unaligned) / static_cast<double>(rows));
-  EXPECT_LT(unaligned * 350, rows);  // under 0.29 %
+  EXPECT_LT(unaligned * 500, rows);  // under 0.2 %
 }
 
 // ---- Any input ------------------------------------------------------------------------------
