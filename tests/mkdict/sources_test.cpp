@@ -115,7 +115,7 @@ TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
 TEST(Readers, RefusalsNameTheFileAndLine) {
   using Reader = std::function<std::optional<SourceError>(std::string_view)>;
   const Reader list = [](std::string_view t) { std::vector<ListedWord> w; return ReadWordList(t, "source.txt", w); };
-  const Reader pronunciations = [](std::string_view t) { PronunciationList l; return ReadPronunciations(t, "source.txt", l); };
+  const Reader readings = [](std::string_view t) { PronunciationList l; return ReadPronunciations(t, "source.txt", l); };
   const Reader morphology = [](std::string_view t) { MorphologyList m; return ReadMorphology(t, "source.txt", m); };
   const Reader frequencies = [](std::string_view t) { FrequencyList f; return ReadFrequencies(t, "source.txt", f); };
   struct Case {
@@ -130,7 +130,7 @@ TEST(Readers, RefusalsNameTheFileAndLine) {
       {list, "ok\n = t o\n", 2},            // transcription without a word
       {list, "tous = t u s,\n", 1},         // an empty reading
       {list, "\xE2\x82\xAC\xE2\x80\xA6\xE4\xBD\xA0\n", 1},  // a character Windows-1252 lacks
-      {pronunciations, "CHAT S a\nCHIEN\n", 2},                      // no transcription
+      {readings, "CHAT S a\nCHIEN\n", 2},                      // no transcription
       {morphology, "chat\tchat\t:N:m:s/*\nchien\tchien\n", 2},     // a missing field
       {frequencies, "de\t7.68\t4.786e-02\nla\t7.4\tbeaucoup\n", 2},  // an unreadable number
   };
