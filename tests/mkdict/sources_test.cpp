@@ -115,7 +115,10 @@ TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
 TEST(Readers, RefusalsNameTheFileAndLine) {
   using Reader = std::function<std::optional<SourceError>(std::string_view)>;
   const Reader list = [](std::string_view t) { std::vector<ListedWord> w; return ReadWordList(t, "source.txt", w); };
-  const Reader readings = [](std::string_view t) { PronunciationList l; return ReadPronunciations(t, "source.txt", l); };
+  const Reader readings = [](std::string_view t) {
+    PronunciationList l;
+    return ReadPronunciations(t, "source.txt", l);
+  };
   const Reader morphology = [](std::string_view t) { MorphologyList m; return ReadMorphology(t, "source.txt", m); };
   const Reader frequencies = [](std::string_view t) { FrequencyList f; return ReadFrequencies(t, "source.txt", f); };
   struct Case {
