@@ -67,15 +67,16 @@ bool IsOneOf(char value, std::string_view set) {
 
 // Whether the last letter of `group`, just consumed for a phoneme, is also the first letter of
 // the next sound. `next` is the next phoneme ('\0' when there is none) and `after` the position
-// just after the group. The groups named here are all different, so at most one rule applies.
+// just after the group. Apart from the nasal vowels' n, which goes before the rule of en, the
+// groups named here are all different, so at most one rule applies.
 // The x and the dj pair are handled by the walk itself.
 bool LastLetterAlsoSpellsNext(std::string_view group, char next, const std::string& spelling,
                               int after) {
   const bool isLast = next == '\0';
   // "paye", "crayon": the y is also the yod (or i) that follows.
   if (IsOneOf(group, {"ey", "ay"})) return !isLast && IsOneOf(next, "7inl");
-  // "chaos": the o after the a.
-  if (group == "ao") return !isLast && next == 'o';
+  // "chaos", "pharaon", "cacaoyer": the o is the start of the o, on or wa that follows.
+  if (group == "ao") return !isLast && IsOneOf(next, "o80");
   if (group == "yg") return IsOneOf(next, "gjw");
   // "banque", "querelle", "fréquemment": a final e, é or è of the group belongs to what follows
   // (or to nothing).
@@ -86,16 +87,29 @@ bool LastLetterAlsoSpellsNext(std::string_view group, char next, const std::stri
   if (group == "cc") return next == 's';
   // "scolaire": the c is the k.
   if (group == "sc") return next == 'k';
+  // "non-être", "bon appétit": the n of a nasal vowel ending a word is also the liaison's n
+  // when the next word has none of its own; "ping-pong", "ginseng": it also starts the ng.
+  if (group.size() >= 2 && group.back() == 'n' && IsOneOf(group.front(), "aeiouy")) {
+    const char letter = LetterAt(spelling, after);
+    if (next == 'q' && letter == 'g') return true;
+    if (next == 'n' && IsOneOf(letter, " -'") && !FirstFittingSpelling(next, spelling, after + 1)) return true;
+  }
   // "enivrer": the n is heard again before the vowel.
   if (group == "en") {
     const char letter = LetterAt(spelling, after);
     // "en effet": the liaison's n is the n of en.
     return letter == 'o' || letter == 'i' || (next == 'n' && !FirstFittingSpelling(next, spelling, after));
   }
+  // "gas-oil", "spoiler": the l of il is also the l heard after the yod.
+  if (group == "il" && next == 'l') return !FirstFittingSpelling(next, spelling, after);
   // "cuir", "aiguille": the u is also the vowel that follows.
   if (IsOneOf(group, {"cu", "gu"}) && IsOneOf(next, "u94")) return true;
+  // "caecum": the u is the o of the Latin ending.
+  if (group == "cu" && next == 'o') return true;
   // "quidam", "équilatéral": the u of qu is the semivowel.
   if (group == "qu" && next == '9') return true;
+  // "quaker", "quanta": the u of qu is the ou, unless the ou has letters of its own ("piquouser").
+  if (group == "qu" && next == '4') return !FirstFittingSpelling(next, spelling, after);
   // "suggestion": the second g is the j sound.
   if (group == "gg" && next == 'j') return true;
   // "macho", "gaspacho": the c read as t is also the start of the ch that follows.

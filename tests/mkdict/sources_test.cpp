@@ -1,6 +1,8 @@
 // Reading the three lexicon sources and the project's word lists.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/word_table.h"
 #include "tools/mkdict/sources.h"
 
@@ -71,14 +73,6 @@ TEST(ReadPronunciations, GroupsReadingsAndSetsAsideUnknownSymbols) {
   EXPECT_NE(list.refused[0].find("RATON-LAVEUR"), std::string::npos);
 }
 
-TEST(ReadPronunciations, LineWithoutTranscriptionNamesFileAndLine) {
-  PronunciationList list;
-  const auto error = ReadPronunciations("CHAT S a\nCHIEN\n", "prosodylab-fr.dict", list);
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->message.find("prosodylab-fr.dict"), std::string::npos);
-  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
-}
-
 TEST(ReadMorphology, NormalisesApostropheAndLigature) {
   MorphologyList morph;
   ASSERT_FALSE(ReadMorphology("aujourd\xE2\x80\x99hui\taujourd\xE2\x80\x99hui\t:W/*\n"
@@ -93,13 +87,6 @@ TEST(ReadMorphology, NormalisesApostropheAndLigature) {
   EXPECT_EQ(morph["est"][1].tables, Bit(TableKind::Verbs));
 }
 
-TEST(ReadMorphology, MissingFieldNamesFileAndLine) {
-  MorphologyList morph;
-  const auto error = ReadMorphology("chat\tchat\t:N:m:s/*\nchien\tchien\n", "grammalecte-fr-allvars.tsv", morph);
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
-}
-
 TEST(ReadFrequencies, SumsSpellingsThatNormaliseAlikeAndRanks) {
   FrequencyList freq;
   ASSERT_FALSE(ReadFrequencies("de\t7.68\t4.786e-02\nc\xC5\x93ur\t5.17\t1.5e-04\ncoeur\t4.99\t1e-04\n"
@@ -109,13 +96,6 @@ TEST(ReadFrequencies, SumsSpellingsThatNormaliseAlikeAndRanks) {
   EXPECT_EQ(freq.Of("absent"), 0.0);
   // A word Windows-1252 cannot write is dropped rather than lumped with others.
   EXPECT_EQ(freq.ranked, (std::vector<std::string>{"de", "coeur", "chat"}));
-}
-
-TEST(ReadFrequencies, UnreadableNumberNamesTheLine) {
-  FrequencyList freq;
-  const auto error = ReadFrequencies("de\t7.68\t4.786e-02\nla\t7.4\tbeaucoup\n", "wordfreq_large_fr.tsv", freq);
-  ASSERT_TRUE(error);
-  EXPECT_NE(error->message.find("ligne 2"), std::string::npos);
 }
 
 TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
@@ -131,24 +111,36 @@ TEST(ReadWordList, EntriesWithAndWithoutTranscription) {
   EXPECT_TRUE(SplitReadings("").empty());
 }
 
-TEST(ReadWordList, RefusalsNameTheLine) {
+// Every reader refuses a malformed line with a message naming the file and the line.
+TEST(Readers, RefusalsNameTheFileAndLine) {
+  using Reader = std::function<std::optional<SourceError>(std::string_view)>;
+  const Reader list = [](std::string_view t) { std::vector<ListedWord> w; return ReadWordList(t, "source.txt", w); };
+  const Reader readings = [](std::string_view t) {
+    PronunciationList l;
+    return ReadPronunciations(t, "source.txt", l);
+  };
+  const Reader morphology = [](std::string_view t) { MorphologyList m; return ReadMorphology(t, "source.txt", m); };
+  const Reader frequencies = [](std::string_view t) { FrequencyList f; return ReadFrequencies(t, "source.txt", f); };
   struct Case {
+    Reader read;
     const char* text;
     int line;
   };
   const Case cases[] = {
-      {"merde\nMerde\n", 2},          // capital letter
-      {"merde\n\nmerde\n", 3},        // repeated
-      {"teub = t neuf bb\n", 1},      // unknown phone symbol
-      {"ok\n = t o\n", 2},            // transcription without a word
-      {"tous = t u s,\n", 1},         // an empty reading
-      {"\xE2\x82\xAC\xE2\x80\xA6\xE4\xBD\xA0\n", 1},  // a character Windows-1252 lacks
+      {list, "merde\nMerde\n", 2},          // capital letter
+      {list, "merde\n\nmerde\n", 3},        // repeated
+      {list, "teub = t neuf bb\n", 1},      // unknown phone symbol
+      {list, "ok\n = t o\n", 2},            // transcription without a word
+      {list, "tous = t u s,\n", 1},         // an empty reading
+      {list, "\xE2\x82\xAC\xE2\x80\xA6\xE4\xBD\xA0\n", 1},  // a character Windows-1252 lacks
+      {readings, "CHAT S a\nCHIEN\n", 2},                      // no transcription
+      {morphology, "chat\tchat\t:N:m:s/*\nchien\tchien\n", 2},     // a missing field
+      {frequencies, "de\t7.68\t4.786e-02\nla\t7.4\tbeaucoup\n", 2},  // an unreadable number
   };
   for (const Case& c : cases) {
-    std::vector<ListedWord> words;
-    const auto error = ReadWordList(c.text, "taboo.txt", words);
+    const auto error = c.read(c.text);
     ASSERT_TRUE(error) << c.text;
-    EXPECT_NE(error->message.find("taboo.txt"), std::string::npos);
+    EXPECT_NE(error->message.find("source.txt"), std::string::npos) << error->message;
     EXPECT_NE(error->message.find("ligne " + std::to_string(c.line)), std::string::npos) << error->message;
   }
 }
