@@ -1,38 +1,24 @@
 // tavilo-cli filtre, run in-process on a tiny lexicon: the pattern rewritten as the dialog
-// rewrites it, the block and the bare words, terminal colour, the messages and exit codes, lists
-// chained with --liste and --garder, and a search that builds no index.
+// rewrites it, the block and the bare words, terminal colour, the messages and exit codes, and
+// lists chained with --liste and --garder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
-
-#include "cli/cli.h"
 #include "support/cli_run.h"
-#include "support/fixture_lexicon.h"
 
 namespace tavilo::cli {
 namespace {
 
 using Outcome = testing::CliOutcome;
 
-class FilterCommandTest : public ::testing::Test {
+class FilterCommandTest : public testing::CliCommandTest {
  protected:
   void SetUp() override {
     fixture_
         .Add(TableKind::Nouns, {{"bateau", "bato", 2, 1}, {"b\xEAte", "bat", 1, 1}, {"bit", "bit", 1, 0},
                                 {"but", "bi", 1, 1}, {"bouteille", "butaj", 2, 1}})
         .Add(TableKind::Verbs, {{"bat", "ba", 1, 1}, {"boue", "bu", 1, 1}});
-    dir_ = fixture_.Write();
+    Use("filtre");
   }
-
-  Outcome Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir_.string(), "filtre"});
-    return testing::RunCliCaptured(args);
-  }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  testing::FixtureLexicon fixture_;
-  std::filesystem::path dir_;
 };
 
 TEST_F(FilterCommandTest, RewritesThePatternAsTheDialogDoesAndSaysSo) {
@@ -98,9 +84,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
        "Choisissez d'autres lettres ou d'autres options.\n"},
       {{"b*", "--lettres-max", "3", "--syllabes-max", "2"}, kExitRefused,
        "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.\n"},
-      {{"b*", "--couleur", "rouge"}, kExitRefused, "L'option --couleur attend auto, toujours ou jamais.\n"},
-      {{"b*", "--lettres-max", "1"}, kExitRefused,
-       "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.\n"},
   };
   for (const Case& c : cases) {
     const Outcome run = Cli(c.args);
@@ -120,21 +103,6 @@ TEST_F(FilterCommandTest, KeptListsChainSearches) {
   run = Cli({"*", "--liste", PathOf("bo.liste")});
   EXPECT_NE(run.out.find("Domaine : Liste mots filtr\xC3\xA9s"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("Mots : 2"), std::string::npos) << run.out;
-}
-
-TEST_F(FilterCommandTest, BuildsNoIndex) {
-  std::ostringstream out, err;
-  Context ctx({"b*"}, out, err, dir_);
-  const auto& commands = Commands();
-  const auto filter = std::find_if(commands.begin(), commands.end(), [](const Command& c) {
-    return std::string_view(c.name) == "filtre";
-  });
-  ASSERT_NE(filter, commands.end());
-  ASSERT_EQ(filter->run(ctx), kExitOk) << err.str();
-  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
-  ASSERT_NE(lexicon, nullptr);
-  EXPECT_EQ(lexicon->anagramIndex.Size(), 0u);
-  EXPECT_EQ(lexicon->phoneticIndex.Size(), 0u);
 }
 
 }  // namespace
