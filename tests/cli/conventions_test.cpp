@@ -22,15 +22,11 @@ class ConventionsTest : public testing::CliCommandTest {
         .Add(TableKind::Taboo, {{"cou", "k4", 1, 0}});
     Use("");
   }
-  CliOutcome Run(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--data", dir_.string()});
-    return testing::RunCliCaptured(args);
-  }
 };
 
 TEST_F(ConventionsTest, EveryCommandHasHelpAndRefusesUnknownOptionsShownSafely) {
   for (const Command& command : Commands()) {
-    const CliOutcome help = Run({command.name, "x", "--help"});
+    const CliOutcome help = Cli({command.name, "x", "--help"});
     EXPECT_EQ(help.code, kExitOk) << command.name;
     EXPECT_TRUE(help.out.starts_with("Usage : tavilo-cli " + std::string(command.name) + " " + command.usage + "\n"))
         << help.out;
@@ -40,14 +36,14 @@ TEST_F(ConventionsTest, EveryCommandHasHelpAndRefusesUnknownOptionsShownSafely) 
         {"--" + std::string(5000, 'x'), "--" + std::string(38, 'x') + "\xE2\x80\xA6"},  // a long one is cut
     };
     for (const auto& [typed, shown] : options) {
-      const CliOutcome run = Run({command.name, "x", typed});
+      const CliOutcome run = Cli({command.name, "x", typed});
       EXPECT_EQ(run.code, kExitRefused) << command.name;
       EXPECT_EQ(run.err, "Option inconnue : " + shown + "\n") << command.name;
       EXPECT_EQ(run.out, "");
     }
     // Typed input quoted in a refusal reaches the terminal with no control character.
     for (const std::string typed : {"\r", "a\x1b[31m", "\x7f" "e"}) {
-      const std::string err = Run({command.name, typed}).err;
+      const std::string err = Cli({command.name, typed}).err;
       EXPECT_TRUE(std::none_of(err.begin(), err.end(), [](char c) { return c != '\n' && c >= 0 && c < 0x20; }))
           << command.name << ": " << err;
     }
@@ -71,32 +67,25 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
       {{"mot"}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
       {{"anaphones", "rame", "ri"}, "Usage : tavilo-cli anaphones MOT [--rtf FICHIER] [--brut]\n"},
       {{"info", "x"}, "Usage : tavilo-cli info \n"},
-      // A value missing is said first, whatever else is wrong.
+      // A value missing is said first, then an unknown option or a wrong count, whatever else is wrong.
+      {{"rimes", "ane", "--debut", "--interieur", "--vite"}, "Option inconnue : --vite\n"},
       {{"rimes", "ane", "age", "--syllabes"}, "L'option --syllabes attend une valeur.\n"},
       {{"anagrammes", "chien", "--vite", "--mots"}, "L'option --mots attend une valeur.\n"},
       {{"liste", "okapi", "--rtf"}, "L'option --rtf attend une valeur.\n"},
-      {{"rimes", "ane", "--brut", "--rtf", "f"}, both},
-      {{"filtre", "b*", "--brut", "--rtf", "f"}, both},
-      {{"lipogrammes", "e", "--brut", "--rtf", "f"}, both},
-      {{"contrepeteries", "pou", "--brut", "--rtf", "f"}, both},
-      {{"anagrammes", "chien", "--brut", "--rtf", "f"}, both},
-      {{"anaphones", "rame", "--brut", "--rtf", "f"}, both},
-      {{"liste", "okapi", "--brut", "--rtf", "f"}, both},
-      {{"rimes", "ane", "--couleur", "rouge"}, colour},
-      {{"filtre", "b*", "--couleur=always"}, colour},
-      {{"contrepeteries", "pou", "--couleur", "oui"}, colour},
-      {{"liste", "okapi", "--couleur", ""}, colour},
-      {{"rimes", "ane", "--domaine", "liste"}, domain},
-      {{"lipogrammes", "e", "--domaine", "tous"}, domain},
-      {{"contrepeteries", "pou", "--domaine", "Noms"}, domain},
+      {{"rimes", "ane", "--brut", "--rtf", "f"}, both},          {{"filtre", "b*", "--brut", "--rtf", "f"}, both},
+      {{"lipogrammes", "e", "--brut", "--rtf", "f"}, both},      {{"contrepeteries", "pou", "--brut", "--rtf", "f"}, both},
+      {{"anagrammes", "chien", "--brut", "--rtf", "f"}, both},   {{"anaphones", "rame", "--brut", "--rtf", "f"}, both},
+      {{"liste", "okapi", "--brut", "--rtf", "f"}, both},        {{"rimes", "ane", "--couleur", "rouge"}, colour},
+      {{"filtre", "b*", "--couleur=always"}, colour},            {{"contrepeteries", "pou", "--couleur", "oui"}, colour},
+      {{"liste", "okapi", "--couleur", ""}, colour},             {{"rimes", "ane", "--domaine", "liste"}, domain},
+      {{"lipogrammes", "e", "--domaine", "tous"}, domain},       {{"contrepeteries", "pou", "--domaine", "Noms"}, domain},
       {{"filtre", "b*", "--domaine", "autres"}, "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes.\n"},
       {{"rimes", "ane", "--domaine", "noms", "--liste", "x"}, domainAndList},
       {{"filtre", "b*", "--domaine", "tous", "--liste", "x"}, domainAndList},
       {{"lipogrammes", "e", "--liste", "x", "--domaine=verbes"}, domainAndList},
       {{"contrepeteries", "pou", "--domaine", "noms", "--liste", "x"}, domainAndList},
       // Numbers: digits only, within their range.
-      {{"rimes", "ane", "--syllabes", "10"}, syllables},
-      {{"rimes", "ane", "--syllabes", "0"}, syllables},
+      {{"rimes", "ane", "--syllabes", "10"}, syllables},         {{"rimes", "ane", "--syllabes", "0"}, syllables},
       {{"lipogrammes", "e", "--syllabes", "+2"}, syllables},
       {{"filtre", "b*", "--lettres-max", "1"}, "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.\n"},
       {{"filtre", "b*", "--syllabes-max", "10"}, "L'option --syllabes-max attend un nombre de 1 \xC3\xA0 9 ou toutes.\n"},
@@ -111,13 +100,13 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
       {{"aligner", "chien", "1", "-1"}, "DEBUT et LONGUEUR sont des nombres entiers positifs.\n"},
   };
   for (const auto& c : cases) {
-    const CliOutcome run = Run(c.args);
+    const CliOutcome run = Cli(c.args);
     const std::string label = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
     EXPECT_EQ(run.code, kExitRefused) << label;
     if (!c.err.empty()) EXPECT_EQ(run.err, c.err) << label;
     EXPECT_EQ(run.out, "") << label;
   }
-  EXPECT_NE(Run({}).err.find("Codes de sortie : 0"), std::string::npos);
+  EXPECT_NE(Cli({}).err.find("Codes de sortie : 0"), std::string::npos);
 }
 
 // Only the anagram searches build the anagram index; no tool command builds the phonetic one.
@@ -149,9 +138,9 @@ TEST_F(ConventionsTest, ACommandLoadsOnlyTheIndexesItUses) {
 // list that finds nothing writes nothing, except where the window empties the list (lipograms,
 // listings); an unreadable or unwritable file exits 3, naming it.
 TEST_F(ConventionsTest, ListsChainThroughFilesAndFileErrorsExit3) {
-  ASSERT_EQ(Run({"rimes", "ane", "--garder", PathOf("ane.liste")}).code, kExitOk);
+  ASSERT_EQ(Cli({"rimes", "ane", "--garder", PathOf("ane.liste")}).code, kExitOk);
   EXPECT_EQ(ReadFile("ane.liste"), "#tavilo-liste\t rimes\nbanane\tbanan\t3\t1\ncane\tkan\t1\t1\n");
-  const CliOutcome filtered = Run({"filtre", "*", "--liste", PathOf("ane.liste"), "--garder", PathOf("f.liste"), "--brut"});
+  const CliOutcome filtered = Cli({"filtre", "*", "--liste", PathOf("ane.liste"), "--garder", PathOf("f.liste"), "--brut"});
   EXPECT_EQ(filtered.out, "cane\nbanane\n") << filtered.err;
   // The words found, as the source list orders them, under the filter's kind.
   EXPECT_EQ(ReadFile("f.liste"), "#tavilo-liste\t mots filtr\xC3\xA9s\nbanane\tbanan\t3\t1\ncane\tkan\t1\t1\n");
@@ -171,7 +160,7 @@ TEST_F(ConventionsTest, ListsChainThroughFilesAndFileErrorsExit3) {
     std::filesystem::remove(PathOf("k.liste"));
     std::vector<std::string> args = c.args;
     args.insert(args.end(), {"--garder", PathOf("k.liste")});
-    const CliOutcome run = Run(args);
+    const CliOutcome run = Cli(args);
     EXPECT_EQ(run.code, c.code) << c.args[0] << ' ' << run.err;
     EXPECT_EQ(std::filesystem::exists(PathOf("k.liste")), c.keeps) << c.args[0];
   }
@@ -189,7 +178,7 @@ TEST_F(ConventionsTest, ListsChainThroughFilesAndFileErrorsExit3) {
       {{"filtre", "b*", "--rtf", unwritable}, unwritable},
   };
   for (const auto& [args, file] : errors) {
-    const CliOutcome run = Run(args);
+    const CliOutcome run = Cli(args);
     EXPECT_EQ(run.code, kExitDataError) << args[0];
     EXPECT_NE(run.err.find("\xC2\xAB" + file + "\xC2\xBB"), std::string::npos) << run.err;
   }

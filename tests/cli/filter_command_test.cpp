@@ -77,8 +77,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
   };
   const Case cases[] = {
       {{"a"}, kExitRefused, "C'est un peu court !!!\nEntrez au moins 2 caract\xC3\xA8res !!!\n"},
-      {{std::string(12, 'b')}, kExitRefused,
-       "Trop de lettres !!!\nLes mots du r\xC3\xA9sultat ne pourront pas d\xC3\xA9passer 9 lettres.\n"},
       {{"qq*"}, kExitNothingFound,
        "D\xC3\xA9sol\xC3\xA9, avec le mod\xC3\xA8le \xC2\xABqq*\xC2\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres ou d'autres options.\n"},

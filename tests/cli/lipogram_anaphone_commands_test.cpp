@@ -75,16 +75,6 @@ TEST_F(LipogramAnaphoneCommandsTest, LipogramOptionsAndExitCodes) {
   }
 }
 
-TEST_F(LipogramAnaphoneCommandsTest, LipogramListsChain) {
-  const std::string kept = (dir_ / "sans_e.liste").string();
-  ASSERT_EQ(Cli("lipogrammes", {"e", "--syllabes", "toutes", "--garder", kept}).code, kExitOk);
-  const Outcome run = Cli("lipogrammes", {"r", "--syllabes", "toutes", "--liste", kept});
-  EXPECT_EQ(run.code, kExitOk) << run.err;
-  EXPECT_NE(run.out.find("Domaine : Liste lipogrammes "), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("\tbanal\n"), std::string::npos) << run.out;
-  EXPECT_EQ(run.out.find("abricot"), std::string::npos) << run.out;
-}
-
 TEST_F(LipogramAnaphoneCommandsTest, Anaphones) {
   const Outcome run = Cli("anaphones", {"marri"});
   EXPECT_EQ(run.code, kExitOk) << run.err;
@@ -103,7 +93,6 @@ TEST_F(LipogramAnaphoneCommandsTest, Anaphones) {
       {{"banal"}, kExitNothingFound, "",
        "Apparemment il n'y a pas d'anaphon\xC3\xA8mes possibles avec le mot \xC2\xAB" "banal\xC2\xBB !!!\n"
        "Essayez autre chose.\n"},
-      {{"x"}, kExitRefused, "", "Faites un effort, entrez au moins deux lettres !!!\n"},
       {{"zorglub"}, kExitRefused, "",
        "Apparemment le mot \xC2\xABzorglub\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un "
        "homonyme.\n"},

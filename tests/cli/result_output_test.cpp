@@ -11,15 +11,6 @@
 namespace tavilo::cli {
 namespace {
 
-TEST(ResultOutputTest, ColourModes) {
-  // A string stream is no terminal: auto leaves the text plain.
-  std::ostringstream out, err;
-  Context ctx({}, out, err, {});
-  EXPECT_FALSE(UseColour(ctx, ColourMode::Auto));
-  EXPECT_TRUE(UseColour(ctx, ColourMode::Always));
-  EXPECT_FALSE(UseColour(ctx, ColourMode::Never));
-}
-
 TEST(ResultOutputTest, HighlightedRunsGetTheNearestTerminalColour) {
   struct Case {
     CharFormat format;

@@ -60,7 +60,6 @@ TEST_F(SpoonerismCommandTest, RefusalsAndExitCodes) {
       {{"pile"}, kExitNothingFound, "Visiblemment le mot \xC2\xAB" "pile\xC2\xBB n'est pas tr\xC3\xA8s"},
       {{"pou", "--domaine", "verbes"}, kExitNothingFound, "D\xC3\xA9sol\xC3\xA9, le mot \xC2\xABpou\xC2\xBB ne g\xC3\xA9n\xC3\xA8re aucune"},
       {{"pouf"}, kExitRefused, "Apparemment le mot \xC2\xABpouf\xC2\xBB n'est pas reconnu."},
-      {{"p0u"}, kExitRefused, "D\xC3\xA9sol\xC3\xA9, il n'y a pas de chiFFres"},
       {{"cou", "--methode", "enfant"}, kExitRefused, "Vous avez entr\xC3\xA9 un mot tabou !"},
       {{"pou", "--phonemes", "2"}, kExitRefused, "Les contrep\xC3\xA8teries classiques"},
       {{"pou", "--decadentes", "--phonemes", "3", "--methode", "inversee"}, kExitRefused, "La m\xC3\xA9thode invers\xC3\xA9" "e"},

@@ -22,10 +22,6 @@ class WordCommandsTest : public testing::CliCommandTest {
         .Add(TableKind::Taboo, {{"zob", "zob", 1, 0}});
     Use("");
   }
-  CliRun Cli(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--data", dir_.string()});
-    return testing::RunCliCaptured(args);
-  }
 };
 
 TEST_F(WordCommandsTest, WordLookups) {

@@ -27,7 +27,8 @@ inline CliOutcome RunCliCaptured(const std::vector<std::string>& args) {
 }
 
 // A test of one command on its own tiny lexicon: SetUp fills fixture_, then calls Use with the
-// command's name; files the test writes or reads sit beside the lexicon.
+// command's name (empty when each run names its command); files the test writes or reads sit
+// beside the lexicon.
 class CliCommandTest : public ::testing::Test {
  protected:
   void Use(std::string command) {
@@ -36,7 +37,8 @@ class CliCommandTest : public ::testing::Test {
   }
   // Runs "tavilo-cli --data <lexicon> <command> args...".
   CliOutcome Cli(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--data", dir_.string(), command_});
+    if (!command_.empty()) args.insert(args.begin(), command_);
+    args.insert(args.begin(), {"--data", dir_.string()});
     return RunCliCaptured(args);
   }
   std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
