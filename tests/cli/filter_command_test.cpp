@@ -1,6 +1,5 @@
 // tavilo-cli filtre, run in-process on a tiny lexicon: the pattern rewritten as the dialog
-// rewrites it, the block and the bare words, terminal colour, the messages and exit codes, and
-// lists chained with --liste and --garder.
+// rewrites it, the block and the bare words, terminal colour, the messages and exit codes.
 #include <gtest/gtest.h>
 
 #include "support/cli_run.h"
@@ -89,18 +88,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
     EXPECT_EQ(run.err, c.err) << c.args[0];
     EXPECT_EQ(run.out, "") << c.args[0];
   }
-}
-
-TEST_F(FilterCommandTest, KeptListsChainSearches) {
-  ASSERT_EQ(Cli({"b*", "--garder", PathOf("b.liste"), "--brut"}).code, kExitOk);
-  // From the list, without --garder the list stays; with it, the words found are kept.
-  Outcome run = Cli({"?o*", "--liste", PathOf("b.liste"), "--brut"});
-  EXPECT_EQ(run.out, "boue\nbouteille\n");
-  run = Cli({"?o*", "--liste", PathOf("b.liste"), "--garder", PathOf("bo.liste"), "--brut"});
-  EXPECT_EQ(run.code, kExitOk) << run.err;
-  run = Cli({"*", "--liste", PathOf("bo.liste")});
-  EXPECT_NE(run.out.find("Domaine : Liste mots filtr\xC3\xA9s"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("Mots : 2"), std::string::npos) << run.out;
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ TEST_F(WordCommandsTest, WordLookups) {
        "Apparemment le mot \xC2\xAB" "ete\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un homonyme.\n"},
       {{"mot", "zob", "--enfant"}, kExitRefused, {}, "Vous avez entr\xC3\xA9 un mot tabou !\nCe n'est pas tr\xC3\xA8s correct !!!\n"},
       {{"mot", "zob", "--contrepetophile"}, kExitOk, {"Mot : zob\n", "Tables : Mots tabous\n"}, ""},
+      {{"mot", "zob", "--enfant", "--anaphone"}, kExitRefused, {},
+       "Choisissez une seule des options --enfant, --contrepetophile et --anaphone.\n"},
       {{"mot", " "}, kExitRefused, {}, "Essayez quand m\xC3\xAAme d'entrer un mot !!!\n"},
       {{"mot", "ch4t"}, kExitRefused, {},
        "D\xC3\xA9sol\xC3\xA9, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet.\n"},
