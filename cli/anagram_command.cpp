@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <ostream>
 
 #include "cli/commands.h"
@@ -66,27 +67,19 @@ class StreamingObserver : public AnagramObserver {
 
 // "MIN-MAX" or "N" (both bounds N), each within [low, high].
 std::optional<std::pair<int, int>> ParseRange(const std::string& value, int low, int high) {
-  const auto number = [](std::string_view s) -> std::optional<int> {
-    if (s.empty() || s.size() > 3) return std::nullopt;
-    int n = 0;
-    for (char c : s) {
-      if (c < '0' || c > '9') return std::nullopt;
-      n = n * 10 + (c - '0');
-    }
-    return n;
-  };
   const std::size_t dash = value.find('-');
-  const auto first = number(std::string_view(value).substr(0, dash));
-  const auto second = dash == std::string::npos ? first : number(std::string_view(value).substr(dash + 1));
-  if (!first || !second || *first < low || *second > high || *first > *second) return std::nullopt;
+  const auto first = ParseNumber(std::string_view(value).substr(0, dash), low, high);
+  const auto second = dash == std::string::npos ? first : ParseNumber(std::string_view(value).substr(dash + 1), low, high);
+  if (!first || !second || *first > *second) return std::nullopt;
   return std::make_pair(*first, *second);
 }
 
 struct AnagramArgs {
   std::string typed;  // Windows-1252
-  bool automatic = false, completeBase = false, noAcronyms = false, raw = false;
+  bool automatic = false, completeBase = false, noAcronyms = false;
   std::string imposed, forbidden;
-  std::optional<std::string> words, lengths, level, rtfFile;
+  std::optional<std::pair<int, int>> words, lengths, level;
+  ResultOptions output;
 };
 
 std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
@@ -94,41 +87,26 @@ std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Comma
   args.automatic = options.Flag("--auto");
   args.completeBase = options.Flag("--base-complete");
   args.noAcronyms = options.Flag("--sans-sigles");
-  args.raw = options.Flag("--brut");
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const auto imposed = value("--imposes");
-  const auto forbidden = value("--interdits");
-  args.words = value("--mots");
-  args.lengths = value("--longueurs");
-  args.level = value("--niveau");
-  args.rtfFile = value("--rtf");
-  const auto positionals = options.Positionals();
-  if (problem.empty()) {
-    if (const auto unknown = options.Unknown()) problem = UnknownOptionMessage(*unknown);
-    else if (positionals.empty()) problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-    else if (!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || args.words ||
-                                 args.lengths || args.level))
-      problem = "Les r\xC3\xA9glages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
-                "--niveau) vont avec --auto.";
-    else if (args.level && !ParseRange(*args.level, 1, 4))
-      problem = "L'option --niveau attend un nombre de 1 \xC3\xA0 4.";
-    else if (args.words && !ParseRange(*args.words, 1, 99))
-      problem = "L'option --mots attend MIN-MAX, par exemple 1-3.";
-    else if (args.lengths && !ParseRange(*args.lengths, 1, kMaxWordLength))
-      problem = "L'option --longueurs attend MIN-MAX entre 1 et 21, par exemple 2-8.";
-  }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return std::nullopt;
-  }
+  const auto imposed = options.Value("--imposes");
+  const auto forbidden = options.Value("--interdits");
+  const auto words = options.Value("--mots");
+  const auto lengths = options.Value("--longueurs");
+  const auto level = options.Value("--niveau");
+  args.output = TakeResultOptions(options, false);
+  options.Refuse(!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || words ||
+                                     lengths || level),
+                 "Les r\xC3\xA9glages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
+                 "--niveau) vont avec --auto.");
+  if (level) args.level = ParseRange(*level, 1, 4);
+  options.Refuse(level && !args.level, "L'option --niveau attend un nombre de 1 \xC3\xA0 4.");
+  if (words) args.words = ParseRange(*words, 1, 99);
+  options.Refuse(words && !args.words, "L'option --mots attend MIN-MAX, par exemple 1-3.");
+  if (lengths) args.lengths = ParseRange(*lengths, 1, kMaxWordLength);
+  options.Refuse(lengths && !args.lengths, "L'option --longueurs attend MIN-MAX entre 1 et 21, par exemple 2-8.");
+  options.Expect(self, 1, SIZE_MAX);
+  if (options.Failed(ctx)) return std::nullopt;
   std::string typed;
-  for (const std::string& p : positionals) typed += (typed.empty() ? "" : " ") + p;
+  for (const std::string& p : options.Positionals()) typed += (typed.empty() ? "" : " ") + p;
   args.typed = Utf8ToCp1252(typed);
   args.imposed = Utf8ToCp1252(imposed.value_or(""));
   args.forbidden = Utf8ToCp1252(forbidden.value_or(""));
@@ -136,21 +114,19 @@ std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Comma
 }
 
 int PrintManual(Context& ctx, const AnagramArgs& args, const AnagramLetters& letters, const ManualResult& manual) {
-  if (args.raw) {
-    for (int length = kMaxWordLength; length >= 2; --length) {
-      for (const std::string& item : manual.byLength[static_cast<std::size_t>(length)])
-        ctx.Print(std::string_view(item).substr(0, item.rfind(" [")));
-    }
-    return kExitOk;
+  std::vector<std::string> words;
+  for (int length = kMaxWordLength; length >= 2; --length) {
+    for (const std::string& item : manual.byLength[static_cast<std::size_t>(length)])
+      words.push_back(item.substr(0, item.rfind(" [")));
   }
-  return EmitResult(ctx, WriteAnagramHeader("Manuel", letters.enteredText, letters.letterCount, false, manual.count, manual.elapsed),
-                    WriteManualBlock(manual), args.rtfFile);
+  return EmitResult(ctx, args.output,
+                    WriteAnagramHeader("Manuel", letters.enteredText, letters.letterCount, false, manual.count, manual.elapsed),
+                    WriteManualBlock(manual), words);
 }
 
 int RunAnagrams(Context& ctx) {
   const Command self = AnagramCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<AnagramArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
 
@@ -186,20 +162,20 @@ int RunAnagrams(Context& ctx) {
   const int longestKey = static_cast<int>(source.lengthStart.size()) - 1;
   const int n = toSearch + letters.JokerTotal();
   AnagramSettings& settings = query.settings = DefaultAnagramSettings(n, longestKey, imposed.wordCount);
-  if (args->words) std::tie(settings.minWords, settings.maxWords) = *ParseRange(*args->words, 1, 99);
-  if (args->lengths) std::tie(settings.minLength, settings.maxLength) = *ParseRange(*args->lengths, 1, kMaxWordLength);
-  if (args->level) settings.level = ParseRange(*args->level, 1, 4)->first;
+  if (args->words) std::tie(settings.minWords, settings.maxWords) = *args->words;
+  if (args->lengths) std::tie(settings.minLength, settings.maxLength) = *args->lengths;
+  if (args->level) settings.level = args->level->first;
   settings.noAcronyms = args->noAcronyms;
   settings.forbidden = ParseForbiddenWords(args->forbidden);
 
-  const bool streaming = !args->rtfFile;
-  if (streaming && !args->raw) {
+  const bool streaming = !args->output.rtfFile;
+  if (streaming && !args->output.raw) {
     ctx.Print(AutoWindowHeader(imposed.field, imposed.lettersToSearch, settings.level, letters.enteredText,
                                letters.letterCount));
     if (letters.JokerTotal() > 0) ctx.Print(JokerNotice());
     ctx.Out() << '\n';
   }
-  StreamingObserver observer(streaming ? &ctx.Out() : nullptr, args->raw, letters.JokerTotal() > 0);
+  StreamingObserver observer(streaming ? &ctx.Out() : nullptr, args->output.raw, letters.JokerTotal() > 0);
   AutoResult result;
   {
     InterruptGuard guard;
@@ -208,9 +184,9 @@ int RunAnagrams(Context& ctx) {
   ctx.Out().flush();
   const Document header = WriteAnagramHeader(std::to_string(settings.level), letters.enteredText, letters.letterCount,
                                              true, static_cast<long>(result.groups.size()), result.elapsed);
-  if (args->rtfFile) {
-    if (const int code = EmitResult(ctx, header, WriteGroupLines(result), args->rtfFile); code != kExitOk) return code;
-  } else if (!args->raw) {
+  if (args->output.rtfFile) {
+    if (const int code = EmitResult(ctx, header, WriteGroupLines(result), args->output.rtfFile); code != kExitOk) return code;
+  } else if (!args->output.raw) {
     ctx.Out() << '\n' << WritePlainText(header) << '\n';
   }
   if (result.stopped) return kExitStopped;

@@ -11,40 +11,20 @@ namespace {
 int RunAnaphones(Context& ctx) {
   const Command self = AnaphoneCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
-  const bool raw = options.Flag("--brut");
-  bool missing = false;
-  const auto rtfFile = options.Value("--rtf", &missing);
-  const auto positionals = options.Positionals();
-  const auto unknown = options.Unknown();
-  std::string problem;
-  if (missing) {
-    problem = "L'option --rtf attend une valeur.";
-  } else if (unknown) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return kExitRefused;
-  }
+  const ResultOptions output = TakeResultOptions(options, false);
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
 
-  const AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(positionals[0])});
-  if (!result.Accepted()) {
-    ctx.PrintError(result.message);
-    return result.refusal == AnaphoneRefusal::NothingFound ? kExitNothingFound : kExitRefused;
+  const AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(options.Positionals()[0])});
+  if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == AnaphoneRefusal::NothingFound);
+  // Block order: the single words, then the pairs from the longest first word down.
+  std::vector<std::string> items;
+  for (std::size_t n = result.PhonemeCount(); n >= 1; --n) {
+    items.insert(items.end(), result.lists[n].Items().begin(), result.lists[n].Items().end());
   }
-  if (raw) {
-    // Block order: the single words, then the pairs from the longest first word down.
-    for (std::size_t n = result.PhonemeCount(); n >= 1; --n) {
-      for (const std::string& item : result.lists[n].Items()) ctx.Print(item);
-    }
-    return kExitOk;
-  }
-  return EmitResult(ctx, WriteAnaphoneHeader(result), WriteAnaphoneBlock(result), rtfFile);
+  return EmitResult(ctx, output, WriteAnaphoneHeader(result), WriteAnaphoneBlock(result), items);
 }
 
 }  // namespace

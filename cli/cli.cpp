@@ -44,14 +44,7 @@ void Context::PrintError(std::string_view cp1252) {
   err_ << '\n';
 }
 
-Options::Options(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {
-  for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (args_[i] == "--help" || args_[i] == "-h") {
-      help_ = true;
-      used_[i] = true;
-    }
-  }
-}
+Options::Options(const std::vector<std::string>& args) : args_(args), used_(args.size(), false) {}
 
 bool Options::Flag(std::string_view name) {
   bool found = false;
@@ -64,8 +57,7 @@ bool Options::Flag(std::string_view name) {
   return found;
 }
 
-std::optional<std::string> Options::Value(std::string_view name, bool* missing) {
-  if (missing) *missing = false;
+std::optional<std::string> Options::Value(std::string_view name) {
   std::optional<std::string> value;
   for (std::size_t i = 0; i < args_.size(); ++i) {
     if (used_[i]) continue;
@@ -75,8 +67,8 @@ std::optional<std::string> Options::Value(std::string_view name, bool* missing) 
       if (i + 1 < args_.size()) {
         used_[i + 1] = true;
         value = args_[++i];
-      } else if (missing) {
-        *missing = true;
+      } else if (missing_.empty()) {
+        missing_ = "L'option " + std::string(name) + " attend une valeur.";
       }
     } else if (a.size() > name.size() + 1 && a.compare(0, name.size(), name) == 0 && a[name.size()] == '=') {
       used_[i] = true;
@@ -86,19 +78,53 @@ std::optional<std::string> Options::Value(std::string_view name, bool* missing) 
   return value;
 }
 
+namespace {
+bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.compare(0, 2, "--") == 0; }
+}  // namespace
+
 std::vector<std::string> Options::Positionals() const {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (!used_[i] && !(args_[i].size() > 2 && args_[i].compare(0, 2, "--") == 0)) out.push_back(args_[i]);
+    if (!used_[i] && !IsOption(args_[i])) out.push_back(args_[i]);
   }
   return out;
 }
 
-std::optional<std::string> Options::Unknown() const {
+bool Options::Expect(const Command& self, std::size_t least, std::size_t most) {
+  if (!missing_.empty() || !usage_.empty()) return false;
   for (std::size_t i = 0; i < args_.size(); ++i) {
-    if (!used_[i] && args_[i].size() > 2 && args_[i].compare(0, 2, "--") == 0) return args_[i];
+    // The option as typed, made safe to show: control characters escaped, cut when long.
+    if (!used_[i] && IsOption(args_[i])) {
+      usage_ = "Option inconnue : " + ForDisplay(args_[i], 40);
+      return false;
+    }
   }
-  return std::nullopt;
+  const std::size_t count = Positionals().size();
+  if (count < least || count > most) usage_ = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
+  return usage_.empty();
+}
+
+void Options::Refuse(bool refused, std::string_view message) {
+  if (refused && refusal_.empty()) refusal_ = message;
+}
+
+bool Options::Failed(Context& ctx) const {
+  const std::string& problem = !missing_.empty() ? missing_ : !usage_.empty() ? usage_ : refusal_;
+  if (problem.empty()) return false;
+  ctx.Err() << problem << '\n';
+  return true;
+}
+
+std::optional<int> ParseNumber(std::string_view value, int least, int most) {
+  // Nine digits at most: no int overflows.
+  if (value.empty() || value.size() > 9) return std::nullopt;
+  int n = 0;
+  for (char c : value) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n < least || n > most) return std::nullopt;
+  return n;
 }
 
 std::optional<int> ParseDomainOption(std::string_view value) {
@@ -108,7 +134,6 @@ std::optional<int> ParseDomainOption(std::string_view value) {
   }
   return std::nullopt;
 }
-std::string UnknownOptionMessage(std::string_view option) { return "Option inconnue : " + ForDisplay(option, 40); }
 
 void PrintCommandHelp(Context& ctx, const Command& command) {
   ctx.Out() << "Usage : tavilo-cli " << command.name << ' ' << command.usage << "\n\n"
@@ -173,6 +198,8 @@ int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostre
   for (const Command& command : Commands()) {
     if (args.front() != command.name) continue;
     Context ctx(std::vector<std::string>(args.begin() + 1, args.end()), out, err, dataDir);
+    const auto help = [](const std::string& arg) { return arg == "--help" || arg == "-h"; };
+    if (std::any_of(args.begin() + 1, args.end(), help)) return PrintCommandHelp(ctx, command), kExitOk;
     return command.run(ctx);
   }
   err << "Commande inconnue : " << ForDisplay(args.front(), 40) << " (tavilo-cli --help liste les commandes).\n";

@@ -69,33 +69,47 @@ const std::vector<Command>& Commands();
 // Runs the program on argv-style arguments (without the program name); returns the exit code.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// Option parsing helpers. An option is "--name" or "--name VALUE".
+// Option parsing. An option is "--name", "--name VALUE" or "--name=VALUE". A command takes its
+// options, checks the positional arguments with Expect, adds its own rules with Refuse, then asks
+// Failed, which prints the first problem found.
 class Options {
  public:
   explicit Options(const std::vector<std::string>& args);
   // Takes a flag; true when present.
   bool Flag(std::string_view name);
-  // Takes an option's value; nullopt when absent. `missing` is set when the option is last.
-  std::optional<std::string> Value(std::string_view name, bool* missing = nullptr);
-  // What is left: positional arguments, and any unknown "--option" (reported by Unknown()).
+  // Takes an option's value; nullopt when absent. An option given last, without its value, is a
+  // usage error ("L'option --x attend une valeur."), the first one reported.
+  std::optional<std::string> Value(std::string_view name);
+  // What is left: positional arguments, and any unknown "--option" (reported by Expect).
   std::vector<std::string> Positionals() const;
-  std::optional<std::string> Unknown() const;
-  bool HelpAsked() const { return help_; }
+
+  // True when every option is known and there are `least` to `most` positional arguments (the
+  // command's usage line is the problem otherwise); call it after taking every option. A rule
+  // that reads the positional arguments is checked only when this holds.
+  bool Expect(const Command& self, std::size_t least, std::size_t most);
+  // Records `message` as a refusal when `refused`; the first one recorded is the one reported,
+  // after a missing value, an unknown option or a wrong count of arguments.
+  void Refuse(bool refused, std::string_view message);
+  // Prints the problem (UTF-8) on stderr; true when there is one.
+  bool Failed(Context& ctx) const;
 
  private:
   std::vector<std::string> args_;
   std::vector<bool> used_;
-  bool help_ = false;
+  std::string missing_;  // a value missing
+  std::string usage_;    // an unknown option or a wrong count of arguments
+  std::string refusal_;  // the first of the command's own rules broken
 };
+
+// The number `value` spells in decimal digits, when it lies from `least` to `most`; nullopt for
+// anything else (a sign, a space, an empty text, a number out of range).
+std::optional<int> ParseNumber(std::string_view value, int least, int most);
 
 // The domain code of a --domaine value: noms 1, adjectifs 2, verbes 3, adverbes 4; nullopt else.
 std::optional<int> ParseDomainOption(std::string_view value);
 
-// "Option inconnue : " and the option as typed, made safe to show (control characters escaped,
-// cut when long).
-std::string UnknownOptionMessage(std::string_view option);
-
-// Prints "Usage : tavilo-cli <usage>" and the command's help.
+// Prints "Usage : tavilo-cli <usage>" and the command's help: what "--help" (or "-h") anywhere
+// after the command name asks for, before the command reads any other argument.
 void PrintCommandHelp(Context& ctx, const Command& command);
 
 }  // namespace tavilo::cli

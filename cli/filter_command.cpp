@@ -1,12 +1,13 @@
 // tavilo-cli filtre: the filtered-words tool from the command line. The pattern goes through the
 // dialog's own canonical rewriting, the options are the dialog's check boxes and lists, and the
 // block is the window's, with the explicit letters coloured on a terminal.
-#include <algorithm>
+#include <iterator>
 #include <ostream>
 
 #include "cli/commands.h"
 #include "cli/list_file.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "engines/filter/filter.h"
@@ -16,91 +17,48 @@ namespace {
 
 struct FilterArgs {
   FilterQuery query;
-  std::optional<std::string> listFile;  // --liste: the source list
-  std::optional<std::string> keepFile;  // --garder: where the current list goes afterwards
-  std::optional<std::string> rtfFile;   // --rtf: the block as RTF instead of text on stdout
-  ColourMode colour = ColourMode::Auto;
-  bool raw = false;                     // --brut: the words alone, one per line
+  ListChain lists;
+  ResultOptions output;
 };
 
-// "toutes", or a number from `low` to 99.
-std::optional<int> ParseLimit(const std::string& value, int low) {
-  if (value == "toutes") return 0;
-  if (value.empty() || value.size() > 2 || !std::all_of(value.begin(), value.end(), [](char c) { return IsDigit(c); })) {
-    return std::nullopt;
-  }
-  const int n = std::stoi(value);
-  return n >= low ? std::optional<int>(n) : std::nullopt;
-}
-
-std::optional<FilterDomain> ParseDomain(const std::string& value) {
-  if (value == "tous") return FilterDomain::All;
-  if (value == "noms") return FilterDomain::Nouns;
-  if (value == "adjectifs") return FilterDomain::Adjectives;
-  if (value == "verbes") return FilterDomain::Verbs;
-  if (value == "adverbes") return FilterDomain::FunctionWords;
-  return std::nullopt;
+// "toutes" (0), or a number from `least` to `most`; nullopt when absent. Anything else is refused
+// with `message`.
+std::optional<int> TakeLimit(Options& options, std::string_view name, int least, int most, std::string_view message) {
+  const auto value = options.Value(name);
+  if (!value) return std::nullopt;
+  const auto limit = *value == "toutes" ? std::optional(0) : ParseNumber(*value, least, most);
+  options.Refuse(!limit, message);
+  return limit.value_or(0);
 }
 
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
 std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
   FilterArgs args;
-  args.query.onceSingle = options.Flag("--une-fois-simple");
-  args.query.onceMulti = options.Flag("--une-fois-multiple");
-  args.query.heterogram = options.Flag("--heterogramme");
-  args.query.distinguishDiacritics = options.Flag("--diacritiques");
-  args.query.reversed = options.Flag("--inverse");
-  args.raw = options.Flag("--brut");
-
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const auto letters = value("--lettres-max");
-  const auto syllables = value("--syllabes-max");
-  const auto domain = value("--domaine");
-  const auto colour = value("--couleur");
-  args.listFile = value("--liste");
-  args.keepFile = value("--garder");
-  args.rtfFile = value("--rtf");
-  const auto positionals = options.Positionals();
-
-  const auto unknown = options.Unknown();
-  if (!problem.empty()) {
-    // A value is missing: that is the first thing to say.
-  } else if (unknown) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  } else if (letters && !ParseLimit(*letters, 2)) {
-    problem = "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.";
-  } else if (syllables && (!ParseLimit(*syllables, 1) || *ParseLimit(*syllables, 1) > 9)) {
-    problem = "L'option --syllabes-max attend un nombre de 1 \xC3\xA0 9 ou toutes.";
-  } else if (letters && syllables && *ParseLimit(*letters, 2) != 0 && *ParseLimit(*syllables, 1) != 0) {
-    problem = "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.";
-  } else if (domain && !ParseDomain(*domain)) {
-    problem = "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes.";
-  } else if (domain && args.listFile) {
-    problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
-  } else if (colour && !ParseColourMode(*colour)) {
-    problem = "L'option --couleur attend auto, toujours ou jamais.";
-  } else if (args.raw && args.rtfFile) {
-    problem = "Choisissez --brut ou --rtf, pas les deux.";
-  }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return std::nullopt;
-  }
-  args.query.pattern = Utf8ToCp1252(positionals[0]);
-  args.query.maxLetters = letters ? *ParseLimit(*letters, 2) : 0;
-  args.query.maxSyllables = syllables ? *ParseLimit(*syllables, 1) : 0;
-  args.query.domain = args.listFile ? FilterDomain::ResultList : domain ? *ParseDomain(*domain) : FilterDomain::All;
+  FilterQuery& q = args.query;
+  q.onceSingle = options.Flag("--une-fois-simple");
+  q.onceMulti = options.Flag("--une-fois-multiple");
+  q.heterogram = options.Flag("--heterogramme");
+  q.distinguishDiacritics = options.Flag("--diacritiques");
+  q.reversed = options.Flag("--inverse");
+  q.maxLetters = TakeLimit(options, "--lettres-max", 2, 99,
+                           "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.")
+                     .value_or(0);
+  q.maxSyllables =
+      TakeLimit(options, "--syllabes-max", 1, 9, "L'option --syllabes-max attend un nombre de 1 \xC3\xA0 9 ou toutes.")
+          .value_or(0);
+  options.Refuse(q.maxLetters != 0 && q.maxSyllables != 0,
+                 "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.");
+  args.lists = TakeListChain(options);
+  static constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
+                                              FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
+  static_assert(std::size(kDomains) == kDomainResultList + 1);
+  q.domain = kDomains[TakeDomainOption(options, args.lists, true, 0)];
+  args.output = TakeResultOptions(options, true);
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return std::nullopt;
+  q.pattern = Utf8ToCp1252(options.Positionals()[0]);
   // Keeping the words found of a list is what --garder asks for; otherwise the list stays.
-  args.query.keepAsNewList = args.listFile && args.keepFile;
-  if (colour) args.colour = *ParseColourMode(*colour);
+  q.keepAsNewList = args.lists.listFile && args.lists.keepFile;
   return args;
 }
 
@@ -132,45 +90,21 @@ void ReportAdjustments(Context& ctx, const FilterArgs& args, const FilterResult&
 int RunFilter(Context& ctx) {
   const Command self = FilterCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<FilterArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
   // The search reads the word tables only: no index is built.
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
-  Session session;
-  if (args->listFile) {
-    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
-      ctx.PrintError(*error);
-      return kExitDataError;
-    }
-  }
-  const FilterResult result = FindFilteredWords(*lexicon, session, args->query);
-  ReportAdjustments(ctx, *args, result);
-  if (!result.Accepted()) {
-    ctx.PrintError(result.message);
-    return result.refusal == FilterRefusal::NothingFound ? kExitNothingFound : kExitRefused;
-  }
-  if (result.LimitReached()) ctx.PrintError(kFilterCapMessage);
-  KeepFilterResult(result, session);
-
-  if (args->raw) {
-    std::string text;
-    for (const std::string& word : FilterWordsInBlockOrder(result)) {
-      text += Cp1252ToUtf8(word);
-      text += '\n';
-    }
-    ctx.Out() << text;
-  } else if (const int code = EmitResult(ctx, WriteFilterHeader(result), WriteFilterBlock(result), args->rtfFile,
-                                         args->colour);
-             code != kExitOk) {
-    return code;
-  }
-  if (args->keepFile) {
-    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
-  }
-  return kExitOk;
+  return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
+    const FilterResult result = FindFilteredWords(*lexicon, session, args->query);
+    ReportAdjustments(ctx, *args, result);
+    if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == FilterRefusal::NothingFound);
+    if (result.LimitReached()) ctx.PrintError(kFilterCapMessage);
+    KeepFilterResult(result, session);
+    return EmitResult(ctx, args->output, WriteFilterHeader(result), WriteFilterBlock(result),
+                      FilterWordsInBlockOrder(result));
+  });
 }
 
 }  // namespace

@@ -15,10 +15,8 @@ namespace {
 
 struct LipogramArgs {
   LipogramQuery query;
-  std::optional<std::string> listFile;
-  std::optional<std::string> keepFile;
-  std::optional<std::string> rtfFile;
-  bool raw = false;
+  ListChain lists;
+  ResultOptions output;
 };
 
 std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
@@ -30,92 +28,44 @@ std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Comm
   q.mono = options.Flag("--mono");
   q.beauPresent = options.Flag("--beau-present");
   q.reducedVocabulary = options.Flag("--vocabulaire-reduit");
-  args.raw = options.Flag("--brut");
-
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const auto syllables = value("--syllabes");
-  const auto domain = value("--domaine");
-  args.listFile = value("--liste");
-  args.keepFile = value("--garder");
-  args.rtfFile = value("--rtf");
-  const auto positionals = options.Positionals();
   const bool obligatory = q.method == LipogramMethod::Obligatory;
-
-  const auto unknown = options.Unknown();
-  if (!problem.empty()) {
-    // A value is missing: that is the first thing to say.
-  } else if (unknown) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  } else if (q.forbidAccented && obligatory) {
-    problem = "L'option --tous-diacritiques ne va qu'avec les lettres interdites.";
-  } else if (q.forbidAccented && q.exactAccents) {
-    problem = "Choisissez --tous-diacritiques ou --diacritiques, pas les deux.";
-  } else if (q.mono && Utf8ToCp1252(positionals[0]).size() != 1) {
-    problem = "L'option --mono demande une seule lettre.";
-  } else if ((q.mono || q.beauPresent) && !obligatory) {
-    problem = "Les options --mono et --beau-present vont avec --obligatoires.";
-  } else if (syllables && !ParseSyllableOption(*syllables)) {
-    problem = kSyllableOptionError;
-  } else if (syllables && q.reducedVocabulary) {
-    problem = "Le vocabulaire r\xC3\xA9" "duit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.";
-  } else if (domain && !ParseDomainOption(*domain)) {
-    problem = kDomainOptionError;
-  } else if (domain && args.listFile) {
-    problem = kDomainAndListError;
+  options.Refuse(q.forbidAccented && obligatory, "L'option --tous-diacritiques ne va qu'avec les lettres interdites.");
+  options.Refuse(q.forbidAccented && q.exactAccents, "Choisissez --tous-diacritiques ou --diacritiques, pas les deux.");
+  options.Refuse((q.mono || q.beauPresent) && !obligatory,
+                 "Les options --mono et --beau-present vont avec --obligatoires.");
+  const auto syllables = TakeSyllableOption(options);
+  options.Refuse(syllables && q.reducedVocabulary,
+                 "Le vocabulaire r\xC3\xA9" "duit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.");
+  q.syllables = syllables.value_or(3);
+  args.lists = TakeListChain(options);
+  q.domain = TakeDomainOption(options, args.lists);
+  args.output = TakeResultOptions(options, false);
+  if (options.Expect(self, 1, 1)) {
+    q.typed = Utf8ToCp1252(options.Positionals()[0]);
+    options.Refuse(q.mono && q.typed.size() != 1, "L'option --mono demande une seule lettre.");
   }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return std::nullopt;
-  }
-  q.typed = Utf8ToCp1252(positionals[0]);
-  q.syllables = syllables ? *ParseSyllableOption(*syllables) : 3;
-  q.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
-  q.keepAsNewList = args.keepFile.has_value();
+  if (options.Failed(ctx)) return std::nullopt;
+  q.keepAsNewList = args.lists.keepFile.has_value();
   return args;
 }
 
 int RunLipograms(Context& ctx) {
   const Command self = LipogramCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<LipogramArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
 
-  Session session;
-  if (args->listFile) {
-    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
-      ctx.PrintError(*error);
-      return kExitDataError;
-    }
-  }
-  const LipogramResult result = FindLipograms(*lexicon, session, args->query);
-  KeepLipogramResult(result, session);
-  if (!result.Accepted()) {
-    ctx.PrintError(result.message);
-    if (result.refusal != LipogramRefusal::NothingFound) return kExitRefused;
-  } else if (args->raw) {
-    for (const auto& [count, words] : result.lists) {
-      for (const std::string& word : words.Items()) ctx.Print(word);
-    }
-  } else if (const int code = EmitResult(ctx, WriteLipogramHeader(result), WriteLipogramBlock(result), args->rtfFile);
-             code != kExitOk) {
-    return code;
-  }
   // A search that found nothing still leaves the emptied list behind, as the window does.
-  if (args->keepFile) {
-    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
-  }
-  return result.Accepted() ? kExitOk : kExitNothingFound;
+  return RunListChain(ctx, *lexicon, args->lists, true, [&](Session& session) {
+    const LipogramResult result = FindLipograms(*lexicon, session, args->query);
+    KeepLipogramResult(result, session);
+    if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == LipogramRefusal::NothingFound);
+    std::vector<std::string> words;
+    for (const auto& [count, list] : result.lists) words.insert(words.end(), list.Items().begin(), list.Items().end());
+    return EmitResult(ctx, args->output, WriteLipogramHeader(result), WriteLipogramBlock(result), words);
+  });
 }
 
 }  // namespace

@@ -224,4 +224,25 @@ std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std:
   return std::nullopt;
 }
 
+ListChain TakeListChain(Options& options, bool readsList) {
+  ListChain lists;
+  if (readsList) lists.listFile = options.Value("--liste");
+  lists.keepFile = options.Value("--garder");
+  return lists;
+}
+
+int RunListChain(Context& ctx, const Lexicon& lexicon, const ListChain& lists, bool keepWhenNothingFound,
+                 const std::function<int(Session&)>& search) {
+  Session session;
+  if (lists.listFile) {
+    if (auto error = ReadListFile(*lists.listFile, lexicon, session)) return ctx.PrintError(*error), kExitDataError;
+  }
+  const int code = search(session);
+  const bool listLeft = code == kExitOk || (code == kExitNothingFound && keepWhenNothingFound);
+  if (lists.keepFile && listLeft) {
+    if (auto error = WriteListFile(*lists.keepFile, session)) return ctx.PrintError(*error), kExitDataError;
+  }
+  return code;
+}
+
 }  // namespace tavilo::cli

@@ -14,9 +14,11 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
+#include "cli/cli.h"
 #include "core/lexicon.h"
 #include "core/session.h"
 
@@ -44,5 +46,22 @@ std::optional<std::string> WriteListFile(const std::filesystem::path& path, cons
 
 // Writes text (bytes as they are) to a file; on failure returns the French message naming it.
 std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std::string_view text);
+
+// The list chain of a search command: --liste FICHIER, the source list read before the search
+// ("Liste de recherche précédente"), and --garder FICHIER, where the current list goes after it.
+struct ListChain {
+  std::optional<std::string> listFile;
+  std::optional<std::string> keepFile;
+};
+
+// Takes --garder, and --liste when the command searches a list.
+ListChain TakeListChain(Options& options, bool readsList = true);
+
+// Runs `search` on a session holding the --liste file's list and kind (an empty session without
+// it), then writes the session's current list to --garder when the search returns kExitOk, or
+// kExitNothingFound for a search that leaves its emptied list behind. Returns the search's exit
+// code, or kExitDataError after printing why a list file could not be read or written.
+int RunListChain(Context& ctx, const Lexicon& lexicon, const ListChain& lists, bool keepWhenNothingFound,
+                 const std::function<int(Session&)>& search);
 
 }  // namespace tavilo::cli

@@ -12,78 +12,48 @@
 namespace tavilo::cli {
 namespace {
 
-std::string ListingNames() {
+// The listings' command names, from the listing table, joined by `separator`.
+std::string ListingNames(const char* separator) {
   std::string names;
-  for (const ListingDescription& d : AllListingDescriptions()) (names += names.empty() ? "" : ", ") += d.commandName;
+  for (const ListingDescription& d : AllListingDescriptions()) (names += names.empty() ? "" : separator) += d.commandName;
   return names;
 }
 
 int RunListingCommand(Context& ctx) {
   const Command self = ListingCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
 
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const bool bare = options.Flag("--brut");
-  const auto rtfFile = value("--rtf");
-  const auto keepFile = value("--garder");
-  const auto colour = value("--couleur");
-  const auto positionals = options.Positionals();
-  const auto unknown = options.Unknown();
+  const ResultOptions output = TakeResultOptions(options, true);
+  const ListChain lists = TakeListChain(options, false);
   std::optional<ListingKind> kind;
-  if (!problem.empty()) {
-    // A value is missing: that is the first thing to say.
-  } else if (unknown) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  } else if (!(kind = ListingByCommandName(positionals[0]))) {
-    problem = "Listage inconnu. Listages : " + ListingNames() + ".";
-  } else if (keepFile && DescribeListing(*kind).listKind.empty()) {
-    problem = "L'option --garder ne sert qu'aux listages okapi et phokapi, qui remplissent la liste courante.";
-  } else if (bare && rtfFile) {
-    problem = "Choisissez --brut ou --rtf, pas les deux.";
-  } else if (colour && !ParseColourMode(*colour)) {
-    problem = "L'option --couleur attend auto, toujours ou jamais.";
+  if (options.Expect(self, 1, 1)) {
+    kind = ListingByCommandName(options.Positionals()[0]);
+    options.Refuse(!kind, "Listage inconnu. Listages : " + ListingNames(", ") + ".");
+    options.Refuse(kind && lists.keepFile && DescribeListing(*kind).listKind.empty(),
+                   "L'option --garder ne sert qu'aux listages okapi et phokapi, qui remplissent la liste courante.");
   }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return kExitRefused;
-  }
+  if (options.Failed(ctx)) return kExitRefused;
 
   const ListingDescription& d = DescribeListing(*kind);
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{d.needsAnagramIndex, d.needsPhoneticIndex});
   if (!lexicon) return kExitDataError;
-  const ListingResult result = RunWordListing(*kind, *lexicon);
-  Session session;
-  KeepListingResult(result, session);
-
-  if (bare) {
-    for (const std::string& item : ListingItems(result)) ctx.Print(item);
-  } else if (const int code = EmitResult(ctx, WriteListingHeader(result), WriteListingBlock(result), rtfFile,
-                                         colour ? *ParseColourMode(*colour) : ColourMode::Auto);
-             code != kExitOk) {
-    return code;
-  }
-  if (keepFile) {
-    if (auto error = WriteListFile(*keepFile, session)) return ctx.PrintError(*error), kExitDataError;
-  }
-  return result.count == 0 ? kExitNothingFound : kExitOk;
+  // An empty listing still leaves its emptied list behind.
+  return RunListChain(ctx, *lexicon, lists, true, [&](Session& session) {
+    const ListingResult result = RunWordListing(*kind, *lexicon);
+    KeepListingResult(result, session);
+    const int code = EmitResult(ctx, output, WriteListingHeader(result), WriteListingBlock(result), ListingItems(result));
+    return code == kExitOk && result.count == 0 ? kExitNothingFound : code;
+  });
 }
 
 }  // namespace
 
 Command ListingCommand() {
+  // The usage names every listing, as the listing table has them (the completion reads them here).
+  static const std::string kUsage =
+      ListingNames("|") + " [--brut] [--rtf FICHIER] [--garder FICHIER] [--couleur auto|toujours|jamais]";
   return {"liste",
-          "palindromes|palindromes-phonetiques|anacycliques|ourobores|anacycles-phonetiques|anaphones|ambigrammes|"
-          "ambigrammes-horizontaux|okapi|phokapi|familles [--brut] [--rtf FICHIER] [--garder FICHIER] "
-          "[--couleur auto|toujours|jamais]",
+          kUsage.c_str(),
           "Liste les mots remarquables du dictionnaire (palindromes, anagrammes, ambigrammes...).",
           "Parcourt tout le dictionnaire, comme les commandes \xC2\xAB Listage \xC2\xBB du menu Outils, et \xC3\xA9" "crit la\n"
           "liste group\xC3\xA9" "e par longueur :\n"

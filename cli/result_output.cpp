@@ -5,6 +5,7 @@
 
 #include "cli/list_file.h"
 #include "core/rtf.h"
+#include "core/text.h"
 
 namespace tavilo::cli {
 
@@ -13,6 +14,19 @@ std::optional<ColourMode> ParseColourMode(std::string_view value) {
   if (value == "toujours") return ColourMode::Always;
   if (value == "jamais") return ColourMode::Never;
   return std::nullopt;
+}
+
+ResultOptions TakeResultOptions(Options& options, bool colour) {
+  ResultOptions output;
+  output.rtfFile = options.Value("--rtf");
+  output.raw = options.Flag("--brut");
+  options.Refuse(output.raw && output.rtfFile, "Choisissez --brut ou --rtf, pas les deux.");
+  if (const auto mode = colour ? options.Value("--couleur") : std::nullopt) {
+    const auto parsed = ParseColourMode(*mode);
+    options.Refuse(!parsed, "L'option --couleur attend auto, toujours ou jamais.");
+    output.colour = parsed.value_or(ColourMode::Auto);
+  }
+  return output;
 }
 
 bool UseColour(const Context& ctx, ColourMode mode) {
@@ -77,6 +91,20 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
     return kExitDataError;
   }
   return kExitOk;
+}
+
+int EmitResult(Context& ctx, const ResultOptions& output, const Document& header, const Document& block,
+               const std::vector<std::string>& rawItems) {
+  if (!output.raw) return EmitResult(ctx, header, block, output.rtfFile, output.colour);
+  std::string text;
+  for (const std::string& item : rawItems) (text += item) += '\n';
+  ctx.Out() << Cp1252ToUtf8(text);
+  return kExitOk;
+}
+
+int RefusalExit(Context& ctx, std::string_view message, bool nothingFound) {
+  ctx.PrintError(message);
+  return nothingFound ? kExitNothingFound : kExitRefused;
 }
 
 }  // namespace tavilo::cli

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/cli.h"
 #include "core/document.h"
@@ -17,6 +18,16 @@ enum class ColourMode { Auto, Always, Never };
 
 // "auto", "toujours" or "jamais"; nullopt for anything else.
 std::optional<ColourMode> ParseColourMode(std::string_view value);
+
+// Where a result goes: --rtf FICHIER, --brut, and --couleur for the blocks with coloured letters.
+struct ResultOptions {
+  std::optional<std::string> rtfFile;  // the document as RTF instead of text on stdout
+  bool raw = false;                    // only the found items, one per line
+  ColourMode colour = ColourMode::Auto;
+};
+
+// Takes --rtf and --brut (refused together), and --couleur when the command has it.
+ResultOptions TakeResultOptions(Options& options, bool colour);
 
 // True when text written to ctx's stdout is to be coloured.
 bool UseColour(const Context& ctx, ColourMode mode);
@@ -33,5 +44,13 @@ Document ResultDocument(const Document& header, const Document& block);
 // printing why the file could not be written.
 int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile,
                ColourMode colour = ColourMode::Never);
+
+// The same as the output options say: with --brut, only `rawItems` (Windows-1252), one per line.
+int EmitResult(Context& ctx, const ResultOptions& output, const Document& header, const Document& block,
+               const std::vector<std::string>& rawItems);
+
+// Prints a search's refusal (Windows-1252) on stderr; returns kExitNothingFound when the search
+// found nothing, kExitRefused when it refused what was typed.
+int RefusalExit(Context& ctx, std::string_view message, bool nothingFound);
 
 }  // namespace tavilo::cli

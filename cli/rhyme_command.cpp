@@ -14,11 +14,8 @@ namespace {
 
 struct RhymeArgs {
   RhymeQuery query;
-  std::optional<std::string> listFile;  // --liste: the source list
-  std::optional<std::string> keepFile;  // --garder: where the current list goes afterwards
-  std::optional<std::string> rtfFile;   // --rtf: the block as RTF instead of text on stdout
-  bool raw = false;                     // --brut: only the words, one per line
-  ColourMode colour = ColourMode::Auto;  // --couleur
+  ListChain lists;
+  ResultOptions output;
 };
 
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
@@ -28,91 +25,36 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   const bool inside = options.Flag("--interieur");
   args.query.position = start ? RhymePosition::Start : inside ? RhymePosition::Inside : RhymePosition::End;
   args.query.keepSpelling = options.Flag("--graphie");
-
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const auto syllables = value("--syllabes");
-  const auto domain = value("--domaine");
-  args.listFile = value("--liste");
-  args.keepFile = value("--garder");
-  args.rtfFile = value("--rtf");
-  args.raw = options.Flag("--brut");
-  const auto colour = value("--couleur");
-  const auto positionals = options.Positionals();
-
-  const auto unknown = options.Unknown();
-  if (!problem.empty()) {
-    // A value is missing: that is the first thing to say.
-  } else if (unknown) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  } else if (start && inside) {
-    problem = "Choisissez --debut ou --interieur, pas les deux.";
-  } else if (syllables && !ParseSyllableOption(*syllables)) {
-    problem = kSyllableOptionError;
-  } else if (domain && !ParseDomainOption(*domain)) {
-    problem = kDomainOptionError;
-  } else if (colour && !ParseColourMode(*colour)) {
-    problem = "L'option --couleur attend auto, toujours ou jamais.";
-  } else if (args.raw && args.rtfFile) {
-    problem = "Choisissez --brut ou --rtf, pas les deux.";
-  } else if (domain && args.listFile) {
-    problem = kDomainAndListError;
-  }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return std::nullopt;
-  }
-  if (colour) args.colour = *ParseColourMode(*colour);
-  args.query.typed = Utf8ToCp1252(positionals[0]);
-  args.query.syllables = syllables ? *ParseSyllableOption(*syllables) : 0;
-  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
+  args.query.syllables = TakeSyllableOption(options).value_or(0);
+  args.lists = TakeListChain(options);
+  args.query.domain = TakeDomainOption(options, args.lists);
+  args.output = TakeResultOptions(options, true);
+  options.Refuse(start && inside, "Choisissez --debut ou --interieur, pas les deux.");
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return std::nullopt;
+  args.query.typed = Utf8ToCp1252(options.Positionals()[0]);
   return args;
 }
 
 int RunRhymes(Context& ctx) {
   const Command self = RhymeCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<RhymeArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
-  Session session;
-  if (args->listFile) {
-    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
-      ctx.PrintError(*error);
-      return kExitDataError;
-    }
-  }
-  const RhymeResult result = FindRhymes(*lexicon, session, args->query);
-  if (!result.Accepted()) {
-    ctx.PrintError(result.message);
-    return result.refusal == RhymeRefusal::NothingFound ? kExitNothingFound : kExitRefused;
-  }
-  KeepRhymeResult(result, session);
-
-  if (args->raw) {
+  return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
+    const RhymeResult result = FindRhymes(*lexicon, session, args->query);
+    if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == RhymeRefusal::NothingFound);
+    KeepRhymeResult(result, session);
     // The words only, in the block's order: most syllables first, each list as sorted.
+    std::vector<std::string> words;
     for (auto list = result.lists.rbegin(); list != result.lists.rend(); ++list) {
-      for (const std::string& word : list->Items()) ctx.Print(word);
+      words.insert(words.end(), list->Items().begin(), list->Items().end());
     }
-  } else if (const int code = EmitResult(ctx, WriteRhymeHeader(result), WriteRhymeBlock(result), args->rtfFile,
-                                         args->colour);
-             code != kExitOk) {
-    return code;
-  }
-  if (args->keepFile) {
-    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
-  }
-  return kExitOk;
+    return EmitResult(ctx, args->output, WriteRhymeHeader(result), WriteRhymeBlock(result), words);
+  });
 }
 
 }  // namespace

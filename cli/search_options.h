@@ -1,19 +1,25 @@
-// The --syllabes value the search commands share, and the usage messages for bad values of
-// --syllabes and --domaine (the domain itself is read by ParseDomainOption, cli.h).
+// The options the search commands share beyond their output: --syllabes and --domaine, read and
+// checked the same way everywhere.
 #pragma once
 
 #include <optional>
-#include <string>
+#include <string_view>
+
+#include "cli/cli.h"
 
 namespace tavilo::cli {
 
-// "toutes" -> 0, "1" to "9" -> that number; anything else -> nullopt.
-std::optional<int> ParseSyllableOption(const std::string& value);
+struct ListChain;
 
-// The usage messages (UTF-8).
-inline constexpr const char* kSyllableOptionError = "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).";
-inline constexpr const char* kDomainOptionError = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
-inline constexpr const char* kDomainAndListError =
-    "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
+// "toutes" -> 0, "1" to "9" -> that number; anything else -> nullopt.
+std::optional<int> ParseSyllableOption(std::string_view value);
+
+// Takes --syllabes: nullopt when absent; a value other than "toutes" or 1 to 9 is refused.
+std::optional<int> TakeSyllableOption(Options& options);
+
+// Takes --domaine: its table code (noms 1, adjectifs 2, verbes 3, adverbes 4; "tous" 0 when
+// `allowAll`), `byDefault` when absent, kDomainResultList with --liste. An unknown name, and
+// --domaine given with --liste (the list is itself the domain), are refused.
+int TakeDomainOption(Options& options, const ListChain& lists, bool allowAll = false, int byDefault = 1);
 
 }  // namespace tavilo::cli

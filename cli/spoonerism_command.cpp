@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/list_file.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "engines/spoonerism/spoonerism.h"
@@ -15,11 +16,8 @@ namespace {
 
 struct SpoonerismArgs {
   SpoonerismQuery query;
-  std::optional<std::string> listFile;
-  std::optional<std::string> keepFile;
-  std::optional<std::string> rtfFile;
-  bool raw = false;
-  ColourMode colour = ColourMode::Auto;
+  ListChain lists;
+  ResultOptions output;
 };
 
 std::optional<SpoonerismMethod> ParseMethod(const std::string& value) {
@@ -35,130 +33,78 @@ std::optional<SpoonerismMethod> ParseMethod(const std::string& value) {
 // options the dialog disables together are refused together.
 std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
   SpoonerismArgs args;
-  args.query.decadent = options.Flag("--decadentes");
-  args.query.mergeEe = !options.Flag("--distinguer-e");
-  args.raw = options.Flag("--brut");
-
-  std::string problem;
-  const auto value = [&](std::string_view name) {
-    bool missing = false;
-    auto v = options.Value(name, &missing);
-    if (missing && problem.empty()) problem = "L'option " + std::string(name) + " attend une valeur.";
-    return v;
-  };
-  const auto phonemes = value("--phonemes");
-  const auto method = value("--methode");
-  const auto domain = value("--domaine");
-  const auto colour = value("--couleur");
-  args.listFile = value("--liste");
-  args.keepFile = value("--garder");
-  args.rtfFile = value("--rtf");
-  const auto positionals = options.Positionals();
-  const int swap = phonemes && phonemes->size() == 1 && (*phonemes)[0] >= '1' && (*phonemes)[0] <= '3'
-                       ? (*phonemes)[0] - '0'
-                       : 0;
-  const auto parsedMethod = method ? ParseMethod(*method) : std::optional{SpoonerismMethod::Normal};
-
-  if (!problem.empty()) {
-    // A value is missing: that is the first thing to say.
-  } else if (const auto unknown = options.Unknown()) {
-    problem = UnknownOptionMessage(*unknown);
-  } else if (positionals.size() != 1) {
-    problem = "Usage : tavilo-cli " + std::string(self.name) + " " + self.usage;
-  } else if (phonemes && swap == 0) {
-    problem = "L'option --phonemes attend 1, 2 ou 3.";
-  } else if (!parsedMethod) {
-    problem = "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.";
-  } else if (domain && !ParseDomainOption(*domain)) {
-    problem = "L'option --domaine attend noms, adjectifs, verbes ou adverbes.";
-  } else if (colour && !ParseColourMode(*colour)) {
-    problem = "L'option --couleur attend auto, toujours ou jamais.";
-  } else if (domain && args.listFile) {
-    problem = "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.";
-  } else if (swap > 1 && !args.query.decadent) {
-    problem = "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.";
-  } else if (swap > 1 && *parsedMethod == SpoonerismMethod::Child) {
-    problem = "La m\xC3\xA9thode enfant n'\xC3\xA9" "change qu'un phon\xC3\xA8me.";
-  } else if (swap > 2 && *parsedMethod == SpoonerismMethod::Reversed) {
-    problem = "La m\xC3\xA9thode invers\xC3\xA9" "e \xC3\xA9" "change au plus deux phon\xC3\xA8mes.";
-  } else if (args.listFile && *parsedMethod == SpoonerismMethod::Contrepetophile) {
-    problem = "La recherche des mots contrep\xC3\xA9tophiles ne lit pas de liste : choisissez un --domaine.";
-  }
-  if (!problem.empty()) {
-    ctx.Err() << problem << '\n';
-    return std::nullopt;
-  }
-  args.query.typed = Utf8ToCp1252(positionals[0]);
-  args.query.swapLength = swap == 0 ? 1 : swap;
-  args.query.method = *parsedMethod;
-  args.query.domain = args.listFile ? kDomainResultList : domain ? *ParseDomainOption(*domain) : 1;
+  SpoonerismQuery& q = args.query;
+  q.decadent = options.Flag("--decadentes");
+  q.mergeEe = !options.Flag("--distinguer-e");
+  const auto phonemes = options.Value("--phonemes");
+  const auto swap = phonemes ? ParseNumber(*phonemes, 1, 3) : std::optional(1);
+  options.Refuse(!swap, "L'option --phonemes attend 1, 2 ou 3.");
+  q.swapLength = swap.value_or(1);
+  const auto method = options.Value("--methode");
+  const auto parsedMethod = method ? ParseMethod(*method) : std::optional(SpoonerismMethod::Normal);
+  options.Refuse(!parsedMethod, "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.");
+  q.method = parsedMethod.value_or(SpoonerismMethod::Normal);
+  args.lists = TakeListChain(options);
+  q.domain = TakeDomainOption(options, args.lists);
+  args.output = TakeResultOptions(options, true);
+  options.Refuse(q.swapLength > 1 && !q.decadent,
+                 "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.");
+  options.Refuse(q.swapLength > 1 && q.method == SpoonerismMethod::Child,
+                 "La m\xC3\xA9thode enfant n'\xC3\xA9" "change qu'un phon\xC3\xA8me.");
+  options.Refuse(q.swapLength > 2 && q.method == SpoonerismMethod::Reversed,
+                 "La m\xC3\xA9thode invers\xC3\xA9" "e \xC3\xA9" "change au plus deux phon\xC3\xA8mes.");
+  options.Refuse(args.lists.listFile && q.method == SpoonerismMethod::Contrepetophile,
+                 "La recherche des mots contrep\xC3\xA9tophiles ne lit pas de liste : choisissez un --domaine.");
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return std::nullopt;
+  q.typed = Utf8ToCp1252(options.Positionals()[0]);
   // Keeping the result of a search over a list is "Conserver le résultat comme nouvelle liste".
-  args.query.keepAsNewList = args.listFile && args.keepFile;
-  args.colour = colour ? *ParseColourMode(*colour) : ColourMode::Auto;
+  q.keepAsNewList = args.lists.listFile && args.lists.keepFile;
   return args;
 }
 
 // One line per found word, for scripts: A, B and the word (with its "#"), or, for the
 // contrepétophile search, the fragment of the taboo word and the word.
-void PrintRaw(Context& ctx, const SpoonerismResult& result) {
-  std::string text;
+std::vector<std::string> RawLines(const SpoonerismResult& result) {
+  std::vector<std::string> lines;
   for (const SpoonerismBlock& block : result.blocks) {
-    for (std::size_t i = 0; i < block.words.size(); ++i) {
-      const SpoonerismWord& word = block.words[i];
-      text += block.fragment + '\t';
-      if (result.method != SpoonerismMethod::Contrepetophile) text += block.replacement + '\t';
-      text += word.dictionarySpelling + (word.tabooPartner ? "#" : "") + '\n';
+    for (const SpoonerismWord& word : block.words) {
+      std::string line = block.fragment + '\t';
+      if (result.method != SpoonerismMethod::Contrepetophile) line += block.replacement + '\t';
+      lines.push_back(line + word.dictionarySpelling + (word.tabooPartner ? "#" : ""));
     }
   }
-  ctx.Out() << Cp1252ToUtf8(text);
+  return lines;
 }
 
 int RunSpoonerisms(Context& ctx) {
   const Command self = SpoonerismCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   const std::optional<SpoonerismArgs> args = ParseArgs(ctx, options, self);
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
-  Session session;
-  if (args->listFile) {
-    if (auto error = ReadListFile(*args->listFile, *lexicon, session)) {
-      ctx.PrintError(*error);
-      return kExitDataError;
-    }
+  return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
     // As in the window, where "Liste de recherche précédente" is then disabled.
-    if (session.resultListKind == kSpoonerismListKind) {
+    if (args->lists.listFile && session.resultListKind == kSpoonerismListKind) {
       ctx.Err() << "Une liste de contrep\xC3\xA8teries ne sert pas de domaine \xC3\xA0 une recherche de contrep\xC3\xA8teries.\n";
       return kExitRefused;
     }
-  }
-  const auto start = std::chrono::steady_clock::now();
-  const SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);
-  const long elapsed = static_cast<long>(
-      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count());
-  KeepSpoonerismResult(result, session);
-  if (!result.Accepted()) {
-    ctx.PrintError(result.message);
-    const bool nothing = result.refusal == SpoonerismRefusal::NoReplacement ||
-                         result.refusal == SpoonerismRefusal::NothingFound;
-    return nothing ? kExitNothingFound : kExitRefused;
-  }
-
-  if (args->raw) {
-    PrintRaw(ctx, result);
-  } else {
+    const auto start = std::chrono::steady_clock::now();
+    const SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);
+    const long elapsed = static_cast<long>(
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count());
+    KeepSpoonerismResult(result, session);
+    if (!result.Accepted()) {
+      return RefusalExit(ctx, result.message,
+                         result.refusal == SpoonerismRefusal::NoReplacement ||
+                             result.refusal == SpoonerismRefusal::NothingFound);
+    }
     Document block = WriteSpoonerismBlocks(result);
-    const std::vector<std::string> notes = SpoonerismNotes(result);
-    for (const std::string& note : notes) block.Append(Cp1252ToUtf8("\n" + note), CharFormat{});
-    const int code = EmitResult(ctx, WriteSpoonerismHeader(result, elapsed), block, args->rtfFile, args->colour);
-    if (code != kExitOk) return code;
-  }
-  if (args->keepFile) {
-    if (auto error = WriteListFile(*args->keepFile, session)) return ctx.PrintError(*error), kExitDataError;
-  }
-  return kExitOk;
+    for (const std::string& note : SpoonerismNotes(result)) block.Append(Cp1252ToUtf8("\n" + note), CharFormat{});
+    return EmitResult(ctx, args->output, WriteSpoonerismHeader(result, elapsed), block, RawLines(result));
+  });
 }
 
 }  // namespace

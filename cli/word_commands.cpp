@@ -1,7 +1,6 @@
 // The lexicon's own commands: look a word up, align a fragment, show a letter key, describe the
 // loaded dictionary.
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <ostream>
 
@@ -19,21 +18,6 @@ namespace {
 std::string PrepareTypedWord(const std::string& utf8) { return FoldValidation(ToLower(Trim(Utf8ToCp1252(utf8)))); }
 
 std::string Utf8(std::string_view cp1252) { return Cp1252ToUtf8(cp1252); }
-
-// Returns the one positional argument, or prints the usage and returns nullopt.
-bool CheckArity(Context& ctx, const Command& self, const std::vector<std::string>& positionals, std::size_t n) {
-  if (positionals.size() == n) return true;
-  ctx.Err() << "Usage : tavilo-cli " << self.name << ' ' << self.usage << '\n';
-  return false;
-}
-
-bool CheckNoUnknownOption(Context& ctx, const Options& options) {
-  if (auto unknown = options.Unknown()) {
-    ctx.Err() << UnknownOptionMessage(*unknown) << '\n';
-    return false;
-  }
-  return true;
-}
 
 const char* TableName(TableKind kind) {
   switch (kind) {
@@ -84,18 +68,16 @@ int RunInfo(Context& ctx);
 int RunWord(Context& ctx) {
   const Command self = WordCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
   ValidationFlags flags;
   flags.childMode = options.Flag("--enfant");
   flags.contrepetophile = options.Flag("--contrepetophile");
   flags.anaphoneTool = options.Flag("--anaphone");
   flags.spoonerismTool = flags.childMode || flags.contrepetophile;
+  options.Refuse(flags.childMode + flags.contrepetophile + flags.anaphoneTool > 1,
+                 "Choisissez une seule des options --enfant, --contrepetophile et --anaphone.");
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return kExitRefused;
   const auto positionals = options.Positionals();
-  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 1)) return kExitRefused;
-  if (flags.childMode + flags.contrepetophile + flags.anaphoneTool > 1) {
-    ctx.Err() << "Choisissez une seule des options --enfant, --contrepetophile et --anaphone.\n";
-    return kExitRefused;
-  }
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
 
@@ -130,25 +112,17 @@ int RunWord(Context& ctx) {
   return kExitOk;
 }
 
-std::optional<int> ParsePositive(const std::string& s) {
-  int value = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-  if (ec != std::errc() || end != s.data() + s.size() || value < 1) return std::nullopt;
-  return value;
-}
-
 int RunAlign(Context& ctx) {
   const Command self = AlignCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
-  const auto positionals = options.Positionals();
-  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 3)) return kExitRefused;
-  const auto start = ParsePositive(positionals[1]);
-  const auto length = ParsePositive(positionals[2]);
-  if (!start || !length) {
-    ctx.Err() << "DEBUT et LONGUEUR sont des nombres entiers positifs.\n";
-    return kExitRefused;
+  std::optional<int> start, length;
+  if (options.Expect(self, 3, 3)) {
+    start = ParseNumber(options.Positionals()[1], 1, 999999999);
+    length = ParseNumber(options.Positionals()[2], 1, 999999999);
+    options.Refuse(!start || !length, "DEBUT et LONGUEUR sont des nombres entiers positifs.");
   }
+  if (options.Failed(ctx)) return kExitRefused;
+  const auto positionals = options.Positionals();
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
   InputWordState state;
@@ -187,18 +161,17 @@ int RunAlign(Context& ctx) {
 int RunKey(Context& ctx) {
   const Command self = KeyCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
-  const auto positionals = options.Positionals();
-  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, positionals, 1)) return kExitRefused;
-  ctx.Print(LetterKey(Utf8ToCp1252(positionals[0])));
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return kExitRefused;
+  ctx.Print(LetterKey(Utf8ToCp1252(options.Positionals()[0])));
   return kExitOk;
 }
 
 int RunInfo(Context& ctx) {
   const Command self = InfoCommand();
   Options options(ctx.Args());
-  if (options.HelpAsked()) return PrintCommandHelp(ctx, self), kExitOk;
-  if (!CheckNoUnknownOption(ctx, options) || !CheckArity(ctx, self, options.Positionals(), 0)) return kExitRefused;
+  options.Expect(self, 0, 0);
+  if (options.Failed(ctx)) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon();
   if (!lexicon) return kExitDataError;
   std::ostream& out = ctx.Out();

@@ -61,7 +61,10 @@ std::map<std::string, OptionInfo> CommandOptions(const Command& command) {
     if (value.empty()) continue;
     if (value.find('|') != std::string::npos || (value.front() >= 'a' && value.front() <= 'z')) {
       std::istringstream words(value);
-      for (std::string word; std::getline(words, word, '|');) info.choices.push_back(word);
+      // A placeholder among the words ("N|toutes") stands for a value to type, not one to offer.
+      for (std::string word; std::getline(words, word, '|');) {
+        if (!word.empty() && (word.front() < 'A' || word.front() > 'Z')) info.choices.push_back(word);
+      }
       info.value = "MOT";
     } else {
       info.value = value;
@@ -81,6 +84,18 @@ std::map<std::string, OptionInfo> CommandOptions(const Command& command) {
     options[it->str()];
   options.erase("--help");
   return options;
+}
+
+// The words the command's first argument takes, when its usage line starts with them ("a|b|c"),
+// as the listing command's does from its own table; empty otherwise.
+std::vector<std::string> ArgumentChoices(const Command& command) {
+  const std::string usage = command.usage;
+  const std::string first = usage.substr(0, usage.find(' '));
+  std::vector<std::string> choices;
+  if (first.find('|') == std::string::npos || first.front() == '[' || first.front() == '-') return choices;
+  std::istringstream words(first);
+  for (std::string word; std::getline(words, word, '|');) choices.push_back(word);
+  return choices;
 }
 
 // --- The manual pages ---------------------------------------------------------------------------
@@ -229,6 +244,7 @@ void WriteCompletion(std::ostream& out) {
       flags.push_back(name);
       if (!info.value.empty()) values += "        " + name + ") " + ValueCompletion(info) + "; return ;;\n";
     }
+    for (const std::string& choice : ArgumentChoices(command)) flags.push_back(choice);
     out << "    " << command.name << ")\n";
     if (!values.empty()) out << "      case $prev in\n" << values << "      esac\n";
     out << "      COMPREPLY=($(compgen -W '" << Words(flags) << "' -- \"$cur\"))\n"

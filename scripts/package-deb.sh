@@ -37,14 +37,15 @@ run mot chat | grep -qx "Mot : chat"
 run rimes age --syllabes 1 | grep -qw "cage"
 echo "the unpacked tavilo-cli reads $root/usr/share/tavilo: mot chat, rimes age OK"
 
-# The completion proposes the commands and a command's option values.
+# The completion proposes the commands, a command's option values and the listing names.
 completion="$root/usr/share/bash-completion/completions/tavilo-cli"
 bash -c '
   source /usr/share/bash-completion/bash_completion; source "$1"
   complete_words() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
     COMPREPLY=(); _tavilo_cli tavilo-cli "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"; echo "${COMPREPLY[*]}"; }
   [ "$(complete_words tavilo-cli rim)" = rimes ] &&
-  [ "$(complete_words tavilo-cli rimes age --domaine adj)" = adjectifs ]
+  [ "$(complete_words tavilo-cli rimes age --domaine adj)" = adjectifs ] &&
+  [ "$(complete_words tavilo-cli liste oka)" = okapi ]
 ' _ "$completion" || { echo "the bash completion does not complete" >&2; exit 1; }
 
 # Every command of the program, and every option its --help names, is in the manual page and the

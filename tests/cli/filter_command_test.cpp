@@ -1,38 +1,23 @@
 // tavilo-cli filtre, run in-process on a tiny lexicon: the pattern rewritten as the dialog
-// rewrites it, the block and the bare words, terminal colour, the messages and exit codes, lists
-// chained with --liste and --garder, and a search that builds no index.
+// rewrites it, the block and the bare words, terminal colour, the messages and exit codes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <sstream>
-
-#include "cli/cli.h"
 #include "support/cli_run.h"
-#include "support/fixture_lexicon.h"
 
 namespace tavilo::cli {
 namespace {
 
 using Outcome = testing::CliOutcome;
 
-class FilterCommandTest : public ::testing::Test {
+class FilterCommandTest : public testing::CliCommandTest {
  protected:
   void SetUp() override {
     fixture_
         .Add(TableKind::Nouns, {{"bateau", "bato", 2, 1}, {"b\xEAte", "bat", 1, 1}, {"bit", "bit", 1, 0},
                                 {"but", "bi", 1, 1}, {"bouteille", "butaj", 2, 1}})
         .Add(TableKind::Verbs, {{"bat", "ba", 1, 1}, {"boue", "bu", 1, 1}});
-    dir_ = fixture_.Write();
+    Use("filtre");
   }
-
-  Outcome Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir_.string(), "filtre"});
-    return testing::RunCliCaptured(args);
-  }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-
-  testing::FixtureLexicon fixture_;
-  std::filesystem::path dir_;
 };
 
 TEST_F(FilterCommandTest, RewritesThePatternAsTheDialogDoesAndSaysSo) {
@@ -91,16 +76,11 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
   };
   const Case cases[] = {
       {{"a"}, kExitRefused, "C'est un peu court !!!\nEntrez au moins 2 caract\xC3\xA8res !!!\n"},
-      {{std::string(12, 'b')}, kExitRefused,
-       "Trop de lettres !!!\nLes mots du r\xC3\xA9sultat ne pourront pas d\xC3\xA9passer 9 lettres.\n"},
       {{"qq*"}, kExitNothingFound,
        "D\xC3\xA9sol\xC3\xA9, avec le mod\xC3\xA8le \xC2\xABqq*\xC2\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres ou d'autres options.\n"},
       {{"b*", "--lettres-max", "3", "--syllabes-max", "2"}, kExitRefused,
        "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.\n"},
-      {{"b*", "--couleur", "rouge"}, kExitRefused, "L'option --couleur attend auto, toujours ou jamais.\n"},
-      {{"b*", "--lettres-max", "1"}, kExitRefused,
-       "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.\n"},
   };
   for (const Case& c : cases) {
     const Outcome run = Cli(c.args);
@@ -108,33 +88,6 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
     EXPECT_EQ(run.err, c.err) << c.args[0];
     EXPECT_EQ(run.out, "") << c.args[0];
   }
-}
-
-TEST_F(FilterCommandTest, KeptListsChainSearches) {
-  ASSERT_EQ(Cli({"b*", "--garder", PathOf("b.liste"), "--brut"}).code, kExitOk);
-  // From the list, without --garder the list stays; with it, the words found are kept.
-  Outcome run = Cli({"?o*", "--liste", PathOf("b.liste"), "--brut"});
-  EXPECT_EQ(run.out, "boue\nbouteille\n");
-  run = Cli({"?o*", "--liste", PathOf("b.liste"), "--garder", PathOf("bo.liste"), "--brut"});
-  EXPECT_EQ(run.code, kExitOk) << run.err;
-  run = Cli({"*", "--liste", PathOf("bo.liste")});
-  EXPECT_NE(run.out.find("Domaine : Liste mots filtr\xC3\xA9s"), std::string::npos) << run.out;
-  EXPECT_NE(run.out.find("Mots : 2"), std::string::npos) << run.out;
-}
-
-TEST_F(FilterCommandTest, BuildsNoIndex) {
-  std::ostringstream out, err;
-  Context ctx({"b*"}, out, err, dir_);
-  const auto& commands = Commands();
-  const auto filter = std::find_if(commands.begin(), commands.end(), [](const Command& c) {
-    return std::string_view(c.name) == "filtre";
-  });
-  ASSERT_NE(filter, commands.end());
-  ASSERT_EQ(filter->run(ctx), kExitOk) << err.str();
-  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
-  ASSERT_NE(lexicon, nullptr);
-  EXPECT_EQ(lexicon->anagramIndex.Size(), 0u);
-  EXPECT_EQ(lexicon->phoneticIndex.Size(), 0u);
 }
 
 }  // namespace

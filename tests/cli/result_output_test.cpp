@@ -11,20 +11,6 @@
 namespace tavilo::cli {
 namespace {
 
-TEST(ResultOutputTest, ColourModes) {
-  EXPECT_EQ(ParseColourMode("auto"), ColourMode::Auto);
-  EXPECT_EQ(ParseColourMode("toujours"), ColourMode::Always);
-  EXPECT_EQ(ParseColourMode("jamais"), ColourMode::Never);
-  EXPECT_EQ(ParseColourMode("always"), std::nullopt);
-
-  // A string stream is no terminal: auto leaves the text plain.
-  std::ostringstream out, err;
-  Context ctx({}, out, err, {});
-  EXPECT_FALSE(UseColour(ctx, ColourMode::Auto));
-  EXPECT_TRUE(UseColour(ctx, ColourMode::Always));
-  EXPECT_FALSE(UseColour(ctx, ColourMode::Never));
-}
-
 TEST(ResultOutputTest, HighlightedRunsGetTheNearestTerminalColour) {
   struct Case {
     CharFormat format;
@@ -69,29 +55,6 @@ TEST(ResultOutputTest, ACommandBuildsOnlyTheIndexesItAsksFor) {
   ASSERT_TRUE(full.lexicon);
   EXPECT_GT(full.lexicon->anagramIndex.Size(), 0u);
   EXPECT_EQ(more->anagramIndex.Size(), full.lexicon->anagramIndex.Size());
-}
-
-}  // namespace
-}  // namespace tavilo::cli
-
-namespace tavilo::cli {
-namespace {
-
-// Every command quotes refused input in its messages; none may hand a control character to the
-// terminal (found by the input fuzz target with a CR typed as a lipogram letter).
-TEST(ResultOutputTest, NoCommandEchoesAControlCharacter) {
-  testing::FixtureLexicon fixture;
-  fixture.Add(TableKind::Nouns, {{"chat", "ha", 1, 1}});
-  const std::string dir = fixture.Write().string();
-  for (const Command& command : Commands()) {
-    for (const std::string typed : {"\r", "a\x1b[31m", "\x7f" "e"}) {
-      std::ostringstream out, err;
-      RunCli({"--data", dir, command.name, typed}, out, err);
-      for (char c : err.str()) {
-        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << command.name << ": " << err.str();
-      }
-    }
-  }
 }
 
 }  // namespace

@@ -2,19 +2,16 @@
 // --brut, the colours, the refused options and words with their exit codes, and the current list.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <regex>
 
-#include "cli/cli.h"
 #include "support/cli_run.h"
-#include "support/fixture_lexicon.h"
 
 namespace tavilo::cli {
 namespace {
 
 using Outcome = testing::CliOutcome;
 
-class SpoonerismCommandTest : public ::testing::Test {
+class SpoonerismCommandTest : public testing::CliCommandTest {
  protected:
   void SetUp() override {
     // pou + quille -> cou + pile; cou and pet are the taboo words.
@@ -25,16 +22,8 @@ class SpoonerismCommandTest : public ::testing::Test {
                                 {"pou", "p4", 1, 0},
                                 {"pile", "pil", 1, 0}})
         .Add(TableKind::Taboo, {{"cou", "k4", 1, 0}, {"pet", "p3", 1, 0}});
-    dir_ = fixture_.Write();
+    Use("contrepeteries");
   }
-
-  Outcome Cli(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--data", dir_.string(), "contrepeteries"});
-    return testing::RunCliCaptured(args);
-  }
-
-  testing::FixtureLexicon fixture_;
-  std::filesystem::path dir_;
 };
 
 TEST_F(SpoonerismCommandTest, PrintsTheHeaderTheBlockAndTheNote) {
@@ -71,12 +60,12 @@ TEST_F(SpoonerismCommandTest, RefusalsAndExitCodes) {
       {{"pile"}, kExitNothingFound, "Visiblemment le mot \xC2\xAB" "pile\xC2\xBB n'est pas tr\xC3\xA8s"},
       {{"pou", "--domaine", "verbes"}, kExitNothingFound, "D\xC3\xA9sol\xC3\xA9, le mot \xC2\xABpou\xC2\xBB ne g\xC3\xA9n\xC3\xA8re aucune"},
       {{"pouf"}, kExitRefused, "Apparemment le mot \xC2\xABpouf\xC2\xBB n'est pas reconnu."},
-      {{"p0u"}, kExitRefused, "D\xC3\xA9sol\xC3\xA9, il n'y a pas de chiFFres"},
       {{"cou", "--methode", "enfant"}, kExitRefused, "Vous avez entr\xC3\xA9 un mot tabou !"},
       {{"pou", "--phonemes", "2"}, kExitRefused, "Les contrep\xC3\xA8teries classiques"},
       {{"pou", "--decadentes", "--phonemes", "3", "--methode", "inversee"}, kExitRefused, "La m\xC3\xA9thode invers\xC3\xA9" "e"},
       {{"pou", "--methode", "autre"}, kExitRefused, "L'option --methode attend"},
-      {{"pou", "--couleur"}, kExitRefused, "L'option --couleur attend une valeur."},
+      {{"pou", "--phonemes", "2", "--decadentes", "--methode", "enfant"}, kExitRefused, "La m\xC3\xA9thode enfant"},
+      {{"cou", "--methode", "contrepetophile", "--liste", "x"}, kExitRefused, "La recherche des mots contrep\xC3\xA9tophiles"},
   };
   for (const auto& c : cases) {
     const Outcome run = Cli(c.args);
@@ -95,18 +84,13 @@ TEST_F(SpoonerismCommandTest, AgreesWithTheWordCommandOnTabooWords) {
 }
 
 TEST_F(SpoonerismCommandTest, KeptListsAndListsAsSource) {
-  const std::string kept = (dir_ / "cpt.liste").string();
-  ASSERT_EQ(Cli({"pou", "--brut", "--garder", kept}).code, kExitOk);
-  std::ifstream in(kept);
-  std::string first;
-  std::getline(in, first);
-  EXPECT_EQ(first, "#tavilo-liste\t contrep\xC3\xA8teries");
+  ASSERT_EQ(Cli({"pou", "--brut", "--garder", PathOf("cpt.liste")}).code, kExitOk);
+  EXPECT_TRUE(ReadFile("cpt.liste").starts_with("#tavilo-liste\t contrep\xC3\xA8teries\n"));
   // A list of spoonerisms is not a source, as in the window.
-  EXPECT_EQ(Cli({"pou", "--liste", kept}).code, kExitRefused);
+  EXPECT_EQ(Cli({"pou", "--liste", PathOf("cpt.liste")}).code, kExitRefused);
 
-  const std::string rhymes = (dir_ / "rimes.liste").string();
-  std::ofstream(rhymes) << "#tavilo-liste\t rimes\nquet\tk3\t1\t0\nquille\tkil\t1\t0\n";
-  const Outcome again = Cli({"pou", "--brut", "--distinguer-e", "--liste", rhymes});
+  WriteFile("rimes.liste", "#tavilo-liste\t rimes\nquet\tk3\t1\t0\nquille\tkil\t1\t0\n");
+  const Outcome again = Cli({"pou", "--brut", "--distinguer-e", "--liste", PathOf("rimes.liste")});
   EXPECT_EQ(again.out, "p\tk\tquet#\n") << again.err;  // the list holds no pile, so no quille
 }
 
