@@ -21,7 +21,8 @@ class AnaphoneTest : public ::testing::Test {
                                 {"anticonstitutionnellements", "5tik8stitysj3lm5z", 9, 0},
                                 {"\xE9t\xE9", "ete", 2, 1},
                                 {"long", "l8", 1, 1},
-                                {"rami", "rami", 2, 0}})
+                                {"rami", "rami", 2, 0},
+                                {"ramie", "rami", 3, 0}})  // more syllables than marri: never listed for it
         .Add(TableKind::Verbs, {{"m'a", "ma", 1, 1}, {"marri", "mari", 2, 0}, {"ri", "ri", 1, 1}});
     lexicon_ = fixture_.Load();
   }
@@ -65,6 +66,7 @@ TEST_F(AnaphoneTest, ChecksInTheirOrder) {
 }
 
 TEST_F(AnaphoneTest, HeaderAndBlock) {
+  EXPECT_EQ(Find("long").syllableBound, 2);  // a word of one syllable still reads rows of two
   AnaphoneResult result = Find("marri");
   ASSERT_TRUE(result.Accepted());
   result.elapsedSeconds = 75;

@@ -54,6 +54,8 @@ TEST(FindFilteredWords, RefusalsAndOptionsThePatternRulesOut) {
       {{.pattern = "zz*"}, FilterRefusal::NothingFound,
        "D\xE9sol\xE9, avec le mod\xE8le \xABzz*\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres ou d'autres options."},
+      // The reference takes the pattern as the search settled it: an accent typed must stay.
+      {{.pattern = "b\xEAt?", .distinguishDiacritics = true}, FilterRefusal::None, "b\xEAte b\xEAte"},
       // "e*e" repeats a letter, so the heterogram box has no effect.
       {{.pattern = "e*e", .heterogram = true}, FilterRefusal::None, "\xE9t\xE9"},
       {{.pattern = "a*"}, FilterRefusal::None, "\xE0 anticonstitutionnellement"},

@@ -151,6 +151,12 @@ TEST(LipogramDictionaryTest, SyllablesAndReducedVocabulary) {
   }
   Compare(lexicon, {.typed = "o", .method = LipogramMethod::Obligatory, .mono = true, .reducedVocabulary = true, .domain = 3},
           "mono o, verbs, reduced");
+  // Beau présent wins over mono.
+  for (int domain = 1; domain <= 4; ++domain) {
+    Compare(lexicon, {.typed = "e", .method = LipogramMethod::Obligatory, .mono = true, .beauPresent = true,
+                      .syllables = 0, .domain = domain},
+            "mono and beau present, domain " + std::to_string(domain));
+  }
 }
 
 }  // namespace
