@@ -165,6 +165,7 @@ TEST(RtfReaderTest, ShowsTheText) {
        "ab\tcd"},
       {"UcZeroSkipsNothing", "{\\rtf1\\uc0\\u8364 x}", "€x"},
       {"UcTwoSkipsTwo", "{\\rtf1\\uc2\\u8364 xyz}", "€z"},
+      {"PlainKeepsTheFallbackCount", "{\\rtf1\\uc2\\plain\\u233 abc}", "éc"},
       {"UcIsScopedByGroups", "{\\rtf1{\\uc2\\u233 ab}\\u233 cd}", "ééd"},
       {"HexFallbackCountsAsOne", "{\\rtf1\\u8594\\'3f\\u8594\\'3fx}", "→→x"},
       {"ABraceEndsTheFallback", "{\\rtf1\\u233{x}}", "éx"},
