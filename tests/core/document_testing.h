@@ -25,10 +25,10 @@ inline const std::array<CharFormat, 6> kFormatPalette = {
     CharFormat{.font = "Courier New", .half_points = 20},
 };
 
-// Pieces of text that exercise escaping, code pages and line breaks.
-inline const std::array<const char*, 16> kTextPieces = {
+// Pieces of text that exercise escaping, code pages and line breaks (and an empty append).
+inline const std::array<const char*, 17> kTextPieces = {
     "a",  "mot", " ",   "\t",   "\n",  "é",     "œ",  "«»", "→", "ŝ",
-    "😀", "\\",  "{}",  "\r\n", "€ ;", "çàè",
+    "😀", "\\",  "{}",  "\r\n", "€ ;", "çàè", "",
 };
 
 // A document made by a random sequence of Append, AppendParagraphBreak and SetTabStops.

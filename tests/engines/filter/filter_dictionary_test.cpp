@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 #include <regex>
 #include <set>
@@ -17,18 +16,10 @@
 #include "core/lexicon.h"
 #include "core/text.h"
 #include "engines/filter/filter.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
-
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory());
-    if (load.error) ADD_FAILURE() << load.error->Message();
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
 
 const std::string kPlainVowels = "aeiouy";
 const std::string kPlainConsonants = "bcdfghjklmnpqrstvwxz";
@@ -128,7 +119,7 @@ std::vector<const WordEntry*> Reference(const Lexicon& lexicon, const FilterResu
 }
 
 TEST(FilterDictionary, AgreesWithARegularExpressionWhereBothLanguagesAgree) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = testing::ShippedTables();
   std::vector<const WordEntry*> words;
   for (TableKind kind : kWordTableKinds) {
     for (const WordEntry& entry : lexicon.Table(kind)) {
@@ -173,7 +164,6 @@ TEST(FilterDictionary, AgreesWithARegularExpressionWhereBothLanguagesAgree) {
       })) << query.pattern;
     }
   }
-  std::printf("%d patterns compared, %d with words\n", compared, withWords);
   EXPECT_GT(compared, 300);
   EXPECT_GT(withWords, compared / 3);
 }

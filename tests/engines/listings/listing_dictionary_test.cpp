@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -18,8 +17,6 @@ namespace tavilo {
 namespace {
 
 using Groups = std::map<int, std::set<std::string>>;
-
-const std::filesystem::path kDataDir = FindDataDirectory();
 
 std::string Fold(std::string_view word) {
   static const std::map<unsigned char, char> kFolds = {
@@ -84,16 +81,13 @@ Groups EngineGroups(const ListingResult& result) {
 
 class ListingDictionaryTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!std::filesystem::exists(kDataDir / "nm.tav")) return;
-    load_ = new LexiconLoad(LoadLexicon(kDataDir));
+  // The shipped dictionary with both indexes, loaded once.
+  static const LexiconLoad& Load() {
+    static const LexiconLoad load = LoadLexicon(FindDataDirectory());
+    return load;
   }
-  static void TearDownTestSuite() { delete load_; }
-  void SetUp() override {
-    if (!load_) GTEST_SKIP() << "no shipped dictionary in " << kDataDir;
-    ASSERT_FALSE(load_->error) << load_->error->Message();
-  }
-  static const Lexicon& Lex() { return *load_->lexicon; }
+  void SetUp() override { ASSERT_FALSE(Load().error) << Load().error->Message(); }
+  static const Lexicon& Lex() { return *Load().lexicon; }
 
   // Every entry of the tables a listing scans, `test` giving the item and its length (or "").
   template <typename Test>
@@ -120,10 +114,7 @@ class ListingDictionaryTest : public ::testing::Test {
     EXPECT_EQ(EngineGroups(result), expected) << DescribeListing(kind).commandName;
   }
 
-  static LexiconLoad* load_;
 };
-
-LexiconLoad* ListingDictionaryTest::load_ = nullptr;
 
 using Item = std::pair<int, std::string>;
 int Length(std::string_view s) { return static_cast<int>(s.size()); }

@@ -1,6 +1,5 @@
-// The word listings on a small lexicon: for each listing, words that must and must not be
-// listed, the ambigram prefixes and capitals, the groups of the index walks, the current list of
-// 'okapi' and 'phokapi', and the block's headings and count line.
+// The word listings on a small lexicon: what the reference on the shipped dictionary cannot pin —
+// the anaphone listing's groups, the inflection rule, and the block's headings and count line.
 #include "engines/listings/listing.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +22,11 @@ class ListingTest : public ::testing::Test {
     // Rows grouped by the listings they are for.
     fixture_->Add(TableKind::Nouns,
                   {{"radar", "radar", 2, 0}, {"r\xEAver", "r3v2", 2, 0}, {"kayak", "kajak", 2, 0},
-                   {"kayaks", "kajak", 2, 0}, {"radis", "radi", 2, 0}, {"belle", "b3l", 1, 0},
-                   {"tutu", "tutu", 2, 0}, {"tu", "tu", 1, 0}, {"sas", "sas", 1, 0},
-                   {"nu", "nu", 1, 0}, {"une", "un", 1, 0}, {"fin", "f6", 1, 0},
-                   {"toi", "t0", 1, 0}, {"haut", "o", 1, 0}, {"lit", "li", 1, 0}, {"halo", "alo", 2, 0},
-                   {"okapi", "okapi", 3, 0}, {"aujourd'hui", "oju4rd9i", 3, 0}, {"arbre", "arbr", 1, 0},
-                   {"panier", "pan72", 2, 0}, {"\xE7" "a", "sa", 1, 0},
-                   {"casser", "kas2", 2, 0}, {"ressac", "r1sak", 2, 0}, {"trac\xE9", "tras2", 2, 0},
-                   {"\xE9" "cart", "2kar", 2, 0}, {"laisse", "l3s", 1, 0}, {"sel", "s3l", 1, 0},
-                   {"selle", "s3l", 1, 0}, {"rame", "ram", 1, 0}, {"rames", "ram", 1, 0},
+                   {"sas", "sas", 1, 0}, {"nu", "nu", 1, 0}, {"une", "un", 1, 0}, {"laisse", "l3s", 1, 0},
+                   {"sel", "s3l", 1, 0}, {"selle", "s3l", 1, 0}, {"rame", "ram", 1, 0}, {"rames", "ram", 1, 0},
                    {"rament", "ram", 1, 0}, {"mare", "mar", 1, 0}, {"marre", "mar", 1, 0}, {"arme", "arm", 1, 0},
                    {"\xE9l\xE8ve", "2l3v", 2, 0}, {"chien", "h76", 1, 0}, {"chine", "hin", 1, 0},
-                   {"niche", "nih", 1, 0}, {"mari\xE9", "mar72", 2, 0}, {"marie", "mari", 2, 0}});
+                   {"niche", "nih", 1, 0}});
     // aimer's second reading has the same sounds in another order; radar is also a noun (listed once).
     fixture_->Add(TableKind::Verbs,
                   {{"\xE9lev\xE9", "2lv2", 3, 0}, {"aim\xE9", "2m2", 2, 0}, {"aim\xE9" "e", "2m2", 2, 0},
@@ -53,10 +45,6 @@ class ListingTest : public ::testing::Test {
   }
 
   static std::vector<std::string> Items(ListingKind kind) { return ListingItems(RunWordListing(kind, *lexicon_)); }
-  static bool Listed(ListingKind kind, const std::string& item) {
-    const auto items = Items(kind);
-    return std::find(items.begin(), items.end(), item) != items.end();
-  }
 
   static FixtureLexicon* fixture_;
   static Lexicon* lexicon_;
@@ -65,70 +53,18 @@ class ListingTest : public ::testing::Test {
 FixtureLexicon* ListingTest::fixture_ = nullptr;
 Lexicon* ListingTest::lexicon_ = nullptr;
 
-struct Case {
-  ListingKind kind;
-  const char* item;  // as --brut prints it
-  bool listed;
-};
-
-TEST_F(ListingTest, SingleWordListingsTakeAndRefuseTheRightWords) {
-  using K = ListingKind;
-  const Case cases[] = {
-      {K::Palindromes, "radar", true},
-      {K::Palindromes, "r\xEAver", true},  // differs from its reverse only by an accent
-      {K::Palindromes, "radis", false},
-      {K::PhoneticPalindromes, "sas", true},
-      {K::PhoneticPalindromes, "kayak", true},
-      {K::PhoneticPalindromes, "r\xEAver", false},  // è against é: the codes are compared as they are
-      {K::Ouroboros, "belle", true},   // "elle" after its first letter
-      {K::Ouroboros, "kayaks", true},  // "kayak" before its last letter
-      {K::Ouroboros, "tutu", true},
-      {K::Ouroboros, "tu", false},  // two letters: never
-      {K::Ouroboros, "radar", false},
-      {K::AmbigramRotation, "** nu", true},
-      {K::AmbigramRotation, "une", true},
-      {K::AmbigramRotation, "sas", true},  // turned, it reads "ses"
-      {K::AmbigramRotation, "fin", false},  // f cannot be turned
-      {K::AmbigramRotation, "radar", false},
-      {K::AmbigramHorizontal, "m   toi", true},   // readable both ways: small letters
-      {K::AmbigramHorizontal, "M   HAUT", true},  // h and a only as capitals: all capitals
-      {K::AmbigramHorizontal, "m   lit", true},
-      {K::AmbigramHorizontal, "HAlo", true},  // capital A H, small l: no prefix
-      {K::AmbigramHorizontal, "m   tu", true},
-      {K::AmbigramHorizontal, "M   TU", false},
-      {K::AmbigramHorizontal, "radar", false},
-      {K::Okapi, "okapi", true},
-      {K::Okapi, "\xE7" "a", true},
-      {K::Okapi, "tu", true},
-      {K::Okapi, "aujourd'hui", false},  // the apostrophe
-      {K::Okapi, "arbre", false},
-      {K::Phokapi, "okapi", true},
-      {K::Phokapi, "tutu", true},
-      {K::Phokapi, "panier", false},  // the yod
-      {K::Phokapi, "arbre", false},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Listed(c.kind, c.item), c.listed) << static_cast<int>(c.kind) << " " << c.item;
-}
-
-TEST_F(ListingTest, IndexWalksGiveTheirGroups) {
-  using K = ListingKind;
-  const Case cases[] = {
-      {K::Anacyclic, "casser    ressac", true},
-      {K::Anacyclic, "trac\xE9    \xE9" "cart", true},  // compared folded
-      {K::PhoneticAnacycles, "laisse : sel", true},   // è merged into é
-      {K::PhoneticAnacycles, "laisse : selle", true},
-      {K::AnagramFamilies, "chien   chine   niche", true},
-      {K::AnagramFamilies, "aimer   marie", true},  // marié is marie with an accent
-  };
-  for (const Case& c : cases) EXPECT_EQ(Listed(c.kind, c.item), c.listed) << static_cast<int>(c.kind) << " " << c.item;
-
+// What the reference on the shipped dictionary only bounds: which keys the anaphone listing
+// keeps once the forms of one word are set aside.
+TEST_F(ListingTest, AnaphonesLeaveOutTheFormsOfOneWord) {
   // élève and élevé differ only by accents; aimé, aimer... and parle, parles, parlent are one
   // word each, even where a form's sounds stand in another order.
-  for (const std::string& item : Items(K::AnagramFamilies)) EXPECT_EQ(item.find("\xE9l\xE8ve"), std::string::npos);
+  for (const std::string& item : Items(ListingKind::AnagramFamilies)) {
+    EXPECT_EQ(item.find("\xE9l\xE8ve"), std::string::npos);
+  }
   // rames and rament are forms of rame, selle of sel; marre is a word of its own.
   const std::vector<std::string> anaphones = {"nu : une", "arme : mare, marre : rame", "chine : niche",
                                               "laisse : sel", "\xE9l\xE8ve : \xE9lev\xE9"};
-  EXPECT_EQ(Items(K::Anaphones), anaphones);
+  EXPECT_EQ(Items(ListingKind::Anaphones), anaphones);
 }
 
 TEST(ListingWordTest, InflectionsShareAStemWithTwoEndings) {

@@ -1,59 +1,20 @@
-// The rhyme engine against a naive reference on the shipped dictionary. The reference decodes the
-// data files itself, tests each word with plain string operations instead of patterns, and finds
-// the rhyme's sound by trying the words in order; the engine must agree on the sound, on every
-// word of every list, and on the refusals.
+// The rhyme engine against a naive reference on the shipped dictionary. The reference tests each
+// word with plain string operations instead of patterns, and finds the rhyme's sound by trying the
+// words in order; the engine must agree on the sound, on every word of every list, and on the
+// refusals. The dictionary also teaches the sound a French reader expects for common endings.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/alignment.h"
-#include "core/tav_file.h"
 #include "engines/rhyme/rhyme.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
-
-// The dictionary the program would load: $TAVILO_DATA, else the shipped data/.
-const std::filesystem::path kDataDir = FindDataDirectory();
-
-// Every row of a word file, decoded byte by byte.
-std::vector<WordEntry> DecodeFile(const char* name) {
-  std::ifstream in(kDataDir / name, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<WordEntry> rows;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) end = bytes.size();
-    const std::string line = bytes.substr(start, end - start);
-    start = end + 2;
-    const std::size_t first = line.find(kTavSeparator);
-    const std::size_t second = line.find(kTavSeparator, first + 1);
-    if (first == std::string::npos || second == std::string::npos || second + 1 >= line.size()) {
-      ADD_FAILURE() << name << ": malformed line " << rows.size() + 1;
-      continue;
-    }
-    WordEntry entry;
-    for (std::size_t i = 0; i < first; ++i) entry.spelling += DecodeSpellingByte(static_cast<unsigned char>(line[i]));
-    for (std::size_t i = first + 1; i < second; ++i) {
-      entry.phonetic += DecodePhoneticByte(static_cast<unsigned char>(line[i]));
-    }
-    entry.syllables = static_cast<std::int16_t>(line[second + 1] - '0');
-    entry.marker = static_cast<std::int16_t>(line.back() - '0');
-    rows.push_back(entry);
-  }
-  return rows;
-}
-
-struct ReferenceTables {
-  std::vector<WordEntry> byDomain[5];  // 1 to 4
-};
 
 bool IsProbeVowel(unsigned char c) {
   return c == ' ' || c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || (c >= 0xE0 && c <= 0xE4) ||
@@ -62,9 +23,9 @@ bool IsProbeVowel(unsigned char c) {
 
 // The first word, nouns to adverbs, that spells the rhyme after a non-vowel and whose walk starts
 // a phoneme where the rhyme starts.
-std::string ReferenceSound(const ReferenceTables& tables, const std::string& rhyme) {
+std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
   for (int domain = 1; domain <= 4; ++domain) {
-    for (const WordEntry& entry : tables.byDomain[domain]) {
+    for (const WordEntry& entry : lexicon.Domain(domain)) {
       const std::string& s = entry.spelling;
       if (entry.phonetic.size() < 2 || s.size() <= rhyme.size() || !s.ends_with(rhyme)) continue;
       if (IsProbeVowel(static_cast<unsigned char>(s[s.size() - rhyme.size() - 1]))) continue;
@@ -93,7 +54,7 @@ bool StandsAt(const std::string& word, const std::string& part, RhymePosition po
 }
 
 // The words of each syllable count, in byte order.
-std::map<int, std::vector<std::string>> ReferenceLists(const std::vector<WordEntry>& table, const std::string& rhyme,
+std::map<int, std::vector<std::string>> ReferenceLists(const WordTable& table, const std::string& rhyme,
                                                         const std::string& sound, const RhymeQuery& query) {
   std::map<int, std::vector<std::string>> lists;
   for (const WordEntry& entry : table) {
@@ -119,19 +80,7 @@ std::map<int, std::vector<std::string>> EngineLists(const RhymeResult& result) {
 }
 
 TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
-  if (!std::filesystem::exists(kDataDir / "nm.tav")) {
-    GTEST_SKIP() << "no shipped dictionary in " << kDataDir << " (run tavilo-mkdict to build data/*.tav)";
-  }
-  LexiconLoad load = LoadLexicon(kDataDir);
-  ASSERT_FALSE(load.error) << load.error->Message();
-  const Lexicon& lexicon = *load.lexicon;
-  ReferenceTables tables;
-  const char* files[] = {nullptr, "nm.tav", "aj.tav", "vr.tav", "av.tav"};
-  for (int domain = 1; domain <= 4; ++domain) {
-    tables.byDomain[domain] = DecodeFile(files[domain]);
-    ASSERT_EQ(tables.byDomain[domain].size(), lexicon.Domain(domain).Size()) << files[domain];
-  }
-
+  const Lexicon& lexicon = testing::ShippedTables();
   const std::string rhymes[] = {"age",  "on",   "ette", "eur", "tion", "ique", "oir", "ain", "\xE9",  "er",
                                 "eau",  "ou",   "ille", "isme", "ance", "ant", "ier", "al",  "aire", "ude",
                                 "eux",  "ose",  "if",   "ard", "ot",   "at",  "in",  "un",  "gne",  "oi",
@@ -140,7 +89,7 @@ TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
   std::size_t searches = 0, found = 0, unknown = 0, nothing = 0;
   for (std::size_t r = 0; r < std::size(rhymes); ++r) {
     const std::string& rhyme = rhymes[r];
-    const std::string sound = ReferenceSound(tables, rhyme);
+    const std::string sound = ReferenceSound(lexicon, rhyme);
     std::vector<RhymeQuery> queries;
     for (int domain = 1; domain <= 4; ++domain) queries.push_back({.typed = rhyme, .domain = domain});
     for (RhymePosition position : {RhymePosition::End, RhymePosition::Start, RhymePosition::Inside}) {
@@ -163,7 +112,7 @@ TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
         continue;
       }
       ASSERT_EQ(result.rhymePhonetic, sound) << what;
-      const auto expected = ReferenceLists(tables.byDomain[query.domain], rhyme, sound, query);
+      const auto expected = ReferenceLists(lexicon.Domain(query.domain), rhyme, sound, query);
       EXPECT_EQ(EngineLists(result), expected) << what;
       std::size_t count = 0;
       for (const auto& [syllables, words] : expected) count += words.size();
@@ -176,6 +125,24 @@ TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
   // The comparison means something only if most searches found words.
   EXPECT_GT(found, 10000u);
   EXPECT_LT(unknown + nothing, searches / 2) << unknown << " unknown sounds, " << nothing << " empty results";
+}
+
+TEST(RhymeDictionaryTest, CommonEndingsLearnTheExpectedSound) {
+  const std::pair<const char*, const char*> endings[] = {
+      {"ment", "m5"},  {"er", "2"},     {"ance", "5s"},  {"ence", "5s"},  {"tion", "s78"}, {"sion", "s78"},
+      {"ette", "3t"},  {"age", "aj"},   {"eur", "1r"},   {"euse", "1z"},  {"oir", "0r"},   {"oire", "0r"},
+      {"ure", "ur"},   {"ule", "ul"},   {"ise", "iz"},   {"ique", "ik"},  {"isme", "izm"}, {"iste", "ist"},
+      {"able", "abl"}, {"ible", "ibl"}, {"esse", "3s"},  {"ade", "ad"},   {"\xE9" "e", "2"}, {"ier", "72"},
+      {"i\xE8re", "73r"}, {"eau", "o"}, {"elle", "3l"},  {"ine", "in"},   {"ite", "it"},   {"it\xE9", "it2"},
+      {"ou", "4"},     {"on", "8"},     {"in", "6"},     {"ain", "6"},    {"ais", "3"},    {"ait", "3"},
+      {"ant", "5"},    {"ot", "o"},     {"at", "a"},     {"al", "al"},    {"ail", "a7"},   {"eil", "37"},
+      {"oux", "4"},    {"eux", "1"},    {"aire", "3r"},  {"erie", "eri"},  {"ard", "ar"},   {"ose", "oz"},
+      {"ole", "ol"},   {"euil", "17"},
+  };
+  const Session session;
+  for (const auto& [ending, sound] : endings) {
+    EXPECT_EQ(FindRhymes(testing::ShippedTables(), session, {.typed = ending}).rhymePhonetic, sound) << ending;
+  }
 }
 
 }  // namespace
