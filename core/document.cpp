@@ -134,8 +134,6 @@ std::size_t Document::CharacterCount() const {
   return n;
 }
 
-void Document::Clear() { paragraphs_.assign(1, Paragraph{}); }
-
 void Document::Append(std::string_view utf8, const CharFormat& format) {
   const CharFormat normalized = NormalizedFormat(format);
   const std::string text = SanitizeUtf8(utf8);

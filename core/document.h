@@ -102,9 +102,6 @@ class Document {
   // The number of characters: code points of all runs plus one per paragraph break.
   std::size_t CharacterCount() const;
 
-  // Makes the document empty again (as if newly created).
-  void Clear();
-
   // Appends utf8 at the end in the given format. "\n", "\r\n" and a lone "\r" each end the
   // current paragraph; a new paragraph starts with the tab stops of the one it follows.
   // Malformed UTF-8 becomes U+FFFD. The format's size is clamped to the limits above.
