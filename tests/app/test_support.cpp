@@ -12,7 +12,6 @@
 
 #include "app/document_bridge.h"
 #include "app/qt_text.h"
-#include "core/tav_file.h"
 
 namespace tavilo::testing {
 
@@ -56,34 +55,6 @@ QString ScriptedDialogs::SaveFileName(QWidget*, const QString& title, const QStr
   lastSaveSelectedFilter = selectedFilter ? *selectedFilter : QString();
   if (selectedFilter && !saveFilterAnswer.isEmpty()) *selectedFilter = saveFilterAnswer;
   return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-}
-
-void ScriptedDialogs::Information(QWidget*, const QString& title, const QString& text) {
-  messages.push_back({Message::Kind::Information, title, text});
-}
-
-void ScriptedDialogs::Warning(QWidget*, const QString& title, const QString& text) {
-  messages.push_back({Message::Kind::Warning, title, text});
-}
-
-int ScriptedDialogs::RunModal(QDialog& dialog) {
-  ++modalCount;
-  return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
-}
-
-void WriteSmallData(const std::filesystem::path& dir, bool withAdjectives) {
-  const auto write = [&dir](TableKind kind, std::initializer_list<WordEntry> rows) {
-    WordTable table(InfoOf(kind).capacity);
-    for (const WordEntry& row : rows) table.Append(row);
-    if (const auto error = WriteTavFile(dir / InfoOf(kind).fileName, table, kind)) throw std::runtime_error(*error);
-  };
-  // Phonetic forms in byte order, as the shipped files are.
-  write(TableKind::Nouns, {{"chat", "Sa", 1, 1}, {"image", "imaZ", 2, 0}, {"page", "paZ", 1, 1}});
-  if (withAdjectives) write(TableKind::Adjectives, {{"sage", "saZ", 1, 1}, {"vert", "vER", 1, 1}});
-  write(TableKind::Verbs, {{"nager", "naZe", 2, 1}});
-  write(TableKind::FunctionWords, {{"ici", "isi", 2, 1}});
-  write(TableKind::Taboo, {{"zut", "zyt", 1, 0}});
-  write(TableKind::Locutions, {{"en vain", "@v5", 2, 0}});
 }
 
 Lexicon MakeLexicon(const std::map<TableKind, std::vector<WordEntry>>& rows) {

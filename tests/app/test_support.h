@@ -1,5 +1,5 @@
 // Shared pieces of the desktop tests: the application object, a scratch working folder with
-// its own settings, scripted answers for the modal dialogs, small lexicons and data files, and
+// its own settings, scripted answers for the modal dialogs, small lexicons in memory, and
 // the fixture every dialog test uses: the real main window, a tool opened from its menu item,
 // controls found by name or caption.
 #pragma once
@@ -69,15 +69,19 @@ class ScriptedDialogs : public UserDialogs {
                        QString* selectedFilter) override;
   QString SaveFileName(QWidget*, const QString& title, const QString& proposedName, const QString& filter,
                        QString* selectedFilter) override;
-  void Information(QWidget*, const QString& title, const QString& text) override;
-  void Warning(QWidget*, const QString& title, const QString& text) override;
+  void Information(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({Message::Kind::Information, title, text});
+  }
+  void Warning(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({Message::Kind::Warning, title, text});
+  }
   bool PageSetup(QWidget*, QPrinter&) override { return true; }
   bool PrintSetup(QWidget*, QPrinter& printer) override { return printAnswer && printAnswer(printer); }
-  int RunModal(QDialog& dialog) override;
+  int RunModal(QDialog& dialog) override {
+    ++modalCount;
+    return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
+  }
 };
-
-// Writes the six data files with a handful of words into `dir`; without adjectives when asked.
-void WriteSmallData(const std::filesystem::path& dir, bool withAdjectives = true);
 
 // A lexicon in memory: each table holds the rows given (in that order), the others none, with
 // the indexes built as start-up builds them.
