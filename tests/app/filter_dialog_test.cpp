@@ -198,9 +198,13 @@ TEST_F(FilterDialogTest, OkTurnsIntoStopAndStopsTheSearch) {
       }
       return QString::number(count);
     });
+    const std::string before = Enabled(d);
+    ASSERT_NE(before.find('-'), std::string::npos) << "a control off before the search must stay off";
     Child<QPushButton>(d, "OKButton")->click();
     EXPECT_FALSE(d.Searching());
     EXPECT_EQ(Child<QPushButton>(d, "OKButton")->text(), "OK");
+    EXPECT_EQ(Enabled(d), before);
+    EXPECT_FALSE(Child<QWidget>(d, "Check6")->isEnabled());
     for (const char* name : {"Combo1", "CancelButton", "List1"}) EXPECT_TRUE(Child<QWidget>(d, name)->isEnabled()) << name;
   });
   EXPECT_TRUE(checkedDuringSearch);
