@@ -24,14 +24,17 @@ class AnagramDialogTest : public MainWindowFixture {
   // an automatic search over them runs long enough to be paused or closed.
   void SetUp() override {
     std::vector<WordEntry> nouns;
-    for (const char* w : {"chien", "niche", "chine", "abcd", "efgh", "ijkl", "mnop", "ab"}) nouns.push_back({w, w, 1, 1});
+    for (const char* w : {"chien", "niche", "chine", "abcd", "efgh", "ijkl", "mnop", "ab"})
+      nouns.push_back({w, w, 1, 1});
     for (char a = 'a'; a <= 'p'; ++a)
       for (char b = static_cast<char>(a + 1); b <= 'p'; ++b)
         if (!(a == 'a' && b == 'b')) nouns.push_back({std::string{a, b}, "x", 1, 1});
     lexicon = MakeLexicon({{TableKind::Nouns, nouns}});
     MakeWindow();
   }
-  void Open(const std::function<void(AnagramDialog&)>& use) { MainWindowFixture::Open<AnagramDialog>("mnuCmpAna", use); }
+  void Open(const std::function<void(AnagramDialog&)>& use) {
+    MainWindowFixture::Open<AnagramDialog>("mnuCmpAna", use);
+  }
 
   static QLineEdit* Letters(const AnagramDialog& d) { return Child<QComboBox>(d, "Combo1")->lineEdit(); }
   static void Type(AnagramDialog& d, const QString& text) {
@@ -119,7 +122,8 @@ TEST_F(AnagramDialogTest, RefusalsAndTheManualResult) {
   EXPECT_TRUE(Messages().isEmpty());
   EXPECT_TRUE(Displayed().startsWith("    Niveau : Manuel    Lettres : chien    Nombre : 5    Mots trouvés : 13"))
       << Displayed().toStdString();
-  EXPECT_TRUE(Displayed().contains(" Anagrammes\n 5 lettres :\nchien []\nchine []\nniche []")) << Displayed().toStdString();
+  EXPECT_TRUE(Displayed().contains(" Anagrammes\n 5 lettres :\nchien []\nchine []\nniche []"))
+      << Displayed().toStdString();
   EXPECT_TRUE(Label("lblNotes").startsWith("Pour effectuer une recherche"));
   Open([](AnagramDialog& d) { EXPECT_GE(Child<QComboBox>(d, "Combo1")->findText("chien"), 0) << "remembered"; });
 }

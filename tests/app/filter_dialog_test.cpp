@@ -205,7 +205,8 @@ TEST_F(FilterDialogTest, OkTurnsIntoStopAndStopsTheSearch) {
     EXPECT_EQ(Child<QPushButton>(d, "OKButton")->text(), "OK");
     EXPECT_EQ(Enabled(d), before);
     EXPECT_FALSE(Child<QWidget>(d, "Check6")->isEnabled());
-    for (const char* name : {"Combo1", "CancelButton", "List1"}) EXPECT_TRUE(Child<QWidget>(d, name)->isEnabled()) << name;
+    for (const char* name : {"Combo1", "CancelButton", "List1"})
+      EXPECT_TRUE(Child<QWidget>(d, name)->isEnabled()) << name;
   });
   EXPECT_TRUE(checkedDuringSearch);
   // What was found before the stop is shown: the first noun only.

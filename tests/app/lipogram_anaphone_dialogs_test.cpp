@@ -85,7 +85,8 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramOptionCoupling) {
     for (const auto& s : steps) {
       s.act();
       std::string states;
-      for (const QString& caption : {kCheck3, kCheck4, kMono, kBeau}) states += Button(d, caption)->isEnabled() ? 'E' : '-';
+      for (const QString& caption : {kCheck3, kCheck4, kMono, kBeau})
+        states += Button(d, caption)->isEnabled() ? 'E' : '-';
       states += List1(d)->isEnabled() ? 'E' : '-';
       EXPECT_EQ(states, s.enabled) << &s - steps;
       EXPECT_EQ(List1(d)->currentText(), s.syllables) << &s - steps;

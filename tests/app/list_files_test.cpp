@@ -42,8 +42,9 @@ TEST(ProposedSaveName, FollowsTheToolKeyOrTheOpenedFile) {
   };
   for (const auto& c : cases) {
     AppState state;
-    state.toolFileSuffix = {{ToolId::Spoonerism, "suffixe"}, {ToolId::Rhyme, c.rhymeSuffix}, {ToolId::Anagram, "lettres"},
-                            {ToolId::Anaphone, "mot"},       {ToolId::Lipogram, "e"},         {ToolId::Filter, "ch?t"}};
+    state.toolFileSuffix = {{ToolId::Spoonerism, "suffixe"}, {ToolId::Rhyme, c.rhymeSuffix},
+                            {ToolId::Anagram, "lettres"},    {ToolId::Anaphone, "mot"},
+                            {ToolId::Lipogram, "e"},         {ToolId::Filter, "ch?t"}};
     state.toolKey = c.toolKey;
     state.loadedFileName = QString::fromUtf8(c.loadedFile);
     EXPECT_EQ(ProposedSaveName(state), Native(c.expected)) << c.toolKey << " " << c.loadedFile;
@@ -132,7 +133,8 @@ TEST_F(ListFileTest, PlainTextReopensWithTheColumnsOfTheBlocks) {
     for (qsizetype pos = line.indexOf(QLatin1Char('\t')); pos >= 0; pos = line.indexOf(QLatin1Char('\t'), pos + 1)) {
       const qreal x = laid.cursorToX(static_cast<int>(pos + 1));
       EXPECT_NEAR(x, columnX.emplace(tab, x).first->second, 0.5) << "tab " << tab << " of " << line.toStdString();
-      EXPECT_GT(x, laid.cursorToX(static_cast<int>(pos))) << "text runs into column " << tab << " in " << line.toStdString();
+      EXPECT_GT(x, laid.cursorToX(static_cast<int>(pos))) << "text runs into column " << tab << ": "
+                                                          << line.toStdString();
       ++tab;
     }
   }
@@ -163,7 +165,8 @@ TEST_F(ListFileTest, OpeningAFileResetsTheToolStateAndNamesTheWindow) {
 }
 
 TEST_F(ListFileTest, ABadFileIsRefusedWithItsNameAndTheDisplayKept) {
-  const std::pair<const char*, const char*> cases[] = {{"liste.doc", "du texte"}, {"casse.rtf", "{\\rtf1 {\\b pas fermé}"}};
+  const std::pair<const char*, const char*> cases[] = {{"liste.doc", "du texte"},
+                                                       {"casse.rtf", "{\\rtf1 {\\b pas fermé}"}};
   for (const auto& [name, bytes] : cases) {
     dialogs->messages.clear();
     WriteBytes(folder.File(name), bytes);
@@ -219,7 +222,8 @@ TEST_F(ListFileTest, TheAuxiliaryWindowsProposalWinsWhileItIsOpen) {
   QWidget auxiliary;
   auxiliary.show();
   window->SetAuxiliaryWindow(&auxiliary, [] {
-    SaveProposal proposal{DocumentFromPlainText("groupe"), "Listes/Ana_abc_4", "Tavilo - Anagrammes - Automatique - abc_4"};
+    SaveProposal proposal{DocumentFromPlainText("groupe"), "Listes/Ana_abc_4",
+                          "Tavilo - Anagrammes - Automatique - abc_4"};
     return std::optional<SaveProposal>(proposal);
   });
   SaveAs(folder.File("Listes/auto.txt"));

@@ -29,7 +29,8 @@ std::vector<PdfWord> ReadPdfWords(const QString& pdf, double& pageWidth, int& pa
   std::vector<PdfWord> words;
   pages = 0;
   QProcess process;
-  process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+  process.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
   if (!process.waitForFinished(60000) || process.exitCode() != 0) return words;
   QXmlStreamReader xml(process.readAllStandardOutput());
   while (!xml.atEnd()) {

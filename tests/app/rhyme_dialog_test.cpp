@@ -74,7 +74,8 @@ TEST_F(RhymeDialogTest, OkShowsTheResultAndKeepsItAsTheCurrentList) {
   const QString rule(185, QLatin1Char('-'));
   EXPECT_EQ(Label("lblHeader"), header);
   EXPECT_EQ(Displayed(),
-            header + "\n\n 2 syllabes :\n\timage\torage\n" + rule + "\n 1 syllabe :\n\tcage\tpage\tpages\n" + rule + "\n");
+            header + "\n\n 2 syllabes :\n\timage\torage\n" + rule + "\n 1 syllabe :\n\tcage\tpage\tpages\n" + rule +
+                "\n");
   EXPECT_EQ(Label("Label2"), "5");
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(window->session().resultListKind, " rimes");
@@ -107,14 +108,16 @@ TEST_F(RhymeDialogTest, EachOptionReachesTheSearch) {
     QString headerEnd;
     QString words;
   } cases[] = {
-      {{}, "Toutes", "Noms       Nombre de syllabes : Toutes       Mots trouvés : 5", "\timage\torage\tcage\tpage\tpages"},
+      {{}, "Toutes", "Noms       Nombre de syllabes : Toutes       Mots trouvés : 5",
+       "\timage\torage\tcage\tpage\tpages"},
       {{"Conserver la graphie"}, "Toutes", "Mots trouvés : 4", "\timage\torage\tcage\tpage"},
       {{}, "2", "Nombre de syllabes : 2       Mots trouvés : 2", "\timage\torage"},
       {{"A l'intérieur du mot"}, "Toutes", "Mot trouvé : 1", "\trageur"},
       {{"En début de mot"}, "Toutes", "Mot trouvé : 1", "\tagio"},
       {{"Adjectifs"}, "Toutes", "Domaine : Adjectifs       Nombre de syllabes : Toutes       Mots trouvés : 2",
        "\tsauvage\tsage"},
-      {{"Verbes", "A l'intérieur du mot"}, "Toutes", "Domaine : Verbes       Nombre de syllabes : Toutes       Mot trouvé : 1",
+      {{"Verbes", "A l'intérieur du mot"}, "Toutes",
+       "Domaine : Verbes       Nombre de syllabes : Toutes       Mot trouvé : 1",
        "\tnager"},
   };
   for (const auto& c : cases) {
@@ -188,8 +191,8 @@ TEST_F(RhymeDialogTest, TheCurrentListAsSourceAndAppendingToTheDisplay) {
     Button(d, "Conserver la graphie")->click();
     Search(d, "age");
   });
-  EXPECT_EQ(Label("lblHeader"),
-            "   Rimes       Rime : «...age»       Domaine : Liste rimes       Nombre de syllabes : 1       Mots trouvés : 2");
+  EXPECT_EQ(Label("lblHeader"), "   Rimes       Rime : «...age»       Domaine : Liste rimes       "
+                                "Nombre de syllabes : 1       Mots trouvés : 2");
   EXPECT_EQ(window->session().resultList.Rows(), kept.Rows()) << "a list searched stays as it was";
   EXPECT_TRUE(Displayed().startsWith(Label("lblHeader") + "\n\n")) << Displayed().toStdString();
   EXPECT_EQ(ListedWords(Displayed()), "\tcage\tpage\tpages\tcage\tpage") << "appended to the first";
