@@ -125,6 +125,7 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramResultAndKeptList) {
   EXPECT_TRUE(Label("lblHeader").contains("Domaine : Liste lipogrammes     Syllabes : Toutes     Mot : 1"))
       << Label("lblHeader").toStdString();
   EXPECT_EQ(window->session().resultList.Size(), 2u);
+  EXPECT_FALSE(Displayed().contains("\tchat\n")) << "the result replaces the one shown";
 }
 
 TEST_F(LipogramAnaphoneDialogsTest, LipogramRefusals) {
