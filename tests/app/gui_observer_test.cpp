@@ -1,6 +1,4 @@
 // The desktop observer: live count, status, stop and pause.
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QTimer>
 
@@ -25,17 +23,9 @@ TEST(GuiObserver, ShowsCountAndStatusInItsLabels) {
   EXPECT_EQ(observer.Count(), 3);
 }
 
-TEST(GuiObserver, WorksWithoutLabels) {
-  EnsureApplication();
-  GuiObserver observer;
-  observer.SetCount(5);
-  observer.SetStatus("x");
-  EXPECT_TRUE(observer.Yield());
-}
-
 TEST(GuiObserver, StopEndsTheSearchUntilReset) {
   EnsureApplication();
-  GuiObserver observer;
+  GuiObserver observer;  // without labels
   EXPECT_TRUE(observer.Yield());
   observer.RequestStop();
   EXPECT_FALSE(observer.Yield());
@@ -44,26 +34,19 @@ TEST(GuiObserver, StopEndsTheSearchUntilReset) {
   EXPECT_TRUE(observer.Yield());
 }
 
-TEST(GuiObserver, PauseWaitsForTheResumeAndProcessesEventsMeanwhile) {
+TEST(GuiObserver, PauseWaitsProcessingEventsUntilResumeOrStop) {
   EnsureApplication();
-  GuiObserver observer;
-  observer.SetPaused(true);
-  bool resumedByEvent = false;
-  QTimer::singleShot(0, [&] {
-    resumedByEvent = true;
-    observer.SetPaused(false);
-  });
-  EXPECT_TRUE(observer.Yield());
-  EXPECT_TRUE(resumedByEvent);
-  EXPECT_FALSE(observer.Paused());
-}
-
-TEST(GuiObserver, StopWhilePausedEndsTheWait) {
-  EnsureApplication();
-  GuiObserver observer;
-  observer.SetPaused(true);
-  QTimer::singleShot(0, [&] { observer.RequestStop(); });
-  EXPECT_FALSE(observer.Yield());
+  for (const bool stop : {false, true}) {
+    GuiObserver observer;
+    observer.SetPaused(true);
+    bool resumedByEvent = false;
+    QTimer::singleShot(0, [&] {
+      resumedByEvent = true;
+      stop ? observer.RequestStop() : observer.SetPaused(false);
+    });
+    EXPECT_EQ(observer.Yield(), !stop);
+    EXPECT_TRUE(resumedByEvent);
+  }
 }
 
 }  // namespace

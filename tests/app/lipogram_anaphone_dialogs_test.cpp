@@ -1,97 +1,12 @@
-// frmLipo and frmPhon driven offscreen inside the main window: the controls at the first opening,
+// The lipogram and anaphone dialogs inside the main window: the controls at the first opening,
 // the coupling of the lipogram options, the refusals, and what a result does to the display, the
 // word boxes and the current list.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "app/anaphone_dialog.h"
 #include "app/lipogram_dialog.h"
-#include "app/main_window.h"
-#include "app/qt_text.h"
-#include "core/text.h"
-#include "fake_tools.h"
 #include "test_support.h"
 
 namespace tavilo::testing {
 namespace {
-
-void Fill(WordTable& table, TableKind kind, const std::vector<WordEntry>& rows) {
-  table.Reset(InfoOf(kind).capacity);
-  for (const WordEntry& row : rows) table.Append(row);
-}
-
-Lexicon SmallLexicon() {
-  Lexicon lexicon;
-  Fill(lexicon.nouns, TableKind::Nouns,
-       {{"arme", "arm", 1, 1}, {"rame", "ram", 1, 1}, {"banal", "banal", 2, 0}, {"bateau", "bato", 2, 1},
-        {"mare", "mar", 1, 1}, {"abricot", "abriko", 3, 1}, {"chat", "Sa", 1, 1}});
-  Fill(lexicon.adjectives, TableKind::Adjectives, {{"banale", "banal", 2, 0}, {"mare", "mar", 1, 0}});
-  Fill(lexicon.verbs, TableKind::Verbs, {{"ri", "ri", 1, 1}, {"m'a", "ma", 1, 1}, {"marri", "mari", 2, 0}});
-  Fill(lexicon.functionWords, TableKind::FunctionWords, {{"ici", "isi", 2, 1}});
-  return lexicon;
-}
-
-class LipogramAnaphoneDialogsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ToolRegistry tools = BuiltInTools();
-    tools.AddDialog<FakeAnagramDialog>(ToolId::Anagram);
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<MainWindow>(lexicon, std::move(tools), std::move(scripted));
-  }
-
-  template <typename Dialog>
-  void Open(const char* action, const std::function<void(Dialog&)>& use) {
-    dialogs->modalAnswer = [&use](QDialog& shown) {
-      auto* dialog = dynamic_cast<Dialog*>(&shown);
-      if (!dialog) {
-        ADD_FAILURE() << "the tool did not open its dialog";
-        return int(QDialog::Rejected);
-      }
-      use(*dialog);
-      return int(QDialog::Rejected);
-    };
-    window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
-    dialogs->modalAnswer = nullptr;
-  }
-  void OpenLipo(const std::function<void(LipogramDialog&)>& use) { Open<LipogramDialog>("mnuCmpLipo", use); }
-  void OpenPhon(const std::function<void(AnaphoneDialog&)>& use) { Open<AnaphoneDialog>("mnuCmpPhon", use); }
-
-  static void Search(QDialog& dialog, const QString& typed) {
-    Box(dialog)->setEditText(QString());
-    Box(dialog)->lineEdit()->insert(typed);
-    dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
-  }
-  static QComboBox* Box(const QWidget& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("Combo1")); }
-  static QComboBox* List1(const QWidget& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("List1")); }
-  static QAbstractButton* Button(const QWidget& parent, const QString& caption) {
-    for (QAbstractButton* button : parent.findChildren<QAbstractButton*>()) {
-      if (button->text() == caption) return button;
-    }
-    ADD_FAILURE() << "no button " << caption.toStdString();
-    return nullptr;
-  }
-  static QStringList Items(const QComboBox* box) {
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-  }
-  QString HeaderLabel() const { return window->findChild<QLabel*>(QStringLiteral("lblHeader"))->text(); }
-  QString Displayed() const { return FromUtf8(WritePlainText(window->ResultDocument())); }
-
-  ScratchFolder folder;
-  Lexicon lexicon = SmallLexicon();
-  ScriptedDialogs* dialogs = nullptr;
-  std::unique_ptr<MainWindow> window;
-};
 
 const QString kForbidden = QStringLiteral("Les lettres entrées sont interdites");
 const QString kObligatory = QStringLiteral("Les lettres entrées sont obligatoires");
@@ -106,19 +21,37 @@ const QString kAppend = QStringLiteral("Ajouter le résultat à la liste affich�
 const QString kListOption = QStringLiteral(
     "Liste de recherche précédente (Contrepèteries, Rimes, Lipogrammes,\nMots filtrés, 'okapi', 'phokapi')");
 
+class LipogramAnaphoneDialogsTest : public MainWindowFixture {
+ protected:
+  void SetUp() override {
+    lexicon = MakeLexicon(
+        {{TableKind::Nouns,
+          {{"arme", "arm", 1, 1}, {"rame", "ram", 1, 1}, {"banal", "banal", 2, 0}, {"bateau", "bato", 2, 1},
+           {"mare", "mar", 1, 1}, {"abricot", "abriko", 3, 1}, {"chat", "Sa", 1, 1}}},
+         {TableKind::Adjectives, {{"banale", "banal", 2, 0}, {"mare", "mar", 1, 0}}},
+         {TableKind::Verbs, {{"ri", "ri", 1, 1}, {"m'a", "ma", 1, 1}, {"marri", "mari", 2, 0}}},
+         {TableKind::FunctionWords, {{"ici", "isi", 2, 1}}}});
+    MakeWindow();
+  }
+  void OpenLipo(const std::function<void(LipogramDialog&)>& use) { Open<LipogramDialog>("mnuCmpLipo", use); }
+  void OpenPhon(const std::function<void(AnaphoneDialog&)>& use) { Open<AnaphoneDialog>("mnuCmpPhon", use); }
+  static QComboBox* Box(const QWidget& d) { return Child<QComboBox>(d, "Combo1"); }
+  static QComboBox* List1(const QWidget& d) { return Child<QComboBox>(d, "List1"); }
+};
+
 TEST_F(LipogramAnaphoneDialogsTest, LipogramFirstOpening) {
   OpenLipo([](LipogramDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Tavilo - Lipogrammes");
     EXPECT_EQ(Box(d)->currentText(), "Entrez des lettres");
-    EXPECT_EQ(Items(Box(d)), QStringList({"bdfghijklpqty"}));
-    EXPECT_EQ(Items(List1(d)), QStringList({"Toutes", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    EXPECT_EQ(Items(*Box(d)), QStringList({"bdfghijklpqty"}));
+    EXPECT_EQ(Items(*List1(d)), QStringList({"Toutes", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
     EXPECT_EQ(List1(d)->currentText(), "3");
     const struct {
       QString caption;
       bool checked, enabled;
     } cases[] = {
-        {kForbidden, true, true}, {kObligatory, false, true}, {kCheck3, false, true}, {kCheck4, false, true},
-        {kMono, false, false},    {kBeau, false, false},      {kReduced, false, true}, {"Noms", true, true},
+        {kForbidden, true, true}, {kObligatory, false, true}, {kCheck3, false, true},     {kCheck4, false, true},
+        {kMono, false, false},    {kBeau, false, false},      {kReduced, false, true},    {"Noms", true, true},
         {kListOption, false, false}, {kKeep, false, true},    {kAppend, false, false},
     };
     for (const auto& c : cases) {
@@ -132,32 +65,32 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramFirstOpening) {
 
 TEST_F(LipogramAnaphoneDialogsTest, LipogramOptionCoupling) {
   OpenLipo([](LipogramDialog& d) {
-    Button(d, kCheck3)->click();
-    EXPECT_FALSE(Button(d, kCheck4)->isEnabled());
-    Button(d, kCheck3)->click();
-    Button(d, kCheck4)->click();
-    EXPECT_FALSE(Button(d, kCheck3)->isEnabled());
-
-    Button(d, kObligatory)->click();
-    EXPECT_FALSE(Button(d, kCheck3)->isEnabled());
-    EXPECT_TRUE(Button(d, kCheck4)->isEnabled());
-    EXPECT_TRUE(Button(d, kBeau)->isEnabled());
-    Box(d)->setEditText("ab");
-    EXPECT_FALSE(Button(d, kMono)->isEnabled());
-    Box(d)->setEditText("a");
-    EXPECT_TRUE(Button(d, kMono)->isEnabled());
-
-    Button(d, kForbidden)->click();
-    EXPECT_FALSE(Button(d, kMono)->isEnabled());
-    EXPECT_FALSE(Button(d, kBeau)->isEnabled());
-    EXPECT_FALSE(Button(d, kCheck3)->isEnabled()) << "Check4 is still checked";
-
-    Button(d, kReduced)->click();
-    EXPECT_EQ(List1(d)->currentText(), "Toutes");
-    EXPECT_FALSE(List1(d)->isEnabled());
-    Button(d, kReduced)->click();
-    EXPECT_EQ(List1(d)->currentText(), "3");
-    EXPECT_TRUE(List1(d)->isEnabled());
+    const auto click = [&d](const QString& caption) { return [&d, caption] { Button(d, caption)->click(); }; };
+    const auto type = [&d](const char* text) { return [&d, text] { Box(d)->setEditText(text); }; };
+    const struct {
+      std::function<void()> act;
+      const char* enabled;  // "E" or "-" for Check3, Check4, Mono, Beau, List1
+      const char* syllables;
+    } steps[] = {
+        {click(kCheck3), "E---E", "3"},       // diacritics forbidden: nothing left to tell apart
+        {click(kCheck3), "EE--E", "3"},
+        {click(kCheck4), "-E--E", "3"},       // told apart: no more to forbid
+        {click(kObligatory), "-E-EE", "3"},   // Check3 only forbids; "Beau présent" needs obligatory letters
+        {type("ab"), "-E-EE", "3"},
+        {type("a"), "-EEEE", "3"},            // one letter: mono-vowel or mono-consonant
+        {click(kForbidden), "-E--E", "3"},    // Check4 is still checked
+        {click(kReduced), "-E---", "Toutes"},
+        {click(kReduced), "-E--E", "3"},
+    };
+    for (const auto& s : steps) {
+      s.act();
+      std::string states;
+      for (const QString& caption : {kCheck3, kCheck4, kMono, kBeau})
+        states += Button(d, caption)->isEnabled() ? 'E' : '-';
+      states += List1(d)->isEnabled() ? 'E' : '-';
+      EXPECT_EQ(states, s.enabled) << &s - steps;
+      EXPECT_EQ(List1(d)->currentText(), s.syllables) << &s - steps;
+    }
   });
 }
 
@@ -169,19 +102,19 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramResultAndKeptList) {
     List1(d)->setCurrentText("Toutes");
     Button(d, kKeep)->click();
     Search(d, "a");
-    EXPECT_EQ(Items(Box(d)), QStringList({"bdfghijklpqty", "a"}));
+    EXPECT_EQ(Items(*Box(d)), QStringList({"bdfghijklpqty", "a"}));
     EXPECT_TRUE(dialogs->messages.empty());
   });
   const QString header =
       QStringLiteral(" Lipogrammes     Lettres obligatoires : a     Domaine : Noms     Syllabes : Toutes     Mots : 2");
-  EXPECT_EQ(HeaderLabel(), header);
+  EXPECT_EQ(Label("lblHeader"), header);
   const QString rule(185, QLatin1Char('-'));
   EXPECT_EQ(Displayed(), header + "\n\n 1 syllabe :\n\tchat\n" + rule + "\n 2 syllabes :\n\tbanal\n" + rule + "\n");
   EXPECT_EQ(window->session().resultListKind, " lipogrammes");
   EXPECT_EQ(window->session().resultList.Size(), 2u);
   EXPECT_EQ(window->state().toolKey, "Lipo");
 
-  // The kept list as the source of the next search.
+  // The kept list as the source of the next search, which does not keep its own result.
   OpenLipo([](LipogramDialog& d) {
     Button(d, kForbidden)->click();
     Button(d, kKeep)->click();
@@ -189,41 +122,34 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramResultAndKeptList) {
     Button(d, kListOption)->click();
     Search(d, "t");
   });
-  EXPECT_TRUE(HeaderLabel().contains("Domaine : Liste lipogrammes     Syllabes : Toutes     Mot : 1"))
-      << HeaderLabel().toStdString();
-  EXPECT_EQ(window->session().resultList.Size(), 2u) << "not kept: the list stays";
+  EXPECT_TRUE(Label("lblHeader").contains("Domaine : Liste lipogrammes     Syllabes : Toutes     Mot : 1"))
+      << Label("lblHeader").toStdString();
+  EXPECT_EQ(window->session().resultList.Size(), 2u);
+  EXPECT_FALSE(Displayed().contains("\tchat\n")) << "the result replaces the one shown";
 }
 
 TEST_F(LipogramAnaphoneDialogsTest, LipogramRefusals) {
   OpenLipo([this](LipogramDialog& d) {
-    Search(d, "");
-    Search(d, "a1");
-    Search(d, "abcdefghijklmnopqrstuvwxyz");
+    for (const char* typed : {"", "a1", "abcdefghijklmnopqrstuvwxyz"}) Search(d, typed);
   });
+  EXPECT_EQ(Messages(), QStringList({"Essayez quand même d'entrer au moins une lettre !!!",
+                                     "Impossible avec « 1 ». Utilisez seulement l'alphabet !!!",
+                                     "Désolé, avec les lettres « abcdefghijklmnopqrstuvwxyz » il n'y a aucun mot "
+                                     "possible !!!\nChoisissez d'autres lettres."}));
   ASSERT_EQ(dialogs->messages.size(), 3u);
-  EXPECT_EQ(dialogs->messages[0].text, "Essayez quand même d'entrer au moins une lettre !!!");
-  EXPECT_EQ(dialogs->messages[1].text, "Impossible avec « 1 ». Utilisez seulement l'alphabet !!!");
-  EXPECT_EQ(dialogs->messages[2].text,
-            "Désolé, avec les lettres « abcdefghijklmnopqrstuvwxyz » il n'y a aucun mot possible !!!\n"
-            "Choisissez d'autres lettres.");
   EXPECT_EQ(dialogs->messages[2].kind, ScriptedDialogs::Message::Kind::Warning);
   EXPECT_EQ(dialogs->messages[2].title, "Tavilo - Lipogrammes");
   EXPECT_TRUE(window->ResultIsEmpty());
 }
 
 TEST_F(LipogramAnaphoneDialogsTest, AnaphoneDialog) {
-  OpenPhon([this](AnaphoneDialog& d) {
+  OpenPhon([](AnaphoneDialog& d) {
     EXPECT_EQ(d.windowTitle(), "Tavilo - Anaphones");
     EXPECT_EQ(Box(d)->currentText(), "Entrez un mot");
     EXPECT_EQ(Box(d)->font().family(), "Courier New");
     EXPECT_FALSE(Button(d, kAppend)->isEnabled());
-    EXPECT_TRUE(Button(d, "Fermer")->isEnabled());
-    Search(d, "x");
-    Search(d, "zorglub");
-    Search(d, "arme");
-    Search(d, "marri");
-    Search(d, "arme");
-    EXPECT_EQ(Items(Box(d)), QStringList({"arme", "marri"})) << "words found, each once";
+    for (const char* typed : {"x", "zorglub", "arme", "marri", "arme"}) Search(d, typed);
+    EXPECT_EQ(Items(*Box(d)), QStringList({"arme", "marri"})) << "words found, each once";
   });
   ASSERT_EQ(dialogs->messages.size(), 2u);
   EXPECT_EQ(dialogs->messages[0].kind, ScriptedDialogs::Message::Kind::Information);
@@ -231,13 +157,13 @@ TEST_F(LipogramAnaphoneDialogsTest, AnaphoneDialog) {
   EXPECT_EQ(dialogs->messages[1].kind, ScriptedDialogs::Message::Kind::Warning);
   EXPECT_EQ(dialogs->messages[1].text,
             "Apparemment le mot «zorglub» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.");
-  EXPECT_TRUE(HeaderLabel().startsWith("   Anaphonèmes        Mot : arme        Nombre de phonèmes : 3        "
-                                       "Groupes de mots trouvés : 2        Temps : "))
-      << HeaderLabel().toStdString();
+  EXPECT_TRUE(Label("lblHeader").startsWith("   Anaphonèmes        Mot : arme        Nombre de phonèmes : 3        "
+                                            "Groupes de mots trouvés : 2        Temps : "))
+      << Label("lblHeader").toStdString();
   EXPECT_TRUE(Displayed().endsWith("\n\n3 phonèmes : \n\tmare\trame\n" + QString(185, QLatin1Char('-')) + "\n"));
   EXPECT_EQ(window->state().toolKey, "Phon");
 
-  OpenPhon([this](AnaphoneDialog& d) {
+  OpenPhon([](AnaphoneDialog& d) {
     ASSERT_TRUE(Button(d, kAppend)->isEnabled());
     Button(d, kAppend)->click();
     Search(d, "marri");

@@ -1,27 +1,17 @@
 // The main window's position in the settings: application "Tavilo", group "Settings", keys
 // "MainLeft" and "MainTop" in twips.
-#include <gtest/gtest.h>
-
 #include <QScreen>
 #include <QSettings>
 
-#include "app/main_window.h"
 #include "app/settings.h"
 #include "test_support.h"
 
 namespace tavilo::testing {
 namespace {
 
-QVariant Stored(const char* key) {
-  QSettings settings(QStringLiteral("Tavilo"), QStringLiteral("Tavilo"));
-  return settings.value(QStringLiteral("Settings/") + QLatin1String(key));
-}
+const WindowPositionTwips kDefault{1650, 840};
 
-void Store(int left, int top) {
-  QSettings settings(QStringLiteral("Tavilo"), QStringLiteral("Tavilo"));
-  settings.setValue(QStringLiteral("Settings/MainLeft"), left);
-  settings.setValue(QStringLiteral("Settings/MainTop"), top);
-}
+QSettings Settings() { return QSettings(QStringLiteral("Tavilo"), QStringLiteral("Tavilo")); }
 
 TEST(Twips, FifteenTwipsPerPixelAtNinetySixDots) {
   EXPECT_EQ(TwipsToPixels({1650, 840}, 96), QPoint(110, 56));
@@ -29,63 +19,52 @@ TEST(Twips, FifteenTwipsPerPixelAtNinetySixDots) {
   EXPECT_EQ(TwipsToPixels({1440, 2880}, 120), QPoint(120, 240));
 }
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public MainWindowFixture {
  protected:
-  std::unique_ptr<MainWindow> Make() {
-    return std::make_unique<MainWindow>(lexicon, ToolRegistry(), std::make_unique<ScriptedDialogs>());
+  QPoint Expected(WindowPositionTwips twips) const {
+    return TwipsToPixels(twips, window->screen()->logicalDotsPerInch());
   }
-  double Dpi(const MainWindow& window) { return window.screen()->logicalDotsPerInch(); }
-
-  ScratchFolder folder;
-  Lexicon lexicon;
 };
 
-TEST_F(SettingsTest, DefaultsWhenNothingIsStored) {
-  EXPECT_EQ(LoadMainPosition(), (WindowPositionTwips{1650, 840}));
-  const auto window = Make();
-  EXPECT_EQ(window->pos(), TwipsToPixels({1650, 840}, Dpi(*window)));
+TEST_F(SettingsTest, TheStoredPositionIsRestoredWhenItIsUsable) {
+  const struct {
+    QVariant left, top;
+    WindowPositionTwips expected;
+  } cases[] = {
+      {{}, {}, kDefault},                                // nothing stored
+      {3000, 1500, {3000, 1500}},                        //
+      {QStringLiteral("gauche"), 1500, {1650, 1500}},    // each unreadable value takes its default
+      {-900000, 9000000, kDefault},                      // off every screen
+  };
+  for (const auto& c : cases) {
+    QSettings settings = Settings();
+    settings.clear();
+    if (c.left.isValid()) settings.setValue(QStringLiteral("Settings/MainLeft"), c.left);
+    if (c.top.isValid()) settings.setValue(QStringLiteral("Settings/MainTop"), c.top);
+    settings.sync();
+    MakeWindow(ToolRegistry());
+    EXPECT_EQ(window->pos(), Expected(c.expected)) << c.left.toString().toStdString();
+  }
 }
 
-TEST_F(SettingsTest, UnreadableValuesFallBackToTheDefaults) {
-  QSettings settings(QStringLiteral("Tavilo"), QStringLiteral("Tavilo"));
-  settings.setValue(QStringLiteral("Settings/MainLeft"), QStringLiteral("gauche"));
-  settings.sync();
-  EXPECT_EQ(LoadMainPosition(), (WindowPositionTwips{1650, 840}));
-}
-
-TEST_F(SettingsTest, TheStoredPositionIsRestored) {
-  Store(3000, 1500);
-  const auto window = Make();
-  EXPECT_EQ(window->pos(), TwipsToPixels({3000, 1500}, Dpi(*window)));
-}
-
-TEST_F(SettingsTest, APositionOffEveryScreenFallsBackToTheDefault) {
-  Store(-900000, 9000000);
-  const auto window = Make();
-  EXPECT_EQ(window->pos(), TwipsToPixels({1650, 840}, Dpi(*window)));
-}
-
-TEST_F(SettingsTest, ClosingStoresThePosition) {
-  const auto window = Make();
-  window->show();
-  window->move(300, 200);
-  window->close();
-  const WindowPositionTwips expected = PixelsToTwips(window->pos(), Dpi(*window));
-  EXPECT_EQ(Stored("MainLeft").toInt(), expected.left);
-  EXPECT_EQ(Stored("MainTop").toInt(), expected.top);
-  EXPECT_NE(expected, WindowPositionTwips{}) << "the window really moved away from the default";
-}
-
-TEST_F(SettingsTest, ClosingWhileMinimisedKeepsTheStoredPosition) {
-  Store(3000, 1500);
-  const auto window = Make();
-  window->show();
-  window->move(300, 200);
-  window->showMinimized();
-  ASSERT_TRUE(window->isMinimized());
-  window->close();
-  EXPECT_EQ(Stored("MainLeft").toInt(), 3000);
-  EXPECT_EQ(Stored("MainTop").toInt(), 1500);
+TEST_F(SettingsTest, ClosingStoresThePositionUnlessMinimised) {
+  for (const bool minimised : {false, true}) {
+    QSettings settings = Settings();
+    settings.setValue(QStringLiteral("Settings/MainLeft"), 3000);
+    settings.setValue(QStringLiteral("Settings/MainTop"), 1500);
+    settings.sync();
+    MakeWindow(ToolRegistry());
+    window->show();
+    window->move(300, 200);
+    if (minimised) window->showMinimized();
+    ASSERT_EQ(window->isMinimized(), minimised);
+    const WindowPositionTwips moved = PixelsToTwips(window->pos(), window->screen()->logicalDotsPerInch());
+    window->close();
+    settings.sync();
+    const WindowPositionTwips expected = minimised ? WindowPositionTwips{3000, 1500} : moved;
+    EXPECT_EQ(settings.value(QStringLiteral("Settings/MainLeft")).toInt(), expected.left) << minimised;
+    EXPECT_EQ(settings.value(QStringLiteral("Settings/MainTop")).toInt(), expected.top) << minimised;
+  }
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include "test_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 
 #include "app/document_bridge.h"
-#include "core/tav_file.h"
+#include "app/qt_text.h"
 
 namespace tavilo::testing {
 
@@ -53,32 +57,62 @@ QString ScriptedDialogs::SaveFileName(QWidget*, const QString& title, const QStr
   return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
-void ScriptedDialogs::Information(QWidget*, const QString& title, const QString& text) {
-  messages.push_back({Message::Kind::Information, title, text});
+Lexicon MakeLexicon(const std::map<TableKind, std::vector<WordEntry>>& rows) {
+  Lexicon lexicon;
+  const std::pair<TableKind, WordTable Lexicon::*> tables[] = {
+      {TableKind::Nouns, &Lexicon::nouns},         {TableKind::Adjectives, &Lexicon::adjectives},
+      {TableKind::Verbs, &Lexicon::verbs},         {TableKind::FunctionWords, &Lexicon::functionWords},
+      {TableKind::Taboo, &Lexicon::taboo},         {TableKind::Locutions, &Lexicon::locutions}};
+  for (const auto& [kind, member] : tables) {
+    WordTable& table = lexicon.*member;
+    table.Reset(InfoOf(kind).capacity);
+    if (const auto it = rows.find(kind); it != rows.end())
+      for (const WordEntry& row : it->second) table.Append(row);
+  }
+  for (const WordEntry& row : lexicon.taboo.Rows()) lexicon.tabooSpellings.push_back(row.spelling);
+  BuildMissingIndexes(lexicon, LoadOptions{});
+  return lexicon;
 }
 
-void ScriptedDialogs::Warning(QWidget*, const QString& title, const QString& text) {
-  messages.push_back({Message::Kind::Warning, title, text});
+QAbstractButton* Button(const QWidget& parent, const QString& caption) {
+  for (QAbstractButton* button : parent.findChildren<QAbstractButton*>())
+    if (button->text() == caption) return button;
+  ADD_FAILURE() << "no button " << caption.toStdString();
+  return nullptr;
 }
 
-int ScriptedDialogs::RunModal(QDialog& dialog) {
-  ++modalCount;
-  return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
+QStringList Items(const QComboBox& box) {
+  QStringList items;
+  for (int i = 0; i < box.count(); ++i) items << box.itemText(i);
+  return items;
 }
 
-void WriteSmallData(const std::filesystem::path& dir, bool withAdjectives) {
-  const auto write = [&dir](TableKind kind, std::initializer_list<WordEntry> rows) {
-    WordTable table(InfoOf(kind).capacity);
-    for (const WordEntry& row : rows) table.Append(row);
-    if (const auto error = WriteTavFile(dir / InfoOf(kind).fileName, table, kind)) throw std::runtime_error(*error);
-  };
-  // Phonetic forms in byte order, as the shipped files are.
-  write(TableKind::Nouns, {{"chat", "Sa", 1, 1}, {"image", "imaZ", 2, 0}, {"page", "paZ", 1, 1}});
-  if (withAdjectives) write(TableKind::Adjectives, {{"sage", "saZ", 1, 1}, {"vert", "vER", 1, 1}});
-  write(TableKind::Verbs, {{"nager", "naZe", 2, 1}});
-  write(TableKind::FunctionWords, {{"ici", "isi", 2, 1}});
-  write(TableKind::Taboo, {{"zut", "zyt", 1, 0}});
-  write(TableKind::Locutions, {{"en vain", "@v5", 2, 0}});
+void Enter(QComboBox& box, const QString& text) {
+  box.setEditText(QString());
+  box.lineEdit()->insert(text);
+}
+
+void MainWindowFixture::MakeWindow(ToolRegistry tools) {
+  auto scripted = std::make_unique<ScriptedDialogs>();
+  dialogs = scripted.get();
+  window = std::make_unique<MainWindow>(lexicon, std::move(tools), std::move(scripted));
+}
+
+void MainWindowFixture::Search(QDialog& dialog, const QString& typed) {
+  Enter(*Child<QComboBox>(dialog, "Combo1"), typed);
+  Child<QPushButton>(dialog, "OKButton")->click();
+}
+
+void MainWindowFixture::Trigger(const char* action) const { Child<QAction>(*window, action)->trigger(); }
+
+QString MainWindowFixture::Label(const char* name) const { return Child<QLabel>(*window, name)->text(); }
+
+QString MainWindowFixture::Displayed() const { return FromUtf8(WritePlainText(window->ResultDocument())); }
+
+QStringList MainWindowFixture::Messages() const {
+  QStringList texts;
+  for (const auto& message : dialogs->messages) texts << message.text;
+  return texts;
 }
 
 std::string ReadBytes(const QString& fileName) {

@@ -1,16 +1,24 @@
 // Shared pieces of the desktop tests: the application object, a scratch working folder with
-// its own settings, scripted answers for the modal dialogs, and small data files.
+// its own settings, scripted answers for the modal dialogs, small lexicons in memory, and
+// the fixture every dialog test uses: the real main window, a tool opened from its menu item,
+// controls found by name or caption.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDialog>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/main_window.h"
 #include "app/user_dialogs.h"
 #include "core/lexicon.h"
 
@@ -61,15 +69,70 @@ class ScriptedDialogs : public UserDialogs {
                        QString* selectedFilter) override;
   QString SaveFileName(QWidget*, const QString& title, const QString& proposedName, const QString& filter,
                        QString* selectedFilter) override;
-  void Information(QWidget*, const QString& title, const QString& text) override;
-  void Warning(QWidget*, const QString& title, const QString& text) override;
+  void Information(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({Message::Kind::Information, title, text});
+  }
+  void Warning(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({Message::Kind::Warning, title, text});
+  }
   bool PageSetup(QWidget*, QPrinter&) override { return true; }
   bool PrintSetup(QWidget*, QPrinter& printer) override { return printAnswer && printAnswer(printer); }
-  int RunModal(QDialog& dialog) override;
+  int RunModal(QDialog& dialog) override {
+    ++modalCount;
+    return modalAnswer ? modalAnswer(dialog) : QDialog::Rejected;
+  }
 };
 
-// Writes the six data files with a handful of words into `dir`; without adjectives when asked.
-void WriteSmallData(const std::filesystem::path& dir, bool withAdjectives = true);
+// A lexicon in memory: each table holds the rows given (in that order), the others none, with
+// the indexes built as start-up builds them.
+Lexicon MakeLexicon(const std::map<TableKind, std::vector<WordEntry>>& rows);
+
+// The child of `parent` with this object name; the test fails when there is none.
+template <typename Widget = QWidget>
+Widget* Child(const QObject& parent, const char* name) {
+  Widget* child = parent.findChild<Widget*>(QString::fromLatin1(name));
+  if (!child) ADD_FAILURE() << "no control " << name;
+  return child;
+}
+// The option or check box with this caption, as the user finds it.
+QAbstractButton* Button(const QWidget& parent, const QString& caption);
+// The items of a combo box, in order.
+QStringList Items(const QComboBox& box);
+// Replaces the text of an editable combo box as typing or pasting does.
+void Enter(QComboBox& box, const QString& text);
+
+// The real main window over `lexicon`, with scripted dialogs, in a scratch folder.
+class MainWindowFixture : public ::testing::Test {
+ protected:
+  void MakeWindow(ToolRegistry tools = BuiltInTools());
+
+  // Opens a tool from its menu item and lets `use` work its dialog while it is shown.
+  template <typename Dialog>
+  void Open(const char* menuItem, const std::function<void(Dialog&)>& use) {
+    dialogs->modalAnswer = [&use](QDialog& shown) {
+      auto* dialog = dynamic_cast<Dialog*>(&shown);
+      if (dialog) use(*dialog);
+      else ADD_FAILURE() << "the tool did not open its dialog";
+      return int(QDialog::Rejected);
+    };
+    Trigger(menuItem);
+    dialogs->modalAnswer = nullptr;
+  }
+  // Enters `typed` in the dialog's word box (Combo1) and clicks OK.
+  static void Search(QDialog& dialog, const QString& typed);
+
+  void Trigger(const char* action) const;
+  QString Label(const char* name) const;
+  // The result display as plain text.
+  QString Displayed() const;
+  // The texts of the messages shown so far, in order.
+  QStringList Messages() const;
+
+  ScratchFolder folder;
+  Lexicon lexicon;
+  ScriptedDialogs* dialogs = nullptr;
+  std::unique_ptr<MainWindow> window;
+};
 
 // The bytes of a file ("" when it cannot be read).
 std::string ReadBytes(const QString& fileName);
