@@ -12,6 +12,7 @@ namespace tavilo {
 GuiObserver::GuiObserver(QLabel* countLabel, QLabel* statusLabel)
     : countLabel_(countLabel), statusLabel_(statusLabel) {
   sinceEvents_.start();
+  sinceReset_.start();
 }
 
 void GuiObserver::SetLabels(QLabel* countLabel, QLabel* statusLabel) {
@@ -36,6 +37,7 @@ void GuiObserver::Reset() {
   progress_ = 0;
   progressShown_ = true;
   sinceEvents_.restart();
+  sinceReset_.restart();
 }
 
 void GuiObserver::Finish() {
@@ -60,11 +62,11 @@ void GuiObserver::SetProgress(double done, double expected) {
 
 bool GuiObserver::Yield() {
   if (!paused_ && sinceEvents_.elapsed() < kEventIntervalMs) return !stopRequested_;
-  if (!progressShown_ && progressBar_) {
+  if (!progressShown_ && progressBar_ && sinceReset_.elapsed() >= kProgressDelayMs) {
     progressBar_->setValue(static_cast<int>(progress_ * kProgressSteps + 0.5));
     progressBar_->setVisible(true);
+    progressShown_ = true;
   }
-  progressShown_ = true;
   QCoreApplication::processEvents();
   // While paused, sleep in the event loop until Pause is released or Stop is pressed.
   // Every way out (a click, a key, a timer) arrives as an event, so waiting for one is enough.

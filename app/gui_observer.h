@@ -21,13 +21,17 @@ class GuiObserver : public SearchObserver {
   static constexpr int kEventIntervalMs = 15;
   // The progress bar's range: 0 to this many steps.
   static constexpr int kProgressSteps = 1000;
+  // Most searches end within a fraction of a second: the bar only appears once a search has run
+  // this long, rather than flash.
+  static constexpr int kProgressDelayMs = 250;
 
   explicit GuiObserver(QLabel* countLabel = nullptr, QLabel* statusLabel = nullptr);
 
   // The labels the count and the status go to (either may be null).
   void SetLabels(QLabel* countLabel, QLabel* statusLabel);
-  // The progress bar: shown from the first progress report of a search until Finish(), hidden
-  // otherwise. It is repainted when Yield() processes events, not at every report.
+  // The progress bar: shown from the first progress report after the search has run
+  // kProgressDelayMs until Finish(), hidden otherwise. It is repainted when Yield() processes
+  // events, not at every report.
   void SetProgressBar(QProgressBar* bar);
   // How a count is written into the count label; by default the bare number.
   void SetCountText(std::function<QString(long)> format);
@@ -58,6 +62,7 @@ class GuiObserver : public SearchObserver {
   QPointer<QProgressBar> progressBar_;
   std::function<QString(long)> countText_;
   QElapsedTimer sinceEvents_;
+  QElapsedTimer sinceReset_;
   long count_ = 0;
   double progress_ = 0;
   bool progressShown_ = false;  // the bar shows progress_ (it is repainted only with the events)

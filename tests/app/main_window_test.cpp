@@ -448,9 +448,10 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey
   tools.AddListing(ListingId::AmbigramHorizontal, [&](ListingContext& context) {
     fontSeen = context.resultFont;
     context.observer.SetCount(2);
-    // The bar shows the progress from the first time the observer lets the events through.
+    // The bar shows the progress once the search has run a moment, when the observer next lets
+    // the events through.
     context.observer.SetProgress(30, 120);
-    QThread::msleep(GuiObserver::kEventIntervalMs + 5);
+    QThread::msleep(GuiObserver::kProgressDelayMs + 5);
     context.observer.Yield();
     const auto* bar = context.host.window()->findChild<QProgressBar*>("ProgressBar1");
     if (!bar->isHidden()) progressShown = bar->value();
