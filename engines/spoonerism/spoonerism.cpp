@@ -146,7 +146,6 @@ class Search {
   const WordTable& Domain() const {
     return query_.domain == kDomainResultList ? session_.resultList : lexicon_.Domain(query_.domain);
   }
-  bool Tick(std::size_t i) { return i % kYieldEvery != 0 || observer_.Yield(); }
   // Reports `done` units of the current stage's `expected_` work, then yields.
   bool Report(double done) {
     observer_.SetProgress(done, expected_);
@@ -281,13 +280,16 @@ bool Search::Phase2() {
   mergedCandidates_.reserve(candidates.Size());
   for (const WordEntry& entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
 
-  // Every replacement is an equal share of the expected work.
+  // Every replacement is an equal share of the expected work; a row's share goes half to the
+  // scan of the candidates, half to its replacements.
   expected_ = result_.expectedWork;
   const double share = replacementCount_ > 0 ? expected_ / static_cast<double>(replacementCount_) : 0.0;
   double done = 0;
   observer_.SetProgress(done, expected_);
   for (const SwapRow& row : rows_) {
     if (row.replacements.empty()) continue;
+    const double scanShare = share * static_cast<double>(row.replacements.size()) / 2;
+    const double replacementShare = share / 2;
     places_.clear();
     const std::string& a = row.fragment;
     // Normale and Double: the taboo words (and, for Normale, the locutions) as partners Y' first.
@@ -304,7 +306,10 @@ bool Search::Phase2() {
       if (method == SpoonerismMethod::Normal) scan(lexicon_.locutions, false);
     }
     for (std::size_t j = 0; j < candidates.Size(); ++j) {
-      if (!Tick(j)) return false;
+      if (j % kYieldEvery == 0 &&
+          !Report(done + scanShare * static_cast<double>(j) / static_cast<double>(candidates.Size()))) {
+        return false;
+      }
       const WordEntry& entry = candidates[j];
       if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
       const std::string& searched = mergedCandidates_[j];
@@ -316,12 +321,13 @@ bool Search::Phase2() {
       }
     }
 
+    done += scanShare;
     bool yod = false;
     const SpoonerismWord heading = Aligned(result_.word, p_, row.start, row.length, yod);
     if (yod) result_.yodMark = true;
     for (const std::string& b : row.replacements) {
       Match(row, b, heading);
-      done += share;
+      done += replacementShare;
       if (!Report(done)) return false;
     }
   }
