@@ -210,19 +210,10 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   detailsLayout->addStretch();
   details->setMinimumWidth(330);
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
-  closeButton_->setObjectName(QStringLiteral("CancelButton"));
   contButton_ = new QPushButton(QStringLiteral("Continuer"), this);
   contButton_->setObjectName(QStringLiteral("ContButton"));
   contButton_->setEnabled(false);
-  for (QPushButton* b : {okButton_, closeButton_, contButton_}) b->setAutoDefault(false);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addWidget(contButton_);
-  buttons->addStretch();
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); }, nullptr, {contButton_});
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lettersLabel, 0, 0, 1, 2);
@@ -235,14 +226,12 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   grid->addLayout(buttons, 0, 3, 5, 1);
 
   connect(combo1_, &QComboBox::editTextChanged, this, &AnagramDialog::OnLettersChanged);
-  connect(combo1_->lineEdit(), &QLineEdit::returnPressed, this, &AnagramDialog::RunSearch);
+  SearchOnEnter(*combo1_);
   connect(motImpose_, &QLineEdit::textChanged, this, &AnagramDialog::OnImposedChanged);
   connect(autoOption_, &QRadioButton::toggled, this, &AnagramDialog::UpdateMethodControls);
   for (QComboBox* list : {motMin_, motMax_, longMin_, longMax_})
     connect(list, &QComboBox::currentIndexChanged, this, &AnagramDialog::UpdateUnitLabels);
   connect(longMax_, &QComboBox::activated, this, &AnagramDialog::OnMaxLengthChosen);
-  connect(okButton_, &QPushButton::clicked, this, &AnagramDialog::RunSearch);
-  connect(closeButton_, &QPushButton::clicked, this, &AnagramDialog::reject);
   connect(contButton_, &QPushButton::clicked, this, &AnagramDialog::Continue);
 
   RefreshDetails();
@@ -377,7 +366,7 @@ void AnagramDialog::UpdateMethodControls() {
   // The complete base matters only to jokers.
   const bool jokers = letters_.JokerTotal() > 0;
   if (!jokers) check2_->setChecked(false);
-  check2_->setEnabled(jokers && !searching_);
+  check2_->setEnabled(jokers && !Searching());
   settingsFrame_->setEnabled(autoOption_->isChecked());
 }
 
@@ -405,8 +394,6 @@ void AnagramDialog::RememberEntry() {
 }
 
 void AnagramDialog::RunSearch() {
-  // The observers process events during a search: a second OK must not start another.
-  if (searching_) return;
   const std::string refusal =
       ValidateAnagramInput(static_cast<int>(imposed_.lettersToSearch.size()), letters_.JokerTotal());
   if (!refusal.empty()) {
@@ -419,13 +406,9 @@ void AnagramDialog::RunSearch() {
 }
 
 void AnagramDialog::RunManual() {
-  searching_ = true;
-  GuiObserver& observer = host().observer();
-  observer.Reset();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  ManualResult manual = ListCandidates(host().lexicon().anagramIndex, imposed_.lettersToSearch, letters_, observer);
-  QApplication::restoreOverrideCursor();
-  searching_ = false;
+  ManualResult manual = RunGuarded([&](GuiObserver& observer) {
+    return ListCandidates(host().lexicon().anagramIndex, imposed_.lettersToSearch, letters_, observer);
+  });
   candidates_ = std::move(manual.candidates);
   if (manual.count == 0) {
     Refuse(NothingFoundMessage(letters_.enteredText));
@@ -484,17 +467,17 @@ void AnagramDialog::RunAutomatic() {
   autoWindow_->raise();
   hide();
 
-  searching_ = true;
   paused_ = resumed_ = false;
   pausedTotal_ = {};
-  autoObserver_.Reset();
+  // The search is followed in its own window, with its own Pause and Stop: no wait cursor.
+  BeginSearch(autoObserver_, false);
   SetSearchingLook(true);
   AutoSearchObserver observer(*this, query.JokerTotal() > 0);
   running_ = &observer;
   const AutoResult result = SearchGroups(source, query, observer);
   running_ = nullptr;
   observer.Flush();
-  searching_ = false;
+  EndSearch();
   SetPausedLook(false);
   SetSearchingLook(false);
 
@@ -516,7 +499,7 @@ void AnagramDialog::RunAutomatic() {
 }
 
 void AnagramDialog::Pause() {
-  if (!searching_ || paused_) return;
+  if (!Searching() || paused_) return;
   paused_ = true;
   pauseStart_ = std::chrono::steady_clock::now();
   if (running_) running_->Flush();  // everything found so far is shown while paused
@@ -543,7 +526,7 @@ void AnagramDialog::Continue() {
 }
 
 void AnagramDialog::StopSearch() {
-  if (!searching_) return;
+  if (!Searching()) return;
   Continue();
   autoObserver_.RequestStop();
 }
@@ -558,18 +541,17 @@ void AnagramDialog::reject() {
 }
 
 void AnagramDialog::OnDisplayDoubleClicked(const std::string& selected) {
-  if (searching_ || !manualRevision_ || host().ResultRevision() != *manualRevision_) return;
+  if (Searching() || !manualRevision_ || host().ResultRevision() != *manualRevision_) return;
   const std::string word = Trim(selected);
   if (word.empty() || !IsLetter(static_cast<unsigned char>(word[0]))) return;
   motImpose_->setText(FromCp1252(word));
   autoOption_->setChecked(true);
   profRech_->setValue(LevelForLetters(static_cast<int>(imposed_.lettersToSearch.size()) + letters_.jokerAny));
-  RunSearch();
+  OnOk();
 }
 
 void AnagramDialog::SetSearchingLook(bool searching) {
-  for (QWidget* w : std::initializer_list<QWidget*>{combo1_, autoOption_, manualOption_, motImpose_, motMin_, longMin_,
-                                                    okButton_})
+  for (QWidget* w : std::initializer_list<QWidget*>{combo1_, autoOption_, manualOption_, motImpose_, motMin_, longMin_})
     w->setEnabled(!searching);
   check2_->setEnabled(!searching && letters_.JokerTotal() > 0);
   for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
@@ -582,7 +564,7 @@ void AnagramDialog::SetPausedLook(bool paused) {
   for (QWidget* w : std::initializer_list<QWidget*>{levelLabel_, maxWordsLabel_, forbiddenLabel_, maxLengthLabel_, check1_}) {
     w->setStyleSheet(colour);
   }
-  if (searching_) {
+  if (Searching()) {
     for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
                                                       maxWordsLabel_, forbiddenLabel_, maxLengthLabel_})
       w->setEnabled(paused);

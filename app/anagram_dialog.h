@@ -40,7 +40,6 @@ class AnagramDialog : public ToolDialog {
   // "Continuer": resumes a paused automatic search with the settings as they now stand.
   void Continue();
 
-  bool Searching() const { return searching_; }
   bool Paused() const { return paused_; }
   AnagramAutoWindow* autoWindow() const { return autoWindow_; }
 
@@ -101,8 +100,6 @@ class AnagramDialog : public ToolDialog {
   QLabel* toSearchLabel_;
   QLabel* imposedCountLabel_;
   QLabel* lipogramLabel_;
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
   QPushButton* contButton_;
 
   AnagramLetters letters_;
@@ -110,7 +107,6 @@ class AnagramDialog : public ToolDialog {
   CandidateTable candidates_;             // left by the last manual pass
   std::optional<std::uint64_t> manualRevision_;  // the display's revision after a manual result
   bool rewriting_ = false;
-  bool searching_ = false;
   bool paused_ = false;
   bool resumed_ = false;
   std::chrono::steady_clock::time_point pauseStart_;

@@ -32,17 +32,8 @@ AnaphoneDialog::AnaphoneDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   appendToDisplayed_ = new QCheckBox(QStringLiteral("Ajouter le résultat à la liste affichée"), this);
   appendToDisplayed_->setObjectName(QStringLiteral("Check3"));
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
-  closeButton_->setObjectName(QStringLiteral("CancelButton"));
-  // Enter runs the search through the word box's own signal; no button takes it as default.
-  okButton_->setAutoDefault(false);
-  closeButton_->setAutoDefault(false);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addStretch();
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); });
+  SearchOnEnter(*wordBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);
@@ -52,22 +43,12 @@ AnaphoneDialog::AnaphoneDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
 
   SetStandardControls(appendToDisplayed_, nullptr, nullptr);
 
-  connect(okButton_, &QPushButton::clicked, this, &AnaphoneDialog::RunSearch);
-  connect(wordBox_->lineEdit(), &QLineEdit::returnPressed, this, &AnaphoneDialog::RunSearch);
-  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void AnaphoneDialog::RunSearch() {
-  // The observer processes events during the search: a second click must not start another.
-  if (searching_) return;
-  searching_ = true;
-  GuiObserver& observer = host().observer();
-  observer.Reset();
   const QString typed = wordBox_->currentText();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const AnaphoneResult result = FindAnaphones(host().lexicon(), {ToCp1252(typed)}, observer);
-  QApplication::restoreOverrideCursor();
-  searching_ = false;
+  const AnaphoneResult result =
+      RunGuarded([&](GuiObserver& observer) { return FindAnaphones(host().lexicon(), {ToCp1252(typed)}, observer); });
 
   // A word found in the lexicon (and not too long) was searched: the box remembers it.
   if (result.Validated() && result.refusal != AnaphoneRefusal::TooManySounds &&
@@ -84,12 +65,7 @@ void AnaphoneDialog::RunSearch() {
     Refuse(result.message);
     return;
   }
-  ToolResult published;
-  published.header = WriteAnaphoneHeader(result);
-  published.block = WriteAnaphoneBlock(result);
-  published.append = appendToDisplayed_->isChecked();
-  published.fileSuffix = result.word;
-  PublishResult(std::move(published));
+  PublishResult(WriteAnaphoneHeader(result), WriteAnaphoneBlock(result), result.word);
 }
 
 }  // namespace tavilo

@@ -24,9 +24,6 @@ class AnaphoneDialog : public ToolDialog {
  private:
   QComboBox* wordBox_;           // Combo1, Courier New, with the words searched so far
   QCheckBox* appendToDisplayed_; // Check3
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
-  bool searching_ = false;
 };
 
 }  // namespace tavilo

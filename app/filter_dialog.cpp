@@ -24,12 +24,6 @@ namespace {
 constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
                                      FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
 
-QCheckBox* Check(const QString& caption, const QString& name, QWidget* parent) {
-  auto* check = new QCheckBox(caption, parent);
-  check->setObjectName(name);
-  return check;
-}
-
 QLabel* Label(const QString& caption, const QString& name, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
   label->setObjectName(name);
@@ -69,7 +63,7 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
   singleLayout->addWidget(Label(QStringLiteral("? remplace une seule lettre  "), QStringLiteral("Label6"), single));
   singleLayout->addWidget(Label(QStringLiteral(" ! remplace une seule consonne  "), QStringLiteral("Label7"), single));
   singleLayout->addWidget(Label(QStringLiteral("§ remplace une seule voyelle  "), QStringLiteral("Label8"), single));
-  onceSingle_ = Check(QStringLiteral("Une seule occurrence des lettres explicites"), QStringLiteral("Check2"), single);
+  onceSingle_ = MakeCheck(QStringLiteral("Une seule occurrence des lettres explicites"), QStringLiteral("Check2"), single);
   singleLayout->addWidget(onceSingle_);
   auto* multi = new QGroupBox(QStringLiteral("Plusieurs caractères"), jokers);
   multi->setObjectName(QStringLiteral("Frame4"));
@@ -80,17 +74,17 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
       Label(QStringLiteral("^ remplace aucune ou plusieurs consonnes  "), QStringLiteral("Label10"), multi));
   multiLayout->addWidget(
       Label(QStringLiteral("@ remplace aucune ou plusieurs voyelles"), QStringLiteral("Label9"), multi));
-  onceMulti_ = Check(QStringLiteral("Une seule occurrence des lettres explicites"), QStringLiteral("Check3"), multi);
+  onceMulti_ = MakeCheck(QStringLiteral("Une seule occurrence des lettres explicites"), QStringLiteral("Check3"), multi);
   multiLayout->addWidget(onceMulti_);
   auto* jokerLayout = new QHBoxLayout(jokers);
   jokerLayout->addWidget(single);
   jokerLayout->addWidget(multi);
 
-  heterogram_ = Check(QStringLiteral("Hétérogramme (une seule occurrence\nde chaque lettre)"), QStringLiteral("Check7"),
+  heterogram_ = MakeCheck(QStringLiteral("Hétérogramme (une seule occurrence\nde chaque lettre)"), QStringLiteral("Check7"),
                       this);
-  diacritics_ = Check(QStringLiteral("Différencier les lettres avec signe diacritique (accent, tréma, cédille)."),
+  diacritics_ = MakeCheck(QStringLiteral("Différencier les lettres avec signe diacritique (accent, tréma, cédille)."),
                       QStringLiteral("Check1"), this);
-  reversed_ = Check(QStringLiteral("Afficher en plus chaque mot inversé"), QStringLiteral("Check5"), this);
+  reversed_ = MakeCheck(QStringLiteral("Afficher en plus chaque mot inversé"), QStringLiteral("Check5"), this);
 
   auto* settings = new QGroupBox(QStringLiteral("Réglages"), this);
   settings->setObjectName(QStringLiteral("Frame1"));
@@ -113,26 +107,17 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
   const QString domainNames[] = {QStringLiteral("Option1"), QStringLiteral("Option6"), QStringLiteral("Option7"),
                                  QStringLiteral("Option8"), QStringLiteral("Option9"), QStringLiteral("Option2")};
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    domains_[i] = new QRadioButton(domainCaptions[i], domainGroup);
-    domains_[i]->setObjectName(domainNames[i]);
+    domains_[i] = MakeOption(domainCaptions[i], domainNames[i], domainGroup);
     domainLayout->addWidget(domains_[i]);
   }
   domains_[0]->setChecked(true);
 
-  keepAsNewList_ = Check(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check6"), this);
-  appendToDisplayed_ = Check(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check4"), this);
+  keepAsNewList_ = MakeCheck(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check6"), this);
+  appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check4"), this);
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
-  closeButton_->setObjectName(QStringLiteral("CancelButton"));
-  // Enter runs the search through the pattern box's own signal; no button takes it as default.
-  okButton_->setAutoDefault(false);
-  closeButton_->setAutoDefault(false);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addStretch();
+  // While the search runs, OK reads "Stop" and is the only control left enabled.
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); }, patternBox_);
+  UseStopButton();
 
   auto* options = new QVBoxLayout;
   options->addWidget(heterogram_);
@@ -163,12 +148,7 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
   patternBox_->installEventFilter(this);
   patternBox_->lineEdit()->installEventFilter(this);
   connect(patternBox_->lineEdit(), &QLineEdit::textChanged, this, &FilterDialog::OnPatternEdited);
-  connect(patternBox_->lineEdit(), &QLineEdit::returnPressed, this, &FilterDialog::OnOk);
-  connect(okButton_, &QPushButton::clicked, this, &FilterDialog::OnOk);
-  connect(closeButton_, &QPushButton::clicked, this, [this] {
-    patternBox_->setFocus();
-    reject();
-  });
+  SearchOnEnter(*patternBox_);
   connect(heterogram_, &QCheckBox::toggled, this, [this] {
     if (!analysis_.pattern.empty()) UpdateOptionBoxes();
   });
@@ -238,7 +218,7 @@ void FilterDialog::OnPatternEdited() {
 }
 
 void FilterDialog::ApplyPatternRules() {
-  if (searching_) return;
+  if (Searching()) return;
   if (analysis_.pattern.empty()) {
     lengths_->setEnabled(false);
     syllables_->setEnabled(false);
@@ -303,7 +283,7 @@ void FilterDialog::OnDomainChanged() {
   const bool fromList = domains_[5]->isChecked();
   keepAsNewList_->setEnabled(false);
   keepAsNewList_->setChecked(fromList ? keepChoice_ : true);
-  keepAsNewList_->setEnabled(fromList && !searching_);
+  keepAsNewList_->setEnabled(fromList && !Searching());
 }
 
 FilterQuery FilterDialog::Query() const {
@@ -324,55 +304,15 @@ FilterQuery FilterDialog::Query() const {
   return query;
 }
 
-void FilterDialog::OnOk() {
-  if (searching_) {
-    host().observer().RequestStop();  // read by the search after its next row
-    return;
-  }
-  RunSearch();
-}
-
-void FilterDialog::reject() {
-  // Closing the window during a search stops it; what was found is still shown.
-  if (searching_) host().observer().RequestStop();
-  ToolDialog::reject();
-}
-
-void FilterDialog::SetSearching(bool searching) {
-  searching_ = searching;
-  okButton_->setText(searching ? QStringLiteral("Stop") : QStringLiteral("OK"));
-  if (searching) {
-    // Every control but OK ("Stop") is disabled; each one's state is restored afterwards.
-    enabledBeforeSearch_.clear();
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-      if (child == okButton_) continue;
-      enabledBeforeSearch_.emplace_back(child, child->isEnabled());
-      child->setEnabled(false);
-    }
-    setCursor(Qt::WaitCursor);
-    okButton_->setCursor(Qt::BusyCursor);
-    return;
-  }
-  for (const auto& [child, enabled] : enabledBeforeSearch_) {
-    if (child) child->setEnabled(enabled);
-  }
-  enabledBeforeSearch_.clear();
-  unsetCursor();
-  okButton_->unsetCursor();
+void FilterDialog::RunSearch() {
+  const FilterQuery query = Query();
+  host().SetStatusLine(StatusLine::Limit, "");
+  const FilterResult result = RunGuarded(
+      [&](GuiObserver& observer) { return FindFilteredWords(host().lexicon(), host().session(), query, observer); });
   // The search may have made a current list and filled the display.
   domains_[5]->setEnabled(host().session().HasResultList());
   appendToDisplayed_->setEnabled(!host().ResultIsEmpty());
   OnDomainChanged();
-}
-
-void FilterDialog::RunSearch() {
-  const FilterQuery query = Query();
-  GuiObserver& observer = host().observer();
-  observer.Reset();
-  host().SetStatusLine(StatusLine::Limit, "");
-  SetSearching(true);
-  const FilterResult result = FindFilteredWords(host().lexicon(), host().session(), query, observer);
-  SetSearching(false);
 
   KeepFilterResult(result, host().session());
   if (!result.Accepted()) {
@@ -389,12 +329,7 @@ void FilterDialog::RunSearch() {
   }
   if (result.LimitReached()) host().SetStatusLine(StatusLine::Limit, kFilterCapMessage);
   host().SetStatusLine(StatusLine::Waiting, kFilterWaitingMessage);
-  ToolResult published;
-  published.header = WriteFilterHeader(result);
-  published.block = WriteFilterBlock(result);
-  published.append = appendToDisplayed_->isChecked();
-  published.fileSuffix = result.analysis.pattern;
-  PublishResult(std::move(published));
+  PublishResult(WriteFilterHeader(result), WriteFilterBlock(result), result.analysis.pattern);
   host().SetStatusLine(StatusLine::Waiting, "");
   appendToDisplayed_->setEnabled(true);
   domains_[5]->setEnabled(host().session().HasResultList());

@@ -30,16 +30,11 @@ class FilterDialog : public ToolDialog {
   FilterQuery Query() const;
   // The pattern box's analysis, as of the last change.
   const PatternAnalysis& Analysis() const { return analysis_; }
-  bool Searching() const { return searching_; }
-
-  // OK, or Enter in the pattern box: starts the search, or asks a running one to stop.
-  void OnOk();
 
  protected:
   // Fills the two limit lists when the pattern is empty, then runs the pattern's rules once.
   void OnOpening(const ToolOpening& opening) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void reject() override;
 
  private:
   void OnPatternEdited();
@@ -50,7 +45,6 @@ class FilterDialog : public ToolDialog {
   void OnSyllablesChosen();
   void OnDomainChanged();
   void FillLimitLists();
-  void SetSearching(bool searching);
   void RunSearch();
 
   int longestWord_;
@@ -70,11 +64,7 @@ class FilterDialog : public ToolDialog {
   std::array<QRadioButton*, 6> domains_{};  // Tous, Noms, Adjectifs, Verbes, Adverbes..., Liste
   QCheckBox* keepAsNewList_;  // Check6: asked only of a search over the current list
   QCheckBox* appendToDisplayed_;  // Check4
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
-  std::vector<std::pair<QPointer<QWidget>, bool>> enabledBeforeSearch_;
   bool keepChoice_ = false;   // Check6 as the user left it for the current list
-  bool searching_ = false;
 };
 
 }  // namespace tavilo

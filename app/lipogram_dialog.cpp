@@ -17,16 +17,6 @@
 #include "app/qt_text.h"
 
 namespace tavilo {
-namespace {
-
-template <typename Button>
-Button* Named(const QString& caption, const QString& name, QWidget* parent) {
-  auto* button = new Button(caption, parent);
-  button->setObjectName(name);
-  return button;
-}
-
-}  // namespace
 
 LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, ToolId::Lipogram, parent) {
   setObjectName(QStringLiteral("frmLipo"));
@@ -43,17 +33,17 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   auto* methodGroup = new QGroupBox(QStringLiteral("Méthode"), this);
   methodGroup->setObjectName(QStringLiteral("Frame2"));
   auto* methodLayout = new QVBoxLayout(methodGroup);
-  forbidden_ = Named<QRadioButton>(QStringLiteral("Les lettres entrées sont interdites"), QStringLiteral("Option1"),
+  forbidden_ = MakeOption(QStringLiteral("Les lettres entrées sont interdites"), QStringLiteral("Option1"),
                                    methodGroup);
-  forbidAccented_ = Named<QCheckBox>(
+  forbidAccented_ = MakeCheck(
       QStringLiteral("Interdire en plus les lettres avec signe diacritique (accent, tréma, cédille, point)."),
       QStringLiteral("Check3"), methodGroup);
-  obligatory_ = Named<QRadioButton>(QStringLiteral("Les lettres entrées sont obligatoires"), QStringLiteral("Option2"),
+  obligatory_ = MakeOption(QStringLiteral("Les lettres entrées sont obligatoires"), QStringLiteral("Option2"),
                                     methodGroup);
-  mono_ = Named<QCheckBox>(QStringLiteral("Monovocalisme / Monoconsonantisme"), QStringLiteral("Check2"), methodGroup);
-  beauPresent_ = Named<QCheckBox>(QStringLiteral("Beau présent  (seules les lettres choisies sont utilisées)"),
+  mono_ = MakeCheck(QStringLiteral("Monovocalisme / Monoconsonantisme"), QStringLiteral("Check2"), methodGroup);
+  beauPresent_ = MakeCheck(QStringLiteral("Beau présent  (seules les lettres choisies sont utilisées)"),
                                   QStringLiteral("Check7"), methodGroup);
-  exactAccents_ = Named<QCheckBox>(
+  exactAccents_ = MakeCheck(
       QStringLiteral("Différencier les lettres avec signe diacritique (accent, tréma, cédille)."),
       QStringLiteral("Check4"), methodGroup);
   // The options of one method stand indented under it; the accent option serves both.
@@ -83,7 +73,7 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   syllableRow->addWidget(after);
   syllableRow->addStretch();
   reducedVocabulary_ =
-      Named<QCheckBox>(QStringLiteral("Vocabulaire réduit (une et deux syllabes)"), QStringLiteral("Check1"), this);
+      MakeCheck(QStringLiteral("Vocabulaire réduit (une et deux syllabes)"), QStringLiteral("Check1"), this);
 
   auto* domainGroup = new QGroupBox(QStringLiteral("Domaine"), this);
   domainGroup->setObjectName(QStringLiteral("Frame1"));
@@ -96,25 +86,18 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   const QString domainNames[] = {QStringLiteral("Option6"), QStringLiteral("Option7"), QStringLiteral("Option8"),
                                  QStringLiteral("Option9"), QStringLiteral("Option3")};
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    domains_[i] = Named<QRadioButton>(domainCaptions[i], domainNames[i], domainGroup);
+    domains_[i] = MakeOption(domainCaptions[i], domainNames[i], domainGroup);
     domainLayout->addWidget(domains_[i]);
   }
   domains_[0]->setChecked(true);
 
   keepAsNewList_ =
-      Named<QCheckBox>(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check6"), this);
+      MakeCheck(QStringLiteral("Conserver le résultat comme nouvelle liste"), QStringLiteral("Check6"), this);
   appendToDisplayed_ =
-      Named<QCheckBox>(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check5"), this);
+      MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check5"), this);
 
-  okButton_ = Named<QPushButton>(QStringLiteral("OK"), QStringLiteral("OKButton"), this);
-  closeButton_ = Named<QPushButton>(QStringLiteral("Fermer"), QStringLiteral("CancelButton"), this);
-  // Enter runs the search through the letter box's own signal; no button takes it as default.
-  okButton_->setAutoDefault(false);
-  closeButton_->setAutoDefault(false);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addStretch();
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); });
+  SearchOnEnter(*lettersBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lettersLabel, 0, 0);
@@ -129,9 +112,6 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
 
   SetStandardControls(appendToDisplayed_, domains_[4], domains_[0]);
 
-  connect(okButton_, &QPushButton::clicked, this, &LipogramDialog::RunSearch);
-  connect(lettersBox_->lineEdit(), &QLineEdit::returnPressed, this, &LipogramDialog::RunSearch);
-  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
   for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{forbidden_, obligatory_, forbidAccented_,
                                                                           exactAccents_}) {
     connect(button, &QAbstractButton::toggled, this, &LipogramDialog::UpdateCoupling);
@@ -197,16 +177,9 @@ LipogramQuery LipogramDialog::Query() const {
 }
 
 void LipogramDialog::RunSearch() {
-  // The observer processes events during the search: a second click must not start another.
-  if (searching_) return;
-  searching_ = true;
-  GuiObserver& observer = host().observer();
-  observer.Reset();
   const LipogramQuery query = Query();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const LipogramResult result = FindLipograms(host().lexicon(), host().session(), query, observer);
-  QApplication::restoreOverrideCursor();
-  searching_ = false;
+  const LipogramResult result = RunGuarded(
+      [&](GuiObserver& observer) { return FindLipograms(host().lexicon(), host().session(), query, observer); });
 
   KeepLipogramResult(result, host().session());
   if (!result.Accepted()) {
@@ -218,12 +191,7 @@ void LipogramDialog::RunSearch() {
     lettersBox_->addItem(typed);
     lettersBox_->setEditText(typed);  // adding an item must not change what the box shows
   }
-  ToolResult published;
-  published.header = WriteLipogramHeader(result);
-  published.block = WriteLipogramBlock(result);
-  published.append = appendToDisplayed_->isChecked();
-  published.fileSuffix = result.letters;
-  PublishResult(std::move(published));
+  PublishResult(WriteLipogramHeader(result), WriteLipogramBlock(result), result.letters);
 }
 
 }  // namespace tavilo

@@ -51,10 +51,7 @@ class LipogramDialog : public ToolDialog {
   std::array<QRadioButton*, 5> domains_{};   // domain codes 1 to 5
   QCheckBox* keepAsNewList_;                 // Check6
   QCheckBox* appendToDisplayed_;             // Check5
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
   bool opened_ = false;
-  bool searching_ = false;
 };
 
 }  // namespace tavilo

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -80,6 +81,7 @@ MainWindow::MainWindow(const Lexicon& lexicon, ToolRegistry tools, std::unique_p
   BuildMenus();
   BuildToolBars();
   observer_.SetLabels(label2_, label2_);
+  observer_.SetProgressBar(progressBar1_);
   SetDefaultPrintMargins(printer_);
   resize(980, 660);
   OnLoad();
@@ -257,6 +259,11 @@ void MainWindow::BuildCentralArea() {
   statusBar()->addWidget(label2_, 1);
   statusBar()->addWidget(label3_, 1);
   statusBar()->addWidget(label4_, 2);
+  // The search's progress, at the right end; the observer shows it while a search runs.
+  progressBar1_ = new QProgressBar(this);
+  progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar1_->setFixedWidth(220);
+  statusBar()->addPermanentWidget(progressBar1_);
 }
 
 // The load handler.
@@ -386,6 +393,7 @@ void MainWindow::RunListing(ListingId id) {
   observer_.Reset();
   ListingContext context{lexicon_, session_, observer_, *this, info.resultFont};
   std::optional<ToolResult> result = (*run)(context);
+  observer_.Finish();
   QApplication::restoreOverrideCursor();
   menuBar()->setEnabled(true);
   tbToolBar_->setEnabled(true);
@@ -473,6 +481,8 @@ void MainWindow::SetNotes(const std::vector<std::string>& cp1252Lines) {
   notesLabel_->setText(lines.join(QLatin1Char('\n')));
   notesLabel_->setVisible(!lines.isEmpty());
 }
+
+void MainWindow::FocusResultDisplay() { richTextBox1_->setFocus(); }
 
 void MainWindow::SetFileCommandsEnabled(bool enabled) {
   SetSaveAndPrintEnabled(enabled);

@@ -18,6 +18,7 @@
 
 class QAction;
 class QLabel;
+class QProgressBar;
 class QTextEdit;
 class QToolBar;
 
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   void SetStatusLine(StatusLine line, std::string_view cp1252) override;
   void SetStatusBox(const Document& text) override;
   void SetNotes(const std::vector<std::string>& cp1252Lines) override;
+  void FocusResultDisplay() override;
   void SetFileCommandsEnabled(bool enabled) override;
   void SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) override;
   void SetAuxiliaryText(QTextEdit* text) override;
@@ -144,6 +146,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   QLabel* label2_ = nullptr;
   QLabel* label3_ = nullptr;
   QLabel* label4_ = nullptr;
+  QProgressBar* progressBar1_ = nullptr;  // the running search's progress, hidden otherwise
 };
 
 }  // namespace tavilo

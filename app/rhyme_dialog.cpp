@@ -73,18 +73,8 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
   keepAsNewList_->setEnabled(false);
   appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
-  closeButton_->setObjectName(QStringLiteral("CancelButton"));
-  // Enter runs the search through the rhyme box's own signal; no button takes it as default.
-  okButton_->setAutoDefault(false);
-  closeButton_->setAutoDefault(false);
-
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addStretch();
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); });
+  SearchOnEnter(*rhymeBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(rhymeLabel, 0, 0);
@@ -99,9 +89,6 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
 
   SetStandardControls(appendToDisplayed_, domains_[4], domains_[0]);
 
-  connect(okButton_, &QPushButton::clicked, this, &RhymeDialog::RunSearch);
-  connect(rhymeBox_->lineEdit(), &QLineEdit::returnPressed, this, &RhymeDialog::RunSearch);
-  connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
   connect(syllables_, &QComboBox::currentIndexChanged, this, &RhymeDialog::UpdateSyllableLabel);
 }
 
@@ -134,15 +121,8 @@ RhymeQuery RhymeDialog::Query() const {
 }
 
 void RhymeDialog::RunSearch() {
-  // The observer processes events during the search: a second click must not start another.
-  if (searching_) return;
-  searching_ = true;
-  GuiObserver& observer = host().observer();
-  observer.Reset();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const RhymeResult result = FindRhymes(host().lexicon(), host().session(), Query(), observer);
-  QApplication::restoreOverrideCursor();
-  searching_ = false;
+  const RhymeResult result = RunGuarded(
+      [&](GuiObserver& observer) { return FindRhymes(host().lexicon(), host().session(), Query(), observer); });
 
   if (result.SoundFound()) RememberInBox(*rhymeBox_, result.rhyme);
   KeepRhymeResult(result, host().session());
@@ -154,12 +134,7 @@ void RhymeDialog::RunSearch() {
     Refuse(result.message);
     return;
   }
-  ToolResult published;
-  published.header = WriteRhymeHeader(result);
-  published.block = WriteRhymeBlock(result);
-  published.append = appendToDisplayed_->isChecked();
-  published.fileSuffix = result.rhyme;
-  PublishResult(std::move(published));
+  PublishResult(WriteRhymeHeader(result), WriteRhymeBlock(result), result.rhyme);
 }
 
 }  // namespace tavilo

@@ -44,9 +44,6 @@ class RhymeDialog : public ToolDialog {
   std::array<QRadioButton*, 5> domains_{};       // domain codes 1 to 5
   QCheckBox* keepAsNewList_;                     // always off: a rhyme search keeps its result anyway
   QCheckBox* appendToDisplayed_;
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
-  bool searching_ = false;
 };
 
 }  // namespace tavilo

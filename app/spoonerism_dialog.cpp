@@ -1,14 +1,11 @@
 #include "app/spoonerism_dialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTime>
 #include <QVBoxLayout>
@@ -85,18 +82,8 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
   domainLayout->addWidget(keepAsNewList_);
   domainLayout->addWidget(appendToDisplayed_);
 
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(QStringLiteral("OKButton"));
-  closeButton_ = new QPushButton(QStringLiteral("Fermer"), this);
-  closeButton_->setObjectName(QStringLiteral("CancelButton"));
-  // Enter runs the search through the word box's own signal; no button takes it as default.
-  okButton_->setAutoDefault(false);
-  closeButton_->setAutoDefault(false);
-
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(okButton_);
-  buttons->addWidget(closeButton_);
-  buttons->addStretch();
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); }, wordBox_);
+  SearchOnEnter(*wordBox_);
   auto* left = new QVBoxLayout;
   left->addWidget(wordLabel_);
   left->addWidget(wordBox_);
@@ -125,12 +112,6 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
   connect(classic_, &QRadioButton::clicked, this, &SpoonerismDialog::OnKindClicked);
   connect(decadent_, &QRadioButton::clicked, this, &SpoonerismDialog::OnKindClicked);
   for (QRadioButton* domain : domains_) connect(domain, &QRadioButton::toggled, this, &SpoonerismDialog::UpdateKeepBox);
-  connect(okButton_, &QPushButton::clicked, this, &SpoonerismDialog::RunSearch);
-  connect(wordBox_->lineEdit(), &QLineEdit::returnPressed, this, &SpoonerismDialog::RunSearch);
-  connect(closeButton_, &QPushButton::clicked, this, [this] {
-    wordBox_->setFocus();
-    reject();
-  });
 }
 
 void SpoonerismDialog::OnOpening(const ToolOpening& opening) {
@@ -207,8 +188,6 @@ SpoonerismQuery SpoonerismDialog::Query() const {
 }
 
 void SpoonerismDialog::RunSearch() {
-  // The observer processes events during the search: a second click must not start another.
-  if (searching_) return;
   const int start = SecondsSinceMidnight();
   const SpoonerismQuery query = Query();
   const std::pair<int, int> keys = SpoonerismSearchKeys(query);
@@ -230,28 +209,23 @@ void SpoonerismDialog::RunSearch() {
     return;
   }
 
-  searching_ = true;
   host().SetNotes({});
-  GuiObserver& observer = host().observer();
-  observer.Reset();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const SpoonerismResult result =
-      FindSpoonerisms(host().lexicon(), host().session(), query, observer, [&](SpoonerismStage stage) {
-        switch (stage) {
-          case SpoonerismStage::Phase1:
-            host().SetStatusLine(StatusLine::Count, "Phase 1");
-            break;
-          case SpoonerismStage::Phase2:
-            host().SetStatusBox(SpoonerismWaitingText(query.method, query.swapLength));
-            host().SetStatusLine(StatusLine::Count, "Phase 2");
-            break;
-          case SpoonerismStage::Done:
-            host().SetStatusBox(Document());
-            break;
-        }
-      });
-  QApplication::restoreOverrideCursor();
-  searching_ = false;
+  const SpoonerismResult result = RunGuarded([&](GuiObserver& observer) {
+    return FindSpoonerisms(host().lexicon(), host().session(), query, observer, [&](SpoonerismStage stage) {
+      switch (stage) {
+        case SpoonerismStage::Phase1:
+          host().SetStatusLine(StatusLine::Count, "Phase 1");
+          break;
+        case SpoonerismStage::Phase2:
+          host().SetStatusBox(SpoonerismWaitingText(query.method, query.swapLength));
+          host().SetStatusLine(StatusLine::Count, "Phase 2");
+          break;
+        case SpoonerismStage::Done:
+          host().SetStatusBox(Document());
+          break;
+      }
+    });
+  });
 
   if (result.validated) wordBox_->setEditText(FromCp1252(result.word));
   if (result.rememberWord) RememberInBox(*wordBox_, result.word);
@@ -259,8 +233,12 @@ void SpoonerismDialog::RunSearch() {
   UpdatePreviousListOption();
   if (!result.Accepted()) {
     host().SetStatusLine(StatusLine::Count, "");
+    // Stopped before anything was found: the user asked for it, there is nothing to tell.
+    if (result.stopped) return;
     if (result.clearWordBox) wordBox_->clearEditText();
     Refuse(result.message);
+    // After a search that ran to its end and found nothing, the user is back on the display.
+    if (result.refusal == SpoonerismRefusal::NothingFound) host().FocusResultDisplay();
     return;
   }
 
@@ -268,12 +246,7 @@ void SpoonerismDialog::RunSearch() {
   if (elapsed < 0) elapsed += kSecondsPerDay;  // midnight passed
   host().SetStatusLine(StatusLine::Count, std::to_string(result.foundCount));
   host().SetNotes(SpoonerismNotes(result));
-  ToolResult published;
-  published.header = WriteSpoonerismHeader(result, elapsed);
-  published.block = WriteSpoonerismBlocks(result);
-  published.append = appendToDisplayed_->isChecked();
-  published.fileSuffix = result.word;
-  PublishResult(std::move(published));
+  PublishResult(WriteSpoonerismHeader(result, elapsed), WriteSpoonerismBlocks(result), result.word);
 
   lastWord_ = result.word;
   lastKeys_ = keys;

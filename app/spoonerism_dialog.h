@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace tavilo {
@@ -55,9 +54,6 @@ class SpoonerismDialog : public ToolDialog {
   std::array<QRadioButton*, 5> domains_{};         // domain codes 1 to 5
   QCheckBox* keepAsNewList_;
   QCheckBox* appendToDisplayed_;
-  QPushButton* okButton_;
-  QPushButton* closeButton_;
-  bool searching_ = false;
 
   // The last search: its word (as validated), its two keys, and the result document's revision
   // once its result was shown.

@@ -1,10 +1,14 @@
 #include "app/tool_dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QVBoxLayout>
 
 #include "app/qt_text.h"
 #include "app/user_dialogs.h"
@@ -46,7 +50,100 @@ void ToolDialog::UpdatePreviousListOption() {
   previousListOption_->setEnabled(allowed);
 }
 
+QVBoxLayout* ToolDialog::MakeButtonColumn(std::function<void()> search, QWidget* focusOnClose,
+                                          std::initializer_list<QPushButton*> more) {
+  search_ = std::move(search);
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(QStringLiteral("OKButton"));
+  auto* closeButton = new QPushButton(QStringLiteral("Fermer"), this);
+  closeButton->setObjectName(QStringLiteral("CancelButton"));
+  auto* column = new QVBoxLayout;
+  for (QPushButton* button : {okButton_, closeButton}) {
+    button->setAutoDefault(false);
+    column->addWidget(button);
+  }
+  for (QPushButton* button : more) {
+    button->setAutoDefault(false);
+    column->addWidget(button);
+  }
+  column->addStretch();
+  connect(okButton_, &QPushButton::clicked, this, &ToolDialog::OnOk);
+  connect(closeButton, &QPushButton::clicked, this, [this, focus = QPointer<QWidget>(focusOnClose)] {
+    if (focus) focus->setFocus();
+    reject();
+  });
+  return column;
+}
+
+void ToolDialog::SearchOnEnter(QComboBox& box) {
+  connect(box.lineEdit(), &QLineEdit::returnPressed, this, &ToolDialog::OnOk);
+}
+
+void ToolDialog::OnOk() {
+  if (searching_) {
+    // The observer processes events while the search runs: OK may come again meanwhile.
+    if (stopButton_ && running_) running_->RequestStop();  // read by the search at its next yield
+    return;
+  }
+  if (search_) search_();
+}
+
+void ToolDialog::reject() {
+  if (searching_ && running_) running_->RequestStop();
+  QDialog::reject();
+}
+
+void ToolDialog::BeginSearch(GuiObserver& observer, bool waitCursor) {
+  searching_ = true;
+  running_ = &observer;
+  observer.Reset();
+  enabledBeforeSearch_.clear();
+  const auto disable = [this](QWidget* widget) {
+    enabledBeforeSearch_.emplace_back(widget, widget->isEnabled());
+    widget->setEnabled(false);
+  };
+  if (stopButton_ && okButton_) {
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (child != okButton_) disable(child);
+    }
+    okButton_->setText(QStringLiteral("Stop"));
+    okButton_->setCursor(Qt::BusyCursor);
+    setCursor(Qt::WaitCursor);
+  } else if (okButton_) {
+    disable(okButton_);
+  }
+  // The wait cursor over the whole program would hide that Stop can be clicked.
+  waitCursor_ = waitCursor && !stopButton_;
+  if (waitCursor_) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void ToolDialog::EndSearch() {
+  if (waitCursor_) QApplication::restoreOverrideCursor();
+  waitCursor_ = false;
+  for (const auto& [widget, enabled] : enabledBeforeSearch_) {
+    if (widget) widget->setEnabled(enabled);
+  }
+  enabledBeforeSearch_.clear();
+  if (stopButton_ && okButton_) {
+    okButton_->setText(QStringLiteral("OK"));
+    okButton_->unsetCursor();
+    unsetCursor();
+  }
+  if (running_) running_->Finish();
+  running_ = nullptr;
+  searching_ = false;
+}
+
 void ToolDialog::PublishResult(ToolResult result) { host_.PublishToolResult(id_, std::move(result)); }
+
+void ToolDialog::PublishResult(Document header, Document block, std::string fileSuffix) {
+  ToolResult result;
+  result.header = std::move(header);
+  result.block = std::move(block);
+  result.append = appendBox_ && appendBox_->isChecked();
+  result.fileSuffix = std::move(fileSuffix);
+  PublishResult(std::move(result));
+}
 
 void ToolDialog::Refuse(std::string_view cp1252Message) {
   host_.dialogs().Warning(this, windowTitle(), FromCp1252(cp1252Message));

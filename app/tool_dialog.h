@@ -14,19 +14,29 @@
 //   7. the result font is chosen (`opening.resultFont`);
 //   8. the dialog is shown modally.
 // Steps 3 and 4 are done here for the controls named by SetStandardControls().
+//
+// Every dialog also gets its button column (OK, Fermer) and its search guard from here: OK and
+// Enter in the word box run the dialog's search, which runs the engine through RunGuarded().
 #pragma once
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/gui_observer.h"
 #include "app/tool_catalogue.h"
 #include "app/tool_host.h"
 
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace tavilo {
 
@@ -60,7 +70,49 @@ class ToolDialog : public QDialog {
   virtual void OnDisplaySelectionChanged(const std::string& selected) { (void)selected; }
   virtual void OnDisplayDoubleClicked(const std::string& selected) { (void)selected; }
 
+  // OK (or Enter in the word box): runs the search, or, while one runs, stops it when OK reads
+  // "Stop" and does nothing otherwise.
+  void OnOk();
+  // A search started by OK is running (the observers process events meanwhile).
+  bool Searching() const { return searching_; }
+
+  // Fermer, or closing the window: a running search is asked to stop (what it found is still
+  // shown), and the dialog is hidden.
+  void reject() override;
+
  protected:
+  // The column of buttons at the dialog's right: "OK" (OKButton), "Fermer" (CancelButton), then
+  // `more` (e.g. "Continuer"), then a stretch. OK runs `search` (never while a search runs). No
+  // button takes Enter as the default button: the word box hands it to OK (SearchOnEnter).
+  // Fermer gives `focusOnClose` the focus first when set.
+  QVBoxLayout* MakeButtonColumn(std::function<void()> search, QWidget* focusOnClose = nullptr,
+                                std::initializer_list<QPushButton*> more = {});
+  QPushButton* okButton() const { return okButton_; }
+  // Enter in the word box does what OK does.
+  void SearchOnEnter(QComboBox& box);
+
+  // How the dialog looks while its search runs: by default OK is disabled and the whole program
+  // shows the wait cursor; with the Stop look OK reads "Stop" (arrow-and-hourglass pointer) and is
+  // the only control left enabled, the dialog showing the hourglass. Each control's state is
+  // restored afterwards.
+  void UseStopButton() { stopButton_ = true; }
+
+  // Runs `search` (called with the main window's observer, reset) as the dialog's search, with
+  // the running look; afterwards restores the dialog and hides the progress bar. Returns what
+  // `search` returns.
+  template <typename Search>
+  auto RunGuarded(Search&& search) {
+    GuiObserver& observer = host().observer();
+    BeginSearch(observer, true);
+    auto result = std::forward<Search>(search)(observer);
+    EndSearch();
+    return result;
+  }
+  // The two halves of RunGuarded, for a search that runs with an observer of its own and
+  // without the wait cursor (the automatic anagram search).
+  void BeginSearch(GuiObserver& observer, bool waitCursor);
+  void EndSearch();
+
   // Step 2 (and 5): reset the dialog's own controls for this opening.
   virtual void OnOpening(const ToolOpening& opening) { (void)opening; }
 
@@ -78,6 +130,9 @@ class ToolDialog : public QDialog {
 
   // Hands the finished result to the main window (ToolHost::PublishToolResult for this tool).
   void PublishResult(ToolResult result);
+  // The same for a block and its header, appended to the displayed result when the box named by
+  // SetStandardControls ("Ajouter le résultat à la liste affichée") is checked.
+  void PublishResult(Document header, Document block, std::string fileSuffix);
 
   // The refusal message box: a warning with the exclamation icon, titled like the dialog.
   void Refuse(std::string_view cp1252Message);
@@ -93,6 +148,13 @@ class ToolDialog : public QDialog {
   ToolHost& host_;
   ToolId id_;
   ToolOpening opening_;
+  std::function<void()> search_;
+  QPushButton* okButton_ = nullptr;
+  bool stopButton_ = false;
+  bool searching_ = false;
+  bool waitCursor_ = false;
+  GuiObserver* running_ = nullptr;  // the running search's observer
+  std::vector<std::pair<QPointer<QWidget>, bool>> enabledBeforeSearch_;
   QPointer<QCheckBox> appendBox_;
   QPointer<QAbstractButton> previousListOption_;
   QPointer<QAbstractButton> fallbackDomain_;

@@ -93,6 +93,9 @@ class ToolHost {
   virtual void SetStatusLine(StatusLine line, std::string_view cp1252) = 0;
   virtual void SetStatusBox(const Document& text) = 0;
   virtual void SetNotes(const std::vector<std::string>& cp1252Lines) = 0;
+  // Gives the result display the keyboard focus; behind a modal dialog it has it once the
+  // dialog is closed.
+  virtual void FocusResultDisplay() = 0;
 
   // Enables or disables Save as, Print and Select all (menu items and buttons), for a tool
   // window whose text those commands act on while it has the focus.

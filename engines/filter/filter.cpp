@@ -143,7 +143,11 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
   std::string word;   // the row's spelling, lowered and folded
   std::string marks;  // the positions the explicit letters matched
   bool capped = false;
-  for (const Source& source : SourcesOf(query.domain, lexicon, session)) {
+  // The progress: rows read out of the rows of every table searched.
+  const auto sources = SourcesOf(query.domain, lexicon, session);
+  double rows = 0, read = 0;
+  for (const Source& source : sources) rows += static_cast<double>(source.table->Size());
+  for (const Source& source : sources) {
     if (capped || !observer.Yield()) {
       result.stopped = !capped;
       break;
@@ -171,6 +175,7 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
           observer.SetCount(static_cast<long>(++result.count));
         }
       }
+      observer.SetProgress(++read, rows);
       if (!observer.Yield()) {
         result.stopped = true;
         break;

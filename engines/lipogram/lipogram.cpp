@@ -175,7 +175,10 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
   // Gathered per syllable count and sorted once at the end.
   std::map<int, std::vector<std::string>> found;
   const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
+  const double rows = static_cast<double>(source.Size());
+  double read = 0;
   for (const WordEntry& entry : source) {
+    observer.SetProgress(read++, rows);
     if (!observer.Yield()) {
       result.stopped = true;
       break;

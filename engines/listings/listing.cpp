@@ -42,10 +42,14 @@ constexpr std::array kDescriptions = {
 
 bool In(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
 
-// Collects the items of a listing by length, keeps the live count, and sorts at the end.
+// Collects the items of a listing by length, keeps the live count and the progress (one step per
+// row of the `rows` the listing reads), and sorts at the end.
 class Collector {
  public:
-  Collector(ListingKind kind, SearchObserver& observer) : observer_(observer) { result_.kind = kind; }
+  Collector(ListingKind kind, SearchObserver& observer, std::size_t rows)
+      : observer_(observer), rows_(static_cast<double>(rows)) {
+    result_.kind = kind;
+  }
 
   void Add(int length, std::string item) {
     result_.groups[length].push_back(std::move(item));
@@ -54,8 +58,9 @@ class Collector {
   void Keep(const WordEntry& entry) {
     if (result_.kept.size() < kResultListCapacity) result_.kept.push_back(entry);
   }
-  // After each entry: false when the observer asks to stop.
+  // After each row: false when the observer asks to stop.
   bool Go() {
+    observer_.SetProgress(++done_, rows_);
     if (observer_.Yield()) return true;
     result_.stopped = true;
     return false;
@@ -74,6 +79,8 @@ class Collector {
 
  private:
   SearchObserver& observer_;
+  double rows_;
+  double done_ = 0;
   ListingResult result_;
 };
 
@@ -86,7 +93,9 @@ constexpr TableKind kScannedTables[] = {TableKind::Nouns, TableKind::Adjectives,
 
 ListingResult ScanTables(ListingKind kind, const Lexicon& lexicon, std::span<const TableKind> tables,
                          SearchObserver& observer, const EntryTest& test, bool keepRows = false) {
-  Collector collector(kind, observer);
+  std::size_t rows = 0;
+  for (TableKind table : tables) rows += lexicon.Table(table).Size();
+  Collector collector(kind, observer, rows);
   for (TableKind table : tables) {
     for (const WordEntry& entry : lexicon.Table(table)) {
       if (auto item = test(entry)) {
@@ -295,8 +304,8 @@ ListingResult ListPhokapi(const Lexicon& lexicon, SearchObserver& observer) {
 }
 
 ListingResult ListAnacyclic(const Lexicon& lexicon, SearchObserver& observer) {
-  Collector collector(L::Anacyclic, observer);
   const auto rows = IndexRows(lexicon.anagramIndex);
+  Collector collector(L::Anacyclic, observer, rows.size());
   std::string reversed, other;
   for (std::size_t i = 0; i < rows.size(); ++i) {
     // Most keys belong to one word only: nothing to fold there.
@@ -318,8 +327,8 @@ ListingResult ListAnacyclic(const Lexicon& lexicon, SearchObserver& observer) {
 }
 
 ListingResult ListPhoneticAnacycles(const Lexicon& lexicon, SearchObserver& observer) {
-  Collector collector(L::PhoneticAnacycles, observer);
   const auto rows = IndexRows(lexicon.phoneticIndex);
+  Collector collector(L::PhoneticAnacycles, observer, rows.size());
   std::string reversed;
   for (std::size_t j = 0; j < rows.size(); ++j) {
     const PhoneticAnagramRow& row = rows[j];
@@ -359,8 +368,8 @@ std::vector<std::string_view> BaseSpellings(std::vector<std::string_view> spelli
 }  // namespace
 
 ListingResult ListAnaphones(const Lexicon& lexicon, SearchObserver& observer) {
-  Collector collector(L::Anaphones, observer);
   const auto rows = IndexRows(lexicon.phoneticIndex);
+  Collector collector(L::Anaphones, observer, rows.size());
   std::size_t start = 0;
   while (start < rows.size()) {
     std::size_t end = start + 1;
@@ -399,8 +408,8 @@ ListingResult ListAnaphones(const Lexicon& lexicon, SearchObserver& observer) {
 }
 
 ListingResult ListAnagramFamilies(const Lexicon& lexicon, SearchObserver& observer) {
-  Collector collector(L::AnagramFamilies, observer);
   const auto& rows = lexicon.anagramIndex.Rows();
+  Collector collector(L::AnagramFamilies, observer, rows.size() > 2 ? rows.size() - 2 : 0);
   std::string family;
   // The terminating row's empty key differs from every key, so the family still open at the
   // end of the index is closed and added like the others.

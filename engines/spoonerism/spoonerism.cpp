@@ -16,6 +16,11 @@ namespace {
 // How often the scans of whole tables hand over to the observer.
 constexpr std::size_t kYieldEvery = 1024;
 
+// The progress display's units: phase 1 (and each further table it falls back to) is worth 200,
+// the contrepétophile search 50; phase 2 is worth the expected work computed after phase 1.
+constexpr double kPhase1Work = 200.0;
+constexpr double kContrepetophileWork = 50.0;
+
 // The codes of é and è, and the code that stands for both under the é/è option.
 constexpr char kCodeE = '2';
 constexpr char kCodeEgrave = '3';
@@ -141,7 +146,19 @@ class Search {
   const WordTable& Domain() const {
     return query_.domain == kDomainResultList ? session_.resultList : lexicon_.Domain(query_.domain);
   }
-  bool Tick(std::size_t i) { return i % kYieldEvery != 0 || observer_.Yield(); }
+  // Reports `done` units of the current stage's `expected_` work, then yields.
+  bool Report(double done) {
+    observer_.SetProgress(done, expected_);
+    return observer_.Yield();
+  }
+  // A row-by-row table scan (phase 1, the contrepétophile search): each (position, fragment
+  // length) row is worth `step`, and inside a row the passes over the table share it evenly.
+  bool ScanTick(std::size_t row, double step, int pass, int passes, std::size_t entry, std::size_t entries) {
+    if (entry % kYieldEvery != 0) return true;
+    const double inRow = (static_cast<double>(pass) * static_cast<double>(entries) + static_cast<double>(entry)) /
+                         (static_cast<double>(passes) * static_cast<double>(entries));
+    return Report(step * (static_cast<double>(row) + inRow));
+  }
   void TakePlaces(const SwapRow& row, const std::string& phonetic, const std::string& searched, bool taboo,
                   bool verbCutOffs);
   bool IsTaboo(const std::string& phonetic) const;
@@ -156,6 +173,7 @@ class Search {
   std::string p_, q_;
   std::vector<SwapRow> rows_;
   std::size_t replacementCount_ = 0;
+  double expected_ = 0;  // the current stage's expected work, in the progress display's units
   std::vector<Place> places_;
   std::vector<std::string> mergedCandidates_;  // the merged forms of the place buffer's candidates
   std::unordered_map<std::string_view, std::vector<std::size_t>> lookup_;
@@ -170,6 +188,9 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
   if (n >= length) n = length - 1;
   const int maxReplacement = n;
   if (!query_.decadent) n = length = 1;
+  expected_ = kPhase1Work;
+  const double step = kPhase1Work / (length * n);
+  std::size_t row = 0;
   const bool verbEndings = (query_.method == SpoonerismMethod::Reversed || query_.method == SpoonerismMethod::Child) &&
                            query_.domain == 3;
   const std::size_t rows = source.Size();
@@ -179,14 +200,14 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
     for (int k = 1; k <= n; ++k) {
       const std::string a = p_.substr(static_cast<std::size_t>(i - 1), static_cast<std::size_t>(k));
       // The endings of conjugated verbs are not exchanged.
-      if (verbEndings && i == length && (a == "5" || a == "8" || a == "a" || a == "3" || a == "2")) return true;
-      SwapRow row{i, k, Merge(a, merge), {}};
+      if (verbEndings && i == length && (a == "5" || a == "8" || a == "a" || a == "3" || a == "2")) break;
+      SwapRow swaps{i, k, Merge(a, merge), {}};
       const std::size_t prefix = static_cast<std::size_t>(i - 1);
       const std::string_view suffix = std::string_view(q_).substr(prefix + static_cast<std::size_t>(k));
       for (int m = 1; m <= maxReplacement; ++m) {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < rows; ++j) {
-          if (!Tick(j)) return false;
+          if (!ScanTick(row, step, m - 1, maxReplacement, j, rows)) return false;
           const std::string& f = source[j].phonetic;
           if (f.size() != size) continue;
           if (childFlags && source[j].marker != 1 &&
@@ -201,13 +222,15 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
           }
           if (!matches || f == p_) continue;
           if (merge && Merge(f, true) == q_) continue;  // differs only by é against è
-          row.replacements.push_back(f.substr(prefix, static_cast<std::size_t>(m)));
+          swaps.replacements.push_back(f.substr(prefix, static_cast<std::size_t>(m)));
         }
       }
-      replacementCount_ += row.replacements.size();
-      rows_.push_back(std::move(row));
+      replacementCount_ += swaps.replacements.size();
+      rows_.push_back(std::move(swaps));
+      ++row;
     }
   }
+  observer_.SetProgress(step * static_cast<double>(row), expected_);
   return true;
 }
 
@@ -257,8 +280,16 @@ bool Search::Phase2() {
   mergedCandidates_.reserve(candidates.Size());
   for (const WordEntry& entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
 
+  // Every replacement is an equal share of the expected work; a row's share goes half to the
+  // scan of the candidates, half to its replacements.
+  expected_ = result_.expectedWork;
+  const double share = replacementCount_ > 0 ? expected_ / static_cast<double>(replacementCount_) : 0.0;
+  double done = 0;
+  observer_.SetProgress(done, expected_);
   for (const SwapRow& row : rows_) {
     if (row.replacements.empty()) continue;
+    const double scanShare = share * static_cast<double>(row.replacements.size()) / 2;
+    const double replacementShare = share / 2;
     places_.clear();
     const std::string& a = row.fragment;
     // Normale and Double: the taboo words (and, for Normale, the locutions) as partners Y' first.
@@ -275,7 +306,10 @@ bool Search::Phase2() {
       if (method == SpoonerismMethod::Normal) scan(lexicon_.locutions, false);
     }
     for (std::size_t j = 0; j < candidates.Size(); ++j) {
-      if (!Tick(j)) return false;
+      if (j % kYieldEvery == 0 &&
+          !Report(done + scanShare * static_cast<double>(j) / static_cast<double>(candidates.Size()))) {
+        return false;
+      }
       const WordEntry& entry = candidates[j];
       if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
       const std::string& searched = mergedCandidates_[j];
@@ -287,12 +321,14 @@ bool Search::Phase2() {
       }
     }
 
+    done += scanShare;
     bool yod = false;
     const SpoonerismWord heading = Aligned(result_.word, p_, row.start, row.length, yod);
     if (yod) result_.yodMark = true;
     for (const std::string& b : row.replacements) {
       Match(row, b, heading);
-      if (!observer_.Yield()) return false;
+      done += replacementShare;
+      if (!Report(done)) return false;
     }
   }
   return true;
@@ -374,6 +410,9 @@ bool Search::ContrepetophileSearch() {
   if (n >= length) n = length - 1;
   const int maxReplacement = n;
   if (!query_.decadent) n = length = 1;
+  expected_ = kContrepetophileWork;
+  const double step = kContrepetophileWork / (length * n);
+  std::size_t row = 0;
 
   struct Found {
     std::size_t entry;
@@ -389,13 +428,14 @@ bool Search::ContrepetophileSearch() {
       for (int m = 1; m <= maxReplacement; ++m) {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < source.Size(); ++j) {
-          if (!Tick(j)) return false;
+          if (!ScanTick(row, step, m - 1, maxReplacement, j, source.Size())) return false;
           const std::string& f = source[j].phonetic;
           if (f.size() != size || f == p_) continue;
           if (f.compare(0, prefix, p_, 0, prefix) != 0 || !f.ends_with(suffix)) continue;
           found.push_back({j, Aligned(source[j].spelling, f, i, m, result_.yodMark), f.substr(prefix, m)});
         }
       }
+      ++row;
       result_.foundCount += found.size();
       observer_.SetCount(static_cast<long>(result_.foundCount));
       if (found.empty()) continue;
@@ -416,6 +456,7 @@ bool Search::ContrepetophileSearch() {
       result_.blocks.push_back(std::move(block));
     }
   }
+  observer_.SetProgress(step * static_cast<double>(row), expected_);
   return true;
 }
 
@@ -425,7 +466,7 @@ SpoonerismResult Refuse(SpoonerismResult result, SpoonerismRefusal refusal) {
   return result;
 }
 
-// Phase 1's expected work for the progress display: per replacement, the share of each method.
+// Phase 2's expected work for the progress display, per replacement phase 1 found.
 double WorkFactor(SpoonerismMethod method) {
   switch (method) {
     case SpoonerismMethod::Normal: return 12.0;

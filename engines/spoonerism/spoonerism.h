@@ -146,8 +146,11 @@ std::string RepeatedSearchMessage();
 // Runs the whole search: prepares and looks the word up (ValidateInputWord, as the spoonerism
 // dialog does), refuses a one-phoneme word, runs phase 1 over the method's tables, then phase 2
 // (or the contrepétophile search). `stage` (when set) is told when each phase starts. The session
-// is only read. Reports the live count of found words and yields to the observer after each
-// table entry and each replacement; a stop keeps what was found.
+// is only read. Reports the live count of found words and the progress of each stage (phase 1:
+// 200 units, each further table it falls back to starting again from 0; the contrepétophile
+// search: 50; phase 2: `expectedWork`, an equal share per replacement, half of it for the scan of
+// the candidates of its row), and yields to the observer every few table entries and after each
+// replacement; a stop keeps what was found.
 SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session, const SpoonerismQuery& query,
                                  SearchObserver& observer = NullObserver(),
                                  const std::function<void(SpoonerismStage)>& stage = {});

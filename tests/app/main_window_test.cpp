@@ -10,8 +10,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QTest>
 #include <QTextEdit>
+#include <QThread>
 #include <QToolBar>
 
 #include "app/elided_label.h"
@@ -439,12 +441,20 @@ TEST_F(ToolDispatchTest, TheActiveToolSeesTheDisplaySelection) {
 
 // --- Listings ------------------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, AListingReportsItsCountAndPublishesUnderItsKey) {
+TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey) {
   ToolRegistry tools;
   std::string fontSeen;
+  int progressShown = -1;
   tools.AddListing(ListingId::AmbigramHorizontal, [&](ListingContext& context) {
     fontSeen = context.resultFont;
     context.observer.SetCount(2);
+    // The bar shows the progress once the search has run a moment, when the observer next lets
+    // the events through.
+    context.observer.SetProgress(30, 120);
+    QThread::msleep(GuiObserver::kProgressDelayMs + 5);
+    context.observer.Yield();
+    const auto* bar = context.host.window()->findChild<QProgressBar*>("ProgressBar1");
+    if (!bar->isHidden()) progressShown = bar->value();
     context.session.StartResultList("MotAmbi");
     ToolResult result;
     result.block = Text("   MOT\n   ici");
@@ -453,7 +463,10 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndPublishesUnderItsKey) {
   });
   Make(std::move(tools));
   window->state().toolKey = "Rime";
+  EXPECT_TRUE(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
   Action(*window, "mnuCmpAmbH")->trigger();
+  EXPECT_EQ(progressShown, GuiObserver::kProgressSteps / 4);
+  EXPECT_TRUE(window->findChild<QProgressBar*>("ProgressBar1")->isHidden()) << "hidden again after the search";
   EXPECT_EQ(fontSeen, "Futura Medium BT");
   EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(), "2");
   EXPECT_EQ(window->session().resultListKind, "MotAmbi");

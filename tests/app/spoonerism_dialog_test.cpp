@@ -145,6 +145,7 @@ TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
     QString method;
     QString typed;
     QString message;
+    QString domain = QStringLiteral("Noms");
   } cases[] = {
       {kNormal, "  ", "Essayez quand même d'entrer un mot !!!"},
       {kNormal, "p0u", "Désolé, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet."},
@@ -156,16 +157,22 @@ TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
                         "Essayez la méthode «Inversée» ou choisissez un autre mot."},
       {kDouble, "pile", "Visiblemment le mot «pile» ne donne pas de résultat !!!\n"
                         "Essayez une autre méthode, ou choisissez un autre mot."},
+      // Phase 1 finds cou for pou; no adverb is a partner.
+      {kNormal, "pou", "Désolé, le mot «pou» ne génère aucune contrepèteries !!!\n"
+                       "Modifiez les options, ou choisissez un autre mot.", "Adverbes, pronoms, prépositions..."},
   };
   Open([&](SpoonerismDialog& d) {
     for (const auto& c : cases) {
       Button(d, c.method)->click();
+      Button(d, c.domain)->click();
       Search(d, c.typed);
       EXPECT_EQ(LastMessage(), c.message);
     }
-    EXPECT_EQ(Box(d)->currentText(), "pile") << "the word stays in place after a refusal";
-    EXPECT_EQ(Box(d)->count(), 1) << "only a word long enough is remembered";
+    EXPECT_EQ(Box(d)->currentText(), "pou") << "the word stays in place after a refusal";
+    EXPECT_EQ(Box(d)->count(), 2) << "only a word long enough is remembered";
   });
+  // After a search that found nothing, the result display has the focus.
+  EXPECT_EQ(window->focusWidget(), window->resultDisplay());
   EXPECT_TRUE(window->ResultIsEmpty());
   EXPECT_EQ(Label("Label2"), "");
 }

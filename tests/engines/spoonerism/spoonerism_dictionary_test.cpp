@@ -3,6 +3,7 @@
 // B that makes W' a word of the phase-1 table, every word Y of the lookup table that holds B at
 // some place is found when Y' (Y with that B turned back into A) is a partner the method allows.
 // The words of the test and what they should give are taken from the data at run time.
+// On the same searches: the progress each stage reports, and a stop obeyed at once.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <tuple>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/text.h"
@@ -239,6 +241,109 @@ TEST(SpoonerismDictionaryTest, ContrepetophileSearchFindsEveryWordOneExchangeAwa
       }
     }
     EXPECT_EQ(EngineFound(result), expected);
+  }
+}
+
+// Records what a search reports, says stop at its `stopAt`-th Yield (never when 0), and notes a
+// call that comes after it said stop.
+class Recorder : public SearchObserver {
+ public:
+  explicit Recorder(std::size_t stopAt = 0) : stopAt_(stopAt) {}
+  void SetCount(long count) override {
+    Note();
+    if (count > 0 && firstFound == 0) firstFound = yields;
+    lastCount = count;
+  }
+  void SetProgress(double done, double expected) override {
+    Note();
+    reports.emplace_back(done, expected);
+  }
+  bool Yield() override {
+    Note();
+    stopped = ++yields == stopAt_;
+    return !stopped;
+  }
+
+  std::vector<std::pair<double, double>> reports;
+  long lastCount = 0;
+  std::size_t yields = 0;
+  std::size_t firstFound = 0;  // the yields made before the first word was found
+  bool stopped = false;
+  bool calledAfterStop = false;
+
+ private:
+  void Note() { calledAfterStop |= stopped; }
+  std::size_t stopAt_;
+};
+
+TEST(SpoonerismDictionaryTest, ProgressRisesToTheExpectedWorkAndAStopEndsTheSearchAtOnce) {
+  const Lexicon& lex = Shipped();
+  const Session session;
+  // Phase 2's expected work per replacement; the contrepétophile search has no phase 2 and is
+  // worth 50, phase 1 (each table it scans) 200.
+  const struct {
+    M method;
+    bool decadent;
+    int swap;
+    double perReplacement;
+  } cases[] = {{M::Normal, true, 3, 12.0}, {M::Reversed, true, 2, 100.0 / 30.0}, {M::Double, true, 3, 10.0 / 3.0},
+               {M::Child, false, 1, 5.0},  {M::Contrepetophile, true, 2, 0.0}};
+  std::vector<const WordEntry*> words = SampleWords(lex.nouns, 10);
+  for (std::size_t j = 0; j < lex.taboo.Size(); j += lex.taboo.Size() / 10 + 1) words.push_back(&lex.taboo[j]);
+  for (const auto& c : cases) {
+    SCOPED_TRACE("method " + std::to_string(static_cast<int>(c.method)));
+    const bool taboo = c.method == M::Contrepetophile;
+    SpoonerismQuery query{.typed = {}, .swapLength = c.swap, .decadent = c.decadent, .method = c.method};
+    // The first sample word that gives two blocks or more, so that a stop has something to cut.
+    SpoonerismResult full;
+    Recorder whole;
+    for (const WordEntry* word : words) {
+      query.typed = word->spelling;
+      whole = Recorder();
+      full = FindSpoonerisms(lex, session, query, whole);
+      if (full.blocks.size() >= 2) break;
+    }
+    ASSERT_GE(full.blocks.size(), 2u) << "no sample word gives two blocks";
+    SCOPED_TRACE(query.typed);
+
+    // Each stage rises from where it starts and never passes its expected work.
+    const double last = taboo ? 50.0 : full.expectedWork;
+    ASSERT_FALSE(whole.reports.empty());
+    for (std::size_t r = 1; r < whole.reports.size(); ++r) {
+      const auto [done, expected] = whole.reports[r];
+      const bool sameStage = expected == whole.reports[r - 1].second && done >= whole.reports[r - 1].first;
+      const bool newStage = done == 0 || expected != whole.reports[r - 1].second;
+      EXPECT_TRUE(sameStage || newStage) << "report " << r << ": " << done << " after " << whole.reports[r - 1].first;
+      EXPECT_LE(done, expected * (1 + 1e-9));
+      EXPECT_TRUE(expected == 200.0 || expected == last) << expected;
+    }
+    if (!taboo) {
+      EXPECT_DOUBLE_EQ(full.expectedWork, static_cast<double>(full.replacementCount) * c.perReplacement);
+    }
+    EXPECT_DOUBLE_EQ(whole.reports.back().second, last);
+    // Phase 2 ends on its expected work; the contrepétophile search on its share of it, its rows
+    // near the end of the word being fewer than the swap length allows.
+    if (taboo) {
+      EXPECT_GT(whole.reports.back().first, last / 2);
+    } else {
+      EXPECT_NEAR(whole.reports.back().first, last, last * 1e-9);
+    }
+
+    // Stopped at the first yield after a block was written: nothing is reported after the stop,
+    // and the blocks written until then are kept, as the count showed them.
+    Recorder stopping(whole.firstFound + 1);
+    const SpoonerismResult stopped = FindSpoonerisms(lex, session, query, stopping);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_FALSE(stopping.calledAfterStop);
+    ASSERT_FALSE(stopped.blocks.empty());
+    ASSERT_LT(stopped.blocks.size(), full.blocks.size());
+    EXPECT_EQ(static_cast<long>(stopped.foundCount), stopping.lastCount);
+    for (std::size_t b = 0; b < stopped.blocks.size(); ++b) {
+      SpoonerismResult one, other;
+      one.blocks = {stopped.blocks[b]};
+      other.blocks = {full.blocks[b]};
+      EXPECT_EQ(EngineFound(one), EngineFound(other)) << "block " << b;
+    }
   }
 }
 

@@ -171,29 +171,6 @@ TEST_F(SpoonerismTest, VerbEndingsAreNotPartners) {
   EXPECT_EQ(result.refusal, SpoonerismRefusal::NothingFound);
 }
 
-// Says stop once phase 2 has written its first block.
-class StopAfterFirstBlock : public SearchObserver {
- public:
-  void SetCount(long count) override { found_ = count > 0; }
-  bool Yield() override { return !found_; }
-
- private:
-  bool found_ = false;
-};
-
-TEST_F(SpoonerismTest, StopKeepsWhatWasFound) {
-  // Inversée gives two replacements (h and s); the stop comes after the block of the first.
-  fixture_.Add(TableKind::Nouns, {{"cep", "s3", 1, 0}});
-  lexicon_ = fixture_.Load();
-  const SpoonerismQuery query{.typed = "pou", .method = SpoonerismMethod::Reversed, .mergeEe = false};
-  EXPECT_EQ(Blocks(Run(query)).size(), 2u);
-  StopAfterFirstBlock observer;
-  const SpoonerismResult stopped = FindSpoonerisms(*lexicon_, session_, query, observer);
-  EXPECT_TRUE(stopped.stopped);
-  EXPECT_EQ(Blocks(stopped), (std::vector<std::string>{"p>h: chais"}));
-  EXPECT_TRUE(stopped.Accepted());
-}
-
 TEST_F(SpoonerismTest, SearchKeysTellEveryOptionApart) {
   const SpoonerismQuery base{.typed = "pou"};
   EXPECT_EQ(SpoonerismSearchKeys(base), std::make_pair(4 + 32 + 512, 1 + 16));
