@@ -123,8 +123,9 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
 
   CandidateTable& table = result.candidates;
   table.sortedLetters = result.sortedLetters;
-  table.rows.emplace_back();
   const auto& rows = index.Rows();
+  table.rows.reserve(std::min(rows.size(), kCandidateCapacity + 1) + 16);  // room for the short forms too
+  table.rows.emplace_back();
   observer.SetCount(0);
   std::size_t r = 1;
   for (; r < rows.size() && rows[r].key.size() >= 2; ++r) {
@@ -164,7 +165,7 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
     if (length != table.rows[i - 1].key.size() && length < table.lengthStart.size())
       table.lengthStart[length] = static_cast<std::int32_t>(i);
   }
-  for (auto& items : result.byLength) std::sort(items.begin(), items.end(), DisplayLess{});
+  for (auto& items : result.byLength) SortForDisplay(items);
   result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   return result;
 }
