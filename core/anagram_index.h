@@ -35,8 +35,8 @@ struct AnagramRow {
 // Rows numbered from 1: Rows()[0] is an empty row, then every entry, then the one-letter words
 // and elided forms, then an empty terminating row.
 //
-// The rows refer to the spellings of the tables the index was built from, which must outlive it
-// unchanged (the lexicon's tables are read-only after start-up); the keys live in the index.
+// The index holds its own copy of every key and word, end to end in row order, so that a pass
+// over the rows reads memory in order.
 class AnagramIndex {
  public:
   AnagramIndex() = default;
@@ -57,7 +57,7 @@ class AnagramIndex {
   friend AnagramIndex BuildAnagramIndex(const WordTable&, const WordTable&, const WordTable&, const WordTable&,
                                         const WordTable&, const std::function<void(int)>&,
                                         std::optional<std::string_view>);
-  std::unique_ptr<char[]> keys_;  // every key, end to end (moving the index never moves them)
+  std::unique_ptr<char[]> keys_;  // every key and word, end to end (moving the index never moves them)
   std::vector<AnagramRow> rows_;
   std::vector<std::int32_t> lengthStart_;
 };
@@ -82,7 +82,7 @@ struct PhoneticAnagramRow {
 };
 
 // Longest phonetic forms first, then byte order of key, merged form and spelling; homophones stay
-// separate rows; an empty row ends it. Like the anagram index, it refers to its tables' spellings.
+// separate rows; an empty row ends it. It refers to its tables' spellings, which must outlive it unchanged.
 class PhoneticAnagramIndex {
  public:
   PhoneticAnagramIndex() = default;

@@ -139,15 +139,18 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
     if (!fits) continue;
 
     // The letters left: both strings are sorted, so one walk takes the key's letters out.
-    std::string item(rows[r].word);
-    item += " [";
+    // Sized once and written in place: a long input gives tens of thousands of items.
+    const std::string_view word = rows[r].word;
+    std::string item(word.size() + 2 + result.sortedLetters.size() - key.size() + jokers.size() + 1, ']');
+    char* out = std::copy(word.begin(), word.end(), item.data());
+    *out++ = ' ';
+    *out++ = '[';
     std::size_t k = 0;
     for (char c : result.sortedLetters) {
       if (k < key.size() && key[k] == c) ++k;
-      else item += c;
+      else *out++ = c;
     }
-    item += jokers;
-    item += ']';
+    std::copy(jokers.begin(), jokers.end(), out);
     result.byLength[key.size()].push_back(std::move(item));
     observer.SetCount(++result.count);
     if (table.rows.size() <= kCandidateCapacity) table.rows.push_back(rows[r]);
