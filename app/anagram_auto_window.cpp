@@ -42,6 +42,9 @@ AnagramAutoWindow::AnagramAutoWindow(ToolHost& host, QWidget* parent) : QWidget(
   countLabel_ = Label(QStringLiteral("0"), "lblCount", this);
   jokerLabel_ = Label(FromCp1252(JokerNotice()), "lblJoker", this);
   jokerLabel_->setVisible(false);
+  capLabel_ = Label(FromCp1252(kAnagramCapMessage), "lblCap", this);
+  capLabel_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
+  capLabel_->setVisible(false);
 
   richTextBox1_ = new QTextEdit(this);
   richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
@@ -71,6 +74,7 @@ AnagramAutoWindow::AnagramAutoWindow(ToolHost& host, QWidget* parent) : QWidget(
   top->addWidget(countLabel_);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(jokerLabel_);
+  buttons->addWidget(capLabel_);
   buttons->addStretch();
   buttons->addWidget(pauseButton_);
   buttons->addWidget(stopButton_);
@@ -102,6 +106,7 @@ void AnagramAutoWindow::StartSearch(const QString& header, bool jokers) {
   richTextBox1_->clear();
   headerLabel_->setText(header);
   jokerLabel_->setVisible(jokers);
+  capLabel_->setVisible(false);
   countLabel_->setText(QStringLiteral("0"));
   pauseButton_->setEnabled(true);
   stopButton_->setEnabled(true);
@@ -121,6 +126,8 @@ void AnagramAutoWindow::AppendLines(std::string_view cp1252) {
 void AnagramAutoWindow::SetPaused(bool paused) { pauseButton_->setEnabled(!paused); }
 
 void AnagramAutoWindow::SetCount(long count) { countLabel_->setText(QString::number(count)); }
+
+void AnagramAutoWindow::SetCapped(bool capped) { capLabel_->setVisible(capped); }
 
 void AnagramAutoWindow::FinishSearch(const Document& saved, const QString& proposedName, const QString& title) {
   pauseButton_->setEnabled(false);

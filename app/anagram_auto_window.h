@@ -30,6 +30,9 @@ class AnagramAutoWindow : public QWidget {
   // Appends group lines (Windows-1252, each ending with "\n") in Courier New.
   void AppendLines(std::string_view cp1252);
   void SetCount(long count);
+  // The search stopped at its group cap: a line beside the buttons says the list is not complete
+  // (hidden again by the next search).
+  void SetCapped(bool capped);
   // While the search is paused, Pause has nothing more to do.
   void SetPaused(bool paused);
   // The search ended: Pause and Stop disabled, the caption names SansTitre.rtf, and Save as /
@@ -53,6 +56,7 @@ class AnagramAutoWindow : public QWidget {
   QLabel* headerLabel_;
   QLabel* countLabel_;
   QLabel* jokerLabel_;
+  QLabel* capLabel_;
   QTextEdit* richTextBox1_;
   QPushButton* pauseButton_;
   QPushButton* stopButton_;

@@ -493,6 +493,7 @@ void AnagramDialog::RunAutomatic() {
                              .arg(used.maxWords)
                              .arg(used.minLength)
                              .arg(used.maxLength);
+  autoWindow_->SetCapped(result.capped);
   autoWindow_->FinishSearch(saved, QStringLiteral("Listes/Ana_") + params,
                             QStringLiteral("Tavilo - Anagrammes - Automatique - ") + params);
   if (result.groups.empty() && !result.stopped) Refuse(NothingFoundMessage(letters_.enteredText));

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 #include "bench/shipped_lexicon.h"
 #include "core/validation.h"
@@ -43,6 +44,18 @@ void BM_BuildAnagramIndex(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BuildAnagramIndex)->Unit(benchmark::kMillisecond);
+
+// The index of the words some letters can spell, which the anagram command builds instead.
+void BM_BuildAnagramIndexWithin(benchmark::State& state) {
+  const Lexicon& l = ShippedLexicon();
+  const std::string letters = state.range(0) == 0 ? "cceeeinoprrtt" : "aabbccddeeffgghhiijjkkllmmnnooppqqrrssttuuvvwwxxyz";
+  state.SetLabel(std::to_string(letters.size()) + " lettres");
+  for (auto _ : state) {
+    AnagramIndex index = BuildAnagramIndex(l.nouns, l.adjectives, l.verbs, l.functionWords, l.locutions, {}, letters);
+    benchmark::DoNotOptimize(index);
+  }
+}
+BENCHMARK(BM_BuildAnagramIndexWithin)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_BuildPhoneticIndex(benchmark::State& state) {
   const Lexicon& l = ShippedLexicon();

@@ -1,7 +1,9 @@
 #include "core/anagram_index.h"
 
 #include <algorithm>
+#include <array>
 
+#include "core/large_pages.h"
 #include "core/text.h"
 #include "core/word_table.h"
 
@@ -92,7 +94,7 @@ std::vector<std::uint32_t> SortedOrder(const std::vector<Row>& rows, const std::
 
 AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectives, const WordTable& verbs,
                                const WordTable& functionWords, const WordTable& locutions,
-                               const std::function<void(int)>& progress) {
+                               const std::function<void(int)>& progress, std::optional<std::string_view> within) {
   const struct {
     const WordTable* table;
     std::int16_t code;
@@ -100,36 +102,67 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   } sources[] = {{&nouns, 15, 45}, {&adjectives, 45, 55}, {&verbs, 25, 65}, {&functionWords, 35, 70},
                  {&locutions, 15, 75}};
   auto fits = [](std::size_t length) { return length >= 1 && length <= static_cast<std::size_t>(kMaxWordLength); };
+  // How many of each letter `within` holds; a key fits when it takes no letter more often.
+  std::array<int, 256> budget{};
+  if (within) {
+    for (char c : *within) ++budget[static_cast<unsigned char>(c)];
+  }
+  const auto spellable = [&](std::string_view key) {
+    if (!within) return true;
+    std::size_t taken = 0;
+    while (taken < key.size() && --budget[static_cast<unsigned char>(key[taken])] >= 0) ++taken;
+    const bool spelled = taken == key.size();
+    for (std::size_t i = 0; i <= std::min(taken, key.size() - 1); ++i) ++budget[static_cast<unsigned char>(key[i])];
+    return spelled;
+  };
+
+  // What each character of a spelling becomes in its key, worked out once.
+  static const auto kKeyChar = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = FoldStandard(ToLower(static_cast<char>(c)));
+    return table;
+  }();
 
   // The keys are written end to end into one block, sized first so it never moves.
   AnagramIndex index;
-  std::size_t keyBytes = 0, entries = 0;
+  std::size_t keyBytes = 0;
+  std::array<std::size_t, kMaxWordLength + 1> perLength{};
   for (const auto& source : sources) {
     for (const WordEntry& entry : *source.table) {
-      if (fits(entry.spelling.size())) keyBytes += entry.spelling.size(), ++entries;
+      if (fits(entry.spelling.size())) keyBytes += entry.spelling.size(), ++perLength[entry.spelling.size()];
     }
   }
-  index.keys_.resize(keyBytes);
+  // Left uninitialised: only the keys written are touched, a few when `within` is short.
+  index.keys_.reset(new char[keyBytes]);
 
-  // One bucket per length holds the candidate rows; one-letter words go to bucket 1, which is
-  // never read back, and longer than 21 letters has no bucket.
+  // One bucket per length holds the candidate rows, sized first; one-letter words go to bucket 1,
+  // which is never read back, and longer than 21 letters has no bucket.
   std::vector<std::vector<AnagramRow>> buckets(kMaxWordLength + 1);
+  for (std::size_t length = 2; length < buckets.size(); ++length) {
+    buckets[length].reserve(perLength[length] + std::size(kAcronyms));
+  }
   std::size_t used = 0;
   for (const auto& source : sources) {
     for (const WordEntry& entry : *source.table) {
       const std::size_t length = entry.spelling.size();
       if (!fits(length)) continue;
-      char* key = index.keys_.data() + used;
-      for (std::size_t i = 0; i < length; ++i) key[i] = FoldStandard(ToLower(entry.spelling[i]));
+      char* key = index.keys_.get() + used;
+      for (std::size_t i = 0; i < length; ++i) key[i] = kKeyChar[static_cast<unsigned char>(entry.spelling[i])];
+      if (!spellable(std::string_view(key, length))) continue;
       SortInPlace(key, key + length);
       used += length;
       buckets[length].push_back({entry.spelling, std::string_view(key, length), source.code});
     }
     Report(progress, source.progress);
   }
-  for (const Acronym& a : kAcronyms) buckets[std::string_view(a.word).size()].push_back({a.word, a.key, 15});
+  for (const Acronym& a : kAcronyms) {
+    if (spellable(a.key)) buckets[std::string_view(a.word).size()].push_back({a.word, a.key, 15});
+  }
 
-  index.rows_.reserve(entries + std::size(kAcronyms) + std::size(kShortForms) + 2);
+  std::size_t rows = std::size(kShortForms) + 2;
+  for (std::size_t length = 2; length < buckets.size(); ++length) rows += buckets[length].size();
+  index.rows_.reserve(rows);
+  PrepareLargeBlock(index.rows_.data(), index.rows_.capacity() * sizeof(AnagramRow));
   index.rows_.emplace_back();  // row 0 stays empty
   for (int length = kMaxWordLength; length >= 2; --length) {
     auto& bucket = buckets[static_cast<std::size_t>(length)];
@@ -154,6 +187,23 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   }
   for (const auto& s : kShortForms) index.rows_.push_back({s.word, s.key, s.code});
   index.rows_.emplace_back();  // terminating row
+
+  // Each row's key and word are copied, in row order, into one block that replaces the keys: a
+  // pass over the index (the manual pass reads every row) then reads memory in order instead of
+  // jumping between the tables' rows.
+  std::size_t textBytes = 0;
+  for (const AnagramRow& row : index.rows_) textBytes += row.key.size() + row.word.size();
+  std::unique_ptr<char[]> text(new char[textBytes]);
+  char* at = text.get();
+  for (AnagramRow& row : index.rows_) {
+    char* const key = at;
+    at = std::copy(row.key.begin(), row.key.end(), at);
+    char* const word = at;
+    at = std::copy(row.word.begin(), row.word.end(), at);
+    row.key = std::string_view(key, row.key.size());
+    row.word = std::string_view(word, row.word.size());
+  }
+  index.keys_ = std::move(text);
 
   const std::size_t longest = index.rows_.size() > 1 ? index.rows_[1].key.size() : 0;
   index.lengthStart_.assign(longest + 1, 0);
@@ -185,6 +235,7 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
   index.text_.resize(bytes);
   std::vector<PhoneticAnagramRow> items;
   items.reserve(entries);
+  PrepareLargeBlock(items.data(), items.capacity() * sizeof(PhoneticAnagramRow));
   std::size_t used = 0;
   for (int t = 0; t < 5; ++t) {
     for (const WordEntry& entry : *tables[t]) {
@@ -209,6 +260,7 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
     for (std::uint32_t i = 0; i < items.size(); ++i) grouped[next[longest - items[i].key.size()]++] = i;
   }
   index.rows_.reserve(items.size() + 1);
+  PrepareLargeBlock(index.rows_.data(), index.rows_.capacity() * sizeof(PhoneticAnagramRow));
   for (std::size_t g = 0; g + 1 < groupStart.size(); ++g) {
     const auto order = SortedOrder(items, grouped.data() + groupStart[g], grouped.data() + groupStart[g + 1],
                                    [](const PhoneticAnagramRow& a, const PhoneticAnagramRow& b) {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,8 +35,8 @@ struct AnagramRow {
 // Rows numbered from 1: Rows()[0] is an empty row, then every entry, then the one-letter words
 // and elided forms, then an empty terminating row.
 //
-// The rows refer to the spellings of the tables the index was built from, which must outlive it
-// unchanged (the lexicon's tables are read-only after start-up); the keys live in the index.
+// The index holds its own copy of every key and word, end to end in row order, so that a pass
+// over the rows reads memory in order.
 class AnagramIndex {
  public:
   AnagramIndex() = default;
@@ -53,8 +55,9 @@ class AnagramIndex {
 
  private:
   friend AnagramIndex BuildAnagramIndex(const WordTable&, const WordTable&, const WordTable&, const WordTable&,
-                                        const WordTable&, const std::function<void(int)>&);
-  std::vector<char> keys_;  // every key, end to end (a vector: moving it never moves the characters)
+                                        const WordTable&, const std::function<void(int)>&,
+                                        std::optional<std::string_view>);
+  std::unique_ptr<char[]> keys_;  // every key and word, end to end (moving the index never moves them)
   std::vector<AnagramRow> rows_;
   std::vector<std::int32_t> lengthStart_;
 };
@@ -63,9 +66,14 @@ class AnagramIndex {
 // acronyms and the 12 short forms. When the same word comes from several tables only one row is
 // kept, with the greatest code (adjective, then function word, then verb, then noun). `progress`
 // receives 45, 55, 65, 70 and 75 as the builder moves from one table to the next.
+//
+// With `within` (folded letters, as in a key), only the rows whose key those letters can spell
+// are kept, and the one-letter words and elided forms: the same rows in the same order as the
+// whole index holds them, at a fraction of the cost, for a search that reads nothing else.
 AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectives, const WordTable& verbs,
                                const WordTable& functionWords, const WordTable& locutions,
-                               const std::function<void(int)>& progress = {});
+                               const std::function<void(int)>& progress = {},
+                               std::optional<std::string_view> within = std::nullopt);
 
 struct PhoneticAnagramRow {
   std::string_view spelling;
@@ -74,7 +82,7 @@ struct PhoneticAnagramRow {
 };
 
 // Longest phonetic forms first, then byte order of key, merged form and spelling; homophones stay
-// separate rows; an empty row ends it. Like the anagram index, it refers to its tables' spellings.
+// separate rows; an empty row ends it. It refers to its tables' spellings, which must outlive it unchanged.
 class PhoneticAnagramIndex {
  public:
   PhoneticAnagramIndex() = default;

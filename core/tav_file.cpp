@@ -1,11 +1,15 @@
 #include "core/tav_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
+#include "core/large_pages.h"
 #include "core/text.h"
 
 namespace tavilo {
@@ -83,7 +87,30 @@ std::string DescribeByte(unsigned char b) { return "octet " + std::to_string(b);
 
 }  // namespace
 
+namespace {
+
+// DecodeSpellingByte and DecodePhoneticByte for every byte, worked out once.
+struct DecodeTables {
+  std::array<char, 256> spelling{}, phonetic{};
+  DecodeTables() {
+    for (int b = 0; b < 256; ++b) {
+      spelling[static_cast<std::size_t>(b)] = DecodeSpellingByte(static_cast<unsigned char>(b));
+      phonetic[static_cast<std::size_t>(b)] = DecodePhoneticByte(static_cast<unsigned char>(b));
+    }
+  }
+};
+
+// Decodes `stored` into `out` (resized to fit) through `table`.
+void DecodeInto(std::string& out, std::string_view stored, const std::array<char, 256>& table) {
+  out.resize(stored.size());
+  char* to = out.data();
+  for (char c : stored) *to++ = table[static_cast<unsigned char>(c)];
+}
+
+}  // namespace
+
 TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fileName) {
+  static const DecodeTables kDecode;
   const TableInfo& info = InfoOf(kind);
   TableLoad result{WordTable(info.capacity), std::nullopt};
   if (bytes.empty()) {
@@ -103,17 +130,19 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
   };
 
   result.table.Reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  std::size_t pos = 0;
+  PrepareLargeBlock(result.table.Rows().data(), result.table.Rows().capacity() * sizeof(WordEntry));
+  const char* const end = bytes.data() + bytes.size();
+  const char* pos = bytes.data();
   int lineNo = 0;
-  while (pos < bytes.size()) {
-    std::size_t eol = bytes.find('\n', pos);
-    const std::size_t next = eol == std::string_view::npos ? bytes.size() : eol + 1;
-    if (eol == std::string_view::npos) eol = bytes.size();
-    std::string_view line = bytes.substr(pos, eol - pos);
+  while (pos < end) {
+    // The rows are cut where they lie: a line is a view into `bytes` up to its LF (or the end).
+    const char* eol = static_cast<const char*>(std::memchr(pos, '\n', static_cast<std::size_t>(end - pos)));
+    if (!eol) eol = end;
+    std::string_view line(pos, static_cast<std::size_t>(eol - pos));
+    pos = eol == end ? end : eol + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    pos = next;
     ++lineNo;
-    if (line.find('\r') != std::string_view::npos) {
+    if (std::memchr(line.data(), '\r', line.size())) {
       return fail(MakeError(LoadError::Code::CarriageReturn, fileName, lineNo));
     }
 
@@ -124,22 +153,17 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
     const std::size_t sep2 = sep1 == std::string_view::npos ? sep1 : line.find(kTavSeparator, sep1 + 1);
     if (sep2 == std::string_view::npos) return fail(MakeError(LoadError::Code::MissingSeparator, fileName, lineNo));
 
-    WordEntry entry;
-    entry.spelling.reserve(sep1);
-    for (std::size_t i = 0; i < sep1; ++i) {
-      const auto b = static_cast<unsigned char>(line[i]);
+    const std::string_view spelling = line.substr(0, sep1);
+    for (char c : spelling) {
+      const auto b = static_cast<unsigned char>(c);
       if (b >= 193) return fail(MakeError(LoadError::Code::BadSpellingByte, fileName, lineNo, DescribeByte(b)));
-      entry.spelling += DecodeSpellingByte(b);
-    }
-    entry.phonetic.reserve(sep2 - sep1 - 1);
-    for (std::size_t i = sep1 + 1; i < sep2; ++i) {
-      entry.phonetic += DecodePhoneticByte(static_cast<unsigned char>(line[i]));
     }
     const std::string_view rest = line.substr(sep2 + 1);
     auto digitAt = [&](std::size_t i) -> int {
       if (i >= rest.size() || !IsDigit(static_cast<unsigned char>(rest[i]))) return -1;
       return rest[i] - '0';
     };
+    int syllables = 0, marker = 0;
     std::size_t digits = 0;  // how many characters of `rest` the kind reads
     switch (kind) {
       case TableKind::Taboo:
@@ -148,20 +172,18 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
         const int tens = digitAt(0), units = digitAt(1);
         if (tens < 0 || units < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo,
                                                          "nombre de syllabes sur deux chiffres"));
-        entry.syllables = static_cast<std::int16_t>(tens * 10 + units);
+        syllables = tens * 10 + units;
         digits = 2;
         break;
       }
       default: {
         // The syllable count is the first character and the marker the last: one digit alone
         // is both.
-        const int syllables = digitAt(0);
-        const int marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
+        syllables = digitAt(0);
+        marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
         if (syllables < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
         if (marker < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "marqueur"));
         if (marker > 1) return fail(MakeError(LoadError::Code::BadMarker, fileName, lineNo, std::to_string(marker)));
-        entry.syllables = static_cast<std::int16_t>(syllables);
-        entry.marker = static_cast<std::int16_t>(marker);
         digits = std::min<std::size_t>(rest.size(), 2);
         break;
       }
@@ -170,7 +192,12 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
       return fail(MakeError(LoadError::Code::UnexpectedCharacters, fileName, lineNo,
                             DescribeByte(static_cast<unsigned char>(rest[digits]))));
     }
-    result.table.Append(std::move(entry));
+    // Checked whole: the row is decoded straight into the table.
+    WordEntry& entry = result.table.AppendEmpty();
+    DecodeInto(entry.spelling, spelling, kDecode.spelling);
+    DecodeInto(entry.phonetic, line.substr(sep1 + 1, sep2 - sep1 - 1), kDecode.phonetic);
+    entry.syllables = static_cast<std::int16_t>(syllables);
+    entry.marker = static_cast<std::int16_t>(marker);
   }
   return result;
 }
@@ -206,11 +233,13 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) return fail(LoadError::Code::ReadError, Utf8ToCp1252(std::generic_category().message(errno)));
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size())) || in.peek() != EOF) {
+  // Read whole in one go, into a buffer that is not cleared first (every byte is overwritten).
+  const std::unique_ptr<char[]> bytes(new char[static_cast<std::size_t>(size)]);
+  PrepareLargeBlock(bytes.get(), static_cast<std::size_t>(size));
+  if (!in.read(bytes.get(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
     return fail(LoadError::Code::ReadError, "le fichier a chang\xE9 pendant la lecture");
   }
-  TableLoad load = ParseTable(bytes, kind, name);
+  TableLoad load = ParseTable(std::string_view(bytes.get(), static_cast<std::size_t>(size)), kind, name);
   if (load.error) load.error->folder = path.parent_path();
   return load;
 }

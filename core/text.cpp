@@ -340,15 +340,34 @@ std::string DisplaySortKey(std::string_view s) {
 }
 
 void SortForDisplay(std::vector<std::string>& items) {
-  std::vector<std::pair<std::string, std::size_t>> keyed;
-  keyed.reserve(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) keyed.emplace_back(DisplaySortKey(items[i]), i);
-  std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-    return std::string_view(a.first) < std::string_view(b.first);  // unsigned byte order
+  // The primary weights of the first twelve characters, ten bits each (every weight is below
+  // 1024 and at least 1, and a missing character counts 0), packed six to a number: where two
+  // strings' numbers differ their order is the display order, so most comparisons are settled
+  // there and only strings that agree on them are compared in full.
+  static const auto kPrimary = [] {
+    std::array<std::uint16_t, 256> weights{};
+    for (int c = 0; c < 256; ++c) weights[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
+    return weights;
+  }();
+  struct Slot {
+    std::uint64_t high, low;
+    std::uint32_t index;
+  };
+  const auto pack = [](const std::string& s, std::size_t from) {
+    std::uint64_t packed = 0;
+    for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? kPrimary[static_cast<unsigned char>(s[k])] : 0u);
+    return packed;
+  };
+  std::vector<Slot> slots(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) slots[i] = {pack(items[i], 0), pack(items[i], 6), static_cast<std::uint32_t>(i)};
+  std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+    if (a.high != b.high) return a.high < b.high;
+    if (a.low != b.low) return a.low < b.low;
+    return CompareDisplay(items[a.index], items[b.index]) < 0;
   });
   std::vector<std::string> sorted;
   sorted.reserve(items.size());
-  for (const auto& [key, index] : keyed) sorted.push_back(std::move(items[index]));
+  for (const Slot& slot : slots) sorted.push_back(std::move(items[slot.index]));
   items = std::move(sorted);
 }
 

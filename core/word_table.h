@@ -68,6 +68,9 @@ class WordTable {
   void Reserve(std::size_t rows) { rows_.reserve(rows < capacity_ ? rows : capacity_); }
   // Appends a row; returns false (and stores nothing) when the table is full.
   bool Append(WordEntry entry);
+  // Appends an empty row (the table must not be full) and returns it, for a loader that fills
+  // the row where it stays rather than moving it in.
+  WordEntry& AppendEmpty() { return rows_.emplace_back(); }
   void Clear() { rows_.clear(); }
   // Empties the table and sets a new capacity.
   void Reset(std::size_t capacity) {

@@ -123,8 +123,9 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
 
   CandidateTable& table = result.candidates;
   table.sortedLetters = result.sortedLetters;
-  table.rows.emplace_back();
   const auto& rows = index.Rows();
+  table.rows.reserve(std::min(rows.size(), kCandidateCapacity + 1) + 16);  // room for the short forms too
+  table.rows.emplace_back();
   observer.SetCount(0);
   std::size_t r = 1;
   for (; r < rows.size() && rows[r].key.size() >= 2; ++r) {
@@ -138,15 +139,18 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
     if (!fits) continue;
 
     // The letters left: both strings are sorted, so one walk takes the key's letters out.
-    std::string item(rows[r].word);
-    item += " [";
+    // Sized once and written in place: a long input gives tens of thousands of items.
+    const std::string_view word = rows[r].word;
+    std::string item(word.size() + 2 + result.sortedLetters.size() - key.size() + jokers.size() + 1, ']');
+    char* out = std::copy(word.begin(), word.end(), item.data());
+    *out++ = ' ';
+    *out++ = '[';
     std::size_t k = 0;
     for (char c : result.sortedLetters) {
       if (k < key.size() && key[k] == c) ++k;
-      else item += c;
+      else *out++ = c;
     }
-    item += jokers;
-    item += ']';
+    std::copy(jokers.begin(), jokers.end(), out);
     result.byLength[key.size()].push_back(std::move(item));
     observer.SetCount(++result.count);
     if (table.rows.size() <= kCandidateCapacity) table.rows.push_back(rows[r]);
@@ -164,7 +168,7 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
     if (length != table.rows[i - 1].key.size() && length < table.lengthStart.size())
       table.lengthStart[length] = static_cast<std::int32_t>(i);
   }
-  for (auto& items : result.byLength) std::sort(items.begin(), items.end(), DisplayLess{});
+  for (auto& items : result.byLength) SortForDisplay(items);
   result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   return result;
 }

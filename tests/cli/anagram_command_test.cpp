@@ -6,8 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 
+#include "cli/cli.h"
+#include "engines/anagram/anagram.h"
 #include "support/cli_run.h"
 
 namespace tavilo::cli {
@@ -68,6 +71,15 @@ TEST_F(AnagramCommandTest, RefusalsAndExitCodes) {
     EXPECT_EQ(run.code, c.code) << c.args[0];
     EXPECT_EQ(run.err, c.err) << c.args[0];
   }
+}
+
+// A search that stops at the group cap on the shipped dictionary says so on the error output.
+TEST(AnagramCommandCapTest, TheCapIsSaidOnTheErrorOutput) {
+  const Outcome run = testing::RunCliCaptured(
+      {"anagrammes", "tourdefrance", "--auto", "--mots", "1-8", "--longueurs", "1-12", "--niveau", "4", "--brut"});
+  EXPECT_EQ(run.code, kExitOk) << run.err;
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), kAnagramMaxGroups);
+  EXPECT_EQ(run.err, "La recherche s'arr\xC3\xAAte \xC3\xA0 32767 groupes maximum !!!\n");
 }
 
 // A long search on the shipped dictionary (fifty letters, fifteen words, level 4), interrupted:

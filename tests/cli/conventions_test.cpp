@@ -109,7 +109,8 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
   EXPECT_NE(Cli({}).err.find("Codes de sortie : 0"), std::string::npos);
 }
 
-// Only the anagram searches build the anagram index; no tool command builds the phonetic one.
+// Only the joker search over the complete base builds the whole anagram index (the other anagram
+// searches index the words their letters can spell); no tool command builds the phonetic one.
 TEST_F(ConventionsTest, ACommandLoadsOnlyTheIndexesItUses) {
   const struct {
     const char* command;
@@ -118,7 +119,8 @@ TEST_F(ConventionsTest, ACommandLoadsOnlyTheIndexesItUses) {
   } cases[] = {
       {"rimes", {"ane"}, false},        {"filtre", {"b*"}, false},        {"lipogrammes", {"e"}, false},
       {"anaphones", {"rame"}, false},   {"contrepeteries", {"pou"}, false}, {"mot", {"cane"}, false},
-      {"anagrammes", {"chien"}, true},
+      {"anagrammes", {"chien", "--auto", "--base-complete"}, false},
+      {"anagrammes", {"chie?", "--auto", "--base-complete"}, true},
   };
   for (const auto& c : cases) {
     std::ostringstream out, err;

@@ -115,6 +115,7 @@ TEST(TavEncode, RoundTripsEveryStorableSpelling) {
       {"pomme de terre", "pomdet3r", 3, 0},
       {"\xFF\xE0\xFF", "a", 9, 1},
       {"QWERTY", "k", 2, 0},
+      {"anticonstitutionnellement", "@tik&stitysj&n2lm@", 9, 0},  // longer than a short string holds
   };
   for (TableKind kind : {TableKind::Nouns, TableKind::Locutions, TableKind::Taboo}) {
     std::string bytes;

@@ -111,7 +111,12 @@ TEST(DisplaySortTest, KeysOrderAsTheDisplayComparison) {
   std::mt19937 random(7);
   std::vector<std::string> words;
   for (int i = 0; i < 1500; ++i) {
+    // Every other word opens with twelve e's, accented or not: words SortForDisplay cannot tell
+    // apart by the twelve leading characters it packs.
     std::string word;
+    if (i % 2) {
+      for (int k = 0; k < 12; ++k) word += "eE\xE9\xC9\xE8\xEA"[random() % 6];
+    }
     const int size = static_cast<int>(random() % 5);
     for (int k = 0; k < size; ++k) word += alphabet[random() % alphabet.size()];
     words.push_back(word);

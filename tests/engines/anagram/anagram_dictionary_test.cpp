@@ -153,6 +153,28 @@ TEST(AnagramDictionaryTest, LevelFourFindsExactlyTheGroupsOfTheDefinition) {
   }
 }
 
+// An index of the words some letters can spell (what the command line builds) gives the manual
+// pass and the candidate table of the whole index, row for row.
+TEST(AnagramDictionaryTest, IndexOfTheSpellableWordsGivesTheSameManualPass) {
+  const Lexicon& l = Shipped();
+  const auto rows = [](const ManualResult& m) {
+    std::vector<std::string> out;
+    for (const AnagramRow& r : m.candidates.rows) out.push_back(std::string(r.word) + "/" + std::string(r.key) + "/" + std::to_string(r.code));
+    return out;
+  };
+  for (const char* typed : {"contrepeterie", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx", "qwerty sncf", "\xE9t\xE9??"}) {
+    const AnagramLetters letters = AnalyzeAnagramLetters(typed);
+    const AnagramIndex within =
+        BuildAnagramIndex(l.nouns, l.adjectives, l.verbs, l.functionWords, l.locutions, {}, letters.lettersToSearch);
+    const ManualResult whole = ListCandidates(l.anagramIndex, letters.lettersToSearch, letters);
+    const ManualResult part = ListCandidates(within, letters.lettersToSearch, letters);
+    EXPECT_LT(within.Size(), l.anagramIndex.Size()) << typed;
+    EXPECT_EQ(part.byLength, whole.byLength) << typed;
+    EXPECT_EQ(rows(part), rows(whole)) << typed;
+    EXPECT_EQ(part.candidates.lengthStart, whole.candidates.lengthStart) << typed;
+  }
+}
+
 // The lower levels give up groups on purpose: never one that level 4 does not find, fewer than
 // level 4 on a long search, and the J-depth jumps of levels 1 and 2 change what level 3 finds.
 TEST(AnagramDictionaryTest, LowerLevelsFindPartOfLevelFour) {
