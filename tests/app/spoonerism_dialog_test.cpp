@@ -23,65 +23,24 @@
 namespace tavilo::testing {
 namespace {
 
-void Fill(WordTable& table, TableKind kind, const std::vector<WordEntry>& rows) {
-  table.Reset(InfoOf(kind).capacity);
-  for (const WordEntry& row : rows) table.Append(row);
-}
-
 // pou + quille -> cou + pile (cou and pet are the taboo words); crier holds a yod with no letter.
-Lexicon SmallLexicon() {
-  Lexicon lexicon;
-  Fill(lexicon.nouns, TableKind::Nouns,
-       {{"eau", "o", 1, 1}, {"quai", "k2", 1, 0}, {"quet", "k3", 1, 0}, {"quille", "kil", 1, 0}, {"cric", "krik", 1, 0}, {"pou", "p4", 1, 0},
-        {"poux", "p4", 1, 0}, {"pile", "pil", 1, 0}});
-  Fill(lexicon.verbs, TableKind::Verbs, {{"crier", "kri72", 2, 0}, {"prier", "pri72", 2, 0}});
-  Fill(lexicon.taboo, TableKind::Taboo, {{"cou", "k4", 1, 0}, {"pet", "p3", 1, 0}, {"crier", "kri72", 2, 0}});
-  return lexicon;
-}
-
-class SpoonerismDialogTest : public ::testing::Test {
+class SpoonerismDialogTest : public MainWindowFixture {
  protected:
   void SetUp() override {
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<MainWindow>(lexicon, BuiltInTools(), std::move(scripted));
+    lexicon = MakeLexicon(
+        {{TableKind::Nouns,
+          {{"eau", "o", 1, 1}, {"quai", "k2", 1, 0}, {"quet", "k3", 1, 0}, {"quille", "kil", 1, 0}, {"cric", "krik", 1, 0},
+           {"pou", "p4", 1, 0}, {"poux", "p4", 1, 0}, {"pile", "pil", 1, 0}}},
+         {TableKind::Verbs, {{"crier", "kri72", 2, 0}, {"prier", "pri72", 2, 0}}},
+         {TableKind::Taboo, {{"cou", "k4", 1, 0}, {"pet", "p3", 1, 0}, {"crier", "kri72", 2, 0}}}});
+    MakeWindow();
   }
 
-  // Opens the tool from its menu item and lets `use` work the dialog while it is shown.
   void Open(const std::function<void(SpoonerismDialog&)>& use) {
-    dialogs->modalAnswer = [&use](QDialog& shown) {
-      auto* dialog = dynamic_cast<SpoonerismDialog*>(&shown);
-      if (!dialog) {
-        ADD_FAILURE() << "the spoonerism tool did not open its dialog";
-        return int(QDialog::Rejected);
-      }
-      use(*dialog);
-      return int(QDialog::Rejected);
-    };
-    window->findChild<QAction*>(QStringLiteral("mnuCmpCpt"))->trigger();
-    dialogs->modalAnswer = nullptr;
+    MainWindowFixture::Open<SpoonerismDialog>("mnuCmpCpt", use);
   }
-
-  static void Search(SpoonerismDialog& dialog, const QString& word) {
-    Box(dialog)->setEditText(QString());
-    Box(dialog)->lineEdit()->insert(word);
-    dialog.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
-  }
-  static QAbstractButton* Button(const QWidget& parent, const QString& caption) {
-    for (QAbstractButton* button : parent.findChildren<QAbstractButton*>()) {
-      if (button->text() == caption) return button;
-    }
-    ADD_FAILURE() << "no button " << caption.toStdString();
-    return nullptr;
-  }
-  static QComboBox* Box(const QWidget& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("Combo1")); }
-  QString Label(const char* name) const { return window->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+  static QComboBox* Box(const QWidget& dialog) { return Child<QComboBox>(dialog, "Combo1"); }
   QString LastMessage() const { return dialogs->messages.empty() ? QString() : dialogs->messages.back().text; }
-
-  ScratchFolder folder;
-  Lexicon lexicon = SmallLexicon();
-  ScriptedDialogs* dialogs = nullptr;
-  std::unique_ptr<MainWindow> window;
 };
 
 const QString kNormal = QStringLiteral("Normale  (Tabous dans le mot entré                   après permutation)");
