@@ -65,8 +65,8 @@ void SortInPlace(char* begin, char* end) {
 // The order of rows[begin, end) sorted by `less`, as row numbers. The eight leading bytes of
 // each key are packed into a number and compared first: most comparisons are then settled
 // without touching the strings, which keeps the start-up fast.
-template <typename Row, typename Less>
-std::vector<std::uint32_t> SortedOrder(const std::vector<Row>& rows, const std::uint32_t* begin,
+template <typename Rows, typename Less>
+std::vector<std::uint32_t> SortedOrder(const Rows& rows, const std::uint32_t* begin,
                                        const std::uint32_t* end, Less less) {
   struct Slot {
     std::uint64_t prefix;
@@ -162,7 +162,6 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   std::size_t rows = std::size(kShortForms) + 2;
   for (std::size_t length = 2; length < buckets.size(); ++length) rows += buckets[length].size();
   index.rows_.reserve(rows);
-  PrepareLargeBlock(index.rows_.data(), index.rows_.capacity() * sizeof(AnagramRow));
   index.rows_.emplace_back();  // row 0 stays empty
   for (int length = kMaxWordLength; length >= 2; --length) {
     auto& bucket = buckets[static_cast<std::size_t>(length)];
@@ -233,9 +232,8 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
   }
   // Merged form then key, end to end, for every entry, in one block sized first.
   index.text_.resize(bytes);
-  std::vector<PhoneticAnagramRow> items;
+  std::vector<PhoneticAnagramRow, LargeBlockAllocator<PhoneticAnagramRow>> items;
   items.reserve(entries);
-  PrepareLargeBlock(items.data(), items.capacity() * sizeof(PhoneticAnagramRow));
   std::size_t used = 0;
   for (int t = 0; t < 5; ++t) {
     for (const WordEntry& entry : *tables[t]) {
@@ -260,7 +258,6 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
     for (std::uint32_t i = 0; i < items.size(); ++i) grouped[next[longest - items[i].key.size()]++] = i;
   }
   index.rows_.reserve(items.size() + 1);
-  PrepareLargeBlock(index.rows_.data(), index.rows_.capacity() * sizeof(PhoneticAnagramRow));
   for (std::size_t g = 0; g + 1 < groupStart.size(); ++g) {
     const auto order = SortedOrder(items, grouped.data() + groupStart[g], grouped.data() + groupStart[g + 1],
                                    [](const PhoneticAnagramRow& a, const PhoneticAnagramRow& b) {

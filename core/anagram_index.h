@@ -9,9 +9,12 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/large_pages.h"
 
 namespace tavilo {
 
@@ -45,7 +48,7 @@ class AnagramIndex {
   AnagramIndex(const AnagramIndex&) = delete;
   AnagramIndex& operator=(const AnagramIndex&) = delete;
 
-  const std::vector<AnagramRow>& Rows() const { return rows_; }
+  std::span<const AnagramRow> Rows() const { return rows_; }
   std::size_t Size() const { return rows_.size(); }
   const AnagramRow& operator[](std::size_t r) const { return rows_[r]; }
   // The first row whose key has length `length` (0 gives the terminating row), for lengths from
@@ -58,7 +61,7 @@ class AnagramIndex {
                                         const WordTable&, const std::function<void(int)>&,
                                         std::optional<std::string_view>);
   std::unique_ptr<char[]> keys_;  // every key and word, end to end (moving the index never moves them)
-  std::vector<AnagramRow> rows_;
+  std::vector<AnagramRow, LargeBlockAllocator<AnagramRow>> rows_;
   std::vector<std::int32_t> lengthStart_;
 };
 
@@ -91,7 +94,7 @@ class PhoneticAnagramIndex {
   PhoneticAnagramIndex(const PhoneticAnagramIndex&) = delete;
   PhoneticAnagramIndex& operator=(const PhoneticAnagramIndex&) = delete;
 
-  const std::vector<PhoneticAnagramRow>& Rows() const { return rows_; }
+  std::span<const PhoneticAnagramRow> Rows() const { return rows_; }
   std::size_t Size() const { return rows_.size(); }
   const PhoneticAnagramRow& operator[](std::size_t r) const { return rows_[r]; }
 
@@ -100,7 +103,7 @@ class PhoneticAnagramIndex {
                                                         const WordTable&, const WordTable&,
                                                         const std::function<void(int)>&);
   std::vector<char> text_;  // merged forms and keys, end to end
-  std::vector<PhoneticAnagramRow> rows_;
+  std::vector<PhoneticAnagramRow, LargeBlockAllocator<PhoneticAnagramRow>> rows_;
 };
 
 // `progress` receives 80, 85, 90 and 98.

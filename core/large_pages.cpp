@@ -1,34 +1,38 @@
 #include "core/large_pages.h"
 
-#include <cstdint>
+#include <cstdlib>
 
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
 
 namespace tavilo {
+namespace {
 
-void PrepareLargeBlock(const void* data, std::size_t bytes) {
-#if defined(__linux__)
-  constexpr std::uintptr_t kPage = 4096;
-  constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
-  if (bytes < kLargePage / 4) return;  // a small block takes few faults anyway
-  const auto start = reinterpret_cast<std::uintptr_t>(data);
-#if defined(MADV_HUGEPAGE)
-  const std::uintptr_t hugeBegin = (start + kLargePage - 1) & ~(kLargePage - 1);
-  const std::uintptr_t hugeEnd = (start + bytes) & ~(kLargePage - 1);
-  if (hugeEnd > hugeBegin) madvise(reinterpret_cast<void*>(hugeBegin), hugeEnd - hugeBegin, MADV_HUGEPAGE);
+constexpr std::size_t kLargePage = std::size_t{2} << 20;
+
+bool IsLarge(std::size_t bytes) { return bytes >= kLargeBlockBytes; }
+
+}  // namespace
+
+void* AllocateLargeBlock(std::size_t bytes) {
+  if (!IsLarge(bytes)) return ::operator new(bytes == 0 ? 1 : bytes);
+  const std::size_t rounded = (bytes + kLargePage - 1) & ~(kLargePage - 1);
+  void* block = std::aligned_alloc(kLargePage, rounded);
+  if (!block) throw std::bad_alloc();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  madvise(block, rounded, MADV_HUGEPAGE);  // only a hint: refused, the pages stay 4 KB ones
 #endif
-  // Maps every page of the block in one call (Linux 5.14 and later; older systems refuse it and
-  // the pages come one fault at a time as before).
-  constexpr int kPopulateWrite = 23;  // MADV_POPULATE_WRITE
-  const std::uintptr_t begin = start & ~(kPage - 1);
-  const std::uintptr_t end = (start + bytes + kPage - 1) & ~(kPage - 1);
-  madvise(reinterpret_cast<void*>(begin), end - begin, kPopulateWrite);
-#else
-  (void)data;
-  (void)bytes;
-#endif
+  return block;
+}
+
+void FreeLargeBlock(void* block, std::size_t bytes) noexcept {
+  if (!block) return;
+  if (IsLarge(bytes)) {
+    std::free(block);
+  } else {
+    ::operator delete(block);
+  }
 }
 
 }  // namespace tavilo

@@ -1,15 +1,35 @@
 // Start-up fills a few large blocks once (each table's rows, the bytes of a data file, the
-// anagram index). In a fresh process every 4 KB page of them costs a page fault when first
-// written, and those faults were most of the loading time of a short command.
+// anagram index). In a fresh process every 4 KB page of them costs a page fault and a clearing
+// when first written, and on a virtual machine those first writes were most of the loading time
+// of a short command. Blocks of 2 MB pages cost a small fraction of that.
 #pragma once
 
 #include <cstddef>
+#include <new>
 
 namespace tavilo {
 
-// Asks the system to back [data, data + bytes) with 2 MB pages where it can, and to map the whole
-// block at once rather than page by page. Only a hint: where the system does not offer it
-// nothing changes, and the memory behaves as before either way.
-void PrepareLargeBlock(const void* data, std::size_t bytes);
+// Blocks at least this large are placed on 2 MB boundaries and rounded up to whole 2 MB pages,
+// so that the system can back all of them with large pages; smaller ones come from the heap.
+inline constexpr std::size_t kLargeBlockBytes = std::size_t{512} << 10;
+
+// Allocates `bytes` as said above (throws std::bad_alloc on failure). Where the system offers no
+// large pages the block simply behaves as ordinary memory.
+void* AllocateLargeBlock(std::size_t bytes);
+// Frees a block of AllocateLargeBlock; `bytes` is the size it was asked with.
+void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+// A standard allocator over AllocateLargeBlock, for the vectors loading fills once.
+template <typename T>
+struct LargeBlockAllocator {
+  using value_type = T;
+  LargeBlockAllocator() = default;
+  template <typename U>
+  LargeBlockAllocator(const LargeBlockAllocator<U>&) noexcept {}
+  T* allocate(std::size_t n) { return static_cast<T*>(AllocateLargeBlock(n * sizeof(T))); }
+  void deallocate(T* block, std::size_t n) noexcept { FreeLargeBlock(block, n * sizeof(T)); }
+  template <typename U>
+  bool operator==(const LargeBlockAllocator<U>&) const noexcept { return true; }
+};
 
 }  // namespace tavilo

@@ -130,7 +130,6 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
   };
 
   result.table.Reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  PrepareLargeBlock(result.table.Rows().data(), result.table.Rows().capacity() * sizeof(WordEntry));
   const char* const end = bytes.data() + bytes.size();
   const char* pos = bytes.data();
   int lineNo = 0;
@@ -234,8 +233,12 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return fail(LoadError::Code::ReadError, Utf8ToCp1252(std::generic_category().message(errno)));
   // Read whole in one go, into a buffer that is not cleared first (every byte is overwritten).
-  const std::unique_ptr<char[]> bytes(new char[static_cast<std::size_t>(size)]);
-  PrepareLargeBlock(bytes.get(), static_cast<std::size_t>(size));
+  struct FreeBlock {
+    std::size_t bytes;
+    void operator()(char* block) const noexcept { FreeLargeBlock(block, bytes); }
+  };
+  const std::unique_ptr<char[], FreeBlock> bytes(
+      static_cast<char*>(AllocateLargeBlock(static_cast<std::size_t>(size))), FreeBlock{static_cast<std::size_t>(size)});
   if (!in.read(bytes.get(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
     return fail(LoadError::Code::ReadError, "le fichier a chang\xE9 pendant la lecture");
   }

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/large_pages.h"
 
 namespace tavilo {
 
@@ -60,7 +64,9 @@ class WordTable {
   bool Empty() const { return rows_.empty(); }
   std::size_t Capacity() const { return capacity_; }
   const WordEntry& operator[](std::size_t i) const { return rows_[i]; }
-  const std::vector<WordEntry>& Rows() const { return rows_; }
+  std::span<const WordEntry> Rows() const { return rows_; }
+  // Two tables are equal when they hold the same rows in the same order.
+  bool operator==(const WordTable& other) const { return std::ranges::equal(rows_, other.rows_); }
   auto begin() const { return rows_.begin(); }
   auto end() const { return rows_.end(); }
 
@@ -79,7 +85,7 @@ class WordTable {
   }
 
  private:
-  std::vector<WordEntry> rows_;
+  std::vector<WordEntry, LargeBlockAllocator<WordEntry>> rows_;
   std::size_t capacity_ = 0;
 };
 

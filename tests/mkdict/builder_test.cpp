@@ -160,7 +160,7 @@ Candidate C(const char* spelling, const char* phonetic, double freq, double lemm
   return Candidate{WordEntry{spelling, phonetic, 1, 0}, freq, lemmaFreq};
 }
 
-Strings Spellings(const std::vector<WordEntry>& rows) {
+Strings Spellings(std::span<const WordEntry> rows) {
   Strings out;
   for (const WordEntry& e : rows) out.push_back(e.spelling);
   return out;

@@ -83,7 +83,7 @@ TEST(FindFilteredWords, KeepsTheResultAndReadsTheCurrentList) {
   EXPECT_EQ(Words(result), (std::vector<std::string>{"bar", "bas", "bat", "b\xE2tir", "bateau"}));
   EXPECT_EQ(result.domainLabel, "Liste mots filtr\xE9s");
   KeepFilterResult(result, session);
-  EXPECT_EQ(session.resultList.Rows(), before.Rows());
+  EXPECT_TRUE(session.resultList == before);
   result = Search(lexicon, {.pattern = "ba*", .domain = FilterDomain::ResultList, .keepAsNewList = true}, session);
   KeepFilterResult(result, session);
   EXPECT_EQ(session.resultList.Size(), 5u);

@@ -135,7 +135,7 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   EXPECT_EQ(fromList.count, 2u);
   EXPECT_TRUE(fromList.kept.empty());
   KeepRhymeResult(fromList, session_);
-  EXPECT_EQ(session_.resultList.Rows(), before.Rows());
+  EXPECT_TRUE(session_.resultList == before);
   EXPECT_EQ(session_.resultListKind, " contrep\xE8teries");
 
   testing::FixtureLexicon twice;
@@ -145,7 +145,7 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   EXPECT_EQ(AllWords(fromTable), (std::vector<std::string>{"cane", "cane"}));
   KeepRhymeResult(fromTable, session_);
   EXPECT_EQ(session_.resultListKind, " rimes");
-  EXPECT_EQ(session_.resultList.Rows(), (std::vector<WordEntry>{{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}}));
+  EXPECT_EQ(std::vector<WordEntry>(session_.resultList.begin(), session_.resultList.end()), (std::vector<WordEntry>{{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}}));
 
   // A refusal before the scan leaves the list; nothing found empties it and keeps its kind.
   KeepRhymeResult(Find("a1"), session_);
