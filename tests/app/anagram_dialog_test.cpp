@@ -133,7 +133,7 @@ TEST_F(AnagramDialogTest, DoubleClickImposesTheWordAtTheLevelOfTheLettersLeft) {
   const struct {
     QString letters;
     int level;
-  } cases[] = {{"ab" + QString(13, 'c'), 4}, {"ab" + QString(14, 'c'), 3}, {"ab" + QString(26, 'c') + "??!", 2},
+  } cases[] = {{"ab" + QString(13, 'c'), 4}, {"ab" + QString(14, 'c'), 3}, {"ab" + QString(26, 'c') + "?" "?!", 2},
                {"ab" + QString(27, 'c') + "??", 1}};
   for (const auto& c : cases) {
     AnagramDialog* dialog = nullptr;

@@ -69,7 +69,9 @@ TEST_F(HelpTest, SearchFindsPagesIgnoringCaseAndAccents) {
     const QStringList pages = help.Search(c.words);
     if (*c.found) EXPECT_TRUE(pages.contains(c.found)) << c.words;
     else EXPECT_TRUE(pages.isEmpty()) << c.words;
-    if (*c.notFound) EXPECT_FALSE(pages.contains(c.notFound)) << c.words;
+    if (*c.notFound) {
+      EXPECT_FALSE(pages.contains(c.notFound)) << c.words;
+    }
   }
 }
 

@@ -39,8 +39,9 @@ TEST_F(WordListingsTest, EveryListingRunsFromItsMenuItem) {
     Trigger(info.menuName);
     const ListingDescription& d = DescribeListing(ListingKindOf(info.id));
     EXPECT_TRUE(Label("lblHeader").startsWith(FromCp1252(d.title)));
-    if (info.id != ListingId::AnagramFamilies)
+    if (info.id != ListingId::AnagramFamilies) {
       EXPECT_TRUE(Label("lblHeader2").startsWith(d.countsGroups ? "     Groupes de mots : " : "     Mots : "));
+    }
     EXPECT_TRUE(Displayed().contains(QString(80, QLatin1Char('-')))) << "nothing listed";
     EXPECT_EQ(window->state().toolKey, info.toolKey);
     EXPECT_EQ(window->windowTitle(), "Tavilo - SansTitre.rtf");

@@ -103,7 +103,9 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
     const CliOutcome run = Cli(c.args);
     const std::string label = c.args.empty() ? "" : c.args[0] + " " + c.args.back();
     EXPECT_EQ(run.code, kExitRefused) << label;
-    if (!c.err.empty()) EXPECT_EQ(run.err, c.err) << label;
+    if (!c.err.empty()) {
+      EXPECT_EQ(run.err, c.err) << label;
+    }
     EXPECT_EQ(run.out, "") << label;
   }
   EXPECT_NE(Cli({}).err.find("Codes de sortie : 0"), std::string::npos);
