@@ -431,15 +431,9 @@ void AnagramDialog::RunAutomatic() {
   const AnagramIndex& index = host().lexicon().anagramIndex;
   if (!candidates_.Covers(sorted)) candidates_ = ListCandidates(index, imposed_.lettersToSearch, letters_).candidates;
   const bool jokers = letters_.JokerTotal() > 0;
-  const AnagramRows source =
-      jokers && check2_->isChecked() ? AnagramRows{index.Rows(), index.LengthStart()} : candidates_.View();
+  const AnagramRows source = jokers && check2_->isChecked() ? AllRows(index) : candidates_.View();
 
-  AnagramQuery query;
-  query.lettersToSearch = imposed_.lettersToSearch;
-  query.jokerAny = letters_.jokerAny;
-  query.jokerVowel = letters_.jokerVowel;
-  query.jokerConsonant = letters_.jokerConsonant;
-  query.imposed = imposed_;
+  AnagramQuery query = MakeAnagramQuery(letters_, imposed_);
   query.settings = Settings();
 
   if (!autoWindow_) {

@@ -159,14 +159,8 @@ int RunAnagrams(Context& ctx) {
     return PrintManual(ctx, *args, letters, manual);
   }
 
-  AnagramQuery query;
-  query.lettersToSearch = imposed.lettersToSearch;
-  query.jokerAny = letters.jokerAny;
-  query.jokerVowel = letters.jokerVowel;
-  query.jokerConsonant = letters.jokerConsonant;
-  query.imposed = imposed;
-  const AnagramRows source = complete ? AnagramRows{index.Rows(), index.LengthStart()}
-                                      : manual.candidates.View();
+  AnagramQuery query = MakeAnagramQuery(letters, imposed);
+  const AnagramRows source = complete ? AllRows(index) : manual.candidates.View();
   const int longestKey = static_cast<int>(source.lengthStart.size()) - 1;
   const int n = toSearch + letters.JokerTotal();
   AnagramSettings& settings = query.settings = DefaultAnagramSettings(n, longestKey, imposed.wordCount);

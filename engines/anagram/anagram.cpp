@@ -199,4 +199,14 @@ AnagramSettings DefaultAnagramSettings(int letters, int longestKey, int imposedW
   return settings;
 }
 
+AnagramQuery MakeAnagramQuery(const AnagramLetters& letters, const ImposedWords& imposed) {
+  AnagramQuery query;
+  query.lettersToSearch = imposed.lettersToSearch;
+  query.jokerAny = letters.jokerAny;
+  query.jokerVowel = letters.jokerVowel;
+  query.jokerConsonant = letters.jokerConsonant;
+  query.imposed = imposed;
+  return query;
+}
+
 }  // namespace tavilo

@@ -153,6 +153,13 @@ struct AnagramQuery {
   int JokerTotal() const { return jokerAny + jokerVowel + jokerConsonant; }
 };
 
+// The query for the typed letters less the imposed words, with their jokers; the settings are
+// the caller's.
+AnagramQuery MakeAnagramQuery(const AnagramLetters& letters, const ImposedWords& imposed);
+
+// The whole anagram index, laid out as the group search reads it.
+inline AnagramRows AllRows(const AnagramIndex& index) { return {index.Rows(), index.LengthStart()}; }
+
 struct AnagramGroup {
   std::string words;  // the imposed words then the group's words in display order, one space after each
   int letters = 0;    // letters of the whole group, imposed words counted

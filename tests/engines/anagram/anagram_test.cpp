@@ -212,15 +212,15 @@ TEST(AnagramSearchTest, JokersAreShownInUpperCaseWithThePrefix) {
   const AnagramQuery query = Query("chie?", 1, 2, 2);
   // Over the candidates of "chie" only "chie"-words could fit: nothing of five letters.
   EXPECT_TRUE(Search(dict, query).groups.empty());
-  const AutoResult full = SearchGroups({dict.index.Rows(), dict.index.LengthStart()}, query);
+  const AutoResult full = SearchGroups(AllRows(dict.index), query);
   EXPECT_TRUE(full.jokers);
   EXPECT_EQ(Lines(full), (std::vector<std::string>{"05L 01M \tchieN ", "05L 01M \tNiche "}));
   // A vowel joker stands only for a vowel, a consonant joker for a consonant ("y" among them).
-  EXPECT_EQ(Lines(SearchGroups({dict.index.Rows(), dict.index.LengthStart()}, Query("el\xA7!", 1, 2, 2))),
+  EXPECT_EQ(Lines(SearchGroups(AllRows(dict.index), Query("el\xA7!", 1, 2, 2))),
             (std::vector<std::string>{"04L 01M \telLE ", "04L 02M \tle LE ", "04L 02M \tle QI ", "04L 02M \tKO le "}));
-  EXPECT_EQ(Lines(SearchGroups({dict.index.Rows(), dict.index.LengthStart()}, Query("ell\xA7", 1, 1, 2))),
+  EXPECT_EQ(Lines(SearchGroups(AllRows(dict.index), Query("ell\xA7", 1, 1, 2))),
             (std::vector<std::string>{"04L 01M \tellE "}));
-  EXPECT_TRUE(SearchGroups({dict.index.Rows(), dict.index.LengthStart()}, Query("ell!", 1, 1, 2)).groups.empty());
+  EXPECT_TRUE(SearchGroups(AllRows(dict.index), Query("ell!", 1, 1, 2)).groups.empty());
 }
 
 // An observer that stops after a number of yields, or changes the settings once.
