@@ -18,10 +18,10 @@ namespace {
 // form has `phonemes` phonemes: whatever the data holds.
 std::string WordOfLength(std::size_t phonemes) {
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : ShippedLexicon().Table(kind)) {
+    for (const WordRow entry : ShippedLexicon().Table(kind)) {
       if (entry.phonetic.size() == phonemes &&
           std::all_of(entry.spelling.begin(), entry.spelling.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
-        return entry.spelling;
+        return std::string(entry.spelling);
       }
     }
   }

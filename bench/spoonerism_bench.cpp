@@ -27,9 +27,9 @@ const std::map<int, std::string> kWords = {
 };
 
 std::string TabooOfLength(long phonemes) {
-  for (const WordEntry& e : ShippedLexicon().taboo) {
+  for (const WordRow e : ShippedLexicon().taboo) {
     if (static_cast<long>(e.phonetic.size()) == phonemes && e.spelling.find_first_of(" -'") == std::string::npos) {
-      return e.spelling;
+      return std::string(e.spelling);
     }
   }
   return {};

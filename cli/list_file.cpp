@@ -110,10 +110,10 @@ bool IsDecorationLine(std::string_view line) {
 }
 
 // The first entry of each spelling in the four word tables, in domain order.
-std::unordered_map<std::string_view, const WordEntry*> FirstEntries(const Lexicon& lexicon) {
-  std::unordered_map<std::string_view, const WordEntry*> first;
+std::unordered_map<std::string_view, WordRow> FirstEntries(const Lexicon& lexicon) {
+  std::unordered_map<std::string_view, WordRow> first;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) first.emplace(entry.spelling, &entry);
+    for (const WordRow entry : lexicon.Table(kind)) first.emplace(entry.spelling, entry);
   }
   return first;
 }
@@ -158,7 +158,7 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
   WordTable list(kResultListCapacity);
   std::string kind;
   bool kept = false;
-  std::unordered_map<std::string_view, const WordEntry*> first;  // filled for a plain list only
+  std::unordered_map<std::string_view, WordRow> first;  // filled for a plain list only
   std::size_t lineNo = 0;
   for (std::size_t pos = 0; pos <= text.size();) {
     std::size_t eol = text.find('\n', pos);
@@ -183,9 +183,10 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       std::string why;
       std::optional<WordEntry> entry = ParseKeptRow(line, why);
       if (!entry) return LineError(file, lineNo, why);
-      if (!list.Append(std::move(*entry))) {
+      if (list.Size() >= kResultListCapacity) {
         return LineError(file, lineNo, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
       }
+      if (!list.Append(*entry)) return LineError(file, lineNo, "la ligne est trop longue.");
       continue;
     }
     if (Trim(line).empty() || IsDecorationLine(line)) continue;
@@ -196,7 +197,7 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       if (word.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(field));
       const auto found = first.find(word);
       if (found == first.end()) return LineError(file, lineNo, "le mot \xAB" + word + "\xBB n'est pas dans le dictionnaire.");
-      if (!list.Append(*found->second)) {
+      if (!list.Append(found->second)) {
         return LineError(file, lineNo, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
       }
     }
@@ -209,7 +210,7 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
 
 std::optional<std::string> WriteListFile(const std::filesystem::path& path, const Session& session) {
   std::string text = std::string(kListFileMagic) + "\t" + Cp1252ToUtf8(session.resultListKind) + "\n";
-  for (const WordEntry& entry : session.resultList) {
+  for (const WordRow entry : session.resultList) {
     text += Cp1252ToUtf8(entry.spelling) + "\t" + Cp1252ToUtf8(entry.phonetic) + "\t" +
             std::to_string(entry.syllables) + "\t" + std::to_string(entry.marker) + "\n";
   }

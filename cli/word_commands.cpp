@@ -88,11 +88,11 @@ int RunWord(Context& ctx) {
   out << "Mot : " << Utf8(state.inputWord) << '\n';
   out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
   std::string tables;
-  const WordEntry* first = nullptr;
+  std::optional<WordRow> first;
   for (TableKind kind : kLookupOrder) {
-    for (const WordEntry& entry : lexicon->Table(kind)) {
+    for (const WordRow entry : lexicon->Table(kind)) {
       if (entry.spelling != state.inputWord) continue;
-      if (!first) first = &entry;
+      if (!first) first = entry;
       tables += tables.empty() ? "" : ", ";
       tables += TableName(kind);
       break;

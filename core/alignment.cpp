@@ -263,7 +263,7 @@ void AlignSpelling(AlignmentRequest& request) {
   request.letterStart = std::clamp(request.letterStart, 1, request.letterEnd);
 }
 
-bool AlignsEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
+bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic) {
   AlignmentRequest request;
   request.spelling = spelling;
   request.phonetic = phonetic;
@@ -275,7 +275,7 @@ bool AlignsEveryPhoneme(const std::string& spelling, const std::string& phonetic
 
 std::size_t CountRowsNotFullyAligned(const WordTable& table) {
   std::size_t count = 0;
-  for (const WordEntry& entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;
+  for (const WordRow entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;
   return count;
 }
 

@@ -52,7 +52,7 @@ void AlignSpelling(AlignmentRequest& request);
 // Whether the walk over the whole word gives letters (or a yod bullet) to every phoneme, i.e.
 // the letters do not run out before the last phoneme. A dictionary row for which this is false
 // shows a fragment with missing letters somewhere.
-bool AlignsEveryPhoneme(const std::string& spelling, const std::string& phonetic);
+bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic);
 
 // How many rows of a table the walk leaves with a phoneme that has no letters.
 std::size_t CountRowsNotFullyAligned(const WordTable& table);

@@ -128,7 +128,7 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   std::size_t keyBytes = 0;
   std::array<std::size_t, kMaxWordLength + 1> perLength{};
   for (const auto& source : sources) {
-    for (const WordEntry& entry : *source.table) {
+    for (const WordRow entry : *source.table) {
       if (fits(entry.spelling.size())) keyBytes += entry.spelling.size(), ++perLength[entry.spelling.size()];
     }
   }
@@ -143,7 +143,7 @@ AnagramIndex BuildAnagramIndex(const WordTable& nouns, const WordTable& adjectiv
   }
   std::size_t used = 0;
   for (const auto& source : sources) {
-    for (const WordEntry& entry : *source.table) {
+    for (const WordRow entry : *source.table) {
       const std::size_t length = entry.spelling.size();
       if (!fits(length)) continue;
       char* key = index.keys_.get() + used;
@@ -224,7 +224,7 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
   PhoneticAnagramIndex index;
   std::size_t bytes = 0, entries = 0, longest = 0;
   for (const WordTable* table : tables) {
-    for (const WordEntry& entry : *table) {
+    for (const WordRow entry : *table) {
       bytes += 2 * entry.phonetic.size();
       longest = std::max(longest, entry.phonetic.size());
       ++entries;
@@ -236,7 +236,7 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
   items.reserve(entries);
   std::size_t used = 0;
   for (int t = 0; t < 5; ++t) {
-    for (const WordEntry& entry : *tables[t]) {
+    for (const WordRow entry : *tables[t]) {
       const std::size_t length = entry.phonetic.size();
       char* merged = index.text_.data() + used;
       char* key = merged + length;

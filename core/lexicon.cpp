@@ -85,7 +85,7 @@ LexiconLoad LoadLexicon(const std::filesystem::path& dir, const std::function<vo
   }
 
   lexicon->tabooSpellings.reserve(lexicon->taboo.Size());
-  for (const WordEntry& entry : lexicon->taboo) lexicon->tabooSpellings.push_back(entry.spelling);
+  for (const WordRow entry : lexicon->taboo) lexicon->tabooSpellings.emplace_back(entry.spelling);
 
   BuildMissingIndexes(*lexicon, options, &result.timings, report);
   report(100);

@@ -40,6 +40,8 @@ std::string MessageTemplate(const LoadError& e) {
       return malformed + "caract\xE8res en trop apr\xE8s les chiffres (" + e.detail + ").";
     case Code::CarriageReturn:
       return malformed + "retour chariot (CR) au milieu de la ligne ; les lignes finissent par CR LF.";
+    case Code::LineTooLong:
+      return malformed + "ligne trop longue (" + e.detail + " octets).";
     case Code::EmptyFile:
       return "Le fichier " + name + in + " est vide.";
     case Code::TooManyLines:
@@ -79,6 +81,9 @@ char DecodePhoneticByte(unsigned char b) {
 
 namespace {
 
+// The most bytes a line may hold: a row records the size of each field in 16 bits.
+constexpr std::size_t kMaxTavFieldBytes = 65535;
+
 LoadError MakeError(LoadError::Code code, std::string_view file, int line, std::string detail = {}) {
   return LoadError{code, std::string(file), line, std::move(detail), {}};
 }
@@ -100,16 +105,9 @@ struct DecodeTables {
   }
 };
 
-// Decodes `stored` into `out` (resized to fit) through `table`.
-void DecodeInto(std::string& out, std::string_view stored, const std::array<char, 256>& table) {
-  out.resize(stored.size());
-  char* to = out.data();
-  for (char c : stored) *to++ = table[static_cast<unsigned char>(c)];
-}
-
-}  // namespace
-
-TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fileName) {
+// Parses a data file's bytes, which become the table's text: the two text fields of each row
+// are decoded where they lie as they are checked, and the row records where they are.
+TableLoad ParseText(WordTable::Text bytes, TableKind kind, std::string_view fileName) {
   static const DecodeTables kDecode;
   const TableInfo& info = InfoOf(kind);
   TableLoad result{WordTable(info.capacity), std::nullopt};
@@ -129,37 +127,67 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
     return result;
   };
 
-  result.table.Reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-  const char* const end = bytes.data() + bytes.size();
-  const char* pos = bytes.data();
+  const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  char* const begin = bytes.data();
+  char* const end = begin + bytes.size();
+  result.table.AdoptText(std::move(bytes));  // the block does not move: `begin` stays valid
+  result.table.Reserve(lines);
+  // One pass over each line: its two text fields are checked and decoded where they lie, then
+  // its digits are read, then the row records where its text is.
+  char* pos = begin;
   int lineNo = 0;
+  using Code = LoadError::Code;
   while (pos < end) {
-    // The rows are cut where they lie: a line is a view into `bytes` up to its LF (or the end).
-    const char* eol = static_cast<const char*>(std::memchr(pos, '\n', static_cast<std::size_t>(end - pos)));
-    if (!eol) eol = end;
-    std::string_view line(pos, static_cast<std::size_t>(eol - pos));
-    pos = eol == end ? end : eol + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++lineNo;
-    if (std::memchr(line.data(), '\r', line.size())) {
-      return fail(MakeError(LoadError::Code::CarriageReturn, fileName, lineNo));
-    }
-
     if (result.table.Size() >= info.capacity) {
-      return fail(MakeError(LoadError::Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
+      return fail(MakeError(Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
     }
-    const std::size_t sep1 = line.find(kTavSeparator);
-    const std::size_t sep2 = sep1 == std::string_view::npos ? sep1 : line.find(kTavSeparator, sep1 + 1);
-    if (sep2 == std::string_view::npos) return fail(MakeError(LoadError::Code::MissingSeparator, fileName, lineNo));
+    char* const lineStart = pos;
+    // A CR ends a line only right before its LF (or the file's end); anywhere else it is refused,
+    // as lines ending in CR alone would otherwise read as one line holding the whole file.
+    const auto lineEndsAt = [end](const char* p) { return p == end || *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] == '\n')); };
+    // Decodes one field up to its separator; returns the separator, or the code of the fault.
+    const auto field = [&](char* p, const std::array<char, 256>& decode, bool spelling, Code& fault) -> char* {
+      for (;; ++p) {
+        if (lineEndsAt(p)) {
+          fault = Code::MissingSeparator;
+          return p;
+        }
+        const auto b = static_cast<unsigned char>(*p);
+        if (b == static_cast<unsigned char>(kTavSeparator)) return p;
+        if (b == '\r') {
+          fault = Code::CarriageReturn;
+          return p;
+        }
+        if (spelling && b >= 193) {
+          fault = Code::BadSpellingByte;
+          return p;
+        }
+        *p = decode[b];
+      }
+    };
+    Code fault = Code::ReadError;
+    char* const sep1 = field(lineStart, kDecode.spelling, true, fault);
+    char* const sep2 = fault == Code::ReadError ? field(sep1 + 1, kDecode.phonetic, false, fault) : sep1;
+    if (fault != Code::ReadError) {
+      return fail(MakeError(fault, fileName, lineNo,
+                            fault == Code::BadSpellingByte ? DescribeByte(static_cast<unsigned char>(*sep1)) : ""));
+    }
+    if (sep2 - lineStart > static_cast<std::ptrdiff_t>(kMaxTavFieldBytes)) {
+      return fail(MakeError(Code::LineTooLong, fileName, lineNo, std::to_string(sep2 - lineStart)));
+    }
+    // The rest of the line: the digits, up to the line's end.
+    char* restEnd = sep2 + 1;
+    while (!lineEndsAt(restEnd)) {
+      if (*restEnd == '\r') return fail(MakeError(Code::CarriageReturn, fileName, lineNo));
+      ++restEnd;
+    }
+    const std::string_view rest(sep2 + 1, static_cast<std::size_t>(restEnd - sep2 - 1));
+    pos = restEnd == end ? end : restEnd + (*restEnd == '\r' ? 2 : 1);
+    if (pos > end) pos = end;
 
-    const std::string_view spelling = line.substr(0, sep1);
-    for (char c : spelling) {
-      const auto b = static_cast<unsigned char>(c);
-      if (b >= 193) return fail(MakeError(LoadError::Code::BadSpellingByte, fileName, lineNo, DescribeByte(b)));
-    }
-    const std::string_view rest = line.substr(sep2 + 1);
     auto digitAt = [&](std::size_t i) -> int {
-      if (i >= rest.size() || !IsDigit(static_cast<unsigned char>(rest[i]))) return -1;
+      if (i >= rest.size() || rest[i] < '0' || rest[i] > '9') return -1;
       return rest[i] - '0';
     };
     int syllables = 0, marker = 0;
@@ -169,8 +197,9 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
         break;
       case TableKind::Locutions: {
         const int tens = digitAt(0), units = digitAt(1);
-        if (tens < 0 || units < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo,
-                                                         "nombre de syllabes sur deux chiffres"));
+        if (tens < 0 || units < 0) {
+          return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes sur deux chiffres"));
+        }
         syllables = tens * 10 + units;
         digits = 2;
         break;
@@ -180,25 +209,28 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
         // is both.
         syllables = digitAt(0);
         marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
-        if (syllables < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
-        if (marker < 0) return fail(MakeError(LoadError::Code::DigitExpected, fileName, lineNo, "marqueur"));
-        if (marker > 1) return fail(MakeError(LoadError::Code::BadMarker, fileName, lineNo, std::to_string(marker)));
+        if (syllables < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
+        if (marker < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "marqueur"));
+        if (marker > 1) return fail(MakeError(Code::BadMarker, fileName, lineNo, std::to_string(marker)));
         digits = std::min<std::size_t>(rest.size(), 2);
         break;
       }
     }
     if (rest.size() > digits) {
-      return fail(MakeError(LoadError::Code::UnexpectedCharacters, fileName, lineNo,
+      return fail(MakeError(Code::UnexpectedCharacters, fileName, lineNo,
                             DescribeByte(static_cast<unsigned char>(rest[digits]))));
     }
-    // Checked whole: the row is decoded straight into the table.
-    WordEntry& entry = result.table.AppendEmpty();
-    DecodeInto(entry.spelling, spelling, kDecode.spelling);
-    DecodeInto(entry.phonetic, line.substr(sep1 + 1, sep2 - sep1 - 1), kDecode.phonetic);
-    entry.syllables = static_cast<std::int16_t>(syllables);
-    entry.marker = static_cast<std::int16_t>(marker);
+    result.table.AppendSlot({static_cast<std::uint32_t>(lineStart - begin), static_cast<std::uint16_t>(sep1 - lineStart),
+                             static_cast<std::uint16_t>(sep2 - sep1 - 1), static_cast<std::int16_t>(syllables),
+                             static_cast<std::int16_t>(marker)});
   }
   return result;
+}
+
+}  // namespace
+
+TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fileName) {
+  return ParseText(WordTable::Text(bytes.begin(), bytes.end()), kind, fileName);
 }
 
 namespace {
@@ -232,17 +264,12 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) return fail(LoadError::Code::ReadError, Utf8ToCp1252(std::generic_category().message(errno)));
-  // Read whole in one go, into a buffer that is not cleared first (every byte is overwritten).
-  struct FreeBlock {
-    std::size_t bytes;
-    void operator()(char* block) const noexcept { FreeLargeBlock(block, bytes); }
-  };
-  const std::unique_ptr<char[], FreeBlock> bytes(
-      static_cast<char*>(AllocateLargeBlock(static_cast<std::size_t>(size))), FreeBlock{static_cast<std::size_t>(size)});
-  if (!in.read(bytes.get(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
+  // Read whole in one go into what becomes the table's text.
+  WordTable::Text bytes(static_cast<std::size_t>(size));
+  if (!in.read(bytes.data(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
     return fail(LoadError::Code::ReadError, "le fichier a chang\xE9 pendant la lecture");
   }
-  TableLoad load = ParseTable(std::string_view(bytes.get(), static_cast<std::size_t>(size)), kind, name);
+  TableLoad load = ParseText(std::move(bytes), kind, name);
   if (load.error) load.error->folder = path.parent_path();
   return load;
 }
@@ -253,7 +280,8 @@ TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) { ret
 TableLoad LoadTabooTable(const std::filesystem::path& path) { return LoadFile(path, TableKind::Taboo); }
 TableLoad LoadLocutionTable(const std::filesystem::path& path) { return LoadFile(path, TableKind::Locutions); }
 
-std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind, std::string* error) {
+std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error) {
+  const std::string spelling(entry.spelling);
   auto refuse = [&](std::string why) -> std::optional<std::string> {
     if (error) *error = std::move(why);
     return std::nullopt;
@@ -267,7 +295,7 @@ std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind,
     } else if (c >= 224) {
       line += static_cast<char>(c - 63);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159) || (c >= 161 && c <= 223)) {
-      return refuse("graphie \xAB" + entry.spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("graphie \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -279,7 +307,7 @@ std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind,
     if (c >= 96 && c <= 127) {
       line += static_cast<char>(c + 32);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159)) {
-      return refuse("phon\xE9tique de \xAB" + entry.spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("phon\xE9tique de \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -291,14 +319,14 @@ std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind,
       break;
     case TableKind::Locutions:
       if (entry.syllables < 0 || entry.syllables > 99)
-        return refuse("\xAB" + entry.spelling + "\xBB : nombre de syllabes hors de 0 \xE0 99");
+        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 99");
       line += static_cast<char>('0' + entry.syllables / 10);
       line += static_cast<char>('0' + entry.syllables % 10);
       break;
     default:
       if (entry.syllables < 0 || entry.syllables > 9)
-        return refuse("\xAB" + entry.spelling + "\xBB : nombre de syllabes hors de 0 \xE0 9");
-      if (entry.marker < 0 || entry.marker > 1) return refuse("\xAB" + entry.spelling + "\xBB : marqueur autre que 0 ou 1");
+        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 9");
+      if (entry.marker < 0 || entry.marker > 1) return refuse("\xAB" + spelling + "\xBB : marqueur autre que 0 ou 1");
       line += static_cast<char>('0' + entry.syllables);
       line += static_cast<char>('0' + entry.marker);
       break;
@@ -313,7 +341,7 @@ std::optional<std::string> WriteTavFile(const std::filesystem::path& path, const
     return "La table de " + name + " d\xE9passe sa capacit\xE9 (" + std::to_string(InfoOf(kind).capacity) + " lignes).";
   }
   std::string bytes;
-  for (const WordEntry& entry : table) {
+  for (const WordRow entry : table) {
     std::string why;
     const auto line = EncodeTavLine(entry, kind, &why);
     if (!line) return "Impossible d'\xE9" "crire " + name + " : " + why + ".";

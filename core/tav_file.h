@@ -34,6 +34,7 @@ struct LoadError {
     BadMarker,
     UnexpectedCharacters,
     CarriageReturn,
+    LineTooLong,
   };
   Code code = Code::ReadError;
   std::string file;  // the bare file name
@@ -76,7 +77,7 @@ char DecodePhoneticByte(unsigned char stored);
 // The inverse: one stored line (with its CR LF) for an entry of a table of this kind, or nullopt
 // with `error` set when a character cannot be stored (a capital accented letter, a byte in
 // 128-159, a separator, a count that does not fit its digits).
-std::optional<std::string> EncodeTavLine(const WordEntry& entry, TableKind kind, std::string* error = nullptr);
+std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error = nullptr);
 
 // Writes a whole table; returns the French error message on failure (nullopt on success).
 // The file is written in one go to a temporary name and renamed, so a failure leaves any

@@ -1,5 +1,7 @@
 #include "core/validation.h"
 
+#include <optional>
+
 #include "core/text.h"
 
 namespace tavilo {
@@ -16,7 +18,7 @@ namespace {
 
 // The spelling, lower-cased and folded, equals the typed word (compared without copying: this
 // runs over the whole lexicon for every lookup).
-bool FoldedEquals(const std::string& spelling, const std::string& word) {
+bool FoldedEquals(std::string_view spelling, std::string_view word) {
   if (spelling.size() != word.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
     if (FoldValidation(ToLower(spelling[i])) != word[i]) return false;
@@ -24,11 +26,11 @@ bool FoldedEquals(const std::string& spelling, const std::string& word) {
   return true;
 }
 
-const WordEntry* FindFolded(const WordTable& table, const std::string& word) {
-  for (const WordEntry& entry : table) {
-    if (FoldedEquals(entry.spelling, word)) return &entry;
+std::optional<WordRow> FindFolded(const WordTable& table, const std::string& word) {
+  for (const WordRow entry : table) {
+    if (FoldedEquals(entry.spelling, word)) return entry;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 ValidationResult Refuse(InputWordState& state, std::string message, bool clearWordBox = false) {
@@ -37,7 +39,7 @@ ValidationResult Refuse(InputWordState& state, std::string message, bool clearWo
 }
 
 ValidationResult TabooCheck(const Lexicon& lexicon, const ValidationFlags& flags, InputWordState& state) {
-  const WordEntry* entry = FindFolded(lexicon.taboo, state.inputWord);
+  const std::optional<WordRow> entry = FindFolded(lexicon.taboo, state.inputWord);
   if (!entry) return Refuse(state, UnknownWordMessage(state.inputWord));
   state.inputWord = entry->spelling;
   if (flags.contrepetophile) {
@@ -55,7 +57,7 @@ ValidationResult ValidateInputWord(const Lexicon& lexicon, const ValidationFlags
 
   for (const WordTable* table : {&lexicon.locutions, &lexicon.nouns, &lexicon.adjectives, &lexicon.verbs,
                                  &lexicon.functionWords}) {
-    if (const WordEntry* entry = FindFolded(*table, state.inputWord)) {
+    if (const std::optional<WordRow> entry = FindFolded(*table, state.inputWord)) {
       state.inputWord = entry->spelling;
       state.inputPhonetic = entry->phonetic;
       state.inputSyllables = entry->syllables;
@@ -72,11 +74,11 @@ void CollectHomophones(const Lexicon& lexicon, InputWordState& state) {
   state.homophonesFound = false;
   for (const WordTable* table : {&lexicon.nouns, &lexicon.adjectives, &lexicon.verbs, &lexicon.functionWords,
                                  &lexicon.locutions}) {
-    for (const WordEntry& entry : *table) {
+    for (const WordRow entry : *table) {
       const int order = entry.phonetic.compare(state.inputPhonetic);
       if (order > 0) break;
       if (order == 0 && entry.spelling != state.inputWord) {
-        state.homophones.push_back(entry.spelling);
+        state.homophones.emplace_back(entry.spelling);
         state.homophonesFound = true;
       }
     }

@@ -1,5 +1,7 @@
 #include "core/word_table.h"
 
+#include <limits>
+
 namespace tavilo {
 
 const TableInfo& InfoOf(TableKind kind) {
@@ -24,9 +26,21 @@ const char* DomainShortName(int domain) {
   }
 }
 
-bool WordTable::Append(WordEntry entry) {
-  if (rows_.size() >= capacity_) return false;
-  rows_.push_back(std::move(entry));
+bool WordTable::Append(WordRow row) {
+  constexpr std::size_t kMaxField = std::numeric_limits<std::uint16_t>::max();
+  if (slots_.size() >= capacity_ || row.spelling.size() > kMaxField || row.phonetic.size() > kMaxField) return false;
+  // A row read from this very table would move under the copy when the block grows.
+  const char* const base = text_.data();
+  if (!text_.empty() && row.spelling.data() >= base && row.spelling.data() < base + text_.size()) {
+    return Append(row.ToEntry());
+  }
+  const std::size_t at = text_.size();
+  if (at + row.spelling.size() + row.phonetic.size() + 1 > std::numeric_limits<std::uint32_t>::max()) return false;
+  text_.insert(text_.end(), row.spelling.begin(), row.spelling.end());
+  text_.push_back('\x13');
+  text_.insert(text_.end(), row.phonetic.begin(), row.phonetic.end());
+  slots_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint16_t>(row.spelling.size()),
+                    static_cast<std::uint16_t>(row.phonetic.size()), row.syllables, row.marker});
   return true;
 }
 

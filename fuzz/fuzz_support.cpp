@@ -17,7 +17,7 @@ namespace {
 // also a noun, a locution, accents.
 void Fill(Lexicon& lexicon) {
   lexicon.nouns = WordTable(InfoOf(TableKind::Nouns).capacity);
-  for (const WordEntry& e : std::initializer_list<WordEntry>{
+  for (const WordRow e : std::initializer_list<WordEntry>{
            {"\xE2ne", "an", 1, 1}, {"banane", "banan", 3, 1}, {"cabane", "kaban", 2, 1}, {"chat", "ha", 1, 1},
            {"cr\xE9" "ature", "kr2atur", 3, 0}, {"nuit", "n9i", 1, 1}, {"taxi", "taksi", 2, 1},
            {"verre", "v3r", 1, 1}, {"zob", "zob", 1, 0}, {"jazz", "djaz", 1, 0}}) {

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       return false;
     };
     fuzz::Check(!control(session.resultListKind), "no control character in the kind");
-    for (const WordEntry& entry : session.resultList) fuzz::Check(!control(entry.spelling), "no control character in a word");
+    for (const WordRow entry : session.resultList) fuzz::Check(!control(entry.spelling), "no control character in a word");
   }
   // The window: plain text shown as it is, RTF through its reader.
   const Document text = DocumentFromPlainText(DecodeTextFileBytes(bytes));

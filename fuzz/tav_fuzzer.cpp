@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   fuzz::Check(load.table.Size() <= InfoOf(kind).capacity, "within the capacity");
   std::string written;
-  for (const WordEntry& entry : load.table) {
+  for (const WordRow entry : load.table) {
     std::string why;
     const auto line = EncodeTavLine(entry, kind, &why);
     fuzz::Check(line.has_value(), "every row read can be written");

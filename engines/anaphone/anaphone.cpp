@@ -52,14 +52,14 @@ class SecondWordIndex {
  public:
   SecondWordIndex(const Lexicon& lexicon, int syllableBound) : lexicon_(lexicon), bound_(syllableBound) {}
 
-  const std::vector<const WordEntry*>* Find(const std::string& sortedPhonemes) {
+  const std::vector<std::string_view>* Find(const std::string& sortedPhonemes) {
     std::optional<Rows>& rows = byLength_[sortedPhonemes.size()];
     if (!rows) {
       rows.emplace();
       for (TableKind kind : kWordTableKinds) {
-        for (const WordEntry& entry : lexicon_.Table(kind)) {
+        for (const WordRow entry : lexicon_.Table(kind)) {
           if (entry.syllables > bound_ || entry.phonetic.size() != sortedPhonemes.size()) continue;
-          (*rows)[SortLetters(entry.phonetic)].push_back(&entry);
+          (*rows)[SortLetters(entry.phonetic)].push_back(entry.spelling);
         }
       }
     }
@@ -68,7 +68,8 @@ class SecondWordIndex {
   }
 
  private:
-  using Rows = std::unordered_map<std::string, std::vector<const WordEntry*>>;
+  // The spellings of the second words, by their sorted phonemes.
+  using Rows = std::unordered_map<std::string, std::vector<std::string_view>>;
   const Lexicon& lexicon_;
   int bound_;
   std::array<std::optional<Rows>, kAnaphoneMaxPhonemes + 1> byLength_;
@@ -127,7 +128,7 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
   SecondWordIndex seconds(lexicon, result.syllableBound);
   std::array<std::vector<std::string>, kAnaphoneMaxPhonemes + 1> found;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) {
+    for (const WordRow entry : lexicon.Table(kind)) {
       if (!observer.Yield()) {
         result.stopped = true;
         break;
@@ -138,9 +139,11 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
       if (2 * n < total || n > total || !Take(left, entry.phonetic)) continue;
       const std::size_t before = found[n].size();
       if (n == total) {
-        found[n].push_back(entry.spelling);
+        found[n].emplace_back(entry.spelling);
       } else if (const auto* rows = seconds.Find(SortedLeft(left, result.sortedPhonemes))) {
-        for (const WordEntry* second : *rows) found[n].push_back(entry.spelling + " / " + second->spelling);
+        for (const std::string_view second : *rows) {
+          found[n].push_back(std::string(entry.spelling).append(" / ").append(second));
+        }
       }
       GiveBack(left, entry.phonetic);
       if (found[n].size() != before) {

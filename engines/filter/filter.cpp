@@ -112,7 +112,7 @@ void SortForDisplay(std::vector<FilterEntry>& words) {
 int LongestWordLength(const Lexicon& lexicon) {
   std::size_t longest = 0;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) longest = std::max(longest, entry.spelling.size());
+    for (const WordRow entry : lexicon.Table(kind)) longest = std::max(longest, entry.spelling.size());
   }
   return static_cast<int>(longest);
 }
@@ -152,8 +152,8 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
       result.stopped = !capped;
       break;
     }
-    for (const WordEntry& entry : *source.table) {
-      const std::string& spelling = entry.spelling;
+    for (const WordRow entry : *source.table) {
+      const std::string_view spelling = entry.spelling;
       const bool candidate = (maxLetters == 0 || spelling.size() <= maxLetters) &&
                              (query.maxSyllables <= 0 || entry.syllables <= query.maxSyllables);
       if (candidate) {
@@ -167,10 +167,11 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
             break;
           }
           if (result.byLength.size() <= spelling.size()) result.byLength.resize(spelling.size() + 1);
-          result.byLength[spelling.size()].push_back({spelling, marks});
-          if (result.keep && result.kept.size() < kResultListCapacity) {
-            result.kept.push_back(entry);
-            if (source.zeroMarkers) result.kept.back().marker = 0;
+          result.byLength[spelling.size()].push_back({std::string(spelling), marks});
+          if (result.keep) {
+            WordRow row = entry;
+            if (source.zeroMarkers) row.marker = 0;
+            result.kept.Append(row);
           }
           observer.SetCount(static_cast<long>(++result.count));
         }
@@ -202,7 +203,7 @@ void KeepFilterResult(const FilterResult& result, Session& session) {
   if (!result.keep) return;
   if (!result.Accepted() && result.refusal != FilterRefusal::NothingFound) return;
   WordTable list(kResultListCapacity);
-  for (const WordEntry& entry : result.kept) list.Append(entry);
+  for (const WordRow entry : result.kept) list.Append(entry);
   session.resultList = std::move(list);
   if (result.Accepted()) session.resultListKind = std::string(kFilterListKind);
 }

@@ -88,7 +88,7 @@ struct FilterResult {
   bool stopped = false;       // the observer asked to stop: the lists hold what was found
   bool fromResultList = false;
   bool keep = false;          // the words found become the current list
-  std::vector<WordEntry> kept;  // their rows, in search order (when `keep`)
+  WordTable kept{kResultListCapacity};  // their rows, in search order (when `keep`)
 
   std::string domainLabel;   // "Tous", "Noms", "Adjectifs", "Verbes", "Adverbes", or "Liste" + kind
   std::string syllableItem;  // "Toutes" or the number

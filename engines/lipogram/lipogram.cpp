@@ -164,7 +164,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
       monoTable = ClassTable(result.monoPattern);
     }
   }
-  const auto accepts = [&](const std::string& word) {
+  const auto accepts = [&](std::string_view word) {
     if (forbidden) return !forbiddenTable.HasAny(word);
     if (beauPresent) return onlyTable.HasOnly(word);
     if (mono && monoTable.HasAny(word)) return false;
@@ -177,7 +177,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
   const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
   const double rows = static_cast<double>(source.Size());
   double read = 0;
-  for (const WordEntry& entry : source) {
+  for (const WordRow entry : source) {
     observer.SetProgress(read++, rows);
     if (!observer.Yield()) {
       result.stopped = true;
@@ -186,9 +186,9 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
     if (syllables != 0 && entry.syllables != syllables) continue;
     if (query.reducedVocabulary && entry.marker == 0) continue;
     if (!accepts(entry.spelling)) continue;
-    found[entry.syllables].push_back(entry.spelling);
+    found[entry.syllables].emplace_back(entry.spelling);
     observer.SetCount(static_cast<long>(++result.count));
-    if (result.keep && result.kept.size() < kResultListCapacity) result.kept.push_back(entry);
+    if (result.keep) result.kept.Append(entry);
   }
   for (auto& [count, words] : found) result.lists[count].Assign(std::move(words));
 
@@ -203,7 +203,7 @@ void KeepLipogramResult(const LipogramResult& result, Session& session) {
   session.resultList.Reset(kResultListCapacity);
   if (!result.Accepted()) return;
   session.resultListKind = std::string(kLipogramListKind);
-  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+  for (const WordRow entry : result.kept) session.resultList.Append(entry);
 }
 
 }  // namespace tavilo

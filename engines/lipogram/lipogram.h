@@ -77,7 +77,7 @@ struct LipogramResult {
   bool fromResultList = false;
   // The entries accepted, in table order, when the result is to be kept (never more than
   // kResultListCapacity).
-  std::vector<WordEntry> kept;
+  WordTable kept{kResultListCapacity};
   bool keep = false;
 
   std::string domainLabel;   // "Noms", ..., or "Liste" + the list's kind

@@ -55,8 +55,8 @@ class Collector {
     result_.groups[length].push_back(std::move(item));
     observer_.SetCount(static_cast<long>(++result_.count));
   }
-  void Keep(const WordEntry& entry) {
-    if (result_.kept.size() < kResultListCapacity) result_.kept.push_back(entry);
+  void Keep(WordRow entry) {
+    result_.kept.Append(entry);
   }
   // After each row: false when the observer asks to stop.
   bool Go() {
@@ -86,7 +86,7 @@ class Collector {
 
 // Runs `test` over every entry of the tables in order; it returns the item to list (and its
 // length) or nothing.
-using EntryTest = std::function<std::optional<std::pair<int, std::string>>(const WordEntry&)>;
+using EntryTest = std::function<std::optional<std::pair<int, std::string>>(WordRow)>;
 
 constexpr TableKind kScannedTables[] = {TableKind::Nouns, TableKind::Adjectives, TableKind::Verbs,
                                         TableKind::FunctionWords, TableKind::Locutions};
@@ -97,7 +97,7 @@ ListingResult ScanTables(ListingKind kind, const Lexicon& lexicon, std::span<con
   for (TableKind table : tables) rows += lexicon.Table(table).Size();
   Collector collector(kind, observer, rows);
   for (TableKind table : tables) {
-    for (const WordEntry& entry : lexicon.Table(table)) {
+    for (const WordRow entry : lexicon.Table(table)) {
       if (auto item = test(entry)) {
         collector.Add(item->first, std::move(item->second));
         if (keepRows) collector.Keep(entry);
@@ -110,9 +110,9 @@ ListingResult ScanTables(ListingKind kind, const Lexicon& lexicon, std::span<con
 
 // A spelling listed as itself, by its letter count, when `accept` says so.
 EntryTest SpellingWhen(bool (*accept)(std::string_view)) {
-  return [accept](const WordEntry& entry) -> std::optional<std::pair<int, std::string>> {
+  return [accept](WordRow entry) -> std::optional<std::pair<int, std::string>> {
     if (!accept(entry.spelling)) return std::nullopt;
-    return std::pair{static_cast<int>(entry.spelling.size()), entry.spelling};
+    return std::pair{static_cast<int>(entry.spelling.size()), std::string(entry.spelling)};
   };
 }
 
@@ -259,9 +259,9 @@ ListingResult ListPalindromes(const Lexicon& lexicon, SearchObserver& observer) 
 
 ListingResult ListPhoneticPalindromes(const Lexicon& lexicon, SearchObserver& observer) {
   return ScanTables(L::PhoneticPalindromes, lexicon, kScannedTables, observer,
-                    [](const WordEntry& entry) -> std::optional<std::pair<int, std::string>> {
+                    [](WordRow entry) -> std::optional<std::pair<int, std::string>> {
                       if (!IsPhoneticPalindrome(entry.phonetic)) return std::nullopt;
-                      return std::pair{static_cast<int>(entry.spelling.size()), entry.spelling};
+                      return std::pair{static_cast<int>(entry.spelling.size()), std::string(entry.spelling)};
                     });
 }
 
@@ -272,7 +272,7 @@ ListingResult ListOuroboros(const Lexicon& lexicon, SearchObserver& observer) {
 namespace {
 
 EntryTest ItemWhen(std::optional<std::string> (*item)(std::string_view)) {
-  return [item](const WordEntry& entry) -> std::optional<std::pair<int, std::string>> {
+  return [item](WordRow entry) -> std::optional<std::pair<int, std::string>> {
     auto text = item(entry.spelling);
     if (!text) return std::nullopt;
     return std::pair{static_cast<int>(entry.spelling.size()), std::move(*text)};
@@ -296,9 +296,9 @@ ListingResult ListOkapi(const Lexicon& lexicon, SearchObserver& observer) {
 ListingResult ListPhokapi(const Lexicon& lexicon, SearchObserver& observer) {
   return ScanTables(
       L::Phokapi, lexicon, kWordTableKinds, observer,
-      [](const WordEntry& entry) -> std::optional<std::pair<int, std::string>> {
+      [](WordRow entry) -> std::optional<std::pair<int, std::string>> {
         if (!IsPhokapi(entry.phonetic)) return std::nullopt;
-        return std::pair{static_cast<int>(entry.syllables), entry.spelling};
+        return std::pair{static_cast<int>(entry.syllables), std::string(entry.spelling)};
       },
       true);
 }
@@ -452,7 +452,7 @@ void KeepListingResult(const ListingResult& result, Session& session) {
   const std::string_view kind = DescribeListing(result.kind).listKind;
   if (kind.empty()) return;
   session.StartResultList(std::string(kind));
-  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+  for (const WordRow entry : result.kept) session.resultList.Append(entry);
 }
 
 }  // namespace tavilo

@@ -72,7 +72,7 @@ struct ListingResult {
   std::size_t count = 0;
   // The 'okapi' and 'phokapi' listings: the accepted rows in table order, at most
   // kResultListCapacity, to become the current list.
-  std::vector<WordEntry> kept;
+  WordTable kept{kResultListCapacity};
   bool stopped = false;  // the observer asked to stop; the groups hold what was found until then
 };
 

@@ -59,7 +59,7 @@ std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
   // and that test is much cheaper than the pattern's.
   const bool endsWithRhyme = rhyme.find('[') == std::string::npos;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) {
+    for (const WordRow entry : lexicon.Table(kind)) {
       if (entry.phonetic.size() < 2 || (endsWithRhyme && !entry.spelling.ends_with(rhyme))) continue;
       if (!MatchesPattern(entry.spelling, probePattern)) continue;
       AlignmentRequest request;
@@ -115,7 +115,7 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   // to a sorted list would cost a shift of the whole list per word.
   std::array<std::vector<std::string>, kRhymeMaxSyllables> found;
   const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
-  for (const WordEntry& entry : source) {
+  for (const WordRow entry : source) {
     if (!observer.Yield()) {
       result.stopped = true;
       break;
@@ -124,9 +124,9 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
     if (query.syllables != 0 && entry.syllables != query.syllables) continue;
     if (!MatchesPattern(entry.phonetic, result.phoneticPattern)) continue;
     if (query.keepSpelling && !MatchesPattern(entry.spelling, result.spellingPattern)) continue;
-    found[static_cast<std::size_t>(entry.syllables - 1)].push_back(entry.spelling);
+    found[static_cast<std::size_t>(entry.syllables - 1)].emplace_back(entry.spelling);
     observer.SetCount(static_cast<long>(++result.count));
-    if (!result.fromResultList && result.kept.size() < kResultListCapacity) result.kept.push_back(entry);
+    if (!result.fromResultList) result.kept.Append(entry);
   }
 
   for (std::size_t i = 0; i < found.size(); ++i) {
@@ -149,7 +149,7 @@ void KeepRhymeResult(const RhymeResult& result, Session& session) {
   session.resultList.Reset(kResultListCapacity);
   if (!result.Accepted()) return;
   session.resultListKind = std::string(kRhymeListKind);
-  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+  for (const WordRow entry : result.kept) session.resultList.Append(entry);
 }
 
 }  // namespace tavilo

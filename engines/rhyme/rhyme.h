@@ -80,7 +80,7 @@ struct RhymeResult {
   bool fromResultList = false;  // the words came from the current list, which stays as it was
   // The entries taken, in table order, to become the new current list; empty when
   // fromResultList. Never more than kResultListCapacity (the rest is listed but not kept).
-  std::vector<WordEntry> kept;
+  WordTable kept{kResultListCapacity};
 
   // What the header line shows and the front ends remember.
   std::string domainLabel;   // "Noms", "Adjectifs", "Verbes", "Adverbes", or "Liste" + the list's kind

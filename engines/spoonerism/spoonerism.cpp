@@ -71,7 +71,7 @@ std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& re
 }
 
 // The letters of `spelling` that spell `length` phonemes of `phonetic` from `start` (1-based).
-SpoonerismWord Aligned(const std::string& spelling, const std::string& phonetic, int start, int length,
+SpoonerismWord Aligned(std::string_view spelling, std::string_view phonetic, int start, int length,
                        bool& yodMark) {
   AlignmentRequest request;
   request.spelling = spelling;
@@ -102,7 +102,7 @@ struct SwapRow {
 // A place of phase 2: a candidate Y' (an index into one of the scanned tables), where A starts in
 // it (1-based), and whether Y' is taboo.
 struct Place {
-  const std::string* phonetic;
+  std::string_view phonetic;  // the candidate's, in its table
   int start;
   bool taboo;
 };
@@ -159,9 +159,9 @@ class Search {
                          (static_cast<double>(passes) * static_cast<double>(entries));
     return Report(step * (static_cast<double>(row) + inRow));
   }
-  void TakePlaces(const SwapRow& row, const std::string& phonetic, const std::string& searched, bool taboo,
+  void TakePlaces(const SwapRow& row, std::string_view phonetic, std::string_view searched, bool taboo,
                   bool verbCutOffs);
-  bool IsTaboo(const std::string& phonetic) const;
+  bool IsTaboo(std::string_view phonetic) const;
   void Match(const SwapRow& row, const std::string& replacement, const SpoonerismWord& heading);
 
   const Lexicon& lexicon_;
@@ -208,7 +208,7 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < rows; ++j) {
           if (!ScanTick(row, step, m - 1, maxReplacement, j, rows)) return false;
-          const std::string& f = source[j].phonetic;
+          const std::string_view f = source[j].phonetic;
           if (f.size() != size) continue;
           if (childFlags && source[j].marker != 1 &&
               !(j + 1 < rows && source[j + 1].marker == 1 && source[j + 1].phonetic == f)) {
@@ -222,7 +222,7 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
           }
           if (!matches || f == p_) continue;
           if (merge && Merge(f, true) == q_) continue;  // differs only by é against è
-          swaps.replacements.push_back(f.substr(prefix, static_cast<std::size_t>(m)));
+          swaps.replacements.emplace_back(f.substr(prefix, static_cast<std::size_t>(m)));
         }
       }
       replacementCount_ += swaps.replacements.size();
@@ -234,17 +234,17 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
   return true;
 }
 
-bool Search::IsTaboo(const std::string& phonetic) const {
+bool Search::IsTaboo(std::string_view phonetic) const {
   // The taboo table is sorted by phonetic form.
-  const auto& rows = lexicon_.taboo.Rows();
-  const auto it = std::lower_bound(rows.begin(), rows.end(), phonetic,
-                                   [](const WordEntry& e, const std::string& p) { return e.phonetic < p; });
-  return it != rows.end() && it->phonetic == phonetic;
+  const WordTable& rows = lexicon_.taboo;
+  const auto it = std::lower_bound(rows.begin(), rows.end(), std::string_view(phonetic),
+                                   [](WordRow e, std::string_view p) { return e.phonetic < p; });
+  return it != rows.end() && (*it).phonetic == phonetic;
 }
 
 // The places of one candidate: every occurrence of A in `searched` (only the first, which must
 // start the word, with Classiques), until a verb ending stops the scan.
-void Search::TakePlaces(const SwapRow& row, const std::string& phonetic, const std::string& searched, bool taboo,
+void Search::TakePlaces(const SwapRow& row, std::string_view phonetic, std::string_view searched, bool taboo,
                         bool verbCutOffs) {
   const std::string& a = row.fragment;
   std::size_t pos = searched.find(a);
@@ -260,7 +260,7 @@ void Search::TakePlaces(const SwapRow& row, const std::string& phonetic, const s
       if (next != std::string::npos && next + 2 == size && (aLast == '7' || aLast == 'r')) return;
     }
     if (places_.size() >= kMaxPlaces) return;
-    places_.push_back({&phonetic, static_cast<int>(pos) + 1, taboo});
+    places_.push_back({phonetic, static_cast<int>(pos) + 1, taboo});
     if (!query_.decadent) return;
     pos = searched.find(a, pos + 1);
   }
@@ -278,7 +278,7 @@ bool Search::Phase2() {
   // The merged forms are computed once for the whole search.
   mergedCandidates_.clear();
   mergedCandidates_.reserve(candidates.Size());
-  for (const WordEntry& entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
+  for (const WordRow entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
 
   // Every replacement is an equal share of the expected work; a row's share goes half to the
   // scan of the candidates, half to its replacements.
@@ -295,8 +295,8 @@ bool Search::Phase2() {
     // Normale and Double: the taboo words (and, for Normale, the locutions) as partners Y' first.
     if (method == SpoonerismMethod::Normal || method == SpoonerismMethod::Double) {
       const auto scan = [&](const WordTable& table, bool taboo) {
-        for (const WordEntry& entry : table) {
-          const std::string& f = entry.phonetic;
+        for (const WordRow entry : table) {
+          const std::string_view f = entry.phonetic;
           if (f.ends_with(p_)) continue;
           if (query_.decadent ? f.find(a) == std::string::npos : !f.starts_with(a)) continue;
           TakePlaces(row, f, f, taboo, false);
@@ -310,7 +310,7 @@ bool Search::Phase2() {
           !Report(done + scanShare * static_cast<double>(j) / static_cast<double>(candidates.Size()))) {
         return false;
       }
-      const WordEntry& entry = candidates[j];
+      const WordRow entry = candidates[j];
       if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
       const std::string& searched = mergedCandidates_[j];
       if (searched == a) continue;
@@ -350,7 +350,7 @@ void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWor
   };
   for (const Place& place : places_) {
     if (items >= kMaxWorkItems) break;
-    const std::string& f = *place.phonetic;
+    const std::string_view f = place.phonetic;
     const std::size_t at = static_cast<std::size_t>(place.start - 1);
     y.assign(f, 0, at);
     y += b;
@@ -384,7 +384,7 @@ void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWor
   block.heading = heading;
   std::string previous;
   for (const Hit& hit : hits) {
-    const WordEntry& entry = lookup[hit.entry];
+    const WordRow entry = lookup[hit.entry];
     std::string folded = ToLower(entry.spelling);
     if (!block.words.empty() && folded == previous) continue;
     if (block.words.size() >= kMaxBlockWords) break;
@@ -393,7 +393,7 @@ void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWor
     word.tabooPartner = hit.taboo;
     if (hit.taboo) result_.tabooMark = true;
     block.words.push_back(std::move(word));
-    if (result_.replacesList && result_.kept.size() < kResultListCapacity) result_.kept.push_back(entry);
+    if (result_.replacesList) result_.kept.Append(entry);
   }
   ++result_.possibilities;
   result_.foundCount += block.words.size();
@@ -429,10 +429,10 @@ bool Search::ContrepetophileSearch() {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < source.Size(); ++j) {
           if (!ScanTick(row, step, m - 1, maxReplacement, j, source.Size())) return false;
-          const std::string& f = source[j].phonetic;
+          const std::string_view f = source[j].phonetic;
           if (f.size() != size || f == p_) continue;
           if (f.compare(0, prefix, p_, 0, prefix) != 0 || !f.ends_with(suffix)) continue;
-          found.push_back({j, Aligned(source[j].spelling, f, i, m, result_.yodMark), f.substr(prefix, m)});
+          found.push_back({j, Aligned(source[j].spelling, f, i, m, result_.yodMark), std::string(f.substr(prefix, m))});
         }
       }
       ++row;
@@ -600,7 +600,7 @@ void KeepSpoonerismResult(const SpoonerismResult& result, Session& session) {
   session.resultList.Reset(kResultListCapacity);
   if (!result.found) return;
   session.resultListKind = std::string(kSpoonerismListKind);
-  for (const WordEntry& entry : result.kept) session.resultList.Append(entry);
+  for (const WordRow entry : result.kept) session.resultList.Append(entry);
 }
 
 }  // namespace tavilo

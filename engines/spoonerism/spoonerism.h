@@ -118,7 +118,7 @@ struct SpoonerismResult {
 
   // The current list afterwards: when `replacesList`, `kept` becomes it (kind " contrepèteries").
   bool replacesList = false;
-  std::vector<WordEntry> kept;
+  WordTable kept{kResultListCapacity};
 
   std::string domainName;  // "Noms", "Adjectifs", "Verbes", "Adverbes" or "Liste"
   std::string listName;    // first three letters of the domain name + "_" + word

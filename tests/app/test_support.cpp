@@ -67,9 +67,9 @@ Lexicon MakeLexicon(const std::map<TableKind, std::vector<WordEntry>>& rows) {
     WordTable& table = lexicon.*member;
     table.Reset(InfoOf(kind).capacity);
     if (const auto it = rows.find(kind); it != rows.end())
-      for (const WordEntry& row : it->second) table.Append(row);
+      for (const WordRow row : it->second) table.Append(row);
   }
-  for (const WordEntry& row : lexicon.taboo.Rows()) lexicon.tabooSpellings.push_back(row.spelling);
+  for (const WordRow row : lexicon.taboo) lexicon.tabooSpellings.emplace_back(row.spelling);
   BuildMissingIndexes(lexicon, LoadOptions{});
   return lexicon;
 }

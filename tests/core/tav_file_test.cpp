@@ -40,7 +40,7 @@ TEST(TavDecode, LinesOfEachKind) {
   for (const Case& c : cases) {
     const TableLoad load = ParseTable(c.bytes, c.kind, "x.tav");
     ASSERT_FALSE(load.error) << load.error->Message();
-    EXPECT_EQ(std::vector<WordEntry>(load.table.begin(), load.table.end()), c.rows);
+    EXPECT_EQ(std::vector<WordRow>(load.table.begin(), load.table.end()), std::vector<WordRow>(c.rows.begin(), c.rows.end()));
   }
 }
 
@@ -71,6 +71,8 @@ TEST(TavDecode, MalformedFilesAreRefusedWithFileAndLine) {
       {"CR inside a field", Bytes({131, '\r', 0x13, 136, 0x13}) + "10", TableKind::Nouns, Code::CarriageReturn, 1},
       {"spelling byte 193", good + Bytes({193, 0x13, 136, 0x13}) + "10", TableKind::Nouns, Code::BadSpellingByte, 2},
       {"spelling byte 255", Bytes({255, 0x13, 0x13}), TableKind::Taboo, Code::BadSpellingByte, 1},
+      // A row records each field's size in 16 bits: a longer line is refused, not cut.
+      {"a 65536-byte line", good + std::string(65536, 'a') + "\x13\x13" "10", TableKind::Nouns, Code::LineTooLong, 2},
       {"empty file", "", TableKind::Verbs, Code::EmptyFile, 0},
       {"larger than the table can need", std::string(500 * kMaxTavLineBytes + 1, 'a'), TableKind::Taboo,
        Code::TooLarge, 0},
@@ -119,7 +121,7 @@ TEST(TavEncode, RoundTripsEveryStorableSpelling) {
   };
   for (TableKind kind : {TableKind::Nouns, TableKind::Locutions, TableKind::Taboo}) {
     std::string bytes;
-    for (const WordEntry& e : entries) bytes += EncodeTavLine(e, kind).value();
+    for (const WordRow e : entries) bytes += EncodeTavLine(e, kind).value();
     const TableLoad load = ParseTable(bytes, kind, "x.tav");
     ASSERT_FALSE(load.error) << load.error->Message();
     ASSERT_EQ(load.table.Size(), std::size(entries));
@@ -140,7 +142,7 @@ TEST(TavEncode, RoundTripsEveryStorableSpelling) {
       {"a\x13" "b", "ab", 1, 0},     {"a\rb", "ab", 1, 0}, {"chat", "h\x80", 1, 0},
       {"chat", "ha", 10, 0},         {"chat", "ha", 1, 2},
   };
-  for (const WordEntry& e : refused) {
+  for (const WordRow e : refused) {
     std::string why;
     EXPECT_FALSE(EncodeTavLine(e, TableKind::Nouns, &why)) << e.spelling;
     EXPECT_FALSE(why.empty());

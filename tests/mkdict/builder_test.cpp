@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 
 #include "core/text.h"
@@ -20,7 +21,7 @@ Analysis A(const char* lemma, const char* tags) {
 
 std::vector<std::string> Phonetics(const std::vector<Transcription>& readings) {
   std::vector<std::string> out;
-  for (const Transcription& r : readings) out.push_back(r.phonetic);
+  for (const Transcription& r : readings) out.emplace_back(r.phonetic);
   return out;
 }
 
@@ -160,9 +161,9 @@ Candidate C(const char* spelling, const char* phonetic, double freq, double lemm
   return Candidate{WordEntry{spelling, phonetic, 1, 0}, freq, lemmaFreq};
 }
 
-Strings Spellings(std::span<const WordEntry> rows) {
+Strings Spellings(const auto& rows) {
   Strings out;
-  for (const WordEntry& e : rows) out.push_back(e.spelling);
+  for (const WordRow e : rows) out.emplace_back(e.spelling);
   return out;
 }
 
@@ -301,11 +302,11 @@ Sources MiniSources() {
   return s;
 }
 
-const WordEntry* Find(const WordTable& table, std::string_view spelling) {
-  for (const WordEntry& e : table) {
-    if (e.spelling == spelling) return &e;
+std::optional<WordRow> Find(const WordTable& table, std::string_view spelling) {
+  for (const WordRow e : table) {
+    if (e.spelling == spelling) return e;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 TEST(BuildDictionary, TablesMarkerAndReport) {
@@ -313,15 +314,15 @@ TEST(BuildDictionary, TablesMarkerAndReport) {
   ASSERT_FALSE(r.error) << *r.error;
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
   // In phonetic order; the homophones of vert together, in spelling order.
-  EXPECT_EQ(Spellings(nouns.Rows()),
+  EXPECT_EQ(Spellings(nouns),
             (Strings{"\xE2ne", "arc-en-ciel", "chat", "ornithorynque", "ver", "verre", "vers", "vert"}));
-  ASSERT_NE(Find(nouns, "chat"), nullptr);
+  ASSERT_NE(Find(nouns, "chat"), std::nullopt);
   EXPECT_EQ(*Find(nouns, "chat"), (WordEntry{"chat", "ha", 1, 1}));
   EXPECT_EQ(Find(nouns, "ver")->marker, 0);            // too rare for the reduced vocabulary
   EXPECT_EQ(Find(nouns, "arc-en-ciel")->marker, 0);    // frequent but compound
   EXPECT_EQ(Find(nouns, "ornithorynque")->syllables, 4);
-  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::Adjectives)], "vert"), nullptr);
-  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::FunctionWords)], "vers"), nullptr);
+  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::Adjectives)], "vert"), std::nullopt);
+  EXPECT_NE(Find(r.tables[static_cast<int>(TableKind::FunctionWords)], "vers"), std::nullopt);
   EXPECT_EQ(Find(r.tables[static_cast<int>(TableKind::Taboo)], "teub")->phonetic, "t1b");
   EXPECT_EQ(*Find(r.tables[static_cast<int>(TableKind::Locutions)], "pomme de terre"),
             (WordEntry{"pomme de terre", "pomdet3r", 3, 0}));
@@ -356,13 +357,13 @@ TEST(BuildDictionary, ChildListTabooAndCorrections) {
   const BuildResult r = BuildDictionary(s);
   ASSERT_FALSE(r.error) << *r.error;
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
-  ASSERT_NE(Find(nouns, "merde"), nullptr);
+  ASSERT_NE(Find(nouns, "merde"), std::nullopt);
   EXPECT_EQ(Find(nouns, "merde")->marker, 0);
   EXPECT_EQ(Find(nouns, "ver")->marker, 1);
-  EXPECT_EQ(Find(nouns, "\xE2ne"), nullptr);
+  EXPECT_EQ(Find(nouns, "\xE2ne"), std::nullopt);
   Strings verre;
-  for (const WordEntry& e : nouns) {
-    if (e.spelling == "verre") verre.push_back(e.phonetic);
+  for (const WordRow e : nouns) {
+    if (e.spelling == "verre") verre.emplace_back(e.phonetic);
   }
   EXPECT_EQ(verre, (Strings{"v2r", "v3r"}));
   EXPECT_EQ(r.report.childTaboo.examples, Strings{"merde"});
@@ -390,7 +391,7 @@ TEST(BuildDictionary, CapacityKeepsTheMostFrequent) {
   const BuildResult r = BuildDictionary(MiniSources(), options);
   ASSERT_FALSE(r.error);
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
-  EXPECT_EQ(Spellings(nouns.Rows()), (Strings{"arc-en-ciel", "chat", "vers"}));
+  EXPECT_EQ(Spellings(nouns), (Strings{"arc-en-ciel", "chat", "vers"}));
   const TableReport& tr = r.report.tables[static_cast<int>(TableKind::Nouns)];
   EXPECT_EQ(tr.candidates, 8u);
   EXPECT_EQ(tr.overCapacity.count, 5u);

@@ -38,7 +38,7 @@ class ShippedData : public ::testing::Test {
   // Whether the table has the row (any syllable count when `syllables` is 0).
   static bool Has(TableKind table, std::string_view spelling, std::string_view phonetic, int syllables = 0) {
     const WordTable& t = Lex().Table(table);
-    return std::any_of(t.begin(), t.end(), [&](const WordEntry& e) {
+    return std::any_of(t.begin(), t.end(), [&](WordRow e) {
       return e.spelling == spelling && e.phonetic == phonetic && (syllables == 0 || e.syllables == syllables);
     });
   }
@@ -66,7 +66,7 @@ TEST_F(ShippedData, RowsAreWellFormedAndInPhoneticOrder) {
     const WordTable& t = Lex().Table(kind);
     const bool words = kind != TableKind::Taboo && kind != TableKind::Locutions;
     for (std::size_t i = 0; i < t.Size(); ++i) {
-      const WordEntry& e = t[i];
+      const WordRow e = t[i];
       SCOPED_TRACE(std::string(InfoOf(kind).fileName) + " row " + std::to_string(i + 1) + " " + Cp1252ToUtf8(e.spelling));
       ASSERT_FALSE(e.spelling.empty());
       ASSERT_LE(e.spelling.size(), 21u);
@@ -78,7 +78,7 @@ TEST_F(ShippedData, RowsAreWellFormedAndInPhoneticOrder) {
         ASSERT_TRUE(e.marker == 0 || (e.marker == 1 && e.syllables <= 2));
       }
       if (i > 0) {
-        const WordEntry& p = t[i - 1];
+        const WordRow p = t[i - 1];
         ASSERT_TRUE(p.phonetic < e.phonetic || (p.phonetic == e.phonetic && p.spelling < e.spelling));
       }
     }
@@ -147,23 +147,23 @@ TEST_F(ShippedData, WordsTakeTheTableAndReadingTheirRuleGives) {
       {TableKind::Nouns, "establishment"}, {TableKind::Nouns, "hunter"}};
   for (const auto& [kind, spelling] : absent) {
     const WordTable& t = Lex().Table(kind);
-    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [&](const WordEntry& e) { return e.spelling == spelling; }))
+    EXPECT_TRUE(std::none_of(t.begin(), t.end(), [&](WordRow e) { return e.spelling == spelling; }))
         << spelling << " in " << InfoOf(kind).fileName;
   }
-  for (const WordEntry& e : Lex().Table(TableKind::Adjectives)) {
+  for (const WordRow e : Lex().Table(TableKind::Adjectives)) {
     EXPECT_FALSE(e.spelling == "blanche" && e.syllables != 1) << e.phonetic;
   }
 }
 
 TEST_F(ShippedData, ReducedVocabularyIsSafeForChildren) {
   ASSERT_TRUE(load_->lexicon);
-  std::set<std::string> taboo;
-  for (const WordEntry& e : Lex().Table(TableKind::Taboo)) taboo.insert(e.spelling);
+  std::set<std::string, std::less<>> taboo;
+  for (const WordRow e : Lex().Table(TableKind::Taboo)) taboo.emplace(e.spelling);
   std::set<std::string> marked;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& e : Lex().Table(kind)) {
+    for (const WordRow e : Lex().Table(kind)) {
       if (e.marker != 1) continue;
-      marked.insert(e.spelling);
+      marked.emplace(e.spelling);
       EXPECT_FALSE(taboo.count(e.spelling)) << Cp1252ToUtf8(e.spelling) << " is taboo but marked in " << InfoOf(kind).fileName;
     }
   }

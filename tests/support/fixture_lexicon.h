@@ -61,7 +61,7 @@ class FixtureLexicon {
       }
       WordTable table(InfoOf(kind).capacity);
       if (rows.empty()) table.Append({"zzz", "zzz", 1, 0});
-      for (const WordEntry& row : rows) table.Append(row);
+      for (const WordRow row : rows) table.Append(row);
       const auto error = WriteTavFile(path, table, kind);
       EXPECT_FALSE(error) << *error;
     }

@@ -19,7 +19,7 @@ namespace {
 
 using testing::ShippedTables;
 
-bool IsPlain(const std::string& word) {
+bool IsPlain(std::string_view word) {
   return word.size() >= 2 && std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
@@ -32,9 +32,9 @@ std::vector<std::string> SampleWords(const Lexicon& lexicon) {
     for (TableKind kind : {TableKind::Nouns, TableKind::Verbs, TableKind::Adjectives}) {
       const WordTable& table = lexicon.Table(kind);
       for (std::size_t i = length * 97 % 500; i < table.Size() && taken < 3; i += 1009) {
-        const WordEntry& entry = table[i];
+        const WordRow entry = table[i];
         if (entry.phonetic.size() == length && IsPlain(entry.spelling)) {
-          words.push_back(entry.spelling);
+          words.emplace_back(entry.spelling);
           ++taken;
           break;
         }
@@ -61,24 +61,24 @@ Expected Reference(const Lexicon& lexicon, const std::string& typed) {
   const int bound = std::max<int>(state.inputSyllables, 2);
   const std::string key = SortLetters(state.inputPhonetic);
   // The rows whose phonemes are all among the word's (a part of any answer), in table order.
-  std::vector<const WordEntry*> parts;
+  std::vector<WordRow> parts;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) {
+    for (const WordRow entry : lexicon.Table(kind)) {
       if (entry.syllables > bound || entry.phonetic.empty() || entry.phonetic.size() > key.size()) continue;
       const std::string sorted = SortLetters(entry.phonetic);
-      if (std::includes(key.begin(), key.end(), sorted.begin(), sorted.end())) parts.push_back(&entry);
+      if (std::includes(key.begin(), key.end(), sorted.begin(), sorted.end())) parts.push_back(entry);
     }
   }
-  for (const WordEntry* first : parts) {
-    const std::size_t n = first->phonetic.size();
+  for (const WordRow first : parts) {
+    const std::size_t n = first.phonetic.size();
     if (n == key.size()) {
-      expected.lists[n].push_back(first->spelling);
+      expected.lists[n].emplace_back(first.spelling);
       continue;
     }
     if (2 * n < key.size()) continue;
-    for (const WordEntry* second : parts) {
-      if (SortLetters(first->phonetic + second->phonetic) == key) {
-        expected.lists[n].push_back(first->spelling + " / " + second->spelling);
+    for (const WordRow second : parts) {
+      if (SortLetters(std::string(first.phonetic).append(second.phonetic)) == key) {
+        expected.lists[n].push_back(std::string(first.spelling).append(" / ").append(second.spelling));
       }
     }
   }

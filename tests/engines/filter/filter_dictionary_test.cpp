@@ -58,10 +58,10 @@ std::regex ReferenceRegex(const std::string& pattern, const MatchOptions& option
 
 // A pattern drawn from a random word (so that it finds something): each character kept, or
 // replaced by the single joker of its class; sometimes cut and closed by "*".
-FilterQuery RandomQuery(std::mt19937& rng, const std::vector<const WordEntry*>& words) {
+FilterQuery RandomQuery(std::mt19937& rng, const std::vector<WordRow>& words) {
   const auto chance = [&](double p) { return std::uniform_real_distribution<>(0, 1)(rng) < p; };
   FilterQuery query;
-  const std::string word = FoldStandard(words[rng() % words.size()]->spelling);
+  const std::string word = FoldStandard(words[rng() % words.size()].spelling);
   std::size_t keep = word.size();
   const bool star = chance(0.4);
   if (star) keep = 1 + rng() % word.size();
@@ -87,7 +87,7 @@ FilterQuery RandomQuery(std::mt19937& rng, const std::vector<const WordEntry*>& 
 }
 
 // The rows the search must keep, in scan order, by the definition of each filter.
-std::vector<const WordEntry*> Reference(const Lexicon& lexicon, const FilterResult& searched, const FilterQuery& query) {
+std::vector<WordRow> Reference(const Lexicon& lexicon, const FilterResult& searched, const FilterQuery& query) {
   const std::regex re = ReferenceRegex(searched.pattern, searched.matchOptions);
   const PatternAnalysis& a = searched.analysis;
   std::vector<const WordTable*> tables;
@@ -102,16 +102,16 @@ std::vector<const WordEntry*> Reference(const Lexicon& lexicon, const FilterResu
   const std::size_t limit = !a.HasMultiJoker() ? minimum
                             : query.maxLetters == 0 ? 0
                                                     : std::max(static_cast<std::size_t>(query.maxLetters), minimum);
-  std::vector<const WordEntry*> found;
+  std::vector<WordRow> found;
   for (const WordTable* table : tables) {
-    for (const WordEntry& entry : *table) {
+    for (const WordRow entry : *table) {
       const std::size_t length = entry.spelling.size();
       if (length < minimum || (limit != 0 && length > limit)) continue;
       if (query.maxSyllables > 0 && entry.syllables > query.maxSyllables) continue;
       std::string word = ToLower(entry.spelling);
       if (!searched.matchOptions.distinguishDiacritics) word = FoldStandard(word);
       if (searched.heterogram && std::set<char>(word.begin(), word.end()).size() != word.size()) continue;
-      if (std::regex_match(word, re)) found.push_back(&entry);
+      if (std::regex_match(word, re)) found.push_back(entry);
     }
   }
   if (found.size() > kFilterMatchCap) found.resize(kFilterMatchCap);
@@ -120,12 +120,12 @@ std::vector<const WordEntry*> Reference(const Lexicon& lexicon, const FilterResu
 
 TEST(FilterDictionary, AgreesWithARegularExpressionWhereBothLanguagesAgree) {
   const Lexicon& lexicon = testing::ShippedTables();
-  std::vector<const WordEntry*> words;
+  std::vector<WordRow> words;
   for (TableKind kind : kWordTableKinds) {
-    for (const WordEntry& entry : lexicon.Table(kind)) {
+    for (const WordRow entry : lexicon.Table(kind)) {
       const std::string folded = FoldStandard(entry.spelling);
       if (std::all_of(folded.begin(), folded.end(), [](char c) { return c >= 'a' && c <= 'z'; })) {
-        words.push_back(&entry);
+        words.push_back(entry);
       }
     }
   }
@@ -140,10 +140,10 @@ TEST(FilterDictionary, AgreesWithARegularExpressionWhereBothLanguagesAgree) {
     // The canonical form may differ ("?*" is "*"); then the pattern is of another kind.
     if (result.analysis.pattern != query.pattern || result.refusal == FilterRefusal::TooShort) continue;
     ++compared;
-    const std::vector<const WordEntry*> expected = Reference(lexicon, result, query);
+    const std::vector<WordRow> expected = Reference(lexicon, result, query);
     std::vector<std::string> expectedSpellings, keptSpellings;
-    for (const WordEntry* entry : expected) expectedSpellings.push_back(entry->spelling);
-    for (const WordEntry& entry : result.kept) keptSpellings.push_back(entry.spelling);
+    for (const WordRow entry : expected) expectedSpellings.emplace_back(entry.spelling);
+    for (const WordRow entry : result.kept) keptSpellings.emplace_back(entry.spelling);
     ASSERT_EQ(keptSpellings, expectedSpellings) << "pattern " << query.pattern << " distinguish "
                                                 << result.matchOptions.distinguishDiacritics << " once "
                                                 << result.matchOptions.onceSingle << result.matchOptions.onceMulti

@@ -15,7 +15,7 @@ namespace {
 
 void Fill(WordTable& table, TableKind kind, const std::vector<WordEntry>& rows) {
   table.Reset(InfoOf(kind).capacity);
-  for (const WordEntry& row : rows) table.Append(row);
+  for (const WordRow row : rows) table.Append(row);
 }
 
 Lexicon SmallLexicon() {
@@ -116,7 +116,7 @@ TEST(FindFilteredWords, HoldsAtMost15000WordsAcrossTheTables) {
     const FilterResult result = Search(ManyWords(c.nouns, c.adjectives), {.pattern = "???"});
     EXPECT_EQ(result.count, c.found);
     EXPECT_EQ(Words(result).size(), c.found);
-    EXPECT_EQ(result.kept.size(), c.found);
+    EXPECT_EQ(result.kept.Size(), c.found);
     EXPECT_EQ(result.LimitReached(), c.limit);
   }
 }

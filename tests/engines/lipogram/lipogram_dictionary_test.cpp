@@ -25,7 +25,7 @@ constexpr std::string_view kConsonants = "bcdfghjklmnpqrstvwxz\xE7";
 bool In(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
 
 // The definitions, letter by letter. `letters` is L as the tool reads it.
-bool ReferenceAccepts(const std::string& word, const LipogramQuery& q, const std::string& letters) {
+bool ReferenceAccepts(std::string_view word, const LipogramQuery& q, const std::string& letters) {
   // A character "is" a letter of L: the same character, or, when accents are not told apart,
   // a character whose standard fold is that letter.
   const auto same = [&](char c, char letter) { return c == letter || (!q.exactAccents && FoldStandard(c) == letter); };
@@ -59,10 +59,10 @@ std::map<int, std::vector<std::string>> Reference(const Lexicon& lexicon, const 
   const std::string letters = q.exactAccents ? ToLower(q.typed) : FoldStandard(ToLower(q.typed));
   const int syllables = q.reducedVocabulary ? 0 : q.syllables;
   std::map<int, std::vector<std::string>> lists;
-  for (const WordEntry& entry : lexicon.Domain(q.domain)) {
+  for (const WordRow entry : lexicon.Domain(q.domain)) {
     if (syllables != 0 && entry.syllables != syllables) continue;
     if (q.reducedVocabulary && entry.marker == 0) continue;
-    if (ReferenceAccepts(entry.spelling, q, letters)) lists[entry.syllables].push_back(entry.spelling);
+    if (ReferenceAccepts(entry.spelling, q, letters)) lists[entry.syllables].emplace_back(entry.spelling);
   }
   for (auto& [count, words] : lists) std::sort(words.begin(), words.end());
   return lists;

@@ -36,16 +36,16 @@ bool AllIn(std::string_view s, std::string_view set) {
   return std::all_of(s.begin(), s.end(), [set](char c) { return set.find(c) != std::string_view::npos; });
 }
 
-std::string RotationItem(const std::string& word) {
+std::string RotationItem(std::string_view word) {
   if (!AllIn(word, "abdehimnopqsuwxyz\xE0\xE2\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB")) return {};
   static const std::map<char, char> kTurn = {{'a', 'e'}, {'e', 'a'}, {'b', 'q'}, {'q', 'b'}, {'d', 'p'}, {'p', 'd'},
                                              {'h', 'y'}, {'y', 'h'}, {'m', 'w'}, {'w', 'm'}, {'n', 'u'}, {'u', 'n'}};
   std::string image;
   for (char c : Reversed(Fold(word))) image += kTurn.count(c) ? kTurn.at(c) : c;
-  return (image == Fold(word) ? "** " : "   ") + word;
+  return std::string(image == Fold(word) ? "** " : "   ").append(word);
 }
 
-std::string HorizontalItem(const std::string& word) {
+std::string HorizontalItem(std::string_view word) {
   const std::string_view capitalOnly = "ahy\xE0\xE2";
   if (!AllIn(word, "ahilmnotuvwxy\xE0\xE2\xEE\xEF\xF4\xF9\xFB\xFC")) return {};
   const bool capital = !AllIn(word, "ilmnotuvwx\xEE\xEF\xF4\xF9\xFB\xFC");
@@ -55,7 +55,7 @@ std::string HorizontalItem(const std::string& word) {
     for (char c : word) shown += capitalOnly.find(c) != std::string_view::npos ? ToUpper(c) : c;
     return "      " + shown;
   }
-  return capital ? "M   " + ToUpper(word) : "m   " + word;
+  return capital ? "M   " + ToUpper(word) : std::string("m   ").append(word);
 }
 
 // 'C' consonant, 'V' vowel, '?' anything else.
@@ -94,7 +94,7 @@ class ListingDictionaryTest : public ::testing::Test {
   static Groups Scan(std::initializer_list<TableKind> tables, Test test) {
     Groups groups;
     for (TableKind table : tables)
-      for (const WordEntry& e : Lex().Table(table))
+      for (const WordRow e : Lex().Table(table))
         if (auto [length, item] = test(e); !item.empty()) groups[length].insert(item);
     return groups;
   }
@@ -120,27 +120,27 @@ using Item = std::pair<int, std::string>;
 int Length(std::string_view s) { return static_cast<int>(s.size()); }
 
 TEST_F(ListingDictionaryTest, SingleWordListingsAgreeWithTheirDefinitions) {
-  Compare(ListingKind::Palindromes, ScanAll([](const WordEntry& e) {
+  Compare(ListingKind::Palindromes, ScanAll([](WordRow e) {
             return Palindrome(Fold(e.spelling)) ? Item{Length(e.spelling), e.spelling} : Item{};
           }));
-  Compare(ListingKind::PhoneticPalindromes, ScanAll([](const WordEntry& e) {
+  Compare(ListingKind::PhoneticPalindromes, ScanAll([](WordRow e) {
             return Palindrome(e.phonetic) ? Item{Length(e.spelling), e.spelling} : Item{};
           }));
-  Compare(ListingKind::Ouroboros, ScanAll([](const WordEntry& e) {
+  Compare(ListingKind::Ouroboros, ScanAll([](WordRow e) {
             const std::string w = Fold(e.spelling);
             const bool listed = w.size() >= 3 && (Palindrome(w.substr(1)) || Palindrome(w.substr(0, w.size() - 1)));
             return listed ? Item{Length(e.spelling), e.spelling} : Item{};
           }));
   Compare(ListingKind::AmbigramRotation,
-          ScanAll([](const WordEntry& e) { return Item{Length(e.spelling), RotationItem(e.spelling)}; }));
+          ScanAll([](WordRow e) { return Item{Length(e.spelling), RotationItem(e.spelling)}; }));
   Compare(ListingKind::AmbigramHorizontal,
-          ScanAll([](const WordEntry& e) { return Item{Length(e.spelling), HorizontalItem(e.spelling)}; }));
-  Compare(ListingKind::Okapi, ScanWords([](const WordEntry& e) {
+          ScanAll([](WordRow e) { return Item{Length(e.spelling), HorizontalItem(e.spelling)}; }));
+  Compare(ListingKind::Okapi, ScanWords([](WordRow e) {
             const bool listed = Alternates(ToLower(e.spelling), "bcdfghjklmnpqrstvwxz\xE7",
                                            "aeiouy\xE0\xE2\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC");
             return listed ? Item{Length(e.spelling), e.spelling} : Item{};
           }));
-  Compare(ListingKind::Phokapi, ScanWords([](const WordEntry& e) {
+  Compare(ListingKind::Phokapi, ScanWords([](WordRow e) {
             return Alternates(e.phonetic, "bcdfghjklmnpqrstvwxz", "012345689aeiou") ? Item{e.syllables, e.spelling} : Item{};
           }));
 }

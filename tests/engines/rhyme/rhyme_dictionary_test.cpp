@@ -25,8 +25,8 @@ bool IsProbeVowel(unsigned char c) {
 // a phoneme where the rhyme starts.
 std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
   for (int domain = 1; domain <= 4; ++domain) {
-    for (const WordEntry& entry : lexicon.Domain(domain)) {
-      const std::string& s = entry.spelling;
+    for (const WordRow entry : lexicon.Domain(domain)) {
+      const std::string_view s = entry.spelling;
       if (entry.phonetic.size() < 2 || s.size() <= rhyme.size() || !s.ends_with(rhyme)) continue;
       if (IsProbeVowel(static_cast<unsigned char>(s[s.size() - rhyme.size() - 1]))) continue;
       AlignmentRequest request;
@@ -41,7 +41,7 @@ std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
   return {};
 }
 
-bool StandsAt(const std::string& word, const std::string& part, RhymePosition position) {
+bool StandsAt(std::string_view word, std::string_view part, RhymePosition position) {
   switch (position) {
     case RhymePosition::End: return word.ends_with(part);
     case RhymePosition::Start: return word.starts_with(part);
@@ -57,12 +57,12 @@ bool StandsAt(const std::string& word, const std::string& part, RhymePosition po
 std::map<int, std::vector<std::string>> ReferenceLists(const WordTable& table, const std::string& rhyme,
                                                         const std::string& sound, const RhymeQuery& query) {
   std::map<int, std::vector<std::string>> lists;
-  for (const WordEntry& entry : table) {
+  for (const WordRow entry : table) {
     if (entry.syllables < 1 || entry.syllables > 9) continue;
     if (query.syllables != 0 && entry.syllables != query.syllables) continue;
     if (!StandsAt(entry.phonetic, sound, query.position)) continue;
     if (query.keepSpelling && !StandsAt(entry.spelling, rhyme, query.position)) continue;
-    lists[entry.syllables].push_back(entry.spelling);
+    lists[entry.syllables].emplace_back(entry.spelling);
   }
   for (auto& [count, words] : lists) std::sort(words.begin(), words.end());
   return lists;

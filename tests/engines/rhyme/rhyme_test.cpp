@@ -124,7 +124,7 @@ TEST_F(RhymeTest, LabelsOfEachDomain) {
 // counts outside 1 to 9 are left out everywhere.
 TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   session_.StartResultList(" contrep\xE8teries");
-  for (const WordEntry& row : std::vector<WordEntry>{{"cane", "kan", 1, 1}, {"banane", "banan", 3, 1},
+  for (const WordRow row : std::vector<WordEntry>{{"cane", "kan", 1, 1}, {"banane", "banan", 3, 1},
                                                       {"cane", "kan", 1, 0}, {"panne", "pan", 0, 0},
                                                       {"douane", "d4an", 10, 0}, {"cabane", "kaban", -3, 0}}) {
     session_.resultList.Append(row);
@@ -133,7 +133,7 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   const RhymeResult fromList = Find("ane", kDomainResultList);
   EXPECT_EQ(AllWords(fromList), (std::vector<std::string>{"cane", "banane"}));
   EXPECT_EQ(fromList.count, 2u);
-  EXPECT_TRUE(fromList.kept.empty());
+  EXPECT_TRUE(fromList.kept.Empty());
   KeepRhymeResult(fromList, session_);
   EXPECT_TRUE(session_.resultList == before);
   EXPECT_EQ(session_.resultListKind, " contrep\xE8teries");
@@ -145,7 +145,8 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   EXPECT_EQ(AllWords(fromTable), (std::vector<std::string>{"cane", "cane"}));
   KeepRhymeResult(fromTable, session_);
   EXPECT_EQ(session_.resultListKind, " rimes");
-  EXPECT_EQ(std::vector<WordEntry>(session_.resultList.begin(), session_.resultList.end()), (std::vector<WordEntry>{{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}}));
+  const std::vector<WordEntry> kept{{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}};
+  EXPECT_TRUE(std::ranges::equal(session_.resultList, kept));
 
   // A refusal before the scan leaves the list; nothing found empties it and keeps its kind.
   KeepRhymeResult(Find("a1"), session_);

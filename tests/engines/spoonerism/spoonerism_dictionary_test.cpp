@@ -38,7 +38,7 @@ const Lexicon& Shipped() {
 // The phonetic forms of a table, for the "is it a word" questions.
 std::unordered_set<std::string> Forms(const WordTable& table, bool childOnly = false, bool notChild = false) {
   std::unordered_map<std::string, std::vector<int>> markers;
-  for (const WordEntry& e : table) markers[e.phonetic].push_back(e.marker);
+  for (const WordRow e : table) markers[std::string(e.phonetic)].push_back(e.marker);
   std::unordered_set<std::string> forms;
   for (const auto& [form, m] : markers) {
     // A child's word: the first entry of its homophones, or the second, is marked 1.
@@ -108,9 +108,9 @@ std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config
   const auto candidates = tabooCandidates ? Forms(lex.taboo) : Forms(lookup, false, c.method == M::Child);
   std::unordered_set<std::string> extra;
   if (c.method == M::Normal || c.method == M::Double) {
-    for (const WordEntry& e : lex.taboo) extra.insert(e.phonetic);
+    for (const WordRow e : lex.taboo) extra.emplace(e.phonetic);
     if (c.method == M::Normal) {
-      for (const WordEntry& e : lex.locutions) extra.insert(e.phonetic);
+      for (const WordRow e : lex.locutions) extra.emplace(e.phonetic);
     }
   }
   const auto isPartner = [&](const std::string& y2, const std::string& a) {
@@ -123,22 +123,22 @@ std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config
     const std::string a = p.substr(row.i, row.k);
     // The places the engine keeps: every occurrence of A in a partner (Classiques: at the start).
     std::size_t places = 0;
-    const auto count = [&](const std::string& f) {
+    const auto count = [&](std::string_view f) {
       for (std::size_t at = f.find(a); at != std::string::npos; at = f.find(a, at + 1)) {
         places += c.decadent || at == 0;
         if (!c.decadent) break;
       }
     };
-    for (const WordEntry& e : tabooCandidates ? lex.taboo : lookup) count(e.phonetic);
+    for (const WordRow e : tabooCandidates ? lex.taboo : lookup) count(e.phonetic);
     for (const std::string& f : extra) {
       if (!f.ends_with(p)) count(f);
     }
     if (places > kMaxPlaces) capped = true;
     for (const std::string& b : row.bs) {
-      for (const WordEntry& y : lookup) {
+      for (const WordRow y : lookup) {
         for (std::size_t at = y.phonetic.find(b); at != std::string::npos; at = y.phonetic.find(b, at + 1)) {
           if (!c.decadent && at != 0) break;
-          const std::string y2 = y.phonetic.substr(0, at) + a + y.phonetic.substr(at + b.size());
+          const std::string y2 = std::string(y.phonetic.substr(0, at)).append(a).append(y.phonetic.substr(at + b.size()));
           if (!isPartner(y2, a)) continue;
           if (found.insert({static_cast<int>(row.i) + 1, a, b, ToLower(y.spelling)}).second) {
             if (++blockSizes[{static_cast<int>(row.i) + 1, a, b}] > kMaxBlockWords) capped = true;
@@ -162,17 +162,17 @@ std::set<Found> EngineFound(const SpoonerismResult& result) {
 
 // Common nouns (the child's words) spread over the table: lower-case letters only, three to seven
 // phonemes.
-std::vector<const WordEntry*> SampleWords(const WordTable& nouns, std::size_t count) {
-  std::vector<const WordEntry*> words;
+std::vector<WordRow> SampleWords(const WordTable& nouns, std::size_t count) {
+  std::vector<WordRow> words;
   for (std::size_t t = 0; t < count && !nouns.Empty(); ++t) {
     for (std::size_t j = nouns.Size() * (2 * t + 1) / (2 * count); j < nouns.Size(); ++j) {
-      const WordEntry& e = nouns[j];
+      const WordRow e = nouns[j];
       const bool letters = std::all_of(e.spelling.begin(), e.spelling.end(), [](char ch) {
         const unsigned char u = static_cast<unsigned char>(ch);
         return (u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFC);
       });
       if (letters && e.marker == 1 && e.phonetic.size() >= 3 && e.phonetic.size() <= 7) {
-        words.push_back(&e);
+        words.push_back(e);
         break;
       }
     }
@@ -189,11 +189,11 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
   };
   const Session session;
   std::size_t compared = 0, nonEmpty = 0;
-  for (const WordEntry* word : SampleWords(lex.nouns, 10)) {
+  for (const WordRow word : SampleWords(lex.nouns, 10)) {
     for (const Config& c : configs) {
-      SCOPED_TRACE(word->spelling + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
+      SCOPED_TRACE(std::string(word.spelling) + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
                    std::to_string(c.decadent) + " domain " + std::to_string(c.domain));
-      const SpoonerismQuery query{.typed = word->spelling, .swapLength = c.swap, .decadent = c.decadent,
+      const SpoonerismQuery query{.typed = std::string(word.spelling), .swapLength = c.swap, .decadent = c.decadent,
                                   .method = c.method, .mergeEe = false, .domain = c.domain};
       const SpoonerismResult result = FindSpoonerisms(lex, session, query);
       ASSERT_TRUE(result.validated) << result.message;
@@ -219,21 +219,21 @@ TEST(SpoonerismDictionaryTest, ContrepetophileSearchFindsEveryWordOneExchangeAwa
   const Session session;
   std::size_t tried = 0;
   for (std::size_t j = 0; j < lex.taboo.Size() && tried < 8; j += std::max<std::size_t>(1, lex.taboo.Size() / 8)) {
-    const WordEntry& t = lex.taboo[j];
+    const WordRow t = lex.taboo[j];
     if (t.phonetic.size() < 3 || t.spelling.find_first_of(" -'") != std::string::npos) continue;
     ++tried;
     SCOPED_TRACE(t.spelling);
     const SpoonerismResult result = FindSpoonerisms(
-        lex, session, {.typed = t.spelling, .swapLength = 2, .decadent = true, .method = M::Contrepetophile});
+        lex, session, {.typed = std::string(t.spelling), .swapLength = 2, .decadent = true, .method = M::Contrepetophile});
     ASSERT_TRUE(result.validated) << result.message;
     const std::string& p = result.phonetic;
     std::set<Found> expected;
-    for (const WordEntry& y : lex.nouns) {
+    for (const WordRow y : lex.nouns) {
       for (std::size_t i = 0; i < p.size(); ++i) {
         for (std::size_t k = 1; k <= 2 && i + k <= p.size() && static_cast<int>(k) < static_cast<int>(p.size()); ++k) {
           for (std::size_t m = 1; m <= 2; ++m) {
-            if (y.phonetic != p && y.phonetic.size() == p.size() - k + m && y.phonetic.compare(0, i, p, 0, i) == 0 &&
-                y.phonetic.compare(i + m, std::string::npos, p, i + k) == 0) {
+            if (y.phonetic != p && y.phonetic.size() == p.size() - k + m && y.phonetic.compare(0, i, std::string_view(p), 0, i) == 0 &&
+                y.phonetic.compare(i + m, std::string::npos, std::string_view(p), i + k, std::string::npos) == 0) {
               expected.insert({static_cast<int>(i) + 1, p.substr(i, k), "", ToLower(y.spelling)});
             }
           }
@@ -288,8 +288,8 @@ TEST(SpoonerismDictionaryTest, ProgressRisesToTheExpectedWorkAndAStopEndsTheSear
     double perReplacement;
   } cases[] = {{M::Normal, true, 3, 12.0}, {M::Reversed, true, 2, 100.0 / 30.0}, {M::Double, true, 3, 10.0 / 3.0},
                {M::Child, false, 1, 5.0},  {M::Contrepetophile, true, 2, 0.0}};
-  std::vector<const WordEntry*> words = SampleWords(lex.nouns, 10);
-  for (std::size_t j = 0; j < lex.taboo.Size(); j += lex.taboo.Size() / 10 + 1) words.push_back(&lex.taboo[j]);
+  std::vector<WordRow> words = SampleWords(lex.nouns, 10);
+  for (std::size_t j = 0; j < lex.taboo.Size(); j += lex.taboo.Size() / 10 + 1) words.push_back(lex.taboo[j]);
   for (const auto& c : cases) {
     SCOPED_TRACE("method " + std::to_string(static_cast<int>(c.method)));
     const bool taboo = c.method == M::Contrepetophile;
@@ -297,8 +297,8 @@ TEST(SpoonerismDictionaryTest, ProgressRisesToTheExpectedWorkAndAStopEndsTheSear
     // The first sample word that gives two blocks or more, so that a stop has something to cut.
     SpoonerismResult full;
     Recorder whole;
-    for (const WordEntry* word : words) {
-      query.typed = word->spelling;
+    for (const WordRow word : words) {
+      query.typed = word.spelling;
       whole = Recorder();
       full = FindSpoonerisms(lex, session, query, whole);
       if (full.blocks.size() >= 2) break;
