@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Check(!error->empty() && session.resultListKind == "avant", "a refusal leaves the list alone");
   } else {
     fuzz::Check(session.resultList.Size() <= kResultListCapacity, "within the list's capacity");
-    const auto control = [](const std::string& s) {
+    const auto control = [](std::string_view s) {
       for (char c : s) {
         const auto b = static_cast<unsigned char>(c);
         if (b < 0x20 || b == 0x7F || b == static_cast<unsigned char>(kUnmappableChar)) return true;
