@@ -61,6 +61,10 @@ void AnaphoneDialog::RunSearch() {
     host().dialogs().Information(this, windowTitle(), FromCp1252(result.message));
     return;
   }
+  if (result.refusal == AnaphoneRefusal::Unknown) {
+    RefuseTypedWord(result.message);
+    return;
+  }
   if (!result.Accepted()) {
     Refuse(result.message);
     return;

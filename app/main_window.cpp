@@ -35,8 +35,6 @@ static void InitHelpResources() { Q_INIT_RESOURCE(help); }
 namespace tavilo {
 namespace {
 
-const QString kProgramTitle = QStringLiteral("Tavilo");
-
 IconKind IconOf(ToolId id) {
   switch (id) {
     case ToolId::Spoonerism: return IconKind::Spoonerism;

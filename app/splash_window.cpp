@@ -88,7 +88,7 @@ std::unique_ptr<Lexicon> LoadLexiconWithSplash(SplashWindow& splash, const std::
   if (!load.lexicon) {
     const std::string message = load.error ? load.error->MessageUtf8() : std::string("Erreur de chargement du dictionnaire.");
     splash.hide();
-    dialogs.Warning(nullptr, QStringLiteral("Tavilo"), QString::fromStdString(message));
+    dialogs.Warning(nullptr, kProgramTitle, QString::fromStdString(message));
     return nullptr;
   }
   return std::move(load.lexicon);

@@ -236,7 +236,11 @@ void SpoonerismDialog::RunSearch() {
     // Stopped before anything was found: the user asked for it, there is nothing to tell.
     if (result.stopped) return;
     if (result.clearWordBox) wordBox_->clearEditText();
-    Refuse(result.message);
+    if (result.refusal == SpoonerismRefusal::NotValidated) {
+      RefuseTypedWord(result.message);
+    } else {
+      Refuse(result.message);
+    }
     // After a search that ran to its end and found nothing, the user is back on the display.
     if (result.refusal == SpoonerismRefusal::NothingFound) host().FocusResultDisplay();
     return;

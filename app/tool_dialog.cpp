@@ -149,6 +149,10 @@ void ToolDialog::Refuse(std::string_view cp1252Message) {
   host_.dialogs().Warning(this, windowTitle(), FromCp1252(cp1252Message));
 }
 
+void ToolDialog::RefuseTypedWord(std::string_view cp1252Message) {
+  host_.dialogs().Warning(this, kProgramTitle, FromCp1252(cp1252Message));
+}
+
 QRadioButton* ToolDialog::MakeOption(const QString& caption, const QString& name, QWidget* parent) {
   auto* option = new QRadioButton(caption, parent);
   option->setObjectName(name);

@@ -136,6 +136,9 @@ class ToolDialog : public QDialog {
 
   // The refusal message box: a warning with the exclamation icon, titled like the dialog.
   void Refuse(std::string_view cp1252Message);
+  // The same for the lexicon lookup's refusal of a typed word (unknown, or taboo where none is
+  // allowed): that message is the program's, whichever tool asked, so it carries the program's title.
+  void RefuseTypedWord(std::string_view cp1252Message);
 
   // An option button or a check box with its caption and control name (Option1, Check2, ...).
   static QRadioButton* MakeOption(const QString& caption, const QString& name, QWidget* parent);

@@ -11,6 +11,11 @@ class QWidget;
 
 namespace tavilo {
 
+// The program's title: the main window's caption, and the title of the message boxes that are
+// the program's own rather than one dialog's (start-up errors, the file commands, the lookup of
+// a typed word).
+inline const QString kProgramTitle = QStringLiteral("Tavilo");
+
 class UserDialogs {
  public:
   virtual ~UserDialogs() = default;

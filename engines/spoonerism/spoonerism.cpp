@@ -16,6 +16,10 @@ namespace {
 // How often the scans of whole tables hand over to the observer.
 constexpr std::size_t kYieldEvery = 1024;
 
+// Beyond this many items the matcher's progress step shrinks in proportion, so a replacement is
+// worth the items of its work list, up to this many.
+constexpr std::size_t kProgressItems = 8000;
+
 // The progress display's units: phase 1 (and each further table it falls back to) is worth 200,
 // the contrepétophile search 50; phase 2 is worth the expected work computed after phase 1.
 constexpr double kPhase1Work = 200.0;
@@ -32,6 +36,11 @@ std::string Merge(std::string_view phonetic, bool merge) {
   std::string out(phonetic);
   for (char& c : out) c = MergeCode(c, merge);
   return out;
+}
+
+std::size_t CountEe(std::string_view phonetic) {
+  return static_cast<std::size_t>(std::count_if(phonetic.begin(), phonetic.end(),
+                                                [](char c) { return c == kCodeE || c == kCodeEgrave; }));
 }
 
 std::string Quoted(const std::string& word) { return "\xAB" + word + "\xBB"; }
@@ -107,6 +116,13 @@ struct Place {
   bool taboo;
 };
 
+// What decides the size of a row's work lists: the places, and the é and è codes of their
+// candidates outside A (each gives one more item under the é/è option).
+struct RowWork {
+  std::size_t places = 0;
+  std::size_t eeCodesKept = 0;
+};
+
 // A found word before it is written: the lookup entry, the place's taboo marker and position.
 struct Hit {
   std::size_t entry;
@@ -162,7 +178,10 @@ class Search {
   void TakePlaces(const SwapRow& row, std::string_view phonetic, std::string_view searched, bool taboo,
                   bool verbCutOffs);
   bool IsTaboo(std::string_view phonetic) const;
-  void Match(const SwapRow& row, const std::string& replacement, const SpoonerismWord& heading);
+  RowWork Work(const SwapRow& row, const std::vector<Place>& places) const;
+  std::size_t ProgressItems(const RowWork& work, std::string_view replacement) const;
+  void Match(const SwapRow& row, const std::vector<Place>& places, const std::string& replacement,
+             const SpoonerismWord& heading);
 
   const Lexicon& lexicon_;
   const Session& session_;
@@ -280,16 +299,13 @@ bool Search::Phase2() {
   mergedCandidates_.reserve(candidates.Size());
   for (const WordRow entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
 
-  // Every replacement is an equal share of the expected work; a row's share goes half to the
-  // scan of the candidates, half to its replacements.
+  // The places of every row first: the display stays at 0 meanwhile, only the matcher steps it.
   expected_ = result_.expectedWork;
-  const double share = replacementCount_ > 0 ? expected_ / static_cast<double>(replacementCount_) : 0.0;
-  double done = 0;
-  observer_.SetProgress(done, expected_);
-  for (const SwapRow& row : rows_) {
+  observer_.SetProgress(0, expected_);
+  std::vector<std::vector<Place>> rowPlaces(rows_.size());
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const SwapRow& row = rows_[r];
     if (row.replacements.empty()) continue;
-    const double scanShare = share * static_cast<double>(row.replacements.size()) / 2;
-    const double replacementShare = share / 2;
     places_.clear();
     const std::string& a = row.fragment;
     // Normale and Double: the taboo words (and, for Normale, the locutions) as partners Y' first.
@@ -306,10 +322,7 @@ bool Search::Phase2() {
       if (method == SpoonerismMethod::Normal) scan(lexicon_.locutions, false);
     }
     for (std::size_t j = 0; j < candidates.Size(); ++j) {
-      if (j % kYieldEvery == 0 &&
-          !Report(done + scanShare * static_cast<double>(j) / static_cast<double>(candidates.Size()))) {
-        return false;
-      }
+      if (j % kYieldEvery == 0 && !Report(0)) return false;
       const WordRow entry = candidates[j];
       if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
       const std::string& searched = mergedCandidates_[j];
@@ -321,22 +334,56 @@ bool Search::Phase2() {
       }
     }
 
-    done += scanShare;
+    rowPlaces[r].swap(places_);
+  }
+
+  // Then the replacements, each worth the items its work list walks, so that the display rises
+  // with the work done and reaches the expected work with the last replacement.
+  std::vector<RowWork> work(rows_.size());
+  double total = 0;
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    work[r] = Work(rows_[r], rowPlaces[r]);
+    for (const std::string& b : rows_[r].replacements) total += static_cast<double>(ProgressItems(work[r], b));
+  }
+  double done = 0;
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const SwapRow& row = rows_[r];
+    if (row.replacements.empty()) continue;
     bool yod = false;
     const SpoonerismWord heading = Aligned(result_.word, p_, row.start, row.length, yod);
     if (yod) result_.yodMark = true;
     for (const std::string& b : row.replacements) {
-      Match(row, b, heading);
-      done += replacementShare;
-      if (!Report(done)) return false;
+      Match(row, rowPlaces[r], b, heading);
+      done += static_cast<double>(ProgressItems(work[r], b));
+      if (!Report(total > 0 ? expected_ * (done / total) : expected_)) return false;
     }
   }
   return true;
 }
 
+RowWork Search::Work(const SwapRow& row, const std::vector<Place>& places) const {
+  RowWork work{places.size(), 0};
+  if (!query_.mergeEe) return work;
+  for (const Place& place : places) {
+    const std::string_view f = place.phonetic;
+    work.eeCodesKept += CountEe(f) - CountEe(f.substr(static_cast<std::size_t>(place.start - 1), row.fragment.size()));
+  }
+  return work;
+}
+
+// The items Match walks for `replacement`: one permuted candidate per place and, under the é/è
+// option, one more per é or è code in it (those outside A, and those of B at every place); at most
+// a full work list, and counted up to kProgressItems.
+std::size_t Search::ProgressItems(const RowWork& work, std::string_view replacement) const {
+  std::size_t items = work.places;
+  if (query_.mergeEe) items += work.eeCodesKept + work.places * CountEe(replacement);
+  return std::min({items, kMaxWorkItems, kProgressItems});
+}
+
 // One replacement B of a row: the permuted candidates (with their é/è variants) looked up in the
 // lookup table, the block of the words found.
-void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWord& heading) {
+void Search::Match(const SwapRow& row, const std::vector<Place>& places, const std::string& b,
+                   const SpoonerismWord& heading) {
   const WordTable& lookup = Domain();
   std::vector<Hit> hits;
   std::size_t items = 0;
@@ -348,7 +395,7 @@ void Search::Match(const SwapRow& row, const std::string& b, const SpoonerismWor
     if (it == lookup_.end()) return;
     for (std::size_t e : it->second) hits.push_back({e, place.taboo, place.start});
   };
-  for (const Place& place : places_) {
+  for (const Place& place : places) {
     if (items >= kMaxWorkItems) break;
     const std::string_view f = place.phonetic;
     const std::size_t at = static_cast<std::size_t>(place.start - 1);

@@ -148,9 +148,9 @@ std::string RepeatedSearchMessage();
 // (or the contrepétophile search). `stage` (when set) is told when each phase starts. The session
 // is only read. Reports the live count of found words and the progress of each stage (phase 1:
 // 200 units, each further table it falls back to starting again from 0; the contrepétophile
-// search: 50; phase 2: `expectedWork`, an equal share per replacement, half of it for the scan of
-// the candidates of its row), and yields to the observer every few table entries and after each
-// replacement; a stop keeps what was found.
+// search: 50; phase 2: `expectedWork`, shared among the replacements in proportion to the items
+// the matcher walks for each, reached with the last one), and yields to the observer every few
+// table entries and after each replacement; a stop keeps what was found.
 SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session, const SpoonerismQuery& query,
                                  SearchObserver& observer = NullObserver(),
                                  const std::function<void(SpoonerismStage)>& stage = {});

@@ -154,7 +154,9 @@ TEST_F(LipogramAnaphoneDialogsTest, AnaphoneDialog) {
   ASSERT_EQ(dialogs->messages.size(), 2u);
   EXPECT_EQ(dialogs->messages[0].kind, ScriptedDialogs::Message::Kind::Information);
   EXPECT_EQ(dialogs->messages[0].text, "Faites un effort, entrez au moins deux lettres !!!");
+  EXPECT_EQ(dialogs->messages[0].title, "Tavilo - Anaphones");
   EXPECT_EQ(dialogs->messages[1].kind, ScriptedDialogs::Message::Kind::Warning);
+  EXPECT_EQ(dialogs->messages[1].title, "Tavilo") << "the lookup's refusal is the program's";
   EXPECT_EQ(dialogs->messages[1].text,
             "Apparemment le mot «zorglub» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.");
   EXPECT_TRUE(Label("lblHeader").startsWith("   Anaphonèmes        Mot : arme        Nombre de phonèmes : 3        "

@@ -105,12 +105,14 @@ TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
     QString typed;
     QString message;
     QString domain = QStringLiteral("Noms");
+    QString title = QStringLiteral("Tavilo - Contrepèteries");  // the lookup's refusals carry the program's
   } cases[] = {
       {kNormal, "  ", "Essayez quand même d'entrer un mot !!!"},
       {kNormal, "p0u", "Désolé, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet."},
       {kNormal, "p+u", "Difficile de trouVer, caché derrière les Signes.\nUtilisez seulement l'alphabet."},
-      {kNormal, "pouf", "Apparemment le mot «pouf» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme."},
-      {kChild, "cou", "Vous avez entré un mot tabou !\nCe n'est pas très correct !!!"},
+      {kNormal, "pouf", "Apparemment le mot «pouf» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.",
+       "Noms", "Tavilo"},
+      {kChild, "cou", "Vous avez entré un mot tabou !\nCe n'est pas très correct !!!", "Noms", "Tavilo"},
       {kNormal, "eau", "Le mot «eau» est trop court pour construire des contrepèteries !!!"},
       {kNormal, "pile", "Visiblemment le mot «pile» n'est pas très contrepétophile !!!\n"
                         "Essayez la méthode «Inversée» ou choisissez un autre mot."},
@@ -126,6 +128,7 @@ TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
       Button(d, c.domain)->click();
       Search(d, c.typed);
       EXPECT_EQ(LastMessage(), c.message);
+      EXPECT_EQ(dialogs->messages.back().title, c.title) << c.typed.toStdString();
     }
     EXPECT_EQ(Box(d)->currentText(), "pou") << "the word stays in place after a refusal";
     EXPECT_EQ(Box(d)->count(), 2) << "only a word long enough is remembered";
