@@ -168,45 +168,6 @@ TEST(AnagramManualTest, ListsWordsWithTheirRestAndBuildsTheCandidates) {
             "    Niveau : Manuel    Lettres : chienl?!    Nombre : 8    Mots trouv\xC3\xA9s : 6    Temps : 1 min.1 sec");
 }
 
-TEST(AnagramSearchTest, ElidedFormsNeedAVowelOrH) {
-  // "t'" and "sa" is not written; "t'" and "as" is; "s'" stands alone.
-  const SmallDictionary dict({"tas", "as", "sa", "ta", "hat", "sh"});
-  EXPECT_EQ(Lines(Search(dict, Query("tas", 1, 3))),
-            (std::vector<std::string>{"\ttas ", "\tas t' ", "\ts' ta ", "\ta s' t' "}));
-  EXPECT_EQ(Lines(Search(dict, Query("tash", 1, 2))), (std::vector<std::string>{"\that s' ", "\tsh ta "}));
-  // Imposed words count among the words; an imposed elided form before a vowel lets the
-  // elided forms in.
-  AnagramQuery query = Query("lsat", 2, 3);
-  query.imposed = AnalyzeImposedWords("l'", "lsat");
-  query.lettersToSearch = query.imposed.lettersToSearch;
-  EXPECT_EQ(Lines(Search(dict, query)), (std::vector<std::string>{"\tl' tas ", "\tl' as t' ", "\tl' s' ta "}));
-  query = Query("latsh", 1, 4);
-  query.imposed = AnalyzeImposedWords("l'a", "latsh");
-  query.lettersToSearch = query.imposed.lettersToSearch;
-  EXPECT_EQ(Lines(Search(dict, query)), (std::vector<std::string>{"\tl'a sh t' "}));
-  query.imposed = AnalyzeImposedWords("la", "latsh");
-  EXPECT_TRUE(Search(dict, query).groups.empty());
-}
-
-TEST(AnagramSearchTest, BoundsOrderAcronymsAndForbiddenWords) {
-  const SmallDictionary dict({"rat", "art", "tar", "ra", "ta", "ar", "at", "et"});
-  // One word of three letters, then the two-word groups, longest word first, rows in key order.
-  EXPECT_EQ(Lines(Search(dict, Query("tra", 1, 3, 2))),
-            (std::vector<std::string>{"\tart ", "\trat ", "\ttar "}));
-  EXPECT_EQ(Lines(Search(dict, Query("tatr", 2, 2, 2))).size(), 0u);
-  EXPECT_EQ(Lines(Search(dict, Query("tvra", 1, 3, 2))),
-            (std::vector<std::string>{"\tar TV ", "\tra TV "}));
-  AnagramQuery query = Query("tvra", 1, 3, 2);
-  query.settings.noAcronyms = true;
-  EXPECT_TRUE(Search(dict, query).groups.empty());
-  // "a" stays as typed, "ar" is compared without case.
-  query = Query("raat", 1, 2, 1);
-  const std::vector<std::string> all = Lines(Search(dict, query));
-  EXPECT_NE(std::find(all.begin(), all.end(), "\tar ta "), all.end());
-  query.settings.forbidden = ParseForbiddenWords("AR a");
-  EXPECT_EQ(Lines(Search(dict, query)), (std::vector<std::string>{"\tat ra ", "\tra ta "}));
-}
-
 TEST(AnagramSearchTest, JokersAreShownInUpperCaseWithThePrefix) {
   const SmallDictionary dict({"niche", "chien", "arbre", "elle", "le"});
   const AnagramQuery query = Query("chie?", 1, 2, 2);
