@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QThread>
@@ -18,9 +20,10 @@
 #include "app/elided_label.h"
 #include "app/list_files.h"
 #include "app/main_window.h"
+#include "app/tool_dialog.h"
+#include "app/tool_registry.h"
 #include "core/rtf.h"
 #include "core/text.h"
-#include "fake_tools.h"
 #include "test_support.h"
 
 namespace tavilo::testing {
@@ -40,6 +43,51 @@ Document Text(std::string_view utf8) {
 }
 
 std::optional<ToolResult> NoResult(ListingContext&) { return std::nullopt; }
+
+// A stand-in tool dialog that records how it was opened and what the display told it, and can
+// publish a result; registered with the one-line form, as real tools are.
+class FakeToolDialog : public ToolDialog {
+ public:
+  FakeToolDialog(ToolHost& host, ToolId id, QWidget* parent) : ToolDialog(host, id, parent) {
+    appendBox = new QCheckBox(QStringLiteral("Ajouter le résultat à la liste affichée"), this);
+    nouns = new QRadioButton(QStringLiteral("Noms"), this);
+    previousList = new QRadioButton(QStringLiteral("Liste de recherche précédente"), this);
+    nouns->setChecked(true);
+    SetStandardControls(appendBox, previousList, nouns);
+  }
+
+  using ToolDialog::PublishResult;
+
+  QCheckBox* appendBox;
+  QRadioButton* nouns;
+  QRadioButton* previousList;
+  std::vector<ToolOpening> openings;
+  int resets = 0;
+  bool allowPreviousList = true;
+  std::vector<std::string> selections, doubleClicks;
+
+  void OnDisplaySelectionChanged(const std::string& selected) override { selections.push_back(selected); }
+  void OnDisplayDoubleClicked(const std::string& selected) override { doubleClicks.push_back(selected); }
+
+ protected:
+  void OnOpening(const ToolOpening& opening) override {
+    openings.push_back(opening);
+    // Like the rhyme and anagram tools: reset only when the tool was not already active.
+    if (!opening.wasActive) {
+      ++resets;
+      appendBox->setChecked(false);
+    }
+  }
+  bool PreviousListAllowed(const ToolOpening& opening) const override {
+    return allowPreviousList && opening.hasPreviousList;
+  }
+};
+
+template <ToolId kId>
+class FakeDialog : public FakeToolDialog {
+ public:
+  FakeDialog(ToolHost& host, QWidget* parent) : FakeToolDialog(host, kId, parent) {}
+};
 
 class MainWindowTest : public MainWindowFixture {
  protected:
@@ -95,7 +143,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
 TEST_F(MainWindowTest, CommandsFollowTheToolsTheTextAndTheSelection) {
   lexicon.adjectivesMissing = true;
   ToolRegistry tools;
-  tools.AddDialog<FakeRhymeDialog>(ToolId::Rhyme);
+  tools.AddDialog<FakeDialog<ToolId::Rhyme>>(ToolId::Rhyme);
   tools.AddListing(ListingId::Palindromes, NoResult);
   tools.AddListing(ListingId::Okapi, NoResult);
   MakeWindow(std::move(tools));
@@ -170,8 +218,8 @@ class ToolDispatchTest : public MainWindowTest {
  protected:
   void SetUp() override {
     ToolRegistry tools;
-    tools.AddDialog<FakeRhymeDialog>(ToolId::Rhyme);
-    tools.AddDialog<FakeAnagramDialog>(ToolId::Anagram);
+    tools.AddDialog<FakeDialog<ToolId::Rhyme>>(ToolId::Rhyme);
+    tools.AddDialog<FakeDialog<ToolId::Anagram>>(ToolId::Anagram);
     MakeWindow(std::move(tools));
   }
   FakeToolDialog* Dialog(ToolId id) { return static_cast<FakeToolDialog*>(window->toolDialog(id)); }
@@ -239,6 +287,9 @@ TEST_F(ToolDispatchTest, ReopeningKeepsTheDialogAndKnowsTheToolWasActive) {
   Select(5, 9);
   ASSERT_FALSE(Dialog(ToolId::Anagram)->selections.empty());
   EXPECT_EQ(Dialog(ToolId::Anagram)->selections.back(), "page");
+  QTest::mouseDClick(window->resultDisplay()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(Dialog(ToolId::Anagram)->doubleClicks, std::vector<std::string>{"chat"});
   Trigger("mnuCmpRim");
   EXPECT_FALSE(first->openings[2].wasActive);
   EXPECT_EQ(first->resets, 2);
@@ -351,17 +402,7 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey
   EXPECT_EQ(ProposedSaveName(window->state()), QDir::toNativeSeparators("Listes/Mots_Ambigramme"));
 }
 
-TEST_F(MainWindowTest, AStoppedListingLeavesTheDisplayAlone) {
-  ToolRegistry tools;
-  tools.AddListing(ListingId::Palindromes, NoResult);
-  MakeWindow(std::move(tools));
-  window->SetResultDocument(Text("avant"));
-  Trigger("mnuCmpListPali");
-  EXPECT_EQ(Displayed(), "avant");
-  EXPECT_EQ(window->windowTitle(), "Tavilo");
-}
-
-TEST_F(MainWindowTest, ClosingDuringAListingStopsItThenCloses) {
+TEST_F(MainWindowTest, ClosingDuringAListingStopsItAndLeavesTheDisplayThenCloses) {
   ToolRegistry tools;
   int steps = 0;
   tools.AddListing(ListingId::Palindromes, [&](ListingContext& context) -> std::optional<ToolResult> {
@@ -372,10 +413,13 @@ TEST_F(MainWindowTest, ClosingDuringAListingStopsItThenCloses) {
     return ToolResult{};
   });
   MakeWindow(std::move(tools));
+  window->SetResultDocument(Text("avant"));
   window->show();
   Trigger("mnuCmpListPali");
   EXPECT_EQ(steps, 10) << "the listing stopped at the first yield after the close";
   EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Displayed(), "avant") << "a stopped listing leaves the display alone";
+  EXPECT_EQ(window->windowTitle(), "Tavilo");
 }
 
 }  // namespace
