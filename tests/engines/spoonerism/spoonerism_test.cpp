@@ -112,14 +112,16 @@ TEST_F(SpoonerismTest, RefusalsCarryTheirMessages) {
     R refusal;
     const char* start;
   } cases[] = {
-      {{.typed = "   "}, R::Empty, "Essayez quand m\xEAme"},
+      {{.typed = "   "}, R::Empty, "Essayez quand m\xEAme d'entrer un mot !!!"},
       {{.typed = "p0u"}, R::Digit, "D\xE9sol\xE9, il n'y a pas de chiFFres"},
-      {{.typed = "p-u"}, R::Sign, "Difficile de trouVer"},
-      {{.typed = "cou", .method = SpoonerismMethod::Child}, R::NotValidated, "Vous avez entr\xE9 un mot tabou"},
+      {{.typed = "p-u"}, R::Sign, "Difficile de trouVer, cach\xE9 derri\xE8re les Signes.\nUtilisez seulement l'alphabet."},
+      {{.typed = "cou", .method = SpoonerismMethod::Child}, R::NotValidated,
+       "Vous avez entr\xE9 un mot tabou !\nCe n'est pas tr\xE8s correct !!!"},
       {{.typed = "cou"}, R::NotValidated, "Apparemment le mot \xAB" "cou\xBB n'est pas reconnu"},
       {{.typed = "pou", .method = SpoonerismMethod::Contrepetophile}, R::NotValidated, "Apparemment le mot \xABpou\xBB"},
       {{.typed = "cil"}, R::NoReplacement, "Visiblemment le mot \xAB" "cil\xBB n'est pas tr\xE8s"},
-      {{.typed = "cil", .method = SpoonerismMethod::Double}, R::NoReplacement, "Visiblemment le mot \xAB" "cil\xBB ne donne"},
+      {{.typed = "cil", .method = SpoonerismMethod::Double}, R::NoReplacement,
+       "Visiblemment le mot \xAB" "cil\xBB ne donne pas de r\xE9sultat !!!\nEssayez une autre m\xE9thode, ou choisissez un autre mot."},
       {{.typed = "cil", .domain = 3}, R::NoReplacement, "D\xE9sol\xE9 le mot \xAB" "cil\xBB ne g\xE9n\xE8re pas"},
       {{.typed = "pou", .domain = 3}, R::NothingFound, "D\xE9sol\xE9, le mot \xABpou\xBB ne g\xE9n\xE8re aucune"},
       {{.typed = "eau"}, R::TooShort, "Le mot \xAB" "eau\xBB est trop court pour construire des contrep\xE8teries !!!"},
