@@ -128,17 +128,13 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramResultAndKeptList) {
   EXPECT_FALSE(Displayed().contains("\tchat\n")) << "the result replaces the one shown";
 }
 
+// The refusals' texts are the engine's; the dialog shows them as warnings and changes nothing.
 TEST_F(LipogramAnaphoneDialogsTest, LipogramRefusals) {
-  OpenLipo([this](LipogramDialog& d) {
-    for (const char* typed : {"", "a1", "abcdefghijklmnopqrstuvwxyz"}) Search(d, typed);
-  });
-  EXPECT_EQ(Messages(), QStringList({"Essayez quand même d'entrer au moins une lettre !!!",
-                                     "Impossible avec « 1 ». Utilisez seulement l'alphabet !!!",
-                                     "Désolé, avec les lettres « abcdefghijklmnopqrstuvwxyz » il n'y a aucun mot "
-                                     "possible !!!\nChoisissez d'autres lettres."}));
-  ASSERT_EQ(dialogs->messages.size(), 3u);
-  EXPECT_EQ(dialogs->messages[2].kind, ScriptedDialogs::Message::Kind::Warning);
-  EXPECT_EQ(dialogs->messages[2].title, "Tavilo - Lipogrammes");
+  OpenLipo([this](LipogramDialog& d) { Search(d, "a1"); });
+  EXPECT_EQ(Messages(), QStringList({"Impossible avec « 1 ». Utilisez seulement l'alphabet !!!"}));
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].kind, ScriptedDialogs::Message::Kind::Warning);
+  EXPECT_EQ(dialogs->messages[0].title, "Tavilo - Lipogrammes");
   EXPECT_TRUE(window->ResultIsEmpty());
 }
 

@@ -151,6 +151,7 @@ TEST_F(ListFileTest, OpeningAFileResetsTheToolStateAndNamesTheWindow) {
   window->SetResultDocument(Document());
   window->state().activeTool = ToolId::Rhyme;
   window->state().toolKey = "Rime";
+  window->SetStatusLine(StatusLine::Count, "3199");
   OpenFile(folder.File("Listes/rimes.rtf"));
   EXPECT_EQ(dialogs->lastOpenDirectory, QDir::current().absoluteFilePath("Listes"));
   EXPECT_EQ(dialogs->lastOpenFilter,
@@ -159,6 +160,7 @@ TEST_F(ListFileTest, OpeningAFileResetsTheToolStateAndNamesTheWindow) {
   EXPECT_FALSE(window->state().activeTool.has_value());
   EXPECT_EQ(window->windowTitle(), "Tavilo - rimes.rtf");
   EXPECT_TRUE(Label("lblHeader").isEmpty());
+  EXPECT_EQ(Label("Label2"), "") << "the last search's count goes";
   EXPECT_TRUE(Child<QAction>(*window, "Save")->isEnabled());
   SaveAs(QString());  // cancelled: only look at the proposal
   EXPECT_EQ(dialogs->lastSaveProposal, QDir::toNativeSeparators(folder.File("Listes/rimes")));

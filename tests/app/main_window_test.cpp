@@ -4,13 +4,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QThread>
@@ -19,20 +20,14 @@
 #include "app/elided_label.h"
 #include "app/list_files.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "app/tool_dialog.h"
+#include "app/tool_registry.h"
 #include "core/rtf.h"
 #include "core/text.h"
-#include "fake_tools.h"
 #include "test_support.h"
 
 namespace tavilo::testing {
 namespace {
-
-QAction* Action(const QWidget& window, const char* name) {
-  QAction* action = window.findChild<QAction*>(QString::fromUtf8(name));
-  if (!action) ADD_FAILURE() << "no action " << name;
-  return action;
-}
 
 // The captions of a menu in order, "-" for a separator.
 QStringList Captions(const QMenu* menu) {
@@ -41,28 +36,72 @@ QStringList Captions(const QMenu* menu) {
   return captions;
 }
 
-Document Text(std::string_view utf8, CharFormat format = {}) {
+Document Text(std::string_view utf8) {
   Document doc;
-  doc.Append(utf8, format);
+  doc.Append(utf8, CharFormat{});
   return doc;
 }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  void Make(ToolRegistry tools = {}) {
-    auto scripted = std::make_unique<ScriptedDialogs>();
-    dialogs = scripted.get();
-    window = std::make_unique<MainWindow>(lexicon, std::move(tools), std::move(scripted));
+std::optional<ToolResult> NoResult(ListingContext&) { return std::nullopt; }
+
+// A stand-in tool dialog that records how it was opened and what the display told it, and can
+// publish a result; registered with the one-line form, as real tools are.
+class FakeToolDialog : public ToolDialog {
+ public:
+  FakeToolDialog(ToolHost& host, ToolId id, QWidget* parent) : ToolDialog(host, id, parent) {
+    appendBox = new QCheckBox(QStringLiteral("Ajouter le résultat à la liste affichée"), this);
+    nouns = new QRadioButton(QStringLiteral("Noms"), this);
+    previousList = new QRadioButton(QStringLiteral("Liste de recherche précédente"), this);
+    nouns->setChecked(true);
+    SetStandardControls(appendBox, previousList, nouns);
   }
 
-  ScratchFolder folder;
-  Lexicon lexicon;
-  ScriptedDialogs* dialogs = nullptr;
-  std::unique_ptr<MainWindow> window;
+  using ToolDialog::PublishResult;
+
+  QCheckBox* appendBox;
+  QRadioButton* nouns;
+  QRadioButton* previousList;
+  std::vector<ToolOpening> openings;
+  int resets = 0;
+  bool allowPreviousList = true;
+  std::vector<std::string> selections, doubleClicks;
+
+  void OnDisplaySelectionChanged(const std::string& selected) override { selections.push_back(selected); }
+  void OnDisplayDoubleClicked(const std::string& selected) override { doubleClicks.push_back(selected); }
+
+ protected:
+  void OnOpening(const ToolOpening& opening) override {
+    openings.push_back(opening);
+    // Like the rhyme and anagram tools: reset only when the tool was not already active.
+    if (!opening.wasActive) {
+      ++resets;
+      appendBox->setChecked(false);
+    }
+  }
+  bool PreviousListAllowed(const ToolOpening& opening) const override {
+    return allowPreviousList && opening.hasPreviousList;
+  }
+};
+
+template <ToolId kId>
+class FakeDialog : public FakeToolDialog {
+ public:
+  FakeDialog(ToolHost& host, QWidget* parent) : FakeToolDialog(host, kId, parent) {}
+};
+
+class MainWindowTest : public MainWindowFixture {
+ protected:
+  bool On(const char* action) const { return Child<QAction>(*window, action)->isEnabled(); }
+  void Select(int from, int to) const {
+    QTextCursor cursor = window->resultDisplay()->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    window->resultDisplay()->setTextCursor(cursor);
+  }
 };
 
 TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
-  Make();
+  MakeWindow({});
   const QList<QAction*> menus = window->menuBar()->actions();
   ASSERT_EQ(menus.size(), 4);
   EXPECT_EQ(menus[0]->text(), "&Fichier");
@@ -101,58 +140,59 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(Captions(menus[3]->menu()), QStringList({"&Sommaire", "Ai&de sur...", "À &propos de Tavilo..."}));
 }
 
-TEST_F(MainWindowTest, CommandsEnabledAtStart) {
-  Make();
-  struct Case {
-    const char* name;
-    bool enabled;
-  };
-  const Case cases[] = {
-      {"mnuFileOpen", true},      {"mnuFileSaveAs", false},  {"mnuFilePageSetup", true},
-      {"mnuFilePrint", false},    {"mnuFileExit", true},     {"mnuEditCopy", false},
-      {"mnuEditSelectAll", true}, {"mnuHelpContents", true}, {"mnuHelpSearchForHelpOn", true},
-      {"mnuHelpAbout", true},     {"Open", true},            {"Save", false},
-      {"Print", false},           {"Copy", false},
-  };
-  for (const Case& c : cases) EXPECT_EQ(Action(*window, c.name)->isEnabled(), c.enabled) << c.name;
-  // No tool registered: every tool command is off.
-  for (const ToolInfo& tool : AllTools()) {
-    EXPECT_FALSE(Action(*window, tool.menuName)->isEnabled()) << tool.menuName;
-    EXPECT_FALSE(Action(*window, tool.buttonKey)->isEnabled()) << tool.buttonKey;
-  }
-  for (const ListingInfo& listing : AllListings())
-    EXPECT_FALSE(Action(*window, listing.menuName)->isEnabled()) << listing.menuName;
-  EXPECT_EQ(window->windowTitle(), "Tavilo");
-  EXPECT_EQ(window->findChild<QLabel*>("Label1")->text(), "Liste du résultat");
-}
-
-TEST_F(MainWindowTest, RegisteredToolsAreEnabledAndOthersStayOff) {
-  ToolRegistry tools;
-  tools.AddDialog<FakeRhymeDialog>(ToolId::Rhyme);
-  tools.AddListing(ListingId::Palindromes, [](ListingContext&) { return std::optional<ToolResult>(); });
-  tools.AddListing(ListingId::Okapi, [](ListingContext&) { return std::optional<ToolResult>(); });
-  Make(std::move(tools));
-  EXPECT_TRUE(Action(*window, "mnuCmpRim")->isEnabled());
-  EXPECT_TRUE(Action(*window, "Rime")->isEnabled());
-  EXPECT_TRUE(Action(*window, "mnuCmpListPali")->isEnabled());
-  EXPECT_TRUE(Action(*window, "mnuCmpListOkapi")->isEnabled());
-  EXPECT_FALSE(Action(*window, "mnuCmpCpt")->isEnabled());
-  EXPECT_FALSE(Action(*window, "Contrepet")->isEnabled());
-  EXPECT_FALSE(Action(*window, "mnuCmpListPali2")->isEnabled());
-}
-
-TEST_F(MainWindowTest, MissingAdjectivesDisableThePalindromeListing) {
+TEST_F(MainWindowTest, CommandsFollowTheToolsTheTextAndTheSelection) {
   lexicon.adjectivesMissing = true;
   ToolRegistry tools;
-  tools.AddListing(ListingId::Palindromes, [](ListingContext&) { return std::optional<ToolResult>(); });
-  tools.AddListing(ListingId::Okapi, [](ListingContext&) { return std::optional<ToolResult>(); });
-  Make(std::move(tools));
-  EXPECT_FALSE(Action(*window, "mnuCmpListPali")->isEnabled());
-  EXPECT_TRUE(Action(*window, "mnuCmpListOkapi")->isEnabled());
+  tools.AddDialog<FakeDialog<ToolId::Rhyme>>(ToolId::Rhyme);
+  tools.AddListing(ListingId::Palindromes, NoResult);
+  tools.AddListing(ListingId::Okapi, NoResult);
+  MakeWindow(std::move(tools));
+  EXPECT_EQ(window->windowTitle(), "Tavilo");
+  EXPECT_EQ(Label("Label1"), "Liste du résultat");
+  // Only registered tools are on; the palindrome listing also needs the adjectives.
+  for (const ToolInfo& tool : AllTools()) {
+    EXPECT_EQ(On(tool.menuName), tool.id == ToolId::Rhyme) << tool.menuName;
+    EXPECT_EQ(On(tool.buttonKey), tool.id == ToolId::Rhyme) << tool.buttonKey;
+  }
+  for (const ListingInfo& listing : AllListings())
+    EXPECT_EQ(On(listing.menuName), listing.id == ListingId::Okapi) << listing.menuName;
+  for (const char* name : {"mnuFileOpen", "mnuFilePageSetup", "mnuFileExit", "mnuEditSelectAll", "mnuHelpContents",
+                           "mnuHelpSearchForHelpOn", "mnuHelpAbout", "Open"})
+    EXPECT_TRUE(On(name)) << name;
+
+  // Save and print follow the text (and a tool window may hold them off), copy the selection.
+  const auto expect = [&](bool file, bool copy, const char* when) {
+    for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "Save", "Print"}) EXPECT_EQ(On(name), file) << name << when;
+    for (const char* name : {"mnuEditCopy", "Copy"}) EXPECT_EQ(On(name), copy) << name << when;
+  };
+  expect(false, false, " at start");
+  window->show();
+  const std::uint64_t before = window->ResultRevision();
+  QTest::keyClicks(window->resultDisplay(), "abc");
+  EXPECT_GT(window->ResultRevision(), before);
+  expect(true, false, " after typing");
+  window->resultDisplay()->selectAll();
+  window->SetResultDocument(Text("chat page image"));
+  expect(true, false, " after a new text");
+  Select(5, 9);
+  expect(true, true, " with a selection");
+  Trigger("mnuEditCopy");
+  EXPECT_EQ(QApplication::clipboard()->text(), "page");
+  Select(0, 0);
+  expect(true, false, " without a selection");
+  Trigger("mnuEditSelectAll");
+  EXPECT_EQ(window->resultDisplay()->textCursor().selectedText(), "chat page image");
+  expect(true, true, " after select all");
+  window->SetFileCommandsEnabled(false);
+  EXPECT_FALSE(On("mnuEditSelectAll"));
+  expect(false, true, " held off");
+  window->SetFileCommandsEnabled(true);
+  EXPECT_TRUE(On("mnuEditSelectAll"));
+  expect(true, true, " released");
 }
 
 TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
-  Make();
+  MakeWindow({});
   const QToolBar* toolbar1 = window->findChild<QToolBar*>("Toolbar1");
   ASSERT_NE(toolbar1, nullptr);
   QStringList keys, tips;
@@ -172,93 +212,45 @@ TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
   EXPECT_EQ(keys, QStringList({"Open", "Save", "Print", "Copy"}));
 }
 
-TEST_F(MainWindowTest, TextChangeEnablesSaveAndPrintAndTurnsCopyOff) {
-  Make();
-  QTextEdit* display = window->resultDisplay();
-  display->selectAll();
-  window->SetResultDocument(Text("chat page image"));
-  for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuEditSelectAll", "Save", "Print"})
-    EXPECT_TRUE(Action(*window, name)->isEnabled()) << name;
-  EXPECT_FALSE(Action(*window, "mnuEditCopy")->isEnabled());
-  EXPECT_FALSE(Action(*window, "Copy")->isEnabled());
-}
-
-TEST_F(MainWindowTest, TypingInTheDisplayCountsAsAChange) {
-  Make();
-  window->show();
-  const std::uint64_t before = window->ResultRevision();
-  QTest::keyClicks(window->resultDisplay(), "abc");
-  EXPECT_GT(window->ResultRevision(), before);
-  EXPECT_TRUE(Action(*window, "mnuFileSaveAs")->isEnabled());
-  EXPECT_TRUE(Action(*window, "Print")->isEnabled());
-}
-
-TEST_F(MainWindowTest, SelectionChangeSwitchesCopy) {
-  Make();
-  window->SetResultDocument(Text("chat page image"));
-  QTextEdit* display = window->resultDisplay();
-  QTextCursor cursor = display->textCursor();
-  cursor.setPosition(0);
-  cursor.setPosition(4, QTextCursor::KeepAnchor);
-  display->setTextCursor(cursor);
-  EXPECT_TRUE(Action(*window, "mnuEditCopy")->isEnabled());
-  EXPECT_TRUE(Action(*window, "Copy")->isEnabled());
-  cursor.clearSelection();
-  display->setTextCursor(cursor);
-  EXPECT_FALSE(Action(*window, "mnuEditCopy")->isEnabled());
-  EXPECT_FALSE(Action(*window, "Copy")->isEnabled());
-  Action(*window, "mnuEditSelectAll")->trigger();
-  EXPECT_EQ(display->textCursor().selectedText(), "chat page image");
-  EXPECT_TRUE(Action(*window, "Copy")->isEnabled());
-}
-
-TEST_F(MainWindowTest, AToolWindowCanSwitchTheFileCommands) {
-  Make();
-  window->SetResultDocument(Text("chat"));
-  window->SetFileCommandsEnabled(false);
-  for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuEditSelectAll", "Save", "Print"})
-    EXPECT_FALSE(Action(*window, name)->isEnabled()) << name;
-  window->SetFileCommandsEnabled(true);
-  for (const char* name : {"mnuFileSaveAs", "mnuFilePrint", "mnuEditSelectAll", "Save", "Print"})
-    EXPECT_TRUE(Action(*window, name)->isEnabled()) << name;
-}
-
-TEST_F(MainWindowTest, CopyPutsTheSelectionOnTheClipboard) {
-  Make();
-  window->SetResultDocument(Text("chat page"));
-  QTextCursor cursor = window->resultDisplay()->textCursor();
-  cursor.setPosition(5);
-  cursor.setPosition(9, QTextCursor::KeepAnchor);
-  window->resultDisplay()->setTextCursor(cursor);
-  Action(*window, "mnuEditCopy")->trigger();
-  EXPECT_EQ(QApplication::clipboard()->text(), "page");
-}
-
 // --- Dialog tools -------------------------------------------------------------------------------
 
 class ToolDispatchTest : public MainWindowTest {
  protected:
   void SetUp() override {
     ToolRegistry tools;
-    tools.AddDialog<FakeRhymeDialog>(ToolId::Rhyme);
-    tools.AddDialog<FakeAnagramDialog>(ToolId::Anagram);
-    Make(std::move(tools));
+    tools.AddDialog<FakeDialog<ToolId::Rhyme>>(ToolId::Rhyme);
+    tools.AddDialog<FakeDialog<ToolId::Anagram>>(ToolId::Anagram);
+    MakeWindow(std::move(tools));
   }
   FakeToolDialog* Dialog(ToolId id) { return static_cast<FakeToolDialog*>(window->toolDialog(id)); }
+  // Opens the rhyme tool, which publishes this block under this header line.
+  void Publish(std::string_view block, std::string_view header = {}, bool append = false) {
+    dialogs->modalAnswer = [&](QDialog& shown) {
+      ToolResult result;
+      result.block = Text(block);
+      if (!header.empty()) result.header = ToolResult::HeaderLine(Utf8ToCp1252(header));
+      result.append = append;
+      result.fileSuffix = "age";
+      static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
+      return int(QDialog::Accepted);
+    };
+    Trigger("mnuCmpRim");
+    dialogs->modalAnswer = nullptr;
+  }
 };
 
 TEST_F(ToolDispatchTest, OpeningFromTheMenuRunsTheCommonSteps) {
   bool buttonPressed = false, onlyThisActive = false;
   dialogs->modalAnswer = [&](QDialog&) {
-    buttonPressed = Action(*window, "Rime")->isChecked() && !Action(*window, "Anagramme")->isChecked();
+    buttonPressed = Child<QAction>(*window, "Rime")->isChecked() && !Child<QAction>(*window, "Anagramme")->isChecked();
     onlyThisActive = window->state().activeTool == ToolId::Rhyme;
     return QDialog::Rejected;
   };
-  Action(*window, "mnuCmpRim")->trigger();
+  Trigger("mnuCmpRim");
   ASSERT_EQ(dialogs->modalCount, 1);
   EXPECT_TRUE(buttonPressed);
   EXPECT_TRUE(onlyThisActive);
-  EXPECT_FALSE(Action(*window, "Rime")->isChecked()) << "released when the dialog closes";
+  EXPECT_FALSE(Child<QAction>(*window, "Rime")->isChecked()) << "released when the dialog closes";
 
   FakeToolDialog* dialog = Dialog(ToolId::Rhyme);
   ASSERT_NE(dialog, nullptr);
@@ -270,28 +262,35 @@ TEST_F(ToolDispatchTest, OpeningFromTheMenuRunsTheCommonSteps) {
   EXPECT_FALSE(opening.hasPreviousList);
   EXPECT_EQ(opening.resultFont, "Arial");
   EXPECT_FALSE(dialog->appendBox->isEnabled());
-  EXPECT_FALSE(dialog->appendBox->isChecked());
   EXPECT_FALSE(dialog->previousList->isEnabled());
 }
 
-TEST_F(ToolDispatchTest, EachToolGetsItsResultFont) {
-  Action(*window, "Anagramme")->trigger();
-  ASSERT_NE(Dialog(ToolId::Anagram), nullptr);
-  EXPECT_EQ(Dialog(ToolId::Anagram)->openings.back().resultFont, "Courier New");
-}
-
 TEST_F(ToolDispatchTest, ReopeningKeepsTheDialogAndKnowsTheToolWasActive) {
-  Action(*window, "Rime")->trigger();
+  Trigger("Rime");
   FakeToolDialog* first = Dialog(ToolId::Rhyme);
-  Action(*window, "mnuCmpRim")->trigger();
+  Trigger("mnuCmpRim");
   EXPECT_EQ(Dialog(ToolId::Rhyme), first) << "one dialog for the program's life";
   ASSERT_EQ(first->openings.size(), 2u);
   EXPECT_TRUE(first->openings[1].wasActive);
   EXPECT_EQ(first->resets, 1);
-  // Another tool in between: the rhyme tool is no longer the active one.
-  Action(*window, "mnuCmpAna")->trigger();
+  // Another tool in between (it closes the auxiliary window and gets its own font): the rhyme
+  // tool is no longer the active one.
+  QWidget auxiliary;
+  auxiliary.show();
+  window->SetAuxiliaryWindow(&auxiliary, nullptr);
+  Trigger("mnuCmpAna");
+  EXPECT_FALSE(auxiliary.isVisible());
   EXPECT_EQ(window->state().activeTool, ToolId::Anagram);
-  Action(*window, "mnuCmpRim")->trigger();
+  EXPECT_EQ(Dialog(ToolId::Anagram)->openings.back().resultFont, "Courier New");
+  // The active tool sees the display's selection.
+  window->SetResultDocument(Text("chat page"));
+  Select(5, 9);
+  ASSERT_FALSE(Dialog(ToolId::Anagram)->selections.empty());
+  EXPECT_EQ(Dialog(ToolId::Anagram)->selections.back(), "page");
+  QTest::mouseDClick(window->resultDisplay()->viewport(), Qt::LeftButton, {}, QPoint(3, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(Dialog(ToolId::Anagram)->doubleClicks, std::vector<std::string>{"chat"});
+  Trigger("mnuCmpRim");
   EXPECT_FALSE(first->openings[2].wasActive);
   EXPECT_EQ(first->resets, 2);
 }
@@ -299,7 +298,7 @@ TEST_F(ToolDispatchTest, ReopeningKeepsTheDialogAndKnowsTheToolWasActive) {
 TEST_F(ToolDispatchTest, AppendAndPreviousListFollowTheDisplayAndTheCurrentList) {
   window->SetResultDocument(Text("chat"));
   window->session().StartResultList(Utf8ToCp1252(" rimes"));
-  Action(*window, "mnuCmpRim")->trigger();
+  Trigger("mnuCmpRim");
   FakeToolDialog* dialog = Dialog(ToolId::Rhyme);
   EXPECT_FALSE(dialog->openings[0].resultIsEmpty);
   EXPECT_TRUE(dialog->openings[0].hasPreviousList);
@@ -312,111 +311,49 @@ TEST_F(ToolDispatchTest, AppendAndPreviousListFollowTheDisplayAndTheCurrentList)
   dialog->previousList->setChecked(true);
   window->SetResultDocument(Document());
   dialog->allowPreviousList = false;  // as the spoonerism tool does for its own lists
-  Action(*window, "mnuCmpRim")->trigger();
+  Trigger("mnuCmpRim");
   EXPECT_FALSE(dialog->appendBox->isEnabled());
   EXPECT_FALSE(dialog->appendBox->isChecked());
   EXPECT_FALSE(dialog->previousList->isEnabled());
   EXPECT_TRUE(dialog->nouns->isChecked()) << "a disabled source option does not stay selected";
 }
 
-TEST_F(ToolDispatchTest, OpeningAToolClosesTheAuxiliaryWindow) {
-  QWidget auxiliary;
-  auxiliary.show();
-  window->SetAuxiliaryWindow(&auxiliary, nullptr);
-  Action(*window, "mnuCmpAna")->trigger();
-  EXPECT_FALSE(auxiliary.isVisible());
-}
-
-TEST_F(ToolDispatchTest, APublishedResultGoesUnderItsHeaderAndIsSavedAsUntitled) {
-  dialogs->modalAnswer = [&](QDialog& shown) {
-    ToolResult result;
-    result.block = Text("\tpage\timage");
-    result.header = ToolResult::HeaderLine(Utf8ToCp1252("   Rimes       Rime : «...age»"));
-    result.fileSuffix = "age";
-    static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
-    return QDialog::Accepted;
-  };
-  Action(*window, "mnuCmpRim")->trigger();
-
-  EXPECT_EQ(WritePlainText(window->ResultDocument()), "   Rimes       Rime : «...age»\n\n\tpage\timage");
-  const Document shown = window->ResultDocument();
-  const Paragraph& header = shown.paragraphs().front();
+TEST_F(ToolDispatchTest, PublishedResultsGoUnderTheirHeadersAndAreSavedAsUntitled) {
+  Publish("\tpage\timage", "   Rimes       Rime : «...age»");
+  const Document first = window->ResultDocument();
+  const Paragraph& header = first.paragraphs().front();
   ASSERT_FALSE(header.runs.empty());
   EXPECT_EQ(header.runs.front().format.half_points, 18);
   EXPECT_EQ(header.runs.front().format.color, (Rgb{255, 0, 0}));
-  EXPECT_EQ(window->findChild<QLabel*>("lblHeader")->text(), "   Rimes       Rime : «...age»");
   EXPECT_EQ(window->windowTitle(), "Tavilo - SansTitre.rtf");
   EXPECT_EQ(window->state().toolKey, "Rime");
-  EXPECT_EQ(ProposedSaveName(window->state()), QDir::toNativeSeparators("Listes/Rime_age"));
-
   const RtfReadResult saved = ReadRtf(ReadBytes(folder.File("Listes/SansTitre.rtf")));
   ASSERT_TRUE(saved.ok());
   EXPECT_EQ(saved.document, window->ResultDocument());
-}
 
-TEST_F(ToolDispatchTest, AnAppendedResultFollowsTheDisplayedOne) {
-  window->SetResultDocument(Text("ancien"));
-  dialogs->modalAnswer = [&](QDialog& shown) {
-    ToolResult result;
-    result.block = Text("nouveau");
-    result.append = true;
-    static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
-    return QDialog::Accepted;
-  };
-  Action(*window, "mnuCmpRim")->trigger();
-  EXPECT_EQ(WritePlainText(window->ResultDocument()), "ancien\nnouveau");
-}
-
-TEST_F(ToolDispatchTest, EachAppendedBlockStartsWithItsOwnHeaderLine) {
-  const auto search = [&](const char* header, const char* block) {
-    dialogs->modalAnswer = [&, header, block](QDialog& shown) {
-      ToolResult result;
-      result.block = Text(block);
-      result.header = ToolResult::HeaderLine(header);
-      result.append = !window->ResultIsEmpty();
-      static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
-      return QDialog::Accepted;
-    };
-    Action(*window, "mnuCmpRim")->trigger();
-  };
-  search("   Rimes 1", "\tpage\n---\n");
-  search("   Rimes 2", "\tchat\n---\n");
-  search("   Rimes 3", "\tbeau\n---\n");
-  EXPECT_EQ(WritePlainText(window->ResultDocument()),
-            "   Rimes 3\n\n   Rimes 2\n\n   Rimes 1\n\n\tpage\n---\n"
+  // Each appended block starts with its own header line, the headers stack on top newest first,
+  // and a block without a header simply follows.
+  Publish("\tchat\n---\n", "   Rimes 2", true);
+  Publish("\tbeau\n---\n", "   Rimes 3", true);
+  Publish("fin", {}, true);
+  EXPECT_EQ(Displayed().toStdString(),
+            "   Rimes 3\n\n   Rimes 2\n\n   Rimes       Rime : «...age»\n\n\tpage\timage\n"
             "   Rimes 2\n\n\tchat\n---\n"
-            "   Rimes 3\n\n\tbeau\n---\n");
-  // The repeated header keeps the header's look; the blocks keep their own.
+            "   Rimes 3\n\n\tbeau\n---\nfin");
   const Document shown = window->ResultDocument();
   std::vector<CharFormat> headerFormats;
   for (const Paragraph& paragraph : shown.paragraphs())
     if (!paragraph.runs.empty() && paragraph.runs.front().text.starts_with("   Rimes"))
       headerFormats.push_back(paragraph.runs.front().format);
   ASSERT_EQ(headerFormats.size(), 5u);
-  for (const CharFormat& format : headerFormats) EXPECT_EQ(format, ToolResult::HeaderLine("x").paragraphs().front().runs.front().format);
-}
-
-TEST_F(ToolDispatchTest, OpeningAFileClearsTheLastSearchsCountAndHeader) {
-  window->SetStatusLine(StatusLine::Count, "3199");
-  WriteBytes(folder.File("liste.txt"), "chat");
-  dialogs->openAnswers = {folder.File("liste.txt")};
-  Action(*window, "mnuFileOpen")->trigger();
-  EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(), "");
-  EXPECT_EQ(WritePlainText(window->ResultDocument()), "chat");
+  for (const CharFormat& format : headerFormats) EXPECT_EQ(format, header.runs.front().format);
 }
 
 TEST_F(ToolDispatchTest, ALongHeaderDoesNotWidenTheWindow) {
   const std::string header(300, 'M');
   window->show();
   const int narrowest = window->minimumSizeHint().width();
-  dialogs->modalAnswer = [&](QDialog& shown) {
-    ToolResult result;
-    result.block = Text("mot");
-    result.header = ToolResult::HeaderLine(header);
-    static_cast<FakeToolDialog&>(shown).PublishResult(std::move(result));
-    return QDialog::Accepted;
-  };
-  Action(*window, "mnuCmpRim")->trigger();
+  Publish("mot", header);
   EXPECT_EQ(window->minimumSizeHint().width(), narrowest);
   window->resize(480, 400);
   QApplication::processEvents();
@@ -426,17 +363,6 @@ TEST_F(ToolDispatchTest, ALongHeaderDoesNotWidenTheWindow) {
   EXPECT_EQ(label->toolTip().toStdString(), header);
   EXPECT_TRUE(label->ShownText().endsWith(QStringLiteral("…")));
   EXPECT_LE(label->fontMetrics().horizontalAdvance(label->ShownText()), label->width());
-}
-
-TEST_F(ToolDispatchTest, TheActiveToolSeesTheDisplaySelection) {
-  window->SetResultDocument(Text("chat page"));
-  Action(*window, "mnuCmpAna")->trigger();
-  QTextCursor cursor = window->resultDisplay()->textCursor();
-  cursor.setPosition(5);
-  cursor.setPosition(9, QTextCursor::KeepAnchor);
-  window->resultDisplay()->setTextCursor(cursor);
-  ASSERT_FALSE(Dialog(ToolId::Anagram)->selections.empty());
-  EXPECT_EQ(Dialog(ToolId::Anagram)->selections.back(), "page");
 }
 
 // --- Listings ------------------------------------------------------------------------------------
@@ -461,33 +387,22 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey
     result.header = ToolResult::HeaderLine("   Liste\n     Mots : 2", Rgb{0, 0, 255});
     return std::optional<ToolResult>(std::move(result));
   });
-  Make(std::move(tools));
+  MakeWindow(std::move(tools));
   window->state().toolKey = "Rime";
-  EXPECT_TRUE(window->findChild<QProgressBar*>("ProgressBar1")->isHidden());
-  Action(*window, "mnuCmpAmbH")->trigger();
+  EXPECT_TRUE(Child<QProgressBar>(*window, "ProgressBar1")->isHidden());
+  Trigger("mnuCmpAmbH");
   EXPECT_EQ(progressShown, GuiObserver::kProgressSteps / 4);
-  EXPECT_TRUE(window->findChild<QProgressBar*>("ProgressBar1")->isHidden()) << "hidden again after the search";
+  EXPECT_TRUE(Child<QProgressBar>(*window, "ProgressBar1")->isHidden()) << "hidden again after the search";
   EXPECT_EQ(fontSeen, "Futura Medium BT");
-  EXPECT_EQ(window->findChild<QLabel*>("Label2")->text(), "2");
+  EXPECT_EQ(Label("Label2"), "2");
   EXPECT_EQ(window->session().resultListKind, "MotAmbi");
-  EXPECT_EQ(window->findChild<QLabel*>("lblHeader")->text(), "   Liste");
-  EXPECT_EQ(window->findChild<QLabel*>("lblHeader2")->text(), "     Mots : 2");
-  EXPECT_EQ(WritePlainText(window->ResultDocument()), "   Liste\n     Mots : 2\n\n   MOT\n   ici");
+  EXPECT_EQ(Label("lblHeader"), "   Liste");
+  EXPECT_EQ(Label("lblHeader2"), "     Mots : 2");
+  EXPECT_EQ(Displayed(), "   Liste\n     Mots : 2\n\n   MOT\n   ici");
   EXPECT_EQ(ProposedSaveName(window->state()), QDir::toNativeSeparators("Listes/Mots_Ambigramme"));
-  EXPECT_TRUE(QFileInfo::exists(folder.File("Listes/SansTitre.rtf")));
 }
 
-TEST_F(MainWindowTest, AStoppedListingLeavesTheDisplayAlone) {
-  ToolRegistry tools;
-  tools.AddListing(ListingId::Palindromes, [](ListingContext&) { return std::optional<ToolResult>(); });
-  Make(std::move(tools));
-  window->SetResultDocument(Text("avant"));
-  Action(*window, "mnuCmpListPali")->trigger();
-  EXPECT_EQ(WritePlainText(window->ResultDocument()), "avant");
-  EXPECT_EQ(window->windowTitle(), "Tavilo");
-}
-
-TEST_F(MainWindowTest, ClosingDuringAListingStopsItThenCloses) {
+TEST_F(MainWindowTest, ClosingDuringAListingStopsItAndLeavesTheDisplayThenCloses) {
   ToolRegistry tools;
   int steps = 0;
   tools.AddListing(ListingId::Palindromes, [&](ListingContext& context) -> std::optional<ToolResult> {
@@ -497,11 +412,14 @@ TEST_F(MainWindowTest, ClosingDuringAListingStopsItThenCloses) {
     }
     return ToolResult{};
   });
-  Make(std::move(tools));
+  MakeWindow(std::move(tools));
+  window->SetResultDocument(Text("avant"));
   window->show();
-  Action(*window, "mnuCmpListPali")->trigger();
+  Trigger("mnuCmpListPali");
   EXPECT_EQ(steps, 10) << "the listing stopped at the first yield after the close";
   EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(Displayed(), "avant") << "a stopped listing leaves the display alone";
+  EXPECT_EQ(window->windowTitle(), "Tavilo");
 }
 
 }  // namespace

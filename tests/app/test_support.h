@@ -90,7 +90,7 @@ Lexicon MakeLexicon(const std::map<TableKind, std::vector<WordEntry>>& rows);
 // The child of `parent` with this object name; the test fails when there is none.
 template <typename Widget = QWidget>
 Widget* Child(const QObject& parent, const char* name) {
-  Widget* child = parent.findChild<Widget*>(QString::fromLatin1(name));
+  Widget* child = parent.findChild<Widget*>(QString::fromUtf8(name));
   if (!child) ADD_FAILURE() << "no control " << name;
   return child;
 }

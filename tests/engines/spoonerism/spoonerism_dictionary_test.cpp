@@ -18,22 +18,15 @@
 
 #include "core/text.h"
 #include "engines/spoonerism/spoonerism.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
 
 using M = SpoonerismMethod;
+using testing::ShippedTables;
 // A found word as both sides report it: where A starts, A, B, the spelling in lower case.
 using Found = std::tuple<int, std::string, std::string, std::string>;
-
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory(), {}, LoadOptions{false, false});
-    if (load.error) ADD_FAILURE() << load.error->Message();
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
 
 // The phonetic forms of a table, for the "is it a word" questions.
 std::unordered_set<std::string> Forms(const WordTable& table, bool childOnly = false, bool notChild = false) {
@@ -181,7 +174,7 @@ std::vector<WordRow> SampleWords(const WordTable& nouns, std::size_t count) {
 }
 
 TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
-  const Lexicon& lex = Shipped();
+  const Lexicon& lex = ShippedTables();
   const Config configs[] = {
       {M::Normal, false, 1, 1},   {M::Normal, true, 3, 1},    {M::Reversed, false, 1, 2},
       {M::Reversed, true, 2, 1},  {M::Double, true, 3, 1},    {M::Child, true, 1, 1},
@@ -215,7 +208,7 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
 }
 
 TEST(SpoonerismDictionaryTest, ContrepetophileSearchFindsEveryWordOneExchangeAway) {
-  const Lexicon& lex = Shipped();
+  const Lexicon& lex = ShippedTables();
   const Session session;
   std::size_t tried = 0;
   for (std::size_t j = 0; j < lex.taboo.Size() && tried < 8; j += std::max<std::size_t>(1, lex.taboo.Size() / 8)) {
@@ -277,7 +270,7 @@ class Recorder : public SearchObserver {
 };
 
 TEST(SpoonerismDictionaryTest, ProgressRisesToTheExpectedWorkAndAStopEndsTheSearchAtOnce) {
-  const Lexicon& lex = Shipped();
+  const Lexicon& lex = ShippedTables();
   const Session session;
   // Phase 2's expected work per replacement; the contrepétophile search has no phase 2 and is
   // worth 50, phase 1 (each table it scans) 200.
