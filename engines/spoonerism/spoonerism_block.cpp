@@ -54,7 +54,8 @@ Document WriteSpoonerismBlocks(const SpoonerismResult& result) {
   std::vector<int> stops{kFirstColumnTwips};
   for (int column = 1; column < static_cast<int>(kWordsPerLine); ++column) {
     const int at = kFirstColumnTwips + column * kColumnWidthTwips;
-    stops.insert(stops.end(), {at - kLeadTwips, at});
+    stops.push_back(at - kLeadTwips);
+    stops.push_back(at);
   }
   doc.SetTabStops(std::move(stops));
   // A spelling that is a word of several tables (a noun and a verb form) is named once.
