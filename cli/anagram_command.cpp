@@ -120,8 +120,11 @@ int PrintManual(Context& ctx, const AnagramArgs& args, const AnagramLetters& let
       words.push_back(item.substr(0, item.rfind(" [")));
   }
   return EmitResult(ctx, args.output,
-                    WriteAnagramHeader("Manuel", letters.enteredText, letters.letterCount, false, manual.count, manual.elapsed),
-                    WriteManualBlock(manual), words);
+                    {[&] {
+                       return WriteAnagramHeader("Manuel", letters.enteredText, letters.letterCount, false, manual.count,
+                                                 manual.elapsed);
+                     },
+                     [&] { return WriteManualBlock(manual); }, [&] { return words; }});
 }
 
 int RunAnagrams(Context& ctx) {

@@ -24,7 +24,9 @@ int RunAnaphones(Context& ctx) {
   for (std::size_t n = result.PhonemeCount(); n >= 1; --n) {
     items.insert(items.end(), result.lists[n].Items().begin(), result.lists[n].Items().end());
   }
-  return EmitResult(ctx, output, WriteAnaphoneHeader(result), WriteAnaphoneBlock(result), items);
+  return EmitResult(ctx, output,
+                    {[&] { return WriteAnaphoneHeader(result); }, [&] { return WriteAnaphoneBlock(result); },
+                     [&] { return items; }});
 }
 
 }  // namespace

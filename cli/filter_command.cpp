@@ -102,8 +102,9 @@ int RunFilter(Context& ctx) {
     if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == FilterRefusal::NothingFound);
     if (result.LimitReached()) ctx.PrintError(kFilterCapMessage);
     KeepFilterResult(result, session);
-    return EmitResult(ctx, args->output, WriteFilterHeader(result), WriteFilterBlock(result),
-                      FilterWordsInBlockOrder(result));
+    return EmitResult(ctx, args->output,
+                      {[&] { return WriteFilterHeader(result); }, [&] { return WriteFilterBlock(result); },
+                       [&] { return FilterWordsInBlockOrder(result); }});
   });
 }
 

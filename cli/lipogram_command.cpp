@@ -64,7 +64,9 @@ int RunLipograms(Context& ctx) {
     if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == LipogramRefusal::NothingFound);
     std::vector<std::string> words;
     for (const auto& [count, list] : result.lists) words.insert(words.end(), list.Items().begin(), list.Items().end());
-    return EmitResult(ctx, args->output, WriteLipogramHeader(result), WriteLipogramBlock(result), words);
+    return EmitResult(ctx, args->output,
+                      {[&] { return WriteLipogramHeader(result); }, [&] { return WriteLipogramBlock(result); },
+                       [&] { return words; }});
   });
 }
 

@@ -41,7 +41,9 @@ int RunListingCommand(Context& ctx) {
   return RunListChain(ctx, *lexicon, lists, true, [&](Session& session) {
     const ListingResult result = RunWordListing(*kind, *lexicon);
     KeepListingResult(result, session);
-    const int code = EmitResult(ctx, output, WriteListingHeader(result), WriteListingBlock(result), ListingItems(result));
+    const int code = EmitResult(ctx, output,
+                                {[&] { return WriteListingHeader(result); }, [&] { return WriteListingBlock(result); },
+                                 [&] { return ListingItems(result); }});
     return code == kExitOk && result.count == 0 ? kExitNothingFound : code;
   });
 }

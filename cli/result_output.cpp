@@ -93,11 +93,10 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
   return kExitOk;
 }
 
-int EmitResult(Context& ctx, const ResultOptions& output, const Document& header, const Document& block,
-               const std::vector<std::string>& rawItems) {
-  if (!output.raw) return EmitResult(ctx, header, block, output.rtfFile, output.colour);
+int EmitResult(Context& ctx, const ResultOptions& output, const ResultWriters& writers) {
+  if (!output.raw) return EmitResult(ctx, writers.header(), writers.block(), output.rtfFile, output.colour);
   std::string text;
-  for (const std::string& item : rawItems) (text += item) += '\n';
+  for (const std::string& item : writers.items()) (text += item) += '\n';
   ctx.Out() << Cp1252ToUtf8(text);
   return kExitOk;
 }

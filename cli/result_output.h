@@ -2,6 +2,7 @@
 // display (the header, two line breaks, then the block), as text on stdout or as an RTF file.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,9 +46,16 @@ Document ResultDocument(const Document& header, const Document& block);
 int EmitResult(Context& ctx, const Document& header, const Document& block, const std::optional<std::string>& rtfFile,
                ColourMode colour = ColourMode::Never);
 
-// The same as the output options say: with --brut, only `rawItems` (Windows-1252), one per line.
-int EmitResult(Context& ctx, const ResultOptions& output, const Document& header, const Document& block,
-               const std::vector<std::string>& rawItems);
+// What a command shows, each part written only when the output asks for it: the header and the
+// block for text or RTF, the items alone (Windows-1252, in block order) for --brut.
+struct ResultWriters {
+  std::function<Document()> header;
+  std::function<Document()> block;
+  std::function<std::vector<std::string>()> items;
+};
+
+// The same as the output options say: with --brut, only the items, one per line.
+int EmitResult(Context& ctx, const ResultOptions& output, const ResultWriters& writers);
 
 // Prints a search's refusal (Windows-1252) on stderr; returns kExitNothingFound when the search
 // found nothing, kExitRefused when it refused what was typed.

@@ -53,7 +53,9 @@ int RunRhymes(Context& ctx) {
     for (auto list = result.lists.rbegin(); list != result.lists.rend(); ++list) {
       words.insert(words.end(), list->Items().begin(), list->Items().end());
     }
-    return EmitResult(ctx, args->output, WriteRhymeHeader(result), WriteRhymeBlock(result), words);
+    return EmitResult(ctx, args->output,
+                      {[&] { return WriteRhymeHeader(result); }, [&] { return WriteRhymeBlock(result); },
+                       [&] { return words; }});
   });
 }
 

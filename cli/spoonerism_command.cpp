@@ -101,9 +101,13 @@ int RunSpoonerisms(Context& ctx) {
                          result.refusal == SpoonerismRefusal::NoReplacement ||
                              result.refusal == SpoonerismRefusal::NothingFound);
     }
-    Document block = WriteSpoonerismBlocks(result);
-    for (const std::string& note : SpoonerismNotes(result)) block.Append(Cp1252ToUtf8("\n" + note), CharFormat{});
-    return EmitResult(ctx, args->output, WriteSpoonerismHeader(result, elapsed), block, RawLines(result));
+    const auto block = [&] {
+      Document written = WriteSpoonerismBlocks(result);
+      for (const std::string& note : SpoonerismNotes(result)) written.Append(Cp1252ToUtf8("\n" + note), CharFormat{});
+      return written;
+    };
+    return EmitResult(ctx, args->output,
+                      {[&] { return WriteSpoonerismHeader(result, elapsed); }, block, [&] { return RawLines(result); }});
   });
 }
 
