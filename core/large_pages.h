@@ -11,7 +11,7 @@ namespace tavilo {
 
 // Blocks at least this large are placed on 2 MB boundaries and rounded up to whole 2 MB pages,
 // so that the system can back all of them with large pages; smaller ones come from the heap.
-inline constexpr std::size_t kLargeBlockBytes = std::size_t{128} << 10;
+inline constexpr std::size_t kLargeBlockBytes = std::size_t{512} << 10;
 
 // Allocates `bytes` as said above (throws std::bad_alloc on failure). Where the system offers no
 // large pages the block simply behaves as ordinary memory.
