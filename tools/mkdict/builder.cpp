@@ -852,7 +852,8 @@ std::string FormatReport(const BuildReport& report) {
   for (std::size_t b = 0; b < kReadingChangeCount; ++b) {
     out += "  " + std::string(kChanges[b]) + " :";
     for (std::size_t t = 0; t < kTableCount; ++t) {
-      out += " " + std::string(InfoOf(static_cast<TableKind>(t)).fileName) + " " + std::to_string(report.tables[t].changed[b]);
+      out.append(" ").append(InfoOf(static_cast<TableKind>(t)).fileName).append(" ");
+      out += std::to_string(report.tables[t].changed[b]);
     }
     out += "\n";
   }
