@@ -61,22 +61,26 @@ TEST(DocumentTest, MalformedUtf8BecomesReplacementCharacters) {
 
 TEST(DocumentTest, AppendKeepsFormatsStorable) {
   const struct {
-    CharFormat given;
+    std::string givenFont;  // "-" leaves the default font
+    int givenHalfPoints;
     std::string font;
     int half_points;
-  } cases[] = {{{.half_points = 19}, "Arial", 19},
-               {{.half_points = 0}, "Arial", kMinHalfPoints},
-               {{.half_points = -5}, "Arial", kMinHalfPoints},
-               {{.half_points = 1 << 30}, "Arial", kMaxHalfPoints},
-               {{.font = ""}, "Arial", 20},
-               {{.font = "Deux;Polices"}, "Deux Polices", 20},
-               {{.font = "Tab\tul\xC3\xA9" "e"}, "Tab ul\xC3\xA9" "e", 20},
-               {{.font = "\x7F" "Courier New\t "}, "Courier New", 20},
-               {{.font = std::string(254, 'F') + "\xC3\xA9"}, std::string(254, 'F'), 20},
-               {{.font = "Futura Medium BT"}, "Futura Medium BT", 20}};
+  } cases[] = {{"-", 19, "Arial", 19},
+               {"-", 0, "Arial", kMinHalfPoints},
+               {"-", -5, "Arial", kMinHalfPoints},
+               {"-", 1 << 30, "Arial", kMaxHalfPoints},
+               {"", 20, "Arial", 20},
+               {"Deux;Polices", 20, "Deux Polices", 20},
+               {"Tab\tul\xC3\xA9" "e", 20, "Tab ul\xC3\xA9" "e", 20},
+               {"\x7F" "Courier New\t ", 20, "Courier New", 20},
+               {std::string(254, 'F') + "\xC3\xA9", 20, std::string(254, 'F'), 20},
+               {"Futura Medium BT", 20, "Futura Medium BT", 20}};
   for (const auto& c : cases) {
+    CharFormat given;
+    if (c.givenFont != "-") given.font = c.givenFont;
+    given.half_points = c.givenHalfPoints;
     Document doc;
-    doc.Append("x", c.given);
+    doc.Append("x", given);
     const CharFormat& stored = doc.paragraphs()[0].runs[0].format;
     EXPECT_EQ(stored.font, c.font);
     EXPECT_EQ(stored.half_points, c.half_points) << c.font;
@@ -221,10 +225,14 @@ TEST(DocumentTest, RandomDocumentsKeepTheirRules) {
     EXPECT_EQ(WritePlainText(top), WritePlainText(other) + WritePlainText(doc));
     EXPECT_EQ(top.CharacterCount(), doc.CharacterCount() + other.CharacterCount());
     // Joined to an empty document, a document comes out as it was, tab stops and all.
-    if (doc == Document{}) EXPECT_EQ(joined, other);
-    if (other == Document{}) EXPECT_EQ(joined, doc);
-    if (doc == Document{}) EXPECT_EQ(top, other);
-    if (other == Document{}) EXPECT_EQ(top, doc);
+    if (doc == Document{}) {
+      EXPECT_EQ(joined, other);
+      EXPECT_EQ(top, other);
+    }
+    if (other == Document{}) {
+      EXPECT_EQ(joined, doc);
+      EXPECT_EQ(top, doc);
+    }
   }
 }
 
