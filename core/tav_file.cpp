@@ -105,6 +105,32 @@ struct DecodeTables {
   }
 };
 
+// Whether the line ends at `p`. A CR ends a line only right before its LF (or the file's end);
+// anywhere else it is refused, as lines ending in CR alone would otherwise read as one line
+// holding the whole file.
+bool LineEndsAt(const char* p, const char* end) {
+  return p == end || *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] == '\n'));
+}
+
+// Decodes one field where it lies, up to its separator, which it returns; on a fault, returns
+// where it stopped with `fault` set.
+char* DecodeField(char* p, const char* end, const std::array<char, 256>& decode, bool spelling,
+                  std::optional<LoadError::Code>& fault) {
+  for (;; ++p) {
+    if (LineEndsAt(p, end)) {
+      fault = LoadError::Code::MissingSeparator;
+      return p;
+    }
+    const auto b = static_cast<unsigned char>(*p);
+    if (b == static_cast<unsigned char>(kTavSeparator)) return p;
+    if (b == '\r' || (spelling && b >= 193)) {
+      fault = b == '\r' ? LoadError::Code::CarriageReturn : LoadError::Code::BadSpellingByte;
+      return p;
+    }
+    *p = decode[b];
+  }
+}
+
 // Parses a data file's bytes, which become the table's text: the two text fields of each row
 // are decoded where they lie as they are checked, and the row records where they are.
 TableLoad ParseText(WordTable::Text bytes, TableKind kind, std::string_view fileName) {
@@ -143,42 +169,19 @@ TableLoad ParseText(WordTable::Text bytes, TableKind kind, std::string_view file
       return fail(MakeError(Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
     }
     char* const lineStart = pos;
-    // A CR ends a line only right before its LF (or the file's end); anywhere else it is refused,
-    // as lines ending in CR alone would otherwise read as one line holding the whole file.
-    const auto lineEndsAt = [end](const char* p) { return p == end || *p == '\n' || (*p == '\r' && (p + 1 == end || p[1] == '\n')); };
-    // Decodes one field up to its separator; returns the separator, or the code of the fault.
-    const auto field = [&](char* p, const std::array<char, 256>& decode, bool spelling, Code& fault) -> char* {
-      for (;; ++p) {
-        if (lineEndsAt(p)) {
-          fault = Code::MissingSeparator;
-          return p;
-        }
-        const auto b = static_cast<unsigned char>(*p);
-        if (b == static_cast<unsigned char>(kTavSeparator)) return p;
-        if (b == '\r') {
-          fault = Code::CarriageReturn;
-          return p;
-        }
-        if (spelling && b >= 193) {
-          fault = Code::BadSpellingByte;
-          return p;
-        }
-        *p = decode[b];
-      }
-    };
-    Code fault = Code::ReadError;
-    char* const sep1 = field(lineStart, kDecode.spelling, true, fault);
-    char* const sep2 = fault == Code::ReadError ? field(sep1 + 1, kDecode.phonetic, false, fault) : sep1;
-    if (fault != Code::ReadError) {
-      return fail(MakeError(fault, fileName, lineNo,
-                            fault == Code::BadSpellingByte ? DescribeByte(static_cast<unsigned char>(*sep1)) : ""));
+    std::optional<Code> fault;
+    char* const sep1 = DecodeField(lineStart, end, kDecode.spelling, true, fault);
+    char* const sep2 = fault ? sep1 : DecodeField(sep1 + 1, end, kDecode.phonetic, false, fault);
+    if (fault) {
+      return fail(MakeError(*fault, fileName, lineNo,
+                            *fault == Code::BadSpellingByte ? DescribeByte(static_cast<unsigned char>(*sep1)) : ""));
     }
     if (sep2 - lineStart > static_cast<std::ptrdiff_t>(kMaxTavFieldBytes)) {
       return fail(MakeError(Code::LineTooLong, fileName, lineNo, std::to_string(sep2 - lineStart)));
     }
     // The rest of the line: the digits, up to the line's end.
     char* restEnd = sep2 + 1;
-    while (!lineEndsAt(restEnd)) {
+    while (!LineEndsAt(restEnd, end)) {
       if (*restEnd == '\r') return fail(MakeError(Code::CarriageReturn, fileName, lineNo));
       ++restEnd;
     }
