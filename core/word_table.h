@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,8 +121,6 @@ class WordTable {
     }
     friend bool operator==(const Iterator& a, const Iterator& b) { return a.index_ == b.index_; }
     friend auto operator<=>(const Iterator& a, const Iterator& b) { return a.index_ <=> b.index_; }
-    // The row's position in its table.
-    std::size_t Index() const { return index_; }
 
    private:
     const WordTable* table_ = nullptr;
