@@ -456,6 +456,11 @@ void MainWindow::SaveUntitled(const Document& doc) {
 // ---------------------------------------------------------------------------------------------
 // The result document and the main window's labels
 
+const FrequencyLoad& MainWindow::frequencies() {
+  if (!frequencies_) frequencies_ = LoadWordFrequencies(lexicon_.dataDirectory);
+  return *frequencies_;
+}
+
 bool MainWindow::ResultIsEmpty() const { return richTextBox1_->document()->isEmpty(); }
 
 Document MainWindow::ResultDocument() const { return ReadTextDocument(*richTextBox1_->document()); }

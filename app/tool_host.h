@@ -13,6 +13,7 @@
 
 #include "app/app_state.h"
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/session.h"
 
@@ -63,6 +64,9 @@ class ToolHost {
   virtual ~ToolHost() = default;
 
   virtual const Lexicon& lexicon() const = 0;
+  // How common each word is (core/frequency.h): read from the data folder on the first call
+  // and kept; when the file is missing or malformed, `error` says so and the rest works.
+  virtual const FrequencyLoad& frequencies() = 0;
   // ResultList and ResultListKind. A search that keeps its result refills them itself.
   virtual Session& session() = 0;
   // ActiveTool, ToolKey, ToolFileSuffix, LoadedFileName and the word-box presets.

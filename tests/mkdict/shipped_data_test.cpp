@@ -10,6 +10,7 @@
 #include <set>
 #include <string_view>
 
+#include "core/frequency.h"
 #include "core/graphemes.h"
 #include "core/lexicon.h"
 #include "core/tav_file.h"
@@ -191,10 +192,11 @@ TEST(ShippedDataRebuild, BuilderReproducesTheShippedFilesExactly) {
   ASSERT_FALSE(built.error) << Cp1252ToUtf8(*built.error);
   const std::filesystem::path out = std::filesystem::path(TAVILO_TEST_BINARY_DIR) / "rebuilt-data";
   std::filesystem::remove_all(out);
-  const auto written = WriteTables(out, built.tables);
+  const auto written = WriteTables(out, built.tables, FrequencyFileText(built.tables, sources.frequencies));
   ASSERT_FALSE(written) << Cp1252ToUtf8(*written);
-  for (std::size_t t = 0; t < kTableCount; ++t) {
-    const char* name = InfoOf(static_cast<TableKind>(t)).fileName;
+  std::vector<const char*> names = {kFrequencyFileName};
+  for (std::size_t t = 0; t < kTableCount; ++t) names.push_back(InfoOf(static_cast<TableKind>(t)).fileName);
+  for (const char* name : names) {
     const std::string shipped = ReadAll(kDataDir / name);
     EXPECT_FALSE(shipped.empty()) << name;
     EXPECT_TRUE(ReadAll(out / name) == shipped) << name << " differs from what tavilo-mkdict builds; rebuild data/";

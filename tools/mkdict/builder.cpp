@@ -197,6 +197,32 @@ double CompoundFrequency(std::string_view spelling, const FrequencyList& freq) {
   return rarest > 0 ? rarest * std::pow(10.0, -kCompoundZipfPenalty) : 0;
 }
 
+std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq) {
+  std::vector<std::string_view> spellings;
+  for (const WordTable& table : tables) {
+    for (const WordRow row : table) spellings.push_back(row.spelling);
+  }
+  std::sort(spellings.begin(), spellings.end());
+  spellings.erase(std::unique(spellings.begin(), spellings.end()), spellings.end());
+  std::string text;
+  for (std::string_view spelling : spellings) {
+    double zipf = Zipf(freq.Of(std::string(spelling)));
+    if (zipf <= 0) {
+      double lowest = 0;
+      for (std::string_view part : SplitWords(spelling, " -'")) {
+        const double value = Zipf(freq.Of(std::string(part)));
+        if (value > 0 && (lowest == 0 || value < lowest)) lowest = value;
+      }
+      zipf = lowest > 0 ? std::max(lowest - 1.0, 0.1) : 0.0;
+    }
+    const long tenths = std::clamp(std::lround(zipf * 10), 0L, 99L);
+    text.append(spelling).append(1, '\t');
+    text.append(1, static_cast<char>('0' + tenths / 10)).append(1, '.').append(1, static_cast<char>('0' + tenths % 10));
+    text.append(1, '\n');
+  }
+  return text;
+}
+
 bool IsStorableSpelling(std::string_view spelling) {
   if (spelling.empty()) return false;
   return std::all_of(spelling.begin(), spelling.end(), [](char ch) {

@@ -134,6 +134,13 @@ struct BuildResult {
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options = {});
 
+// The text of the frequency file (core/frequency.h) for the spellings of every table: each
+// spelling's Zipf value from the frequency list, with one decimal. A spelling the list lacks (a
+// compound, a locution) is estimated from its words (split at spaces, hyphens and apostrophes):
+// the lowest value among those the list holds, less one, and never under 0.1; a spelling none of
+// whose words is in the list has 0.
+std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq);
+
 // The report printed by tavilo-mkdict (Windows-1252).
 std::string FormatReport(const BuildReport& report);
 
