@@ -540,7 +540,7 @@ template <typename MayLeaveOut>
 std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry>, kTableCount>& tables,
                                           EndingSounds& sounds, MayLeaveOut mayLeaveOut) {
   using Tally = std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>>;
-  std::array<Tally, std::size(kWordTableKinds)> tally;  // per table: ending -> sound -> rows
+  std::array<Tally, std::size(kWordTableKinds) + 1> tally;  // per table, then all: ending -> sound -> rows
   struct First {
     std::string sound;
     const WordEntry* row;
@@ -552,14 +552,26 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
     for (const WordEntry& row : tables[Index(kind)]) {
       const bool counted = seen.insert(row.spelling + '\x13' + row.phonetic).second;
       for (const EndingSounds::Ending& e : sounds.Of(row)) {
-        if (counted) ++tally[Index(kind)][e.letters][e.sound];
+        if (counted) {
+          ++tally[Index(kind)][e.letters][e.sound];
+          ++tally[std::size(kWordTableKinds)][e.letters][e.sound];
+        }
         if (e.learnable) first.try_emplace(e.letters, First{e.sound, &row, Index(kind)});
       }
     }
   }
   std::set<std::string> misleading;
   for (const auto& [ending, found] : first) {
-    const auto& endingSounds = tally[found.table][ending];
+    // The row's own table judges the ending where it has enough rows with it. A short ending
+    // (-ez) is a rhyme typed on its own, searched in every table: where the row's table has few
+    // rows with it, every word table judges it (fez, the first noun in -ez, against the verbs).
+    auto rowsWith = [&](std::size_t table) {
+      std::size_t total = 0;
+      for (const auto& [sound, n] : tally[table][ending]) total += n;
+      return total;
+    };
+    const bool judgedByAll = ending.size() <= kEndingShortLetters && rowsWith(found.table) < kEndingMinRows;
+    const auto& endingSounds = tally[judgedByAll ? std::size(kWordTableKinds) : found.table][ending];
     std::size_t total = 0, most = 0;
     for (const auto& [sound, n] : endingSounds) {
       total += n;

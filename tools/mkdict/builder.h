@@ -45,6 +45,9 @@ inline constexpr double kEndingOutlierZipf = 4.0;
 // (the reading may be right, but the ending's sound is learned wrong).
 inline constexpr double kWalkFaultZipf = 3.0;
 inline constexpr std::size_t kEndingMaxLetters = 6;
+// An ending of at most this many letters that the row's table has on fewer than kEndingMinRows
+// rows is judged on every word table together (-ez: a few nouns, thousands of verbs).
+inline constexpr std::size_t kEndingShortLetters = 2;
 
 // Everything the builder reads.
 struct Sources {
