@@ -463,7 +463,9 @@ TEST(BuildDictionary, PluralsTakeTheReadingAndMarkOfTheirSingular) {
            {"FUN", "f neuf n"}, {"VERTS", "v E R t"}}) {
     s.pronunciations.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)));
   }
-  auto add = [&](const char* form, const char* lemma, const char* tags) { s.morphology[form].push_back(A(lemma, tags)); };
+  auto add = [&](const char* form, const char* lemma, const char* tags) {
+    s.morphology[form].push_back(A(lemma, tags));
+  };
   add("cookie", "cookie", ":N:m:s/*");
   add("cookies", "cookie", ":N:m:p/*");
   add("oeuf", "oeuf", ":N:m:s/*");

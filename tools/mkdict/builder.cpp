@@ -47,7 +47,8 @@ constexpr MissingAnalysis kMissingAnalyses[] = {
 
 // Words whose frequency is that of English text or of a first name, not of the French word
 // spelled alike: never in the reduced vocabulary, however frequent.
-constexpr std::string_view kForeignFrequency[] = {"fun", "go", "in", "julien", "live", "out", "sir", "us"};
+constexpr std::string_view kForeignFrequency[] = {"boy", "fun", "girl", "go",  "home", "hot",
+                                                  "in",  "julien", "live", "man", "out", "sir", "us"};
 
 // Words after which a locution makes no liaison, and the words written with an h that allow one.
 constexpr std::string_view kNoLiaisonAfter[] = {"et", "moulin", "sain"};
@@ -223,10 +224,11 @@ std::optional<std::string> SingularOf(const std::string& form, TableKind table, 
   bool any = false;
   for (const Analysis& p : it->second) {
     if (p.reformOnly || !(p.tables & Bit(table))) continue;
-    const bool paired = p.number == 'p' && std::any_of(single->second.begin(), single->second.end(), [&](const Analysis& s) {
+    const auto singularOfP = [&](const Analysis& s) {
       return !s.reformOnly && (s.tables & Bit(table)) && s.number == 's' && s.lemma == p.lemma &&
              (s.gender == p.gender || s.gender == 'e' || p.gender == 'e');
-    });
+    };
+    const bool paired = p.number == 'p' && std::any_of(single->second.begin(), single->second.end(), singularOfP);
     if (!paired) return std::nullopt;
     any = true;
   }
