@@ -448,7 +448,7 @@ void MainWindow::SetHeaderLabels(const Document& header) {
 void MainWindow::SaveUntitled(const Document& doc) {
   const QString folder = ListsDirectory();
   const QString error = folder.isEmpty()
-                            ? QStringLiteral("Impossible de créer le dossier «%1».").arg(QString::fromLatin1(kListsFolder))
+                            ? QStringLiteral("Impossible de créer le dossier «\u00A0%1\u00A0».").arg(QString::fromLatin1(kListsFolder))
                             : SaveListFile(doc, folder + QLatin1Char('/') + QString::fromLatin1(kUntitledName));
   if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
 }

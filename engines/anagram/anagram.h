@@ -32,7 +32,7 @@ inline constexpr int kAnagramMaxDepth = 15;
 inline constexpr long kAnagramMaxGroups = 32767;
 // Said (on the error output, or in the automatic window) when the search stopped there, so that
 // the user knows the list is not complete.
-inline constexpr std::string_view kAnagramCapMessage = "La recherche s'arr\xEAte \xE0 32767 groupes maximum !!!";
+inline constexpr std::string_view kAnagramCapMessage = "La recherche s'arr\xEAte \xE0 32\xA0" "767 groupes maximum !!!";
 // Dictionary rows the candidate table holds (the 12 short forms come on top).
 inline constexpr std::size_t kCandidateCapacity = 60000;
 
