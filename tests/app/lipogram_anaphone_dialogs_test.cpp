@@ -1,6 +1,8 @@
 // The lipogram and anaphone dialogs inside the main window: the controls at the first opening,
 // the coupling of the lipogram options, the refusals, and what a result does to the display, the
 // word boxes and the current list.
+#include <QLabel>
+
 #include "app/anaphone_dialog.h"
 #include "app/lipogram_dialog.h"
 #include "test_support.h"
@@ -57,6 +59,10 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramFirstOpening) {
     for (const auto& c : cases) {
       EXPECT_EQ(Button(d, c.caption)->isChecked(), c.checked) << c.caption.toStdString();
       EXPECT_EQ(Button(d, c.caption)->isEnabled(), c.enabled) << c.caption.toStdString();
+    }
+    for (const auto& [chosen, unit] : {std::pair{"1", "syllabe."}, {"Toutes", "syllabes."}, {"2", "syllabes."}}) {
+      List1(d)->setCurrentText(chosen);
+      EXPECT_EQ(Child<QLabel>(d, "Label3")->text(), unit) << chosen;
     }
     List1(d)->setCurrentText("5");
   });

@@ -34,7 +34,7 @@ TEST_F(SpoonerismCommandTest, PrintsTheHeaderTheBlockAndTheNote) {
       "    Temps : 0 min [0-9]+ s\n\n"
       "pou\n\tquai#\t\tquet#\t\tquille\n-{180}\n\n"
       "Les mots marqu\xC3\xA9s d'un \xC2\xAB\xC2\xA0#\xC2\xA0\xC2\xBB g\xC3\xA9n\xC3\xA8rent \xC3\xA9galement un mot tabou apr\xC3\xA8s "
-      "permutation\\.");
+      "permutation\\.\n");
   EXPECT_TRUE(std::regex_match(run.out, expected)) << run.out;
 }
 
