@@ -107,7 +107,7 @@ void MainWindow::BuildMenus() {
   connect(mnuFilePrint_, &QAction::triggered, this, &MainWindow::PrintList);
   connect(mnuFileExit_, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edition"));
+  QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
   mnuEditCopy_ = NewAction(this, "mnuEditCopy", QStringLiteral("Co&pier"));
   mnuEditSelectAll_ = NewAction(this, "mnuEditSelectAll", QStringLiteral("&Tout sélectionner"));

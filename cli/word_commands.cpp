@@ -119,7 +119,7 @@ int RunAlign(Context& ctx) {
   if (options.Expect(self, 3, 3)) {
     start = ParseNumber(options.Positionals()[1], 1, 999999999);
     length = ParseNumber(options.Positionals()[2], 1, 999999999);
-    options.Refuse(!start || !length, "DEBUT et LONGUEUR sont des nombres entiers positifs.");
+    options.Refuse(!start || !length, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.");
   }
   if (options.Failed(ctx)) return kExitRefused;
   const auto positionals = options.Positionals();
@@ -220,9 +220,9 @@ Command WordCommand() {
 }
 
 Command AlignCommand() {
-  return {"aligner", "MOT DEBUT LONGUEUR",
+  return {"aligner", "MOT D\xC3\x89" "BUT LONGUEUR",
           "Montre les lettres d'un fragment de la phon\xC3\xA9tique d'un mot.",
-          "DEBUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
+          "D\xC3\x89" "BUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
           "de phon\xC3\xA8mes. Les lettres du fragment sont montr\xC3\xA9" "es entre crochets ; un yod sans lettre\n"
           "est marqu\xC3\xA9 \xC2\xAB\xC2\xA0\xE2\x80\xA2\xC2\xA0\xC2\xBB, un x partag\xC3\xA9 par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
           "Exemple : tavilo-cli aligner taxi 3 1\n",

@@ -20,7 +20,7 @@ done
 command -v hunspell > /dev/null || { echo "spellcheck: hunspell is missing (apt-get install hunspell hunspell-fr)" >&2; exit 2; }
 
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$work".*' EXIT
 
 # Each text to check is written to $work under the name it is reported by, line for line as the
 # reader sees it, so that hunspell's line numbers are the source's.
@@ -29,14 +29,16 @@ add() {  # add NAME < text
   cat > "$work/$1"
 }
 
-# HTML: the elements that hold no prose go (code, preformatted output, file names shown as a
-# result, anything marked lang="zxx"), then the tags and the entities; line breaks are kept.
+# HTML: the elements that hold no prose go (code, preformatted output, command lines, file names
+# shown as a result, anything marked lang="zxx"), then the tags (an inline one may stand inside a
+# word: « <b>p</b>ain ») and the entities; line breaks are kept.
 html_text() {
   perl -CSD -0777 -pe '
     sub blank { my $t = shift; $t =~ s/[^\n]//g; " $t " }
     s{<(pre|code|style|title)\b[^>]*>.*?</\1>}{blank($&)}gse;
-    s{<(\w+)\b[^>]*(?:class="resultat"|lang="zxx")[^>]*>.*?</\1>}{blank($&)}gse;
+    s{<(\w+)\b[^>]*(?:class="(?:resultat|exemple)"|lang="zxx")[^>]*>.*?</\1>}{blank($&)}gse;
     s{<!--.*?-->}{blank($&)}gse;
+    s{</?(?:b|i|em|strong|span|a)\b[^>]*>}{}g;
     s{<[^>]*>}{blank($&)}gse;
     s/&nbsp;/\x{a0}/g; s/&gt;/>/g; s/&lt;/</g; s/&amp;/&/g;
   ' "$1"
@@ -45,8 +47,8 @@ html_text() {
 # roff: the requests' own names and the font changes go, the named characters become the
 # characters they stand for.
 roff_text() {
-  gzip -dc "$1" | perl -CSD -pe '
-    if (/^\.\\"/) { $_ = "\n"; next }
+  gzip -dc "$1" | perl -CSD -Mutf8 -pe '
+    if (/^\.(\\"|TH\b)/) { $_ = "\n"; next }
     s/^\.(SH|SS|TH|B|I|BR|IR|TP|PP|nf|fi|br)\b ?//;
     s/\\f[BIRP]//g; s/\\-/-/g; s/\\e/\\/g; s/\\&//g; s/\\~/\x{a0}/g; s/\\\|//g;
     my %named = ("\x27e" => "é", "`e" => "è", "^e" => "ê", "`a" => "à", "^a" => "â", "^i" => "î",
@@ -56,12 +58,14 @@ roff_text() {
 }
 
 # What is left of a --help text or a manual page once its syntax is out: usage lines, example
-# command lines, the names in a list of commands or of listings, options and their values.
+# command lines, and the words typed as they are (command names and option values written without
+# their accents: "inversee"), collected from the program's own usage lines into $work.vocabulary.
 drop_syntax() {
-  perl -CSD -pe '
+  VOCABULARY="$work.vocabulary" perl -CSD -Mutf8 -pe '
+    BEGIN { open(my $v, "<:encoding(UTF-8)", $ENV{VOCABULARY}) or die; chomp(@typed = <$v>); %typed = map { $_ => 1 } @typed }
     if (/^\s*Usage :/) { $_ = "\n"; next }
     s/(^|\s)tavilo-cli\s.*$//;
-    s/^  [a-z][\w-]*(?=\s{2,}|$)//;
+    s/(?<![\w-])([a-z][\w-]*)(?![\w-])/$typed{$1} ? "" : $1/ge;
   '
 }
 
@@ -69,12 +73,24 @@ drop_syntax() {
 # brackets or guillemets when they are not words (« ée », [kok]) leave the checked text.
 drop_tokens() {
   perl -CSD -pe '
-    s/(?<![\w-])--?[a-z][\w-]*//g;
+    s/(?<![\w-])--?[a-z][\w-]*(\s+[A-Z]+(-[A-Z]+)*\b)?//g;
+    s/(?<![\w.])\.[a-z]\w*//g;
     s/\S*[\/\\_*?|=<>{}@#\$]\S*//g;
     s/\b[\w-]+\.(txt|rtf|liste|tav|html|conf|gz|1)\b//g;
     s/\[[^\]\n]*\]/ /g;
   '
 }
+
+# The words typed as they are, each command's name and the values its usage lists ("a|b|c"), when
+# they are not French words as they stand ("inversee", "cle", "palindromes-phonetiques").
+{
+  "$cli" --help | sed -n '/^Commandes :/,/^$/{s/^  \([a-z][a-z-]*\) .*/\1/p}' > "$work.commands"
+  cat "$work.commands"
+  while read -r command; do
+    "$cli" "$command" --help | sed -n '1s/^Usage : //p' |
+      { grep -o '[a-z][a-z-]*\(|[a-z][a-z-]*\)\+' || true; } | tr '|' '\n'
+  done < "$work.commands"
+} | sort -u | hunspell -d fr -p "$words" -l > "$work.vocabulary"
 
 for page in app/help/*.html; do
   html_text "$page" | drop_tokens | add "$page"
@@ -83,16 +99,23 @@ for page in tavilo-cli.1 tavilo.1; do
   roff_text "$build/packaging/$page.gz" | drop_syntax | drop_tokens | add "man/$page"
 done
 "$cli" --help | drop_syntax | drop_tokens | add "tavilo-cli --help"
-for command in $("$cli" --help | sed -n '/^Commandes :/,/^$/{s/^  \([a-z][a-z-]*\) .*/\1/p}'); do
+while read -r command; do
   "$cli" "$command" --help | drop_syntax | drop_tokens | add "tavilo-cli $command --help"
-done
+done < "$work.commands"
 
-# hunspell -u3 reports "FILE:LINE: Locate: WORD | Try: ...". A single letter is never a spelling
-# mistake: the pages name letters (« é », « ï ») as letters.
+# hunspell -l lists a file's unknown words (quickly: it looks for no correction); each is then
+# found again in its file to say on which line. A single letter is never a spelling mistake: the
+# pages name letters (« é », « ï ») as letters.
 unknown="$(cd "$work" && find . -type f | sed 's|^\./||' | sort | while IFS= read -r file; do
-  hunspell -d fr -p "$words" -u3 "$file"
-done | sed -n 's/^\(.*\): Locate: \(.*\) | Try:.*$/\1: \2/p; s/^\(.*\): Locate: \([^|]*\)$/\1: \2/p' |
-  perl -CSD -ne 'print unless /: \w$/')"
+  hunspell -d fr -p "$words" -l "$file" | sort -u | FILE="$file" perl -CSD -Mutf8 -ne '
+    chomp; next if /^\w\.*$/;
+    my $word = $_;
+    open(my $in, "<:encoding(UTF-8)", $ENV{FILE}) or die "$ENV{FILE}: $!";
+    my @lines;
+    while (my $line = <$in>) { push @lines, $. if $line =~ /(?<![\w-])\Q$word\E(?![\w-])/ }
+    print "$ENV{FILE}:$_: $word\n" for (@lines ? @lines : ("?"));
+  '
+done | sort -t: -k1,1 -k2,2n)"
 
 if [ -n "$unknown" ]; then
   echo "$unknown"

@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(Captions(menus[0]->menu()), QStringList({"&Ouvrir...", "Enregistrer la liste &sous...",
                                                      "&Configuration de l'impression...", "&Imprimer la liste...",
                                                      "&Quitter"}));
-  EXPECT_EQ(menus[1]->text(), "&Edition");
+  EXPECT_EQ(menus[1]->text(), "&Édition");
   EXPECT_EQ(Captions(menus[1]->menu()), QStringList({"Co&pier", "&Tout sélectionner"}));
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()),

@@ -96,8 +96,8 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
        "L'option --longueurs attend MIN-MAX entre 1 et 21, par exemple 2-8.\n"},
       {{"liste", "palindromes", "--garder", "x"},
        "L'option --garder ne sert qu'aux listages okapi et phokapi, qui remplissent la liste courante.\n"},
-      {{"aligner", "chien", "0", "1"}, "DEBUT et LONGUEUR sont des nombres entiers positifs.\n"},
-      {{"aligner", "chien", "1", "-1"}, "DEBUT et LONGUEUR sont des nombres entiers positifs.\n"},
+      {{"aligner", "chien", "0", "1"}, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.\n"},
+      {{"aligner", "chien", "1", "-1"}, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.\n"},
   };
   for (const auto& c : cases) {
     const CliOutcome run = Cli(c.args);
