@@ -7,10 +7,13 @@
 # Needs a build (build/, or the folder given as $TAVILO_BUILD_DIR) for tavilo-cli and the manual
 # pages, and the packages hunspell and hunspell-fr.
 #
-# What is not prose is left out: command lines, options, file names and patterns, the letters and
-# sounds the pages show (« ée », [kok]), and whatever a page marks as no language (lang="zxx").
+# What is not prose is left out: command lines, options, file names and patterns, the sounds the
+# pages show ([kok]), and whatever a page marks as no language, such as the letters it quotes
+# (« <span lang="zxx">ée</span> »).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# hunspell reads the word list and splits words by the locale's encoding.
+export LC_ALL=C.UTF-8
 build="${TAVILO_BUILD_DIR:-build}"
 words="$PWD/scripts/spelling-words.txt"
 cli="$build/cli/tavilo-cli"
@@ -21,6 +24,8 @@ command -v hunspell > /dev/null || { echo "spellcheck: hunspell is missing (apt-
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work" "$work".*' EXIT
+# hunspell ignores the word list (-p) when HOME is not set.
+export HOME="${HOME:-$work}"
 
 # Each text to check is written to $work under the name it is reported by, line for line as the
 # reader sees it, so that hunspell's line numbers are the source's.
@@ -62,15 +67,19 @@ roff_text() {
 # their accents: "inversee"), collected from the program's own usage lines into $work.vocabulary.
 drop_syntax() {
   VOCABULARY="$work.vocabulary" perl -CSD -Mutf8 -pe '
-    BEGIN { open(my $v, "<:encoding(UTF-8)", $ENV{VOCABULARY}) or die; chomp(@typed = <$v>); %typed = map { $_ => 1 } @typed }
+    BEGIN {
+      open(my $v, "<:encoding(UTF-8)", $ENV{VOCABULARY}) or die "$ENV{VOCABULARY}: $!";
+      chomp(my @typed = <$v>);
+      %typed = map { $_ => 1 } @typed;
+    }
     if (/^\s*Usage :/) { $_ = "\n"; next }
     s/(^|\s)tavilo-cli\s.*$//;
     s/(?<![\w-])([a-z][\w-]*)(?![\w-])/$typed{$1} ? "" : $1/ge;
   '
 }
 
-# Every text: options, file names, paths and patterns, and the letters and sounds shown between
-# brackets or guillemets when they are not words (« ée », [kok]) leave the checked text.
+# Every text: options (with the placeholder of their value), file names and extensions, paths and
+# patterns, and the sounds written between brackets ([kok]) leave the checked text.
 drop_tokens() {
   perl -CSD -pe '
     s/(?<![\w-])--?[a-z][\w-]*(\s+[A-Z]+(-[A-Z]+)*\b)?//g;
@@ -90,7 +99,7 @@ drop_tokens() {
     "$cli" "$command" --help | sed -n '1s/^Usage : //p' |
       { grep -o '[a-z][a-z-]*\(|[a-z][a-z-]*\)\+' || true; } | tr '|' '\n'
   done < "$work.commands"
-} | sort -u | hunspell -d fr -p "$words" -l > "$work.vocabulary"
+} | sort -u | hunspell -i utf-8 -d fr -p "$words" -l > "$work.vocabulary"
 
 for page in app/help/*.html; do
   html_text "$page" | drop_tokens | add "$page"
@@ -107,7 +116,7 @@ done < "$work.commands"
 # found again in its file to say on which line. A single letter is never a spelling mistake: the
 # pages name letters (« é », « ï ») as letters.
 unknown="$(cd "$work" && find . -type f | sed 's|^\./||' | sort | while IFS= read -r file; do
-  hunspell -d fr -p "$words" -l "$file" | sort -u | FILE="$file" perl -CSD -Mutf8 -ne '
+  hunspell -i utf-8 -d fr -p "$words" -l "$file" | sort -u | FILE="$file" perl -CSD -Mutf8 -ne '
     chomp; next if /^\w\.*$/;
     my $word = $_;
     open(my $in, "<:encoding(UTF-8)", $ENV{FILE}) or die "$ENV{FILE}: $!";
