@@ -213,7 +213,7 @@ std::string_view DoubleClickNote();
 // The manual block: the title " Anagrammes", then each length from the longest down, " N
 // lettres :" and its items, one per line, in Courier New.
 Document WriteManualBlock(const ManualResult& result);
-// The header line of a block: "    Niveau : " level "    Lettres : " ... "    Temps : m min.s sec";
+// The header line of a block: "    Niveau : " level "    Lettres : " ... "    Temps : m min s s";
 // `level` is "Manuel" or the level, `automatic` chooses "Groupe(s) de mots" over "Mot(s) trouvé(s)".
 Document WriteAnagramHeader(std::string_view level, std::string_view enteredText, int letterCount, bool automatic,
                             long count, std::chrono::milliseconds elapsed);
