@@ -17,7 +17,7 @@ std::string ValidateAnagramInput(int lettersToSearch, int jokers) {
   if (lettersToSearch == 0 && jokers == 0) return "Essayez quand m\xEAme d'entrer au moins 3 lettres !!!";
   if (lettersToSearch == 0) return "Il faut au moins une lettre explicite !!!";
   if (lettersToSearch + jokers < 3)
-    return "Sans ordinateur on peut trouver facilement les anagrammes d'un mot de une ou deux lettres !!!\n"
+    return "Sans ordinateur on peut trouver facilement les anagrammes d'un mot d'une ou deux lettres !!!\n"
            "Il faut au moins 3 lettres \xE0 chercher.";
   return {};
 }

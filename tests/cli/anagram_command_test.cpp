@@ -57,7 +57,7 @@ TEST_F(AnagramCommandTest, RefusalsAndExitCodes) {
     int code;
     std::string err;
   } cases[] = {
-      {{"ab"}, kExitRefused, "Sans ordinateur on peut trouver facilement les anagrammes d'un mot de une ou deux "
+      {{"ab"}, kExitRefused, "Sans ordinateur on peut trouver facilement les anagrammes d'un mot d'une ou deux "
                              "lettres !!!\nIl faut au moins 3 lettres \xC3\xA0 chercher.\n"},
       {{"ab?", "--auto", "--imposes", "ab"}, kExitRefused, "Il faut au moins une lettre explicite !!!\n"},
       {{"zzq"}, kExitNothingFound, "Apparemment il n'y a pas d'anagrammes possibles avec les lettres \xC2\xAB\xC2\xA0zzq\xC2\xA0\xC2\xBB\n"
