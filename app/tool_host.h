@@ -47,7 +47,7 @@ struct ToolResult {
 enum class StatusLine {
   Count,    // Label2: the live count, "Phase 1", ...
   Limit,    // Label3: "La recherche s'arrête à 15000 mots maximum !!!"
-  Waiting,  // Label4: "            Tri et chargement de la liste ... Patientez ..."
+  Waiting,  // Label4: "            Tri et chargement de la liste… Patientez…"
 };
 
 // What "Enregistrer la liste sous..." saves when a tool's own result window holds a result

@@ -19,8 +19,8 @@ namespace {
 // The message with the byte 0x01 where the folder's name goes.
 std::string MessageTemplate(const LoadError& e) {
   using Code = LoadError::Code;
-  const std::string name = "\xAB " + e.file + " \xBB";  // « name »
-  const std::string in = e.folder.empty() ? std::string() : " (dossier \xAB \x01 \xBB)";
+  const std::string name = Quoted(e.file);
+  const std::string in = e.folder.empty() ? std::string() : " (dossier \xAB\xA0\x01\xA0\xBB)";
   const std::string at = e.line > 0 ? " \xE0 la ligne " + std::to_string(e.line) : std::string();
   const std::string malformed = "Le fichier " + name + in + " est mal form\xE9" + at + " : ";
   switch (e.code) {
@@ -305,7 +305,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     } else if (c >= 224) {
       line += static_cast<char>(c - 63);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159) || (c >= 161 && c <= 223)) {
-      return refuse("graphie \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("graphie " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -317,7 +317,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     if (c >= 96 && c <= 127) {
       line += static_cast<char>(c + 32);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159)) {
-      return refuse("phon\xE9tique de \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("phon\xE9tique de " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -329,14 +329,14 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
       break;
     case TableKind::Locutions:
       if (entry.syllables < 0 || entry.syllables > 99)
-        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 99");
+        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 99");
       line += static_cast<char>('0' + entry.syllables / 10);
       line += static_cast<char>('0' + entry.syllables % 10);
       break;
     default:
       if (entry.syllables < 0 || entry.syllables > 9)
-        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 9");
-      if (entry.marker < 0 || entry.marker > 1) return refuse("\xAB" + spelling + "\xBB : marqueur autre que 0 ou 1");
+        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 9");
+      if (entry.marker < 0 || entry.marker > 1) return refuse(Quoted(spelling) + " : marqueur autre que 0 ou 1");
       line += static_cast<char>('0' + entry.syllables);
       line += static_cast<char>('0' + entry.marker);
       break;

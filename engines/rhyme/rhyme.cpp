@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/alignment.h"
+#include "core/text.h"
 #include "engines/rhyme/rhyme.h"
 
 namespace tavilo {
@@ -23,11 +24,11 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
     case RhymeRefusal::Sign:
       return "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.";
     case RhymeRefusal::LoneE:
-      return "En g\xE9n\xE9ral le \xAB" "e\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
+      return "En g\xE9n\xE9ral le \xAB\xA0" "e\xA0\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
     case RhymeRefusal::UnknownSound:
-      return "Apparemment il n'existe aucun mot avec une rime en \xAB" + rhyme + "\xBB !!!\nEssayez une autre rime.";
+      return "Apparemment il n'existe aucun mot avec une rime en " + Quoted(rhyme) + " !!!\nEssayez une autre rime.";
     case RhymeRefusal::NothingFound:
-      return "Apparemment il n'y a pas de rimes en \xAB" + rhyme + "\xBB avec ces options !!!\nEssayez autre chose.";
+      return "Apparemment il n'y a pas de rimes en " + Quoted(rhyme) + " avec ces options !!!\nEssayez autre chose.";
   }
   return {};
 }
