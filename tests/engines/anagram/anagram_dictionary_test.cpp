@@ -3,10 +3,13 @@
 // short forms) whose keys together are exactly the letters, within the bounds, without refused
 // words, and passing the elision test. The reference finds them another way: the first letter
 // left must belong to some word of the group, so it tries every word holding that letter, and
-// gathers the groups in a set. The expectation is computed from the data at test time.
+// gathers the groups in a set. Every level, jokers too, is then checked in order against a plain
+// walk that applies the levels' rules as stated. The expectations are computed from the data at
+// test time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <set>
 #include <string>
@@ -177,24 +180,168 @@ TEST(AnagramDictionaryTest, IndexOfTheSpellableWordsGivesTheSameManualPass) {
   }
 }
 
-// The lower levels give up groups on purpose: never one that level 4 does not find, fewer than
-// level 4 on a long search, and the J-depth jumps of levels 1 and 2 change what level 3 finds.
-TEST(AnagramDictionaryTest, LowerLevelsFindPartOfLevelFour) {
-  const Lexicon& lexicon = Shipped();
-  const Case c{"tourdefrance", 1, 5, 2, 12};
-  const ImposedWords imposed = AnalyzeImposedWords("", c.letters);
-  const AutoResult full = EngineGroups(lexicon, c, imposed, 4);
-  ASSERT_FALSE(full.capped);
-  const std::set<std::string> all = AsSet(full);
-  std::set<std::set<std::string>> distinct;
-  for (int level = 1; level <= 3; ++level) {
-    const std::set<std::string> part = AsSet(EngineGroups(lexicon, c, imposed, level));
-    EXPECT_TRUE(std::includes(all.begin(), all.end(), part.begin(), part.end())) << "level " << level;
-    EXPECT_LT(part.size(), all.size()) << "level " << level;
-    EXPECT_FALSE(part.empty()) << "level " << level;
-    distinct.insert(part);
+// The walk of the group search written plainly, against which every level is checked group for
+// group and in order (below level 4 what is found depends on the order of the walk, so the
+// reference must walk the same way). The letters left are a sorted string and three joker counts;
+// a length's rows are all tried, in row order. The rules of the levels, as stated:
+//   - below level 4, depth d starts each length no earlier than the row it last placed in that
+//     length; those start rows are cleared only when depth d - 2 places a word;
+//   - at levels 1 and 2, when a depth that could only close a group has run out, the walk goes
+//     back to depth d - J (J = words - 1 at level 1, half of it at level 2, at least 1; never
+//     above depth 1), which resumes with its next word.
+class Walk {
+ public:
+  Walk(AnagramRows source, const AnagramQuery& query) : source_(source), query_(query), s_(query.settings) {
+    for (std::size_t r = 1; r < source.rows.size() && !source.rows[r].key.empty(); ++r)
+      if (source.rows[r].key.size() <= kMaxWordLength) byLength_[source.rows[r].key.size()].push_back(r);
+    maxWords_ = std::min(kAnagramMaxDepth, s_.maxWords - query.imposed.wordCount);
+    jump_ = std::max(1, s_.level == 1 ? maxWords_ - 1 : (maxWords_ - 1) / 2);
+    Left all{SortLetters(query.lettersToSearch), query.jokerAny, query.jokerVowel, query.jokerConsonant};
+    if (all.Size() > 0) Descend(1, kMaxWordLength, 0, all);
   }
-  EXPECT_GT(distinct.size(), 1u);
+
+  const std::vector<std::string>& Lines() const { return lines_; }
+
+ private:
+  struct Left {
+    std::string letters;
+    int any = 0, vowel = 0, consonant = 0;
+    int Size() const { return static_cast<int>(letters.size()) + any + vowel + consonant; }
+  };
+
+  // Takes the row's key from `left`, a joker standing for each letter missing (a vowel joker for
+  // a vowel, a consonant joker for a consonant, else an any-letter joker); `shown` is the word
+  // with the letters the jokers stood for in upper case.
+  bool Take(Left& left, const AnagramRow& row, std::string& shown) const {
+    std::string fromLetters;
+    for (char c : row.key) {
+      const std::size_t at = left.letters.find(c);
+      const bool vowel = std::string_view("aeiou").find(c) != std::string_view::npos;
+      if (at != std::string::npos) {
+        left.letters.erase(at, 1);
+        fromLetters += c;
+      } else if (vowel && left.vowel > 0) {
+        --left.vowel;
+      } else if (!vowel && c >= 'b' && c <= 'z' && left.consonant > 0) {
+        --left.consonant;
+      } else if (IsLetter(static_cast<unsigned char>(c)) && left.any > 0) {
+        --left.any;
+      } else {
+        return false;
+      }
+    }
+    shown = row.word;
+    for (char& c : shown) {
+      const char folded = FoldStandard(ToLower(c));
+      if (!IsLetter(static_cast<unsigned char>(folded))) continue;
+      const std::size_t at = fromLetters.find(folded);
+      if (at != std::string::npos) fromLetters.erase(at, 1);
+      else c = ToUpper(c);
+    }
+    return true;
+  }
+
+  bool Refused(std::string_view word) const {
+    return (s_.noAcronyms && word == ToUpper(word)) ||
+           std::find(s_.forbidden.begin(), s_.forbidden.end(), FoldStandard(ToLower(word))) != s_.forbidden.end();
+  }
+
+  // The words of depths 1 to d make a group: kept within the bounds and when it passes the
+  // elision test.
+  void Keep(int d) {
+    const int count = d + query_.imposed.wordCount;
+    if (count < s_.minWords || count > s_.maxWords) return;
+    AnagramGroup group{query_.imposed.prefix, 0, count};
+    for (char c : group.words) group.letters += c != ' ' && c != '\'';
+    std::vector<std::string> words;
+    bool elided = false, vowel = false;
+    for (int i = 0; i < d; ++i) {
+      const std::string& w = chosen_[i].first;
+      group.letters += chosen_[i].second;
+      if (chosen_[i].second == 1 && std::string_view("ASYasy").find(w[0]) == std::string_view::npos) elided = true;
+      if (std::string_view("AEHIOUYaehiouy\xE2\xE8\xE9\xEA\xEE\xF4").find(w[0]) != std::string_view::npos) vowel = true;
+      words.push_back(w);
+    }
+    if (elided && !vowel && !query_.imposed.allowsElision) return;
+    std::sort(words.begin(), words.end(), DisplayLess{});
+    for (const std::string& w : words) group.words += w + " ";
+    lines_.push_back(GroupLine(group, query_.JokerTotal() > 0));
+  }
+
+  // Depth d after a word of `prevLength` letters from row `prevRow`.
+  void Descend(int d, int prevLength, std::size_t prevRow, const Left& left) {
+    const int wordsLeft = maxWords_ - d + 1;
+    if (wordsLeft <= 0) return;
+    const int minLength = std::max(s_.minLength, (left.Size() + wordsLeft - 1) / wordsLeft);
+    const int maxLength = std::min({prevLength, s_.maxLength, left.Size()});
+    for (int length = maxLength; length >= std::max(1, minLength); --length) {
+      for (std::size_t row : byLength_[length]) {
+        if ((length == prevLength && row < prevRow) || (s_.level < 4 && row < start_[d][length])) continue;
+        Left after = left;
+        const AnagramRow& r = source_.rows[row];
+        if (Refused(r.word) || !Take(after, r, chosen_[d - 1].first)) continue;
+        chosen_[d - 1].second = length;
+        if (s_.level < 4) start_[d][length] = row;
+        if (length == left.Size()) {
+          Keep(d);
+          continue;
+        }
+        if (d + 2 <= kAnagramMaxDepth) start_[d + 2].fill(0);
+        Descend(d + 1, length, row, after);
+        if (backTo_ == d) backTo_ = 0;
+        if (backTo_ != 0) return;
+      }
+    }
+    if (minLength >= left.Size() && s_.level <= 2) backTo_ = std::max(1, d - jump_);
+    if (backTo_ == d) backTo_ = 0;
+  }
+
+  AnagramRows source_;
+  const AnagramQuery& query_;
+  const AnagramSettings& s_;
+  int maxWords_ = 0, jump_ = 1;
+  int backTo_ = 0;  // the depth the walk goes back to, 0 when none
+  std::array<std::vector<std::size_t>, kMaxWordLength + 1> byLength_;
+  std::array<std::array<std::size_t, kMaxWordLength + 1>, kAnagramMaxDepth + 2> start_{};
+  std::array<std::pair<std::string, int>, kAnagramMaxDepth> chosen_;  // the word as shown, its key's length
+  std::vector<std::string> lines_;
+};
+
+// Long letter sets whose groups run deep, so that the levels' start rows and jumps matter, with
+// jokers (over the candidates and over the whole index) and refused words.
+TEST(AnagramDictionaryTest, EveryLevelWalksAsItsRuleSays) {
+  const Lexicon& lexicon = Shipped();
+  struct LevelCase {
+    Case c;
+    bool wholeIndex = false;
+    std::vector<int> levels{1, 2, 3};
+  };
+  const LevelCase cases[] = {
+      {{"tourdefrance", 1, 5, 1, 12}},
+      {{"contrepeterie", 2, 6, 2, 13, "", "", true}},
+      {{"ecoledesfemmes", 3, 7, 1, 14, "", "les de"}, false, {1, 2}},
+      {{"la vie est belle", 1, 5, 1, 13, "l'"}},
+      {{"parisi\xA7n!", 1, 4, 1, 9}, false, {1, 2, 3, 4}},
+      {{"chev?liers", 1, 3, 2, 10}, true, {1, 2, 3, 4}},
+  };
+  for (const LevelCase& lc : cases) {
+    const Case& c = lc.c;
+    const AnagramLetters letters = AnalyzeAnagramLetters(c.letters);
+    const ImposedWords imposed = AnalyzeImposedWords(c.imposed, letters.lettersToSearch);
+    const ManualResult manual = ListCandidates(lexicon.anagramIndex, imposed.lettersToSearch, letters);
+    AnagramQuery query = MakeAnagramQuery(letters, imposed);
+    const AnagramRows source = lc.wholeIndex ? AllRows(lexicon.anagramIndex) : manual.candidates.View();
+    for (int level : lc.levels) {
+      query.settings = {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
+      const AutoResult result = SearchGroups(source, query);
+      std::vector<std::string> lines;
+      for (const AnagramGroup& g : result.groups) lines.push_back(GroupLine(g, result.jokers));
+      const std::vector<std::string> expected = Walk(source, query).Lines();
+      ASSERT_FALSE(result.capped) << c.letters << " level " << level;
+      EXPECT_EQ(lines, expected) << c.letters << " level " << level;
+      EXPECT_GT(expected.size(), 20u) << c.letters << " level " << level << ": a walk that finds little checks little";
+    }
+  }
 }
 
 }  // namespace
