@@ -13,6 +13,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/lexicon.h"
@@ -155,6 +156,22 @@ TEST(AnagramDictionaryTest, LevelFourFindsExactlyTheGroupsOfTheDefinition) {
     EXPECT_FALSE(result.capped) << c.letters;
     EXPECT_EQ(AsSet(result), expected) << c.letters;
     EXPECT_FALSE(expected.empty()) << c.letters << ": a case that finds nothing checks little";
+  }
+}
+
+// The whole index in its order: every key the letters of its word sorted, longest keys first,
+// then key and word ascending, each pair once (the groups come out in that order).
+TEST(AnagramDictionaryTest, IndexRowsAreInKeyThenWordOrder) {
+  const auto& rows = Shipped().anagramIndex.Rows();
+  const std::size_t shortForms = 12;
+  ASSERT_GT(rows.size(), 10000u);
+  for (std::size_t r = 1; r + shortForms + 1 < rows.size(); ++r) {
+    ASSERT_EQ(rows[r].key, LetterKey(rows[r].word)) << r;
+    if (r == 1 || rows[r].key.size() != rows[r - 1].key.size()) {
+      ASSERT_TRUE(r == 1 || rows[r].key.size() < rows[r - 1].key.size()) << r;
+    } else {
+      ASSERT_LT(std::tie(rows[r - 1].key, rows[r - 1].word), std::tie(rows[r].key, rows[r].word)) << r;
+    }
   }
 }
 
