@@ -113,13 +113,17 @@ class Reference {
   std::set<std::string> groups_;
 };
 
+AnagramSettings SettingsOf(const Case& c, int level) {
+  return {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
+}
+
 AutoResult EngineGroups(const Lexicon& lexicon, const Case& c, const ImposedWords& imposed, int level) {
   const AnagramLetters letters = AnalyzeAnagramLetters(c.letters);
   const ManualResult manual = ListCandidates(lexicon.anagramIndex, imposed.lettersToSearch, letters);
   AnagramQuery query;
   query.lettersToSearch = imposed.lettersToSearch;
   query.imposed = imposed;
-  query.settings = {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
+  query.settings = SettingsOf(c, level);
   return SearchGroups(manual.candidates.View(), query);
 }
 
@@ -349,7 +353,7 @@ TEST(AnagramDictionaryTest, EveryLevelWalksAsItsRuleSays) {
     AnagramQuery query = MakeAnagramQuery(letters, imposed);
     const AnagramRows source = lc.wholeIndex ? AllRows(lexicon.anagramIndex) : manual.candidates.View();
     for (int level : lc.levels) {
-      query.settings = {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
+      query.settings = SettingsOf(c, level);
       const AutoResult result = SearchGroups(source, query);
       std::vector<std::string> lines;
       for (const AnagramGroup& g : result.groups) lines.push_back(GroupLine(g, result.jokers));

@@ -211,7 +211,8 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
       // A word found only through marked places is marked ("#"), one found through none is not.
       for (const SpoonerismBlock& block : result.blocks) {
         for (const SpoonerismWord& w : block.words) {
-          const auto it = marks.find({block.fragmentStart, block.fragment, block.replacement, ToLower(w.dictionarySpelling)});
+          const Found key{block.fragmentStart, block.fragment, block.replacement, ToLower(w.dictionarySpelling)};
+          const auto it = marks.find(key);
           if (it == marks.end() || it->second == 3) continue;
           EXPECT_EQ(w.tabooPartner, it->second == 1) << w.dictionarySpelling;
           marked += w.tabooPartner;
