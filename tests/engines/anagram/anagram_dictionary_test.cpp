@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -53,20 +54,46 @@ bool TakeOut(std::string& rest, std::string_view key) {
   return true;
 }
 
+AnagramSettings SettingsOf(const Case& c, int level) {
+  return {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
+}
+
+// A word the settings refuse: an acronym when acronyms are refused, or a forbidden word.
+bool Refused(std::string_view word, const AnagramSettings& s) {
+  return (s.noAcronyms && word == ToUpper(word)) ||
+         std::find(s.forbidden.begin(), s.forbidden.end(), FoldStandard(ToLower(word))) != s.forbidden.end();
+}
+
+// The group line's words (the imposed ones, then the words of the group, each given with its
+// key's length, in display order, a space after each); nullopt when the group fails the elision
+// test: a one-letter word other than a, s and y is an elided form, which needs a word opening
+// with a vowel, y or h, or an imposed elided form.
+std::optional<std::string> GroupWords(std::vector<std::pair<std::string, std::size_t>> words,
+                                      const ImposedWords& imposed) {
+  bool elided = false, vowel = false;
+  for (const auto& [word, keyLength] : words) {
+    if (keyLength == 1 && std::string_view("ASYasy").find(word[0]) == std::string_view::npos) elided = true;
+    if (std::string_view("AEHIOUYaehiouy\xE2\xE8\xE9\xEA\xEE\xF4").find(word[0]) != std::string_view::npos) vowel = true;
+  }
+  if (elided && !vowel && !imposed.allowsElision) return std::nullopt;
+  std::sort(words.begin(), words.end(), [](const auto& a, const auto& b) { return DisplayLess{}(a.first, b.first); });
+  std::string line = imposed.prefix;
+  for (const auto& w : words) line += w.first + " ";
+  return line;
+}
+
 class Reference {
  public:
   Reference(const AnagramIndex& index, const Case& c, const ImposedWords& imposed)
       : c_(c), imposed_(imposed) {
-    const std::vector<std::string> forbidden = ParseForbiddenWords(c.forbidden);
+    const AnagramSettings settings = SettingsOf(c, 4);
     const std::string letters = SortLetters(imposed.lettersToSearch);
     for (std::size_t r = 1; r < index.Size() && !index[r].key.empty(); ++r) {
       const AnagramRow& row = index[r];
       const int length = static_cast<int>(row.key.size());
       std::string rest = letters;
       if (length < c.minLength || length > c.maxLength || !TakeOut(rest, row.key)) continue;
-      if (c.noAcronyms && row.word == ToUpper(row.word)) continue;
-      if (std::find(forbidden.begin(), forbidden.end(), FoldStandard(ToLower(row.word))) != forbidden.end()) continue;
-      words_.push_back(row);
+      if (!Refused(row.word, settings)) words_.push_back(row);
     }
     maxFound_ = c.maxWords - imposed.wordCount;
     Find(letters, {});
@@ -91,19 +118,9 @@ class Reference {
   void Keep(std::vector<std::size_t> chosen) {
     const int count = static_cast<int>(chosen.size()) + imposed_.wordCount;
     if (count < c_.minWords || count > c_.maxWords) return;
-    std::vector<std::string> words;
-    bool elided = false, vowel = false;
-    for (std::size_t w : chosen) {
-      const std::string word(words_[w].word);
-      if (words_[w].key.size() == 1 && std::string("ASYasy").find(word[0]) == std::string::npos) elided = true;
-      if (std::string("AEHIOUYaehiouy\xE2\xE8\xE9\xEA\xEE\xF4").find(word[0]) != std::string::npos) vowel = true;
-      words.push_back(word);
-    }
-    if (elided && !vowel && !imposed_.allowsElision) return;
-    std::sort(words.begin(), words.end(), DisplayLess{});
-    std::string line = imposed_.prefix;
-    for (const std::string& w : words) line += w + " ";
-    groups_.insert(line);
+    std::vector<std::pair<std::string, std::size_t>> words;
+    for (std::size_t w : chosen) words.emplace_back(words_[w].word, words_[w].key.size());
+    if (std::optional<std::string> line = GroupWords(std::move(words), imposed_)) groups_.insert(*line);
   }
 
   const Case& c_;
@@ -112,10 +129,6 @@ class Reference {
   int maxFound_ = 0;
   std::set<std::string> groups_;
 };
-
-AnagramSettings SettingsOf(const Case& c, int level) {
-  return {c.minWords, c.maxWords, c.minLength, c.maxLength, level, c.noAcronyms, ParseForbiddenWords(c.forbidden)};
-}
 
 AutoResult EngineGroups(const Lexicon& lexicon, const Case& c, const ImposedWords& imposed, int level) {
   const AnagramLetters letters = AnalyzeAnagramLetters(c.letters);
@@ -262,30 +275,17 @@ class Walk {
     return true;
   }
 
-  bool Refused(std::string_view word) const {
-    return (s_.noAcronyms && word == ToUpper(word)) ||
-           std::find(s_.forbidden.begin(), s_.forbidden.end(), FoldStandard(ToLower(word))) != s_.forbidden.end();
-  }
-
   // The words of depths 1 to d make a group: kept within the bounds and when it passes the
   // elision test.
   void Keep(int d) {
     const int count = d + query_.imposed.wordCount;
     if (count < s_.minWords || count > s_.maxWords) return;
-    AnagramGroup group{query_.imposed.prefix, 0, count};
-    for (char c : group.words) group.letters += c != ' ' && c != '\'';
-    std::vector<std::string> words;
-    bool elided = false, vowel = false;
-    for (int i = 0; i < d; ++i) {
-      const std::string& w = chosen_[i].first;
-      group.letters += chosen_[i].second;
-      if (chosen_[i].second == 1 && std::string_view("ASYasy").find(w[0]) == std::string_view::npos) elided = true;
-      if (std::string_view("AEHIOUYaehiouy\xE2\xE8\xE9\xEA\xEE\xF4").find(w[0]) != std::string_view::npos) vowel = true;
-      words.push_back(w);
-    }
-    if (elided && !vowel && !query_.imposed.allowsElision) return;
-    std::sort(words.begin(), words.end(), DisplayLess{});
-    for (const std::string& w : words) group.words += w + " ";
+    std::vector<std::pair<std::string, std::size_t>> words(chosen_.begin(), chosen_.begin() + d);
+    std::optional<std::string> line = GroupWords(words, query_.imposed);
+    if (!line) return;
+    AnagramGroup group{std::move(*line), 0, count};
+    for (char c : query_.imposed.prefix) group.letters += c != ' ' && c != '\'';
+    for (const auto& w : words) group.letters += static_cast<int>(w.second);
     lines_.push_back(GroupLine(group, query_.JokerTotal() > 0));
   }
 
@@ -300,8 +300,8 @@ class Walk {
         if ((length == prevLength && row < prevRow) || (s_.level < 4 && row < start_[d][length])) continue;
         Left after = left;
         const AnagramRow& r = source_.rows[row];
-        if (Refused(r.word) || !Take(after, r, chosen_[d - 1].first)) continue;
-        chosen_[d - 1].second = length;
+        if (Refused(r.word, s_) || !Take(after, r, chosen_[d - 1].first)) continue;
+        chosen_[d - 1].second = static_cast<std::size_t>(length);
         if (s_.level < 4) start_[d][length] = row;
         if (length == left.Size()) {
           Keep(d);
@@ -324,7 +324,7 @@ class Walk {
   int backTo_ = 0;  // the depth the walk goes back to, 0 when none
   std::array<std::vector<std::size_t>, kMaxWordLength + 1> byLength_;
   std::array<std::array<std::size_t, kMaxWordLength + 1>, kAnagramMaxDepth + 2> start_{};
-  std::array<std::pair<std::string, int>, kAnagramMaxDepth> chosen_;  // the word as shown, its key's length
+  std::array<std::pair<std::string, std::size_t>, kAnagramMaxDepth> chosen_;  // the word as shown, its key's length
   std::vector<std::string> lines_;
 };
 
