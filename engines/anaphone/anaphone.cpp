@@ -11,6 +11,7 @@
 
 #include "core/anagram_index.h"
 #include "core/validation.h"
+#include "core/frequency_order.h"
 #include "engines/anaphone/anaphone.h"
 
 namespace tavilo {
@@ -176,6 +177,12 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
                       "\xBB !!!\nEssayez autre chose.");
   }
   return result;
+}
+
+void SortAnaphonesByFrequency(AnaphoneResult& result, const WordFrequencies& frequencies) {
+  for (SortedStringList& list : result.lists) {
+    MostCommonFirst(list.ItemsToReorder(), [&](const std::string& item) { return MostCommonWordTenths(frequencies, item); });
+  }
 }
 
 }  // namespace tavilo
