@@ -103,9 +103,9 @@ int RunWord(Context& ctx) {
     out << "Marqueur : " << first->marker << (first->marker == 1 ? " (vocabulaire r\xC3\xA9" "duit)" : "") << '\n';
   }
   out << "Tables : " << tables << '\n';
-  // The frequency file is optional: without it the line is left out, its fault said on stderr.
-  if (const WordFrequencies* frequencies = ctx.GetFrequencies()) {
-    const int tenths = frequencies->Tenths(state.inputWord);
+  // The frequency file is optional: without it (or with a faulty one) the line is left out.
+  if (const FrequencyLoad load = LoadWordFrequencies(ctx.DataDirectory()); !load.error) {
+    const int tenths = load.frequencies.Tenths(state.inputWord);
     out << "Fr\xC3\xA9quence : "
         << (tenths > 0 ? FormatZipfTenths(tenths) + " (\xC3\xA9" "chelle Zipf)" : "0 (aucun de ses mots n'est dans la liste)")
         << '\n';

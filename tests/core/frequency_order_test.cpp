@@ -14,10 +14,10 @@ namespace {
 // the file holds as one spelling, "aujourd'hui" a word with an apostrophe.
 WordFrequencies Fixture() {
   const FrequencyLoad load = ParseWordFrequencies(
-      "aujourd'hui\t5.5\nbelle\t5.0\nde\t7.3\nest\t6.8\nla\t7.2\nl'\t6.0\nmairon\t1.1\nmaison\t5.2\n"
+      "aujourd'hui\t5.5\nbelle\t5.0\nde\t7.3\nest\t6.8\nl'\t6.0\nla\t7.2\nmairon\t1.1\nmaison\t5.2\n"
       "pomme\t4.4\npomme de terre\t3.9\nterre\t5.1\nvie\t5.6\n",
       "frequences.txt");
-  EXPECT_FALSE(load.error);
+  EXPECT_FALSE(load.error) << load.error->Message();
   return load.frequencies;
 }
 
