@@ -145,6 +145,13 @@ void MainWindow::BuildMenus() {
     }
   }
 
+  // One order for every tool, after the tools and the listings it applies to.
+  mnuCommonWordsFirst_ = NewAction(this, "mnuCommonWordsFirst", QStringLiteral("Mots courants en &premier"));
+  mnuCommonWordsFirst_->setCheckable(true);
+  mnuCommonWordsFirst_->setChecked(LoadCommonWordsFirst());
+  toolsMenu->addAction(mnuCommonWordsFirst_);
+  connect(mnuCommonWordsFirst_, &QAction::toggled, this, [](bool on) { SaveCommonWordsFirst(on); });
+
   QMenu* help = bar->addMenu(QStringLiteral("&?"));
   help->setObjectName(QStringLiteral("mnuHelp"));
   mnuHelpContents_ = NewAction(this, "mnuHelpContents", QStringLiteral("&Sommaire"));
@@ -455,6 +462,8 @@ void MainWindow::SaveUntitled(const Document& doc) {
 
 // ---------------------------------------------------------------------------------------------
 // The result document and the main window's labels
+
+bool MainWindow::commonWordsFirst() const { return mnuCommonWordsFirst_->isChecked(); }
 
 const FrequencyLoad& MainWindow::frequencies() {
   if (!frequencies_) frequencies_ = LoadWordFrequencies(lexicon_.dataDirectory);

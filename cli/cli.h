@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/frequency.h"
 #include "core/lexicon.h"
 
 namespace tavilo::cli {
@@ -34,6 +35,9 @@ class Context {
   // uses; a later call that needs more builds them then); null after printing the data error on
   // stderr.
   const Lexicon* GetLexicon(LoadOptions needs = {});
+  // How common each word is, read from the data directory on first use; null after printing
+  // why the file could not be read (what a command sorting by frequency then exits with).
+  const WordFrequencies* GetFrequencies();
   const StartupTimings& Timings() const { return timings_; }
   const std::filesystem::path& DataDirectory() const { return dataDir_; }
 
@@ -53,6 +57,7 @@ class Context {
   std::unique_ptr<Lexicon> lexicon_;
   StartupTimings timings_;
   bool loadFailed_ = false;
+  std::optional<FrequencyLoad> frequencies_;
 };
 
 struct Command {

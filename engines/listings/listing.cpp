@@ -1,5 +1,6 @@
 // The word listings: the test of one word for each single-word listing, the walks of the two
 // anagram indexes for the others, and the dispatch by kind.
+#include "core/frequency_order.h"
 #include "engines/listings/listing.h"
 
 #include <algorithm>
@@ -446,6 +447,18 @@ ListingResult RunWordListing(ListingKind kind, const Lexicon& lexicon, SearchObs
     case L::AnagramFamilies: return ListAnagramFamilies(lexicon, observer);
   }
   return {};
+}
+
+void SortListingByFrequency(ListingResult& result, const WordFrequencies& frequencies) {
+  // An ambigram item is the word after a marker ("** ", "M   "), written in capitals or with some
+  // capital letters: its value is the one of the word as the tables write it, in small letters.
+  const bool ambigrams = result.kind == ListingKind::AmbigramRotation || result.kind == ListingKind::AmbigramHorizontal;
+  const auto tenths = [&](const std::string& item) {
+    if (!ambigrams) return MostCommonWordTenths(frequencies, item);
+    return frequencies.Tenths(ToLower(std::string_view(item).substr(item.rfind(' ') + 1)));
+  };
+  for (auto& [length, items] : result.groups) MostCommonFirst(items, tenths);
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepListingResult(const ListingResult& result, Session& session) {

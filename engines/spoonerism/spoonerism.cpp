@@ -8,6 +8,7 @@
 #include "core/alignment.h"
 #include "core/text.h"
 #include "core/validation.h"
+#include "core/frequency_order.h"
 #include "engines/spoonerism/spoonerism.h"
 
 namespace tavilo {
@@ -636,6 +637,24 @@ SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session,
   if (stage) stage(SpoonerismStage::Done);
   if (!result.found) return Refuse(std::move(result), SpoonerismRefusal::NothingFound);
   return result;
+}
+
+void SortSpoonerismsByFrequency(SpoonerismResult& result, const WordFrequencies& frequencies) {
+  for (SpoonerismBlock& block : result.blocks) {
+    // The contrepétophile fragments go with their words: sort positions, then carry both.
+    std::vector<std::size_t> order(block.words.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    MostCommonFirst(order, [&](std::size_t i) { return frequencies.Tenths(block.words[i].dictionarySpelling); });
+    std::vector<SpoonerismWord> words;
+    std::vector<std::string> fragments;
+    for (const std::size_t i : order) {
+      words.push_back(std::move(block.words[i]));
+      if (i < block.wordFragments.size()) fragments.push_back(std::move(block.wordFragments[i]));
+    }
+    block.words = std::move(words);
+    if (!block.wordFragments.empty()) block.wordFragments = std::move(fragments);
+  }
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepSpoonerismResult(const SpoonerismResult& result, Session& session) {

@@ -135,7 +135,8 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
                          "-",
                          "&Mots filtrés...",
                          "Listage des mots \"o&kapi\"",
-                         "-"}));
+                         "-",
+                         "Mots courants en &premier"}));
   EXPECT_FALSE(menus[2]->menu()->separatorsCollapsible()) << "the closing separator must show";
   EXPECT_EQ(Captions(menus[3]->menu()), QStringList({"&Sommaire", "Ai&de sur...", "À &propos de Tavilo..."}));
 }
