@@ -8,6 +8,7 @@
 #include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
 #include "app/word_listings.h"
+#include "app/word_rhyme_dialog.h"
 
 namespace tavilo {
 
@@ -20,6 +21,7 @@ ToolRegistry BuiltInTools() {
   AddWordListings(tools);
   tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
   tools.AddDialog<FilterDialog>(ToolId::Filter);
+  tools.AddDialog<WordRhymeDialog>(ToolId::WordRhyme);
   return tools;
 }
 

@@ -52,6 +52,7 @@ const QList<HelpPage>& HelpPages() {
       {"fenetre_principale.html", "La fenêtre principale"},
       {"contrepeteries.html", "Contrepèteries"},
       {"rimes.html", "Rimes"},
+      {"rimes_mot.html", "Rimes d'un mot"},
       {"anaphones.html", "Anaphones"},
       {"anagrammes.html", "Anagrammes"},
       {"lipogrammes.html", "Lipogrammes"},

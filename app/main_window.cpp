@@ -38,7 +38,8 @@ namespace {
 IconKind IconOf(ToolId id) {
   switch (id) {
     case ToolId::Spoonerism: return IconKind::Spoonerism;
-    case ToolId::Rhyme: return IconKind::Rhyme;
+    case ToolId::Rhyme:
+    case ToolId::WordRhyme: return IconKind::Rhyme;
     case ToolId::Anaphone: return IconKind::Anaphone;
     case ToolId::Anagram: return IconKind::Anagram;
     case ToolId::Lipogram: return IconKind::Lipogram;

@@ -17,6 +17,8 @@ constexpr std::array kTools = {
              "Arial"},
     ToolInfo{ToolId::Filter, "mnuCmpMcr", "&Mots filtrés...", "MotCroisé", "Mots filtrés", "Mcr", "Mft_",
              "Courier New"},
+    ToolInfo{ToolId::WordRhyme, "mnuCmpRimMot", "Rimes &d'un mot...", "RimeMot", "Rimes d'un mot", "RimeMot",
+             "RimeMot_", "Arial"},
 };
 
 constexpr std::array kListings = {
@@ -52,6 +54,7 @@ constexpr std::array kToolsMenu = {
     Tool(ToolId::Spoonerism),
     kSeparator,
     Tool(ToolId::Rhyme),
+    Tool(ToolId::WordRhyme),
     kSeparator,
     Tool(ToolId::Anaphone),
     Listing(ListingId::Anaphones),

@@ -9,7 +9,7 @@
 
 namespace tavilo {
 
-enum class ToolId { Spoonerism, Rhyme, Anaphone, Anagram, Lipogram, Filter };
+enum class ToolId { Spoonerism, Rhyme, Anaphone, Anagram, Lipogram, Filter, WordRhyme };
 
 enum class ListingId {
   Anaphones,

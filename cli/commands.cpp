@@ -12,6 +12,7 @@ const std::vector<Command>& Commands() {
       InfoCommand(),
       SpoonerismCommand(),
       RhymeCommand(),
+      WordRhymeCommand(),
       AnagramCommand(),
       AnaphoneCommand(),
       LipogramCommand(),

@@ -10,6 +10,7 @@ Command AlignCommand();  // aligner
 Command KeyCommand();    // cle
 Command InfoCommand();   // info
 Command RhymeCommand();  // rimes
+Command WordRhymeCommand();  // rimes-mot
 Command AnagramCommand();  // anagrammes
 Command LipogramCommand();  // lipogrammes
 Command AnaphoneCommand();  // anaphones

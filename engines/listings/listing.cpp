@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 
+#include "core/graphemes.h"
 #include "core/text.h"
 
 namespace tavilo {
@@ -151,7 +152,6 @@ constexpr std::string_view kBothSymmetric = "imotuvwx\xEE\xEF\xF4\xF9\xFB\xFC";
 constexpr std::string_view kOkapiConsonants = "bcdfghjklmnpqrstvwxz\xE7";
 constexpr std::string_view kOkapiVowels = "aeiouy\xE0\xE2\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC";
 constexpr std::string_view kPhokapiConsonants = "bcdfghjklmnpqrstvwxz";
-constexpr std::string_view kPhokapiVowels = "012345689aeiou";
 
 bool Alternates(std::string_view s, std::string_view consonants, std::string_view vowels) {
   if (s.empty()) return false;
@@ -239,7 +239,7 @@ std::optional<std::string> HorizontalAmbigramItem(std::string_view spelling) {
 
 bool IsOkapi(std::string_view spelling) { return Alternates(ToLower(spelling), kOkapiConsonants, kOkapiVowels); }
 
-bool IsPhokapi(std::string_view phonetic) { return Alternates(phonetic, kPhokapiConsonants, kPhokapiVowels); }
+bool IsPhokapi(std::string_view phonetic) { return Alternates(phonetic, kPhokapiConsonants, kVowelPhonemes); }
 
 bool AreInflections(std::string_view a, std::string_view b) {
   for (std::string_view ea : kInflectionEndings) {

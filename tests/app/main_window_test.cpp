@@ -115,6 +115,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
             QStringList({"&Contrepèteries...",
                          "-",
                          "&Rimes...",
+                         "Rimes &d'un mot...",
                          "-",
                          "Anap&hones...",
                          "Listage des mots anaphones",
@@ -204,8 +205,8 @@ TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
     EXPECT_FALSE(action->isChecked());
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(keys, QStringList({"Contrepet", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé"}));
-  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Rimes", "Anaphones", "Anagrammes", "Lipogrammes", "Mots filtrés"}));
+  EXPECT_EQ(keys, QStringList({"Contrepet", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé", "RimeMot"}));
+  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Rimes", "Anaphones", "Anagrammes", "Lipogrammes", "Mots filtrés", "Rimes d'un mot"}));
   const QToolBar* tbToolBar = window->findChild<QToolBar*>("tbToolBar");
   ASSERT_NE(tbToolBar, nullptr);
   keys.clear();
