@@ -17,6 +17,7 @@ const std::vector<Command>& Commands() {
       LipogramCommand(),
       FilterCommand(),
       ListingCommand(),
+      PhraseCommand(),
   };
   return kCommands;
 }
