@@ -168,6 +168,8 @@ class Search {
   std::string_view FragmentCodes(const Fragment& f) const {
     return std::string_view(forms_[f.word][f.form].phonetic).substr(f.start, f.length);
   }
+  // Words that exchange their whole forms only trade places: that is no spoonerism.
+  bool Whole(const Fragment& f) const { return f.length == forms_[f.word][f.form].phonetic.size(); }
   std::string Replaced(const Fragment& own, std::string_view received) const {
     const std::string& p = forms_[own.word][own.form].phonetic;
     return p.substr(0, own.start) + std::string(received) + p.substr(own.start + own.length);
@@ -288,7 +290,7 @@ void Search::Pairs(std::size_t i, std::size_t j) {
     const std::string_view codesA = FragmentCodes(a);
     for (const Fragment& b : second) {
       const std::string_view codesB = FragmentCodes(b);
-      if (SameMerged(codesA, codesB)) continue;
+      if (SameMerged(codesA, codesB) || (Whole(a) && Whole(b))) continue;
       if (!index_.Has(Replaced(a, codesB)) || !index_.Has(Replaced(b, codesA))) continue;
       Take({{a, b}, {1, 0}});
     }
@@ -310,7 +312,7 @@ void Search::Triples(std::size_t i, std::size_t j, std::size_t l) {
       if (!iTakesB && !jTakesA) continue;
       for (const Fragment& c : fl) {
         const std::string_view codesC = FragmentCodes(c);
-        if (SameMerged(codesC, codesA) || SameMerged(codesC, codesB)) continue;
+        if (SameMerged(codesC, codesA) || SameMerged(codesC, codesB) || (Whole(a) && Whole(b) && Whole(c))) continue;
         if (iTakesB && index_.Has(Replaced(b, codesC)) && index_.Has(Replaced(c, codesA))) Take({{a, b, c}, {1, 2, 0}});
         if (jTakesA && index_.Has(Replaced(a, codesC)) && index_.Has(Replaced(c, codesB))) Take({{a, b, c}, {2, 0, 1}});
       }

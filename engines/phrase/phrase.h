@@ -4,7 +4,8 @@
 //
 // A candidate exchanges a fragment A of one to three consecutive phonemes of one word with a
 // fragment B of another word (A and B different once é and è are merged, at any place in each
-// word), such that both new phonetic forms are forms of the lexicon (any table, é and è merged).
+// word, not both the whole word: that only moves the words), such that both new phonetic forms are
+// forms of the lexicon (any table, é and è merged).
 // Each new word is written with a spelling of its sound, the sentence is rebuilt around it (the
 // elisions French requires adjusted), the same new sentence reached twice is kept once, and the
 // candidates are ranked by a score whose parts the result keeps (see PhraseScore).
@@ -140,9 +141,9 @@ PhraseResult FindPhraseSpoonerisms(const Lexicon& lexicon, const WordFrequencies
 // trouvées : 12" (only the first N are listed with --premiers; the header says so).
 Document WritePhraseHeader(const PhraseResult& result);
 // The block: per candidate its rank and the new sentence in Arial 12 points, the letters received
-// in bold colour, then a line in Arial 9 points grey with the exchange ("ch <-> t", with a two-headed arrow), the words
-// changed with their other spellings, and the score; a line of "-" at the end, and the words the
-// lexicon does not know, when there are.
+// in bold colour, then a line in Arial 9 points grey with the exchange (the letters given, joined
+// by a two-headed arrow), the words changed with their other spellings, and the score; a line of
+// "-" at the end, and the words the lexicon does not know, when there are.
 Document WritePhraseBlock(const PhraseResult& result);
 
 // One line per candidate, in rank order, for scripts: the new sentence, a tab, the changed words

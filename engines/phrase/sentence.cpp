@@ -1,4 +1,5 @@
 // Reading a typed sentence into words, and the elisions French requires between two words.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -48,7 +49,9 @@ constexpr std::array<Elision, 13> kElisions = {{{"le", "l'"},
 // has one.
 std::string WithCaseOf(std::string_view model, std::string_view word) {
   std::string out(word);
-  const bool allCaps = model.size() > 1 && ToUpper(model) == model && ToLower(model) != model;
+  // "LE" is in capitals, "L'" only starts with one.
+  const auto letters = std::count_if(model.begin(), model.end(), [](char c) { return IsLetter(static_cast<unsigned char>(c)); });
+  const bool allCaps = letters > 1 && ToUpper(model) == model;
   if (allCaps) return ToUpper(out);
   if (!model.empty() && !out.empty() && IsUpper(static_cast<unsigned char>(model[0]))) out[0] = ToUpper(out[0]);
   return out;
