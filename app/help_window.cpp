@@ -51,6 +51,7 @@ const QList<HelpPage>& HelpPages() {
       {"index.html", "Sommaire"},
       {"fenetre_principale.html", "La fenêtre principale"},
       {"contrepeteries.html", "Contrepèteries"},
+      {"phrases.html", "Contrepèteries dans une phrase"},
       {"rimes.html", "Rimes"},
       {"anaphones.html", "Anaphones"},
       {"anagrammes.html", "Anagrammes"},
