@@ -100,7 +100,7 @@ void PhraseDialog::RunSearch() {
   // Save as proposes "Phrase_" and the first three words.
   std::string suffix;
   for (std::size_t w = 0; w < result.words.size() && w < 3; ++w) {
-    suffix += (w ? "_" : "") + result.sentence.substr(result.words[w].offset, result.words[w].length);
+    suffix += (w ? "_" : "") + result.Word(w);
   }
   PublishResult(WritePhraseHeader(result), WritePhraseBlock(result), suffix);
 }

@@ -118,7 +118,8 @@ class FormIndex {
       std::string_view form) const {
     const std::uint64_t h = MergedHash(form);
     const auto first =
-        std::lower_bound(entries_.begin(), entries_.end(), h, [](const Entry& e, std::uint64_t v) { return e.hash < v; });
+        std::lower_bound(entries_.begin(), entries_.end(), h,
+                         [](const Entry& e, std::uint64_t v) { return e.hash < v; });
     auto last = first;
     while (last != entries_.end() && last->hash == h) ++last;
     return {first, last};
@@ -216,7 +217,8 @@ void Search::ReadWords() {
       if (it == wanted.end()) continue;
       for (std::size_t w : it->second) {
         std::vector<WordForm>& forms = forms_[w];
-        auto form = std::find_if(forms.begin(), forms.end(), [&](const WordForm& f) { return f.phonetic == row.phonetic; });
+        auto form =
+            std::find_if(forms.begin(), forms.end(), [&](const WordForm& f) { return f.phonetic == row.phonetic; });
         if (form == forms.end()) {
           forms.push_back({std::string(row.phonetic), 0, std::string(row.spelling)});
           form = forms.end() - 1;
@@ -560,7 +562,7 @@ std::string Message(PhraseRefusal refusal, const SentenceReading& reading) {
 std::vector<std::string> PhraseResult::UnknownWords() const {
   std::vector<std::string> out;
   for (std::size_t w = 0; w < words.size() && w < known.size(); ++w) {
-    if (!known[w]) out.push_back(sentence.substr(words[w].offset, words[w].length));
+    if (!known[w]) out.push_back(Word(w));
   }
   return out;
 }
@@ -601,8 +603,9 @@ void KeepPhraseResult(const PhraseResult& result, Session& session) {
   std::vector<std::string> taken;
   for (const PhraseCandidate& candidate : result.candidates) {
     for (const PhraseChange& change : candidate.changes) {
-      if (std::find(taken.begin(), taken.end(), change.newPhonetic + '\t' + change.newSpelling) != taken.end()) continue;
-      taken.push_back(change.newPhonetic + '\t' + change.newSpelling);
+      const std::string key = change.newPhonetic + '\t' + change.newSpelling;
+      if (std::find(taken.begin(), taken.end(), key) != taken.end()) continue;
+      taken.push_back(key);
       WordEntry entry{change.newSpelling, change.newPhonetic, 0, 0};
       if (!session.resultList.Append(entry)) return;
     }

@@ -126,6 +126,8 @@ struct PhraseResult {
   bool stopped = false;                 // the observer asked to stop: what was found until then
 
   bool Accepted() const { return refusal == PhraseRefusal::None; }
+  // Word `w` of the sentence as typed.
+  std::string Word(std::size_t w) const { return sentence.substr(words[w].offset, words[w].length); }
   // The typed words the lexicon does not know, in sentence order.
   std::vector<std::string> UnknownWords() const;
 };

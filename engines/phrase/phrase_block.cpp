@@ -73,8 +73,7 @@ Document WritePhraseBlock(const PhraseResult& result) {
     std::string detail = "      " + ExchangeText(candidate) + "      ";
     std::vector<std::string> words;
     for (const PhraseChange& change : candidate.changes) {
-      const std::string old = result.sentence.substr(result.words[change.word].offset, result.words[change.word].length);
-      std::string word = Cp1252ToUtf8(old) + " \xE2\x86\x92 " + Cp1252ToUtf8(change.newSpelling);
+      std::string word = Cp1252ToUtf8(result.Word(change.word)) + " \xE2\x86\x92 " + Cp1252ToUtf8(change.newSpelling);
       if (!change.otherSpellings.empty()) word += Cp1252ToUtf8(" (aussi " + Joined(change.otherSpellings, ", ") + ")");
       words.push_back(word);
     }
@@ -97,8 +96,7 @@ std::vector<std::string> PhraseRawLines(const PhraseResult& result) {
   for (const PhraseCandidate& candidate : result.candidates) {
     std::vector<std::string> words, fragments;
     for (const PhraseChange& change : candidate.changes) {
-      words.push_back(result.sentence.substr(result.words[change.word].offset, result.words[change.word].length) +
-                      ">" + change.newSpelling);
+      words.push_back(result.Word(change.word) + ">" + change.newSpelling);
       fragments.push_back(change.given);
     }
     lines.push_back(candidate.sentence + "\t" + Joined(words, " ") + "\t" + Joined(fragments, "/") + "\t" +

@@ -50,7 +50,8 @@ constexpr std::array<Elision, 13> kElisions = {{{"le", "l'"},
 std::string WithCaseOf(std::string_view model, std::string_view word) {
   std::string out(word);
   // "LE" is in capitals, "L'" only starts with one.
-  const auto letters = std::count_if(model.begin(), model.end(), [](char c) { return IsLetter(static_cast<unsigned char>(c)); });
+  const auto letters =
+      std::count_if(model.begin(), model.end(), [](char c) { return IsLetter(static_cast<unsigned char>(c)); });
   const bool allCaps = letters > 1 && ToUpper(model) == model;
   if (allCaps) return ToUpper(out);
   if (!model.empty() && !out.empty() && IsUpper(static_cast<unsigned char>(model[0]))) out[0] = ToUpper(out[0]);

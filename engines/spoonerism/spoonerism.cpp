@@ -314,7 +314,8 @@ bool Search::Phase2() {
       if (searched == a) continue;
       const std::size_t before = places_.size();
       TakePlaces(row, entry.phonetic, searched, false, query_.domain == 3);
-      if (method == SpoonerismMethod::Normal && places_.size() > before && HoldsPhonetic(lexicon_.taboo, entry.phonetic)) {
+      if (method == SpoonerismMethod::Normal && places_.size() > before &&
+          HoldsPhonetic(lexicon_.taboo, entry.phonetic)) {
         for (std::size_t i = before; i < places_.size(); ++i) places_[i].taboo = true;
       }
     }

@@ -113,6 +113,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()),
             QStringList({"&Contrepèteries...",
+                         "Contrepèteries dans une &phrase...",
                          "-",
                          "&Rimes...",
                          "-",
@@ -203,8 +204,9 @@ TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
     EXPECT_FALSE(action->isChecked());
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(keys, QStringList({"Contrepet", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé"}));
-  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Rimes", "Anaphones", "Anagrammes", "Lipogrammes", "Mots filtrés"}));
+  EXPECT_EQ(keys, QStringList({"Contrepet", "ContrepetPhrase", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé"}));
+  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Contrepèteries dans une phrase", "Rimes", "Anaphones", "Anagrammes",
+                               "Lipogrammes", "Mots filtrés"}));
   const QToolBar* tbToolBar = window->findChild<QToolBar*>("tbToolBar");
   ASSERT_NE(tbToolBar, nullptr);
   keys.clear();

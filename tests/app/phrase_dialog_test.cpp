@@ -23,7 +23,9 @@ class PhraseDialogTest : public MainWindowFixture {
     MakeWindow();
   }
   static std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(path.toStdString()); }
-  void Open(const std::function<void(PhraseDialog&)>& use) { MainWindowFixture::Open<PhraseDialog>("mnuCmpPhrase", use); }
+  void Open(const std::function<void(PhraseDialog&)>& use) {
+    MainWindowFixture::Open<PhraseDialog>("mnuCmpPhrase", use);
+  }
 };
 
 TEST_F(PhraseDialogTest, EnterShowsTheHiddenSentencesAndKeepsTheNewWords) {
@@ -45,7 +47,8 @@ TEST_F(PhraseDialogTest, EnterShowsTheHiddenSentencesAndKeepsTheNewWords) {
   EXPECT_TRUE(Displayed().contains("Mots inconnus du dictionnaire, laissés tels quels : Quel, de"));
   // The received letters are bold in the document that is saved and printed.
   bool boldT = false;
-  for (const Paragraph& p : window->ResultDocument().paragraphs())
+  const Document shown = window->ResultDocument();
+  for (const Paragraph& p : shown.paragraphs())
     for (const TextRun& run : p.runs) boldT = boldT || (run.text == "t" && run.format.bold);
   EXPECT_TRUE(boldT);
   EXPECT_EQ(window->session().resultListKind, std::string(kPhraseListKind));

@@ -26,7 +26,7 @@ TEST_F(PhraseCommandTest, PrintsTheHiddenSentencesBestFirst) {
   const Outcome run = Cli({"Quel champ de coton !", "--couleur", "jamais"});
   ASSERT_EQ(run.code, kExitOk) << run.err;
   EXPECT_TRUE(run.out.starts_with("  Contrep\xC3\xA8teries dans une phrase    Phrase : \xC2\xAB\xC2\xA0Quel champ de coton !"
-                                  "\xC2\xA0\xC2\xBB    Phrases trouv\xC3\xA9" "es : 2\n\n"
+                                  "\xC2\xA0\xC2\xBB    Phrases trouv\xC3\xA9" "es : 3\n\n"
                                   "1.  Quel temps de cochon !\n"
                                   "      ch \xE2\x86\x94 t      champ \xE2\x86\x92 temps, coton \xE2\x86\x92 cochon      score "))
       << run.out;
