@@ -51,6 +51,7 @@ const QList<HelpPage>& HelpPages() {
       {"index.html", "Sommaire"},
       {"fenetre_principale.html", "La fenêtre principale"},
       {"contrepeteries.html", "Contrepèteries"},
+      {"phrases.html", "Contrepèteries dans une phrase"},
       {"rimes.html", "Rimes"},
       {"rimes_mot.html", "Rimes d'un mot"},
       {"anaphones.html", "Anaphones"},

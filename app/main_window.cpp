@@ -38,6 +38,7 @@ namespace {
 IconKind IconOf(ToolId id) {
   switch (id) {
     case ToolId::Spoonerism: return IconKind::Spoonerism;
+    case ToolId::Phrase: return IconKind::Phrase;
     case ToolId::Rhyme:
     case ToolId::WordRhyme: return IconKind::Rhyme;
     case ToolId::Anaphone: return IconKind::Anaphone;

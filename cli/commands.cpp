@@ -18,6 +18,7 @@ const std::vector<Command>& Commands() {
       LipogramCommand(),
       FilterCommand(),
       ListingCommand(),
+      PhraseCommand(),
   };
   return kCommands;
 }

@@ -17,5 +17,6 @@ Command AnaphoneCommand();  // anaphones
 Command ListingCommand();  // liste
 Command SpoonerismCommand();  // contrepeteries
 Command FilterCommand();  // filtre
+Command PhraseCommand();  // phrase
 
 }  // namespace tavilo::cli

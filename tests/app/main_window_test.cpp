@@ -113,6 +113,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()),
             QStringList({"&Contrepèteries...",
+                         "Contrepèteries dans une &phrase...",
                          "-",
                          "&Rimes...",
                          "Rimes &d'un mot...",
@@ -205,8 +206,10 @@ TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
     EXPECT_FALSE(action->isChecked());
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(keys, QStringList({"Contrepet", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé", "RimeMot"}));
-  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Rimes", "Anaphones", "Anagrammes", "Lipogrammes", "Mots filtrés", "Rimes d'un mot"}));
+  EXPECT_EQ(keys, QStringList({"Contrepet", "ContrepetPhrase", "Rime", "RimeMot", "Phonégramme", "Anagramme", "Lipogramme",
+                               "MotCroisé"}));
+  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Contrepèteries dans une phrase", "Rimes", "Rimes d'un mot", "Anaphones",
+                               "Anagrammes", "Lipogrammes", "Mots filtrés"}));
   const QToolBar* tbToolBar = window->findChild<QToolBar*>("tbToolBar");
   ASSERT_NE(tbToolBar, nullptr);
   keys.clear();
