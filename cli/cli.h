@@ -25,6 +25,10 @@ class Context {
  public:
   Context(std::vector<std::string> args, std::ostream& out, std::ostream& err, std::filesystem::path dataDir)
       : args_(std::move(args)), out_(out), err_(err), dataDir_(std::move(dataDir)) {}
+  // The same over a lexicon already loaded, which the caller keeps from one command to the next
+  // (the web page loads it once); a command that needs an index it lacks builds it there.
+  Context(std::vector<std::string> args, std::ostream& out, std::ostream& err, std::shared_ptr<Lexicon> lexicon)
+      : args_(std::move(args)), out_(out), err_(err), dataDir_(lexicon->dataDirectory), lexicon_(std::move(lexicon)) {}
 
   const std::vector<std::string>& Args() const { return args_; }
   std::ostream& Out() { return out_; }
@@ -50,7 +54,7 @@ class Context {
   std::ostream& out_;
   std::ostream& err_;
   std::filesystem::path dataDir_;
-  std::unique_ptr<Lexicon> lexicon_;
+  std::shared_ptr<Lexicon> lexicon_;
   StartupTimings timings_;
   bool loadFailed_ = false;
 };
