@@ -10,7 +10,7 @@ window.tavilo = { pret: false, chargement: null, derniere: null };
 
 function demarrerMoteur() {
   const debut = performance.now();
-  etat.pret = false;
+  etat.pret = window.tavilo.pret = false;
   etat.moteur = new Worker('worker.js');
   etat.moteur.onmessage = (e) => {
     const m = e.data;
@@ -30,11 +30,14 @@ function pret(m, duree) {
   const premiere = !window.tavilo.chargement;
   window.tavilo.chargement ??= { total: duree, moteur: m.dureeMoteur };
   etat.pret = window.tavilo.pret = true;
-  $('etat').textContent = '';
   if (premiere) {
+    $('etat').textContent = '';
     remplirSelecteur();
     ouvrirAdresse();
+  } else if (etat.enAttente) {
+    lancer(etat.enAttente, false);
   }
+  etat.enAttente = null;
 }
 
 function remplirSelecteur() {
@@ -117,11 +120,16 @@ function ouvrirAdresse() {
   if (p.has('outil')) lancer(valeurs, false);
 }
 
+// Runs a search; one asked for while the engine reloads after a Stop runs once it is ready.
 function lancer(valeurs, nouvelleAdresse) {
-  if (!etat.pret || etat.enCours) return;
+  if (etat.enCours) return;
   const outil = etat.outil;
   const adresse = versAdresse(outil, etat.description, valeurs);
   if (nouvelleAdresse && adresse !== location.search) history.pushState(null, '', adresse);
+  if (!etat.pret) {
+    etat.enAttente = valeurs;
+    return;
+  }
   const flux = outil.flux?.(valeurs) ?? false;
   etat.enCours = { debut: performance.now(), lignes: [], flux };
   $('messages').textContent = '';
@@ -158,7 +166,7 @@ function resultat(m) {
   etat.texte = m.texte;
   $('copier').disabled = $('enregistrer').disabled = m.texte === '';
   const total = performance.now() - enCours.debut;
-  window.tavilo.derniere = { code: m.code, moteur: m.dureeMoteur, total };
+  window.tavilo.derniere = { code: m.code, moteur: m.dureeMoteur, total, texte: m.texte };
   $('etat').textContent = m.texte === '' ? '' : `${(total / 1000).toFixed(2).replace('.', ',')} s`;
   document.dispatchEvent(new CustomEvent('tavilo-resultat'));
 }
@@ -172,8 +180,8 @@ function arreter() {
   etat.texte = enCours.lignes.join('\n');
   $('stop').hidden = true;
   $('copier').disabled = $('enregistrer').disabled = etat.texte === '';
-  $('etat').textContent = `Recherche arrêtée : ${enCours.lignes.length} lignes.`;
   demarrerMoteur();
+  $('etat').textContent = `Recherche arrêtée : ${enCours.lignes.length} lignes.`;
 }
 
 $('recherche').onsubmit = (e) => {
