@@ -199,5 +199,7 @@ $('enregistrer').onclick = () => {
 };
 window.onpopstate = ouvrirAdresse;
 
+// On a phone the options fold away under their heading, leaving the result in view.
+if (matchMedia('(max-width: 40em)').matches) $('reglages').open = false;
 if ('serviceWorker' in navigator && location.protocol !== 'file:') navigator.serviceWorker.register('hors-ligne.js');
 demarrerMoteur();

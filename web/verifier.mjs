@@ -3,9 +3,10 @@
 // CLI's output, the words shown in the result area are the document's words, and with --brut
 // the page gives the CLI's lines; a refusal shows the CLI's message; Enter in the input runs a
 // search; a long automatic anagram search shows its groups as they come and can be stopped.
-// With --mesurer it also prints the page's ready time and each search's time beside the CLI's.
+// With --mesurer it also prints the page's ready time and each search's time beside the CLI's;
+// with --captures DOSSIER it saves each query's page at a desktop and a phone width.
 //
-//   node web/verifier.mjs URL_DU_SITE CHEMIN_DE_TAVILO_CLI DOSSIER_DES_DONNEES [--mesurer]
+//   node web/verifier.mjs URL_DU_SITE CHEMIN_DE_TAVILO_CLI DOSSIER_DES_DONNEES [--mesurer] [--captures DOSSIER]
 import { execFileSync, spawnSync } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { performance } from 'node:perf_hooks';
@@ -14,6 +15,7 @@ const require = createRequire(import.meta.url);
 const { chromium } = require(process.env.PLAYWRIGHT_CORE ?? 'playwright-core');
 const [site, cli, donnees, ...autres] = process.argv.slice(2);
 const mesurer = autres.includes('--mesurer');
+const captures = autres.includes('--captures') ? autres[autres.indexOf('--captures') + 1] : null;
 
 // One query per line: the CLI's arguments. Each tool, with options of each kind.
 const REQUETES = [
@@ -97,6 +99,13 @@ for (const args of REQUETES) {
   verifie(vu.code === attendu.code, `${nom} : code ${vu.code}, la CLI ${attendu.code}`);
   verifie(sansTemps(vu.texte) === sansTemps(attendu.sortie), `${nom} : le texte du résultat diffère de celui de la CLI`);
   verifie(mots(vu.visible).join(' ') === mots(vu.texte).join(' '), `${nom} : la zone de résultat ne montre pas les mots du document`);
+  if (captures) {
+    for (const [largeur, hauteur, nomTaille] of [[1280, 900, 'bureau'], [390, 844, 'telephone']]) {
+      await page.setViewportSize({ width: largeur, height: hauteur });
+      await page.screenshot({ path: `${captures}/${args.slice(0, 2).join('-').replace(/[^\w-]/g, '_')}-${nomTaille}.png` });
+    }
+    await page.setViewportSize({ width: 1280, height: 900 });
+  }
   if (commandesEnCouleur.has(args[0])) {
     // The highlighted letters: the coloured or bold runs, in order, are the CLI's coloured ones.
     const couleurs = [...lancerCli([...args, '--couleur', 'toujours']).sortie.matchAll(/\x1b\[[0-9;]+m(.*?)\x1b\[0m/g)].map((m) => m[1]);
