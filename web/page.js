@@ -5,22 +5,22 @@ import { decrireCommande, arguments_, versAdresse, depuisAdresse } from './formu
 
 const $ = (id) => document.getElementById(id);
 const etat = { moteur: null, pret: false, commandes: new Map(), outil: OUTILS[0], description: null, enCours: null };
-// What the checks and the measures read: when the engine was ready, and the last search's times.
+// What the checks and the measures read: when the engine was first ready (in ms since the page
+// was asked for, and the part spent loading inside the engine), and the last search's times.
 window.tavilo = { pret: false, chargement: null, derniere: null };
 
 function demarrerMoteur() {
-  const debut = performance.now();
   etat.pret = window.tavilo.pret = false;
   etat.moteur = new Worker('worker.js');
   etat.moteur.onmessage = (e) => {
     const m = e.data;
-    if (m.type === 'pret') pret(m, performance.now() - debut);
+    if (m.type === 'pret') pret(m);
     else if (m.type === 'flux') fluxRecu(m.texte);
     else if (m.type === 'resultat') resultat(m);
   };
 }
 
-function pret(m, duree) {
+function pret(m) {
   if (m.code !== 0) {
     $('etat').textContent = '';
     $('messages').textContent = m.messages;
@@ -28,7 +28,7 @@ function pret(m, duree) {
   }
   for (const c of m.commandes) etat.commandes.set(c.nom, { usage: c.usage, resume: c.resume, aide: c.aide });
   const premiere = !window.tavilo.chargement;
-  window.tavilo.chargement ??= { total: duree, moteur: m.dureeMoteur };
+  window.tavilo.chargement ??= { total: performance.now(), moteur: m.dureeMoteur };
   etat.pret = window.tavilo.pret = true;
   if (premiere) {
     $('etat').textContent = '';

@@ -2,16 +2,16 @@
 // sends, so that a long search never freezes the page (and Stop can end it by ending the worker).
 'use strict';
 
-// The data files, fetched while the engine compiles.
+// The data files, fetched while the engine compiles. A file that cannot be had is left out: the
+// engine's loading then says which one is missing, as the program does (aj.tav may be missing).
 const donnees = fetch('donnees/liste.txt')
   .then((r) => r.text())
   .then((liste) =>
     Promise.all(
       liste.split('\n').filter(Boolean).map((nom) =>
-        fetch(`donnees/${nom}`).then((r) => {
-          if (!r.ok) throw new Error(`Impossible de lire le fichier « ${nom} » (${r.status}).`);
-          return r.arrayBuffer().then((contenu) => [nom, new Uint8Array(contenu)]);
-        }),
+        fetch(`donnees/${nom}`)
+          .then((r) => (r.ok ? r.arrayBuffer() : null))
+          .then((contenu) => [nom, contenu && new Uint8Array(contenu)], () => [nom, null]),
       ),
     ),
   );
@@ -19,7 +19,7 @@ const donnees = fetch('donnees/liste.txt')
 var Module = {
   surFlux: (texte) => postMessage({ type: 'flux', texte }),
   onRuntimeInitialized: () => {
-    donnees.then(charger, (e) => postMessage({ type: 'pret', code: 3, messages: e.message }));
+    donnees.then(charger, () => charger([]));
   },
 };
 importScripts('tavilo.js');
@@ -28,7 +28,7 @@ const texte = (fonction) => Module.UTF8ToString(Module.ccall(fonction, 'number',
 
 function charger(fichiers) {
   Module.FS.mkdir('/donnees');
-  for (const [nom, contenu] of fichiers) Module.FS.writeFile(`/donnees/${nom}`, contenu);
+  for (const [nom, contenu] of fichiers) if (contenu) Module.FS.writeFile(`/donnees/${nom}`, contenu);
   const code = Module.ccall('tavilo_charger', 'number', [], []);
   const commandes = texte('tavilo_commandes')
     .split('\x1e')
