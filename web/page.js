@@ -140,19 +140,19 @@ function lancer(valeurs, nouvelleAdresse) {
   etat.moteur.postMessage({ args: arguments_(outil, etat.description, valeurs), flux });
 }
 
-// Lines a search prints as it finds them: shown at once, with their count.
+// Lines a search prints as it finds them: shown at once as plain text, with their count (the
+// result document replaces them when the search ends).
 function fluxRecu(texte) {
   const enCours = etat.enCours;
   if (!enCours) return;
-  const lignes = texte.split('\n');
-  const resultat = $('resultat');
-  for (const ligne of lignes) {
-    if (ligne === '') continue;
-    const p = document.createElement('p');
-    p.textContent = ligne.replace(/^\t/, '');
-    resultat.append(p);
-    enCours.lignes.push(ligne);
+  if (!enCours.zone) {
+    enCours.zone = document.createElement('pre');
+    enCours.zone.className = 'brut';
+    $('resultat').append(enCours.zone);
   }
+  const lignes = texte.split('\n').filter((l) => l !== '').map((l) => l.replace(/^\t/, ''));
+  enCours.zone.append(lignes.map((l) => `${l}\n`).join(''));
+  enCours.lignes.push(...lignes);
   const secondes = ((performance.now() - enCours.debut) / 1000).toFixed(1).replace('.', ',');
   $('etat').textContent = `Recherche… ${enCours.lignes.length} lignes, ${secondes} s`;
 }

@@ -159,9 +159,10 @@ verifie(await page.evaluate(() => document.activeElement?.id === 'entree'), "l'e
 // A long automatic search: its groups show while it runs, Stop ends it and keeps them, and the
 // next search works.
 await page.goto(adresse(['anagrammes', 'les jeux de mots du dictionnaire', '--auto']));
-await page.waitForFunction(() => document.querySelectorAll('#resultat p').length >= 5, null, { timeout: 60000 });
+const lignesVues = () => (document.querySelector('#resultat pre')?.textContent ?? '').split('\n').length - 1;
+await page.waitForFunction(`(${lignesVues})() >= 5`, null, { timeout: 60000 });
 await page.click('#stop');
-const arrete = await page.evaluate(() => ({ etat: document.getElementById('etat').textContent, lignes: document.querySelectorAll('#resultat p').length, derniere: window.tavilo.derniere }));
+const arrete = await page.evaluate(`({ etat: document.getElementById('etat').textContent, lignes: (${lignesVues})(), derniere: window.tavilo.derniere })`);
 verifie(/^Recherche arrêtée : \d+ lignes\.$/.test(arrete.etat) && arrete.lignes >= 5 && !arrete.derniere, `Stop : ${arrete.etat}`);
 await page.fill('#entree', 'chien');
 await page.keyboard.press('Enter');
