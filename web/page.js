@@ -6,7 +6,8 @@ import { decrireCommande, arguments_, versAdresse, depuisAdresse } from './formu
 const $ = (id) => document.getElementById(id);
 const etat = { moteur: null, pret: false, commandes: new Map(), outil: OUTILS[0], description: null, enCours: null };
 // What the checks and the measures read: when the engine was first ready (in ms since the page
-// was asked for, and the part spent loading inside the engine), and the last search's times.
+// was asked for, the part spent loading inside the engine, and the first run of each tool), and
+// the last search's times.
 window.tavilo = { pret: false, chargement: null, derniere: null };
 
 function demarrerMoteur() {
@@ -14,21 +15,34 @@ function demarrerMoteur() {
   etat.moteur = new Worker('worker.js');
   etat.moteur.onmessage = (e) => {
     const m = e.data;
-    if (m.type === 'pret') pret(m);
+    if (m.type === 'charge') charge(m);
+    else if (m.type === 'pret') pret(m);
     else if (m.type === 'flux') fluxRecu(m.texte);
     else if (m.type === 'resultat') resultat(m);
   };
 }
 
-function pret(m) {
+// The dictionary is loaded: the engine then runs each tool once on its example, results unused.
+// A browser compiles a WebAssembly function when it is first called, so without this the first
+// search of each tool would pay for compiling its code, several times the search itself.
+function charge(m) {
   if (m.code !== 0) {
     $('etat').textContent = '';
     $('messages').textContent = m.messages;
     return;
   }
   for (const c of m.commandes) etat.commandes.set(c.nom, { usage: c.usage, resume: c.resume, aide: c.aide });
+  etat.dureeChargement = m.dureeMoteur;
+  const exemples = OUTILS.filter((o) => etat.commandes.has(o.outil)).map((o) => {
+    const description = decrireCommande(o, etat.commandes.get(o.outil));
+    return [o.outil, description.entree.valeurs?.[0] ?? o.exemple];
+  });
+  etat.moteur.postMessage({ chauffe: exemples });
+}
+
+function pret(m) {
   const premiere = !window.tavilo.chargement;
-  window.tavilo.chargement ??= { total: performance.now(), moteur: m.dureeMoteur };
+  window.tavilo.chargement ??= { total: performance.now(), moteur: etat.dureeChargement, chauffe: m.duree };
   etat.pret = window.tavilo.pret = true;
   if (premiere) {
     $('etat').textContent = '';

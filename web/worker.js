@@ -36,10 +36,16 @@ function charger(fichiers) {
       const [nom, usage, resume, aide] = c.split('\x1f');
       return { nom, usage, resume, aide };
     });
-  postMessage({ type: 'pret', code, messages: texte('tavilo_messages'), commandes, dureeMoteur: Module.ccall('tavilo_duree', 'number', [], []) });
+  postMessage({ type: 'charge', code, messages: texte('tavilo_messages'), commandes, dureeMoteur: Module.ccall('tavilo_duree', 'number', [], []) });
 }
 
 onmessage = (e) => {
+  if (e.data.chauffe) {
+    const debut = performance.now();
+    for (const args of e.data.chauffe) Module.ccall('tavilo_executer', 'number', ['string', 'number'], [args.join('\x1f'), 0]);
+    postMessage({ type: 'pret', duree: performance.now() - debut });
+    return;
+  }
   const { args, flux } = e.data;
   const code = Module.ccall('tavilo_executer', 'number', ['string', 'number'], [args.join('\x1f'), flux ? 1 : 0]);
   postMessage({
