@@ -25,10 +25,6 @@ class Context {
  public:
   Context(std::vector<std::string> args, std::ostream& out, std::ostream& err, std::filesystem::path dataDir)
       : args_(std::move(args)), out_(out), err_(err), dataDir_(std::move(dataDir)) {}
-  // The same over a lexicon already loaded, which the caller keeps from one command to the next
-  // (the web page loads it once); a command that needs an index it lacks builds it there.
-  Context(std::vector<std::string> args, std::ostream& out, std::ostream& err, std::shared_ptr<Lexicon> lexicon)
-      : args_(std::move(args)), out_(out), err_(err), dataDir_(lexicon->dataDirectory), lexicon_(std::move(lexicon)) {}
 
   const std::vector<std::string>& Args() const { return args_; }
   std::ostream& Out() { return out_; }
@@ -38,6 +34,9 @@ class Context {
   // uses; a later call that needs more builds them then); null after printing the data error on
   // stderr.
   const Lexicon* GetLexicon(LoadOptions needs = {});
+  // Hands the context a lexicon already loaded, which the caller keeps from one command to the
+  // next (the web page loads it once); a command that needs an index it lacks builds it there.
+  void ShareLexicon(std::shared_ptr<Lexicon> lexicon) { lexicon_ = std::move(lexicon); }
   const StartupTimings& Timings() const { return timings_; }
   const std::filesystem::path& DataDirectory() const { return dataDir_; }
 

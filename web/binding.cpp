@@ -155,7 +155,8 @@ EMSCRIPTEN_KEEPALIVE int tavilo_executer(const char* args, int streaming) {
   StreamingBuffer outBuffer;
   std::ostream out(&outBuffer);
   std::ostringstream err;
-  cli::Context ctx(std::move(fields), out, err, TheLexicon());
+  cli::Context ctx(std::move(fields), out, err, TheLexicon()->dataDirectory);
+  ctx.ShareLexicon(TheLexicon());
   const auto start = std::chrono::steady_clock::now();
   const int code = command->run(ctx);
   out.flush();
