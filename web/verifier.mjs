@@ -4,13 +4,13 @@
 // the page gives the CLI's lines; a refusal shows the CLI's message; Enter in the input runs a
 // search; a long automatic anagram search shows its groups as they come and can be stopped; once
 // loaded, the page works offline; no request leaves the site.
-// With --mesurer it also prints the page's ready time and each search's time beside the CLI's;
+// With --mesurer it also prints the page's ready time and each search's time (the CLI's are the
+// benchmark BM_CliCommand);
 // with --captures DOSSIER it saves each query's page at a desktop and a phone width.
 //
 //   node web/verifier.mjs URL_DU_SITE CHEMIN_DE_TAVILO_CLI DOSSIER_DES_DONNEES [--mesurer] [--captures DOSSIER]
-import { execFileSync, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import { createRequire } from 'node:module';
-import { performance } from 'node:perf_hooks';
 
 const require = createRequire(import.meta.url);
 const { chromium } = require(process.env.PLAYWRIGHT_CORE ?? 'playwright-core');
@@ -178,28 +178,16 @@ await page.context().setOffline(false);
 verifie(horsSite.length === 0, `des requêtes sortent du site : ${horsSite.slice(0, 3).join(' ')}`);
 
 if (mesurer) {
-  // The CLI's search time alone: a command's time less that of a command that loads the same
-  // tables and searches nothing (the best of fifteen runs each).
-  const duree = (args) => {
-    const t = [];
-    for (let i = 0; i < 15; ++i) {
-      const debut = performance.now();
-      execFileSync(cli, ['--data', donnees, ...args], { stdio: 'ignore' });
-      t.push(performance.now() - debut);
-    }
-    return Math.min(...t);
-  };
-  const base = duree(['mot', 'ane']);
   const prete = mesures.map((m) => m.page.chargement).sort((a, b) => a.total - b.total);
   const milieu = prete[Math.floor(prete.length / 2)];
   console.log(`Page prête (depuis la demande de la page, médiane de ${prete.length} ouvertures) : ${milieu.total.toFixed(0)} ms, ` +
     `dont ${milieu.moteur.toFixed(0)} ms de chargement dans le moteur et ${milieu.chauffe.toFixed(0)} ms de premier passage des outils ; ` +
     `la plus lente ${prete.at(-1).total.toFixed(0)} ms`);
-  console.log('requête | CLI : recherche seule | page, 1re recherche : moteur / affichée | page, la meilleure des 4 suivantes : moteur / affichée (ms)');
+  // The CLI's search time alone, to set beside these, is the benchmark BM_CliCommand (bench/).
+  console.log('requête | page, 1re recherche : moteur / affichée | page, la meilleure des 4 suivantes : moteur / affichée (ms)');
   for (const m of mesures) {
-    const cliSeule = Math.max(0, duree(m.args) - base);
     const f = (x) => x.toFixed(1);
-    console.log(`${m.nom} | ${f(cliSeule)} | ${f(m.page.moteur)} / ${f(m.page.total)} | ${f(m.moteur)} / ${f(m.total)}`);
+    console.log(`${m.nom} | ${f(m.page.moteur)} / ${f(m.page.total)} | ${f(m.moteur)} / ${f(m.total)}`);
   }
 }
 await navigateur.close();

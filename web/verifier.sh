@@ -3,7 +3,7 @@
 # against the commands' usage and help (node's test runner), then the page in headless Chromium
 # served from this machine's loopback (web/verifier.mjs). Installs Chromium with apt-get, and
 # playwright-core (the driver alone: it uses the system's Chromium) with npm into build-web/.
-# Extra arguments go to verifier.mjs (--mesurer prints the page's and the CLI's times).
+# Extra arguments go to verifier.mjs (--mesurer prints the page's times).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli="${TAVILO_BUILD_DIR:-build}/cli/tavilo-cli"
