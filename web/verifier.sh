@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Checks the built site (scripts/build-web.sh) against tavilo-cli (scripts/build.sh): the forms
 # against the commands' usage and help (node's test runner), then the page in headless Chromium
-# served from this machine's loopback (web/verifier.mjs). Installs Chromium with apt-get, and
-# playwright-core (the driver alone: it uses the system's Chromium) with npm into build-web/.
+# served from this machine's loopback (web/verifier.mjs). Installs Chromium (and npm, python3
+# when missing) with apt-get, and playwright-core (the driver alone: it uses the system's
+# Chromium) with npm into build-web/.
 # Extra arguments go to verifier.mjs (--mesurer prints the page's times).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli="${TAVILO_BUILD_DIR:-build}/cli/tavilo-cli"
 [ -x "$cli" ] || { echo "verifier.sh : $cli manque (bash scripts/build.sh d'abord)" >&2; exit 2; }
 [ -f build-web/site/index.html ] || { echo "verifier.sh : build-web/site manque (bash scripts/build-web.sh d'abord)" >&2; exit 2; }
-if ! command -v chromium > /dev/null || ! command -v npm > /dev/null; then
+pkgs=()
+for tool in chromium npm python3; do command -v "$tool" > /dev/null || pkgs+=("$tool"); done
+if [ "${#pkgs[@]}" -gt 0 ]; then
   as_root=(); [ "$(id -u)" -ne 0 ] && as_root=(sudo)
   "${as_root[@]}" apt-get update -qq
-  pkgs=(chromium); command -v npm > /dev/null || pkgs+=(npm)
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${pkgs[@]}"
 fi
 checks=build-web/verifications
