@@ -145,7 +145,7 @@ bool HelpWindow::OpenPage(const QString& file) {
   QString error;
   const QString html = ReadPage(root_, file, &error);
   if (html.isEmpty()) {
-    browser_->setPlainText(QStringLiteral("Impossible d'ouvrir la page d'aide «%1» : %2.").arg(file, error));
+    browser_->setPlainText(QStringLiteral("Impossible d'ouvrir la page d'aide «\u00A0%1\u00A0» : %2.").arg(file, error));
     currentPage_.clear();
     return false;
   }

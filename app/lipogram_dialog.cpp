@@ -66,8 +66,7 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   auto* syllableRow = new QHBoxLayout;
   // Label2 of the form; not named so, since the main window's count label bears that name.
   auto* before = new QLabel(QStringLiteral("Pour trouver des mots de"), this);
-  auto* after = new QLabel(QStringLiteral("syllabes."), this);
-  after->setObjectName(QStringLiteral("Label3"));
+  auto* after = MakeSyllableUnit(syllables_, QStringLiteral("Label3"), this);
   syllableRow->addWidget(before);
   syllableRow->addWidget(syllables_);
   syllableRow->addWidget(after);

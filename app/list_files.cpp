@@ -116,24 +116,24 @@ ListFileResult LoadListFile(const QString& fileName) {
   const QString shown = DisplayName(fileName);
   const std::optional<ListFormat> format = FormatOfName(fileName);
   if (!format) {
-    result.error = QStringLiteral("Le fichier «%1» n'est ni un fichier texte brut (.txt) ni un fichier "
+    result.error = QStringLiteral("Le fichier «\u00A0%1\u00A0» n'est ni un fichier texte brut (.txt) ni un fichier "
                                   "texte enrichi (.rtf) : il n'est pas ouvert.")
                        .arg(shown);
     return result;
   }
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.error = QStringLiteral("Impossible d'ouvrir le fichier «%1» : %2.").arg(shown, file.errorString());
+    result.error = QStringLiteral("Impossible d'ouvrir le fichier «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
     return result;
   }
   if (file.size() > kMaxListFileBytes) {
-    result.error = QStringLiteral("Le fichier «%1» est trop grand pour être une liste : il n'est pas ouvert.")
+    result.error = QStringLiteral("Le fichier «\u00A0%1\u00A0» est trop grand pour être une liste : il n'est pas ouvert.")
                        .arg(shown);
     return result;
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    result.error = QStringLiteral("Impossible de lire le fichier «%1» : %2.").arg(shown, file.errorString());
+    result.error = QStringLiteral("Impossible de lire le fichier «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
     return result;
   }
   const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -154,13 +154,13 @@ QString SaveListFile(const Document& doc, const QString& fileName) {
   const QString shown = DisplayName(fileName);
   const std::optional<ListFormat> format = FormatOfName(fileName);
   if (!format) {
-    return QStringLiteral("Le nom «%1» ne se termine ni par .txt ni par .rtf : la liste n'est pas enregistrée.")
+    return QStringLiteral("Le nom «\u00A0%1\u00A0» ne se termine ni par .txt ni par .rtf : la liste n'est pas enregistrée.")
         .arg(shown);
   }
   const std::string bytes = *format == ListFormat::RichText ? WriteRtf(doc) : WritePlainText(doc);
   QSaveFile file(fileName);
   const auto failure = [&] {
-    return QStringLiteral("Impossible d'enregistrer la liste dans «%1» : %2.").arg(shown, file.errorString());
+    return QStringLiteral("Impossible d'enregistrer la liste dans «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
   };
   if (!file.open(QIODevice::WriteOnly)) return failure();
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {

@@ -107,7 +107,7 @@ void MainWindow::BuildMenus() {
   connect(mnuFilePrint_, &QAction::triggered, this, &MainWindow::PrintList);
   connect(mnuFileExit_, &QAction::triggered, this, &QWidget::close);
 
-  QMenu* edit = bar->addMenu(QStringLiteral("&Edition"));
+  QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
   edit->setObjectName(QStringLiteral("mnuEdit"));
   mnuEditCopy_ = NewAction(this, "mnuEditCopy", QStringLiteral("Co&pier"));
   mnuEditSelectAll_ = NewAction(this, "mnuEditSelectAll", QStringLiteral("&Tout sélectionner"));
@@ -448,13 +448,18 @@ void MainWindow::SetHeaderLabels(const Document& header) {
 void MainWindow::SaveUntitled(const Document& doc) {
   const QString folder = ListsDirectory();
   const QString error = folder.isEmpty()
-                            ? QStringLiteral("Impossible de créer le dossier «%1».").arg(QString::fromLatin1(kListsFolder))
+                            ? QStringLiteral("Impossible de créer le dossier «\u00A0%1\u00A0».").arg(QString::fromLatin1(kListsFolder))
                             : SaveListFile(doc, folder + QLatin1Char('/') + QString::fromLatin1(kUntitledName));
   if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
 }
 
 // ---------------------------------------------------------------------------------------------
 // The result document and the main window's labels
+
+const FrequencyLoad& MainWindow::frequencies() {
+  if (!frequencies_) frequencies_ = LoadWordFrequencies(lexicon_.dataDirectory);
+  return *frequencies_;
+}
 
 bool MainWindow::ResultIsEmpty() const { return richTextBox1_->document()->isEmpty(); }
 

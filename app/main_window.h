@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow, public ToolHost {
 
   // ToolHost
   const Lexicon& lexicon() const override { return lexicon_; }
+  const FrequencyLoad& frequencies() override;
   Session& session() override { return session_; }
   AppState& state() override { return state_; }
   GuiObserver& observer() override { return observer_; }
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   double ScreenDpi() const;
 
   const Lexicon& lexicon_;
+  std::optional<FrequencyLoad> frequencies_;  // read on first use
   ToolRegistry tools_;
   std::unique_ptr<UserDialogs> dialogs_;
   Session session_;

@@ -48,8 +48,7 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
 
   syllables_ = new QComboBox(this);
   syllables_->setObjectName(QStringLiteral("Combo2"));
-  syllableLabel_ = new QLabel(QStringLiteral("syllabes."), this);
-  syllableLabel_->setObjectName(QStringLiteral("Label3"));
+  syllableLabel_ = MakeSyllableUnit(syllables_, QStringLiteral("Label3"), this);
   auto* syllableRow = new QHBoxLayout;
   syllableRow->addWidget(new QLabel(QStringLiteral("Pour trouver des mots de"), this));
   syllableRow->addWidget(syllables_);
@@ -88,8 +87,6 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
   grid->addWidget(appendToDisplayed_, 7, 0, 1, 2);
 
   SetStandardControls(appendToDisplayed_, domains_[4], domains_[0]);
-
-  connect(syllables_, &QComboBox::currentIndexChanged, this, &RhymeDialog::UpdateSyllableLabel);
 }
 
 void RhymeDialog::OnOpening(const ToolOpening& opening) {
@@ -98,12 +95,6 @@ void RhymeDialog::OnOpening(const ToolOpening& opening) {
   syllables_->addItem(QStringLiteral("Toutes"));
   for (int n = 1; n <= kRhymeMaxSyllables; ++n) syllables_->addItem(QString::number(n));
   syllables_->setCurrentIndex(0);
-  UpdateSyllableLabel();
-}
-
-void RhymeDialog::UpdateSyllableLabel() {
-  syllableLabel_->setText(syllables_->currentText() == QStringLiteral("1") ? QStringLiteral("syllabe.")
-                                                                             : QStringLiteral("syllabes."));
 }
 
 RhymeQuery RhymeDialog::Query() const {

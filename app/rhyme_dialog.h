@@ -34,8 +34,6 @@ class RhymeDialog : public ToolDialog {
   void OnOpening(const ToolOpening& opening) override;
 
  private:
-  void UpdateSyllableLabel();
-
   QComboBox* rhymeBox_;                          // Combo1, with the rhymes searched so far
   std::array<QRadioButton*, 3> positions_{};     // fin, début, intérieur
   QCheckBox* keepSpelling_;                      // "Conserver la graphie"

@@ -29,7 +29,7 @@ int SecondsSinceMidnight() { return QTime::currentTime().msecsSinceStartOfDay() 
 SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, ToolId::Spoonerism, parent) {
   setObjectName(QStringLiteral("frmCpt"));
 
-  wordLabel_ = new QLabel(QStringLiteral("Entrez un mot « contrepétophile » :"), this);
+  wordLabel_ = new QLabel(QStringLiteral("Entrez un mot «\u00A0contrepétophile\u00A0» :"), this);
   wordLabel_->setObjectName(QStringLiteral("Label1"));
   wordBox_ = new QComboBox(this);
   wordBox_->setObjectName(QStringLiteral("Combo1"));
@@ -65,7 +65,7 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
     methods_[i] = MakeOption(methodCaptions[i], QStringLiteral("Option%1").arg(i + 6), methodGroup);
     methodLayout->addWidget(methods_[i]);
   }
-  mergeEe_ = MakeCheck(QStringLiteral("Confondre les sons «é» et «è»"), QStringLiteral("Check1"), methodGroup);
+  mergeEe_ = MakeCheck(QStringLiteral("Confondre les sons «\u00A0é\u00A0» et «\u00A0è\u00A0»"), QStringLiteral("Check1"), methodGroup);
   methodLayout->addWidget(mergeEe_);
 
   domainGroup_ = new QGroupBox(QStringLiteral("Domaine du résultat"), this);
@@ -135,7 +135,7 @@ void SpoonerismDialog::SetSwapOptions(bool two, bool three) {
 void SpoonerismDialog::OnMethodClicked() {
   const bool decadent = decadent_->isChecked();
   if (methods_[0]->isChecked() || methods_[2]->isChecked()) {
-    wordLabel_->setText(QStringLiteral("Entrez un mot «contrepétophile» :"));
+    wordLabel_->setText(QStringLiteral("Entrez un mot «\u00A0contrepétophile\u00A0» :"));
     domainGroup_->setTitle(QStringLiteral("Domaine du résultat"));
     if (decadent) SetSwapOptions(true, true);
   } else if (methods_[1]->isChecked()) {
@@ -148,7 +148,7 @@ void SpoonerismDialog::OnMethodClicked() {
     swapLengths_[0]->setChecked(true);
     SetSwapOptions(false, false);
   } else {
-    wordLabel_->setText(QStringLiteral("Entrez un mot « TABOU » :"));
+    wordLabel_->setText(QStringLiteral("Entrez un mot «\u00A0TABOU\u00A0» :"));
     if (decadent) SetSwapOptions(true, true);
   }
   UpdatePreviousListOption();

@@ -23,7 +23,7 @@ constexpr std::array kListings = {
     ListingInfo{ListingId::Anaphones, "mnuCmpListAnaphone", "Listage des mots anaphones", "", "Courier New"},
     ListingInfo{ListingId::PhoneticPalindromes, "mnuCmpListPali2", "Listag&e des palindromes phonétiques",
                 "MotPaliPhon", "Courier New"},
-    ListingInfo{ListingId::PhoneticAnacycles, "mnuCmpListAnacyclePhon", "Listage des anacycliques phonétiques",
+    ListingInfo{ListingId::PhoneticAnacycles, "mnuCmpListAnacyclePhon", "Listage des anacycles phonétiques",
                 "", "Courier New"},
     ListingInfo{ListingId::Phokapi, "mnuCmpListPhokapi", "Listage des mo&ts \"phokapi\"", "MotPhokapi",
                 "Courier New"},

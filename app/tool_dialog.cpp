@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -163,6 +164,18 @@ QCheckBox* ToolDialog::MakeCheck(const QString& caption, const QString& name, QW
   auto* check = new QCheckBox(caption, parent);
   check->setObjectName(name);
   return check;
+}
+
+QLabel* ToolDialog::MakeSyllableUnit(QComboBox* counts, const QString& name, QWidget* parent) {
+  auto* unit = new QLabel(QStringLiteral("syllabes."), parent);
+  unit->setObjectName(name);
+  const auto follow = [counts, unit] {
+    const bool one = counts->currentText() == QStringLiteral("1");
+    unit->setText(one ? QStringLiteral("syllabe.") : QStringLiteral("syllabes."));
+  };
+  QObject::connect(counts, &QComboBox::currentTextChanged, unit, follow);
+  follow();
+  return unit;
 }
 
 void ToolDialog::RememberInBox(QComboBox& box, const std::string& cp1252) {

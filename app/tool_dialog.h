@@ -143,6 +143,9 @@ class ToolDialog : public QDialog {
   // An option button or a check box with its caption and control name (Option1, Check2, ...).
   static QRadioButton* MakeOption(const QString& caption, const QString& name, QWidget* parent);
   static QCheckBox* MakeCheck(const QString& caption, const QString& name, QWidget* parent);
+  // The word after a syllable-count list ("Pour trouver des mots de [3] syllabes."): "syllabe."
+  // while the list shows 1, "syllabes." otherwise, kept in step with the list.
+  static QLabel* MakeSyllableUnit(QComboBox* counts, const QString& name, QWidget* parent);
   // Adds a searched word (Windows-1252) to a word box's drop-down list unless an equal item is
   // already there, leaving what the box shows as it is.
   static void RememberInBox(QComboBox& box, const std::string& cp1252);

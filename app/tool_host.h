@@ -13,6 +13,7 @@
 
 #include "app/app_state.h"
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/session.h"
 
@@ -46,7 +47,7 @@ struct ToolResult {
 enum class StatusLine {
   Count,    // Label2: the live count, "Phase 1", ...
   Limit,    // Label3: "La recherche s'arrête à 15000 mots maximum !!!"
-  Waiting,  // Label4: "            Tri et chargement de la liste ... Patientez ..."
+  Waiting,  // Label4: "            Tri et chargement de la liste… Patientez…"
 };
 
 // What "Enregistrer la liste sous..." saves when a tool's own result window holds a result
@@ -63,6 +64,9 @@ class ToolHost {
   virtual ~ToolHost() = default;
 
   virtual const Lexicon& lexicon() const = 0;
+  // How common each word is (core/frequency.h): read from the data folder on the first call
+  // and kept; when the file is missing or malformed, `error` says so and the rest works.
+  virtual const FrequencyLoad& frequencies() = 0;
   // ResultList and ResultListKind. A search that keeps its result refills them itself.
   virtual Session& session() = 0;
   // ActiveTool, ToolKey, ToolFileSuffix, LoadedFileName and the word-box presets.

@@ -30,7 +30,7 @@ void DesktopDialogs::Warning(QWidget* parent, const QString& title, const QStrin
 
 bool DesktopDialogs::PageSetup(QWidget* parent, QPrinter& printer) {
   QPageSetupDialog dialog(&printer, parent);
-  dialog.setWindowTitle(QStringLiteral("Tavilo - Mise en page"));
+  dialog.setWindowTitle(QStringLiteral("Tavilo - Configuration de l'impression"));
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -23,7 +23,7 @@ constexpr std::array<std::pair<ListingId, ListingKind>, 11> kMenuListings = {{
     {ListingId::Okapi, ListingKind::Okapi},
 }};
 
-constexpr std::string_view kWaiting = "            Tri et chargement de la liste ... Patientez ...";
+constexpr std::string_view kWaiting = "            Tri et chargement de la liste\x85 Patientez\x85";
 
 }  // namespace
 
@@ -36,8 +36,10 @@ ListingKind ListingKindOf(ListingId id) {
 std::optional<ToolResult> RunWordListingFromMenu(ListingKind kind, ListingContext& context) {
   GuiObserver& observer = context.observer;
   if (kind == ListingKind::Okapi || kind == ListingKind::Phokapi) {
-    const QString unit = kind == ListingKind::Okapi ? QStringLiteral(" mots 'okapi'") : QStringLiteral(" mots 'phokapi'");
-    observer.SetCountText([unit](long count) { return QString::number(count) + unit; });
+    const QString name = kind == ListingKind::Okapi ? QStringLiteral("'okapi'") : QStringLiteral("'phokapi'");
+    observer.SetCountText([name](long count) {
+      return QString::number(count) + (count == 1 ? QStringLiteral(" mot ") : QStringLiteral(" mots ")) + name;
+    });
   }
   const ListingResult result = RunWordListing(kind, context.lexicon, observer);
   observer.SetCountText({});

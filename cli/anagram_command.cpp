@@ -215,9 +215,9 @@ Command AnagramCommand() {
           "Sans --auto (m\xC3\xA9thode manuelle), chaque mot qu'on peut \xC3\xA9" "crire avec une partie des lettres,\n"
           "suivi des lettres qui restent et des jokers entre crochets, class\xC3\xA9 par longueur.\n"
           "Avec --auto (m\xC3\xA9thode automatique), les groupes de mots qui utilisent toutes les lettres,\n"
-          "une ligne par groupe, affich\xC3\xA9" "es d\xC3\xA8s qu'elles sont trouv\xC3\xA9" "es ; avec des jokers, chaque ligne\n"
+          "une ligne par groupe, affich\xC3\xA9s d\xC3\xA8s qu'ils sont trouv\xC3\xA9s ; avec des jokers, chaque ligne\n"
           "commence par le nombre de lettres et de mots, et les lettres des jokers sont en majuscules.\n"
-          "La recherche s'arr\xC3\xAAte \xC3\xA0 32767 groupes, ce qui est dit sur la sortie d'erreur.\n\n"
+          "La recherche s'arr\xC3\xAAte \xC3\xA0 32\xC2\xA0" "767 groupes, ce qui est dit sur la sortie d'erreur.\n\n"
           "  --auto             m\xC3\xA9thode automatique (groupes de plusieurs mots)\n"
           "  --base-complete    avec des jokers, cherche dans tout le dictionnaire (plus long)\n"
           "  --imposes \"MOTS\"   mots pr\xC3\xA9sents dans chaque groupe ; leurs lettres sont retir\xC3\xA9" "es\n"
@@ -226,14 +226,14 @@ Command AnagramCommand() {
           "  --mots MIN-MAX     nombre de mots d'un groupe, mots impos\xC3\xA9s compris\n"
           "  --longueurs MIN-MAX  longueur de chaque mot\n"
           "  --niveau N         niveau de recherche, 1 (mini, rapide) \xC3\xA0 4 (maxi, complet)\n"
-          "                     (par d\xC3\xA9" "faut, ceux que propose la fen\xC3\xAAtre pour ces lettres)\n"
+          "                     (par d\xC3\xA9" "faut, celui que propose la fen\xC3\xAAtre pour ces lettres)\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             seulement les mots (ou les groupes), un par ligne\n\n"
-          "Codes de sortie : 0 r\xC3\xA9sultat, 1 aucune anagramme, 2 lettres refus\xC3\xA9" "es ou usage,\n"
+          "Codes de sortie : 0 r\xC3\xA9sultat, 1 aucune anagramme, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"
           "3 donn\xC3\xA9" "es illisibles, 130 recherche interrompue par Ctrl-C (ce qui a \xC3\xA9t\xC3\xA9 trouv\xC3\xA9 est affich\xC3\xA9).\n\n"
-          "Exemple : tavilo-cli anagrammes chien\n"
-          "          tavilo-cli anagrammes contrepeterie --auto --mots 1-3 --longueurs 2-13\n"
-          "          tavilo-cli anagrammes \"la vie\" --auto --imposes \"il\"\n",
+          "Exemples : tavilo-cli anagrammes chien\n"
+          "           tavilo-cli anagrammes contrepeterie --auto --mots 1-3 --longueurs 2-13\n"
+          "           tavilo-cli anagrammes \"la vie\" --auto --imposes \"il\"\n",
           RunAnagrams};
 }
 

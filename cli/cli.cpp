@@ -156,7 +156,8 @@ void PrintGeneralHelp(std::ostream& out) {
       << "  --data DOSSIER  le dossier des fichiers .tav (sinon $TAVILO_DATA, le dossier courant,\n"
       << "                  le dossier d'installation, puis data/ des sources)\n"
       << "  --help          cette aide ; tavilo-cli COMMANDE --help pour l'aide d'une commande\n\n"
-      << "Codes de sortie : 0 r\xC3\xA9sultat, 1 rien trouv\xC3\xA9, 2 saisie refus\xC3\xA9" "e ou usage, 3 donn\xC3\xA9" "es illisibles.\n";
+      << "Codes de sortie : 0 r\xC3\xA9sultat, 1 rien trouv\xC3\xA9, 2 saisie refus\xC3\xA9" "e ou erreur d'utilisation,\n"
+      << "3 donn\xC3\xA9" "es illisibles.\n";
 }
 
 }  // namespace
@@ -190,7 +191,7 @@ int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostre
   // message ever prints a stray byte.
   for (const std::string& arg : args) {
     if (!IsValidUtf8(arg)) {
-      err << "L'argument \xC2\xAB" << ForDisplay(arg, 40) << "\xC2\xBB n'est pas du texte UTF-8 valide.\n";
+      err << "L'argument \xC2\xAB\xC2\xA0" << ForDisplay(arg, 40) << "\xC2\xA0\xC2\xBB n'est pas du texte UTF-8 valide.\n";
       return kExitRefused;
     }
   }

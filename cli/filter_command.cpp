@@ -137,11 +137,11 @@ Command FilterCommand() {
           "  --couleur QUAND      les lettres du mod\xC3\xA8le en rouge : auto (sur un terminal), toujours, jamais\n"
           "  --brut               les mots seuls, un par ligne, dans l'ordre du bloc\n\n"
           "Une option que le mod\xC3\xA8le rend sans objet est ignor\xC3\xA9" "e (et dite sur la sortie d'erreur).\n"
-          "La recherche s'arr\xC3\xAAte \xC3\xA0 15000 mots, ce qui est dit sur la sortie d'erreur.\n\n"
+          "La recherche s'arr\xC3\xAAte \xC3\xA0 15\xC2\xA0" "000 mots, ce qui est dit sur la sortie d'erreur.\n\n"
           "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 mod\xC3\xA8le refus\xC3\xA9 (trop court, trop long)\n"
-          "ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli filtre 'b?t*' --syllabes-max 2\n"
-          "          tavilo-cli filtre '*tion' --domaine noms --brut | wc -l\n",
+          "ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemples : tavilo-cli filtre 'b?t*' --syllabes-max 2\n"
+          "           tavilo-cli filtre '*tion' --domaine noms --brut | wc -l\n",
           RunFilter};
 }
 

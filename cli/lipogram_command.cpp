@@ -94,10 +94,10 @@ Command LipogramCommand() {
           "  --garder FICHIER     garde le r\xC3\xA9sultat comme nouvelle liste dans FICHIER\n"
           "  --rtf FICHIER        \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut               seulement les mots, un par ligne\n\n"
-          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 lettres refus\xC3\xA9" "es ou usage,\n"
+          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"
           "3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli lipogrammes e --syllabes toutes\n"
-          "          tavilo-cli lipogrammes a --obligatoires --mono --syllabes 2\n",
+          "Exemples : tavilo-cli lipogrammes e --syllabes toutes\n"
+          "           tavilo-cli lipogrammes a --obligatoires --mono --syllabes 2\n",
           RunLipograms};
 }
 

@@ -20,7 +20,7 @@ std::string FileName(std::string_view utf8) { return Utf8ToCp1252(ForDisplay(utf
 std::string FileName(const std::filesystem::path& path) { return FileName(std::string_view(path.string())); }
 
 std::string LineError(std::string_view file, std::size_t line, const std::string& what) {
-  return "Fichier \xAB" + FileName(file) + "\xBB, ligne " + std::to_string(line) + " : " + what;
+  return "Fichier " + Quoted(FileName(file)) + ", ligne " + std::to_string(line) + " : " + what;
 }
 
 // The message for a word holding a character with no Windows-1252 code: ligatures and the
@@ -88,7 +88,7 @@ std::optional<WordEntry> ParseKeptRow(std::string_view line, std::string& why) {
     return std::nullopt;
   }
   if (entry.phonetic.empty() || !std::all_of(entry.phonetic.begin(), entry.phonetic.end(), IsPhonemeCode)) {
-    why = "la phon\xE9tique \xAB" + Utf8ToCp1252(fields[1]) + "\xBB n'est pas faite de codes de phon\xE8mes.";
+    why = "la phon\xE9tique " + Quoted(Utf8ToCp1252(fields[1])) + " n'est pas faite de codes de phon\xE8mes.";
     return std::nullopt;
   }
   const auto syllables = ParseInt16(fields[2]);
@@ -124,20 +124,20 @@ std::optional<std::string> ReadListFile(const std::filesystem::path& path, const
   namespace fs = std::filesystem;
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
-  if (status.type() == fs::file_type::not_found) return "Le fichier \xAB" + FileName(path) + "\xBB n'existe pas.";
+  if (status.type() == fs::file_type::not_found) return "Le fichier " + Quoted(FileName(path)) + " n'existe pas.";
   if (status.type() != fs::file_type::regular) {
-    return "Le fichier \xAB" + FileName(path) + "\xBB n'est pas un fichier ordinaire.";
+    return "Le fichier " + Quoted(FileName(path)) + " n'est pas un fichier ordinaire.";
   }
   // A larger file cannot be a list the program can hold: refused before it is read.
   const std::uintmax_t size = fs::file_size(path, ec);
   if (ec || size > kResultListCapacity * kMaxListBytesPerRow) {
-    return "Le fichier \xAB" + FileName(path) + "\xBB est trop grand pour une liste de " +
+    return "Le fichier " + Quoted(FileName(path)) + " est trop grand pour une liste de " +
            std::to_string(kResultListCapacity) + " mots au plus.";
   }
   std::ifstream in(path, std::ios::binary);
   std::string bytes(static_cast<std::size_t>(size), '\0');
   if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-    return "Impossible de lire le fichier \xAB" + FileName(path) + "\xBB.";
+    return "Impossible de lire le fichier " + Quoted(FileName(path)) + ".";
   }
   return ReadListBytes(bytes, path.string(), lexicon, session);
 }
@@ -145,15 +145,15 @@ std::optional<std::string> ReadListFile(const std::filesystem::path& path, const
 std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_view file, const Lexicon& lexicon,
                                          Session& session) {
   if (bytes.size() > kResultListCapacity * kMaxListBytesPerRow) {
-    return "Le fichier \xAB" + FileName(file) + "\xBB est trop grand pour une liste de " +
+    return "Le fichier " + Quoted(FileName(file)) + " est trop grand pour une liste de " +
            std::to_string(kResultListCapacity) + " mots au plus.";
   }
   if (LooksLikeRtf(bytes)) {
-    return "Fichier \xAB" + FileName(file) + "\xBB : une liste RTF ne peut servir de source ; "
+    return "Fichier " + Quoted(FileName(file)) + " : une liste RTF ne peut servir de source ; "
            "enregistrez-la en texte brut (.txt).";
   }
   const std::string text = DecodeTextFileBytes(bytes);
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "Le fichier \xAB" + FileName(file) + "\xBB est vide.";
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "Le fichier " + Quoted(FileName(file)) + " est vide.";
 
   WordTable list(kResultListCapacity);
   std::string kind;
@@ -174,7 +174,7 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       if (line.size() > kListFileMagic.size()) kind = Utf8ToCp1252(line.substr(kListFileMagic.size() + 1));
       if (kind.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(line));
       if (kind.find('\t') != std::string::npos) {
-        return LineError(file, lineNo, "la nature de la liste ne contient pas de tabulation.");
+        return LineError(file, lineNo, "la nature de la liste ne doit pas contenir de tabulation.");
       }
       continue;
     }
@@ -196,13 +196,13 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       if (word.empty()) continue;
       if (word.find(kUnmappableChar) != std::string::npos) return LineError(file, lineNo, Unmappable(field));
       const auto found = first.find(word);
-      if (found == first.end()) return LineError(file, lineNo, "le mot \xAB" + word + "\xBB n'est pas dans le dictionnaire.");
+      if (found == first.end()) return LineError(file, lineNo, "le mot " + Quoted(word) + " n'est pas dans le dictionnaire.");
       if (!list.Append(found->second)) {
         return LineError(file, lineNo, "la liste d\xE9passe " + std::to_string(kResultListCapacity) + " mots.");
       }
     }
   }
-  if (!kept && list.Empty()) return "Le fichier \xAB" + FileName(file) + "\xBB ne contient aucun mot.";
+  if (!kept && list.Empty()) return "Le fichier " + Quoted(FileName(file)) + " ne contient aucun mot.";
   session.resultList = std::move(list);
   session.resultListKind = std::move(kind);
   return std::nullopt;
@@ -221,7 +221,7 @@ std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std:
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
-  if (!out) return "Impossible d'\xE9" "crire le fichier \xAB" + FileName(path) + "\xBB.";
+  if (!out) return "Impossible d'\xE9" "crire le fichier " + Quoted(FileName(path)) + ".";
   return std::nullopt;
 }
 

@@ -57,7 +57,7 @@ Command ListingCommand() {
   return {"liste",
           kUsage.c_str(),
           "Liste les mots remarquables du dictionnaire (palindromes, anagrammes, ambigrammes...).",
-          "Parcourt tout le dictionnaire, comme les commandes \xC2\xAB Listage \xC2\xBB du menu Outils, et \xC3\xA9" "crit la\n"
+          "Parcourt tout le dictionnaire, comme les commandes \xC2\xAB\xC2\xA0Listage\xC2\xA0\xC2\xBB du menu Outils, et \xC3\xA9" "crit la\n"
           "liste group\xC3\xA9" "e par longueur :\n"
           "  palindromes               mots qui se lisent dans les deux sens (radar)\n"
           "  palindromes-phonetiques   mots qui se prononcent dans les deux sens (kayak)\n"
@@ -74,10 +74,11 @@ Command ListingCommand() {
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --garder FICHIER   (okapi et phokapi) garde les mots trouv\xC3\xA9s dans FICHIER, comme liste\n"
           "                     courante qu'une recherche suivante peut reprendre\n"
-          "  --couleur MODE     en-t\xC3\xAAte en rouge : auto (dans un terminal, par d\xC3\xA9" "faut), toujours ou jamais\n\n"
-          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun, 2 usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli liste palindromes --brut\n"
-          "          tavilo-cli liste okapi --garder okapi.liste\n",
+          "  --couleur QUAND    en-t\xC3\xAAte en rouge : auto (dans un terminal, par d\xC3\xA9" "faut), toujours ou jamais\n\n"
+          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun, 2 erreur d'utilisation, 3 fichier ou\n"
+          "donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemples : tavilo-cli liste palindromes --brut\n"
+          "           tavilo-cli liste okapi --garder okapi.liste\n",
           RunListingCommand};
 }
 

@@ -83,7 +83,10 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
                ColourMode colour) {
   const Document doc = ResultDocument(header, block);
   if (!rtfFile) {
-    ctx.Out() << WriteTerminalText(doc, UseColour(ctx, colour));
+    // A terminal's output ends its last line, whatever the block ends with (the notes under the
+    // spoonerisms end without one).
+    const std::string text = WriteTerminalText(doc, UseColour(ctx, colour));
+    ctx.Out() << text << (text.empty() || text.back() == '\n' ? "" : "\n");
     return kExitOk;
   }
   if (auto error = WriteTextFile(*rtfFile, WriteRtf(doc))) {

@@ -81,9 +81,10 @@ Command RhymeCommand() {
           "  --brut             seulement les mots trouv\xC3\xA9s, un par ligne, pour les scripts\n"
           "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"
           "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 rime refus\xC3\xA9" "e\n"
-          "(chiffres, signes, \xC2\xAB" "e\xC2\xBB seul, son inconnu) ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"
-          "          tavilo-cli rimes on --interieur --liste age.liste\n",
+          "(chiffres, signes, \xC2\xAB\xC2\xA0" "e\xC2\xA0\xC2\xBB seul, son inconnu) ou erreur d'utilisation, 3 fichier\n"
+          "ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemples : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"
+          "           tavilo-cli rimes on --interieur --liste age.liste\n",
           RunRhymes};
 }
 

@@ -127,18 +127,18 @@ Command SpoonerismCommand() {
           "  --methode M        normale (tabou dans le mot entr\xC3\xA9 apr\xC3\xA8s permutation, par d\xC3\xA9" "faut),\n"
           "                     inversee (tabou dans le r\xC3\xA9sultat), double (dans les deux), enfant (aucun\n"
           "                     mot tabou), contrepetophile (les mots qui donnent le mot TABOU entr\xC3\xA9)\n"
-          "  --distinguer-e     distingue les sons \xC2\xAB\xC3\xA9\xC2\xBB et \xC2\xAB\xC3\xA8\xC2\xBB (confondus par d\xC3\xA9" "faut)\n"
+          "  --distinguer-e     distingue les sons \xC2\xAB\xC2\xA0\xC3\xA9\xC2\xA0\xC2\xBB et \xC2\xAB\xC2\xA0\xC3\xA8\xC2\xA0\xC2\xBB (confondus par d\xC3\xA9" "faut)\n"
           "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
           "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
           "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             une ligne par mot trouv\xC3\xA9 : A, B (en phon\xC3\xA8mes) et le mot, s\xC3\xA9par\xC3\xA9s par\n"
           "                     des tabulations (contrepetophile : le fragment du mot tabou et le mot)\n"
-          "  --couleur Q        lettres \xC3\xA9" "chang\xC3\xA9" "es en couleur : auto (sur un terminal), toujours, jamais\n\n"
-          "Codes de sortie : 0 contrep\xC3\xA8teries trouv\xC3\xA9" "es, 1 aucune, 2 mot refus\xC3\xA9 ou usage, 3 fichier ou\n"
-          "donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli contrepeteries bateau --methode inversee\n"
-          "          tavilo-cli contrepeteries chapeau --decadentes --phonemes 2 --brut\n",
+          "  --couleur QUAND    lettres \xC3\xA9" "chang\xC3\xA9" "es en couleur : auto (sur un terminal), toujours, jamais\n\n"
+          "Codes de sortie : 0 contrep\xC3\xA8teries trouv\xC3\xA9" "es, 1 aucune, 2 mot refus\xC3\xA9\n"
+          "ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemples : tavilo-cli contrepeteries bateau --methode inversee\n"
+          "           tavilo-cli contrepeteries chapeau --decadentes --phonemes 2 --brut\n",
           RunSpoonerisms};
 }
 

@@ -119,7 +119,7 @@ int RunAlign(Context& ctx) {
   if (options.Expect(self, 3, 3)) {
     start = ParseNumber(options.Positionals()[1], 1, 999999999);
     length = ParseNumber(options.Positionals()[2], 1, 999999999);
-    options.Refuse(!start || !length, "DEBUT et LONGUEUR sont des nombres entiers positifs.");
+    options.Refuse(!start || !length, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.");
   }
   if (options.Failed(ctx)) return kExitRefused;
   const auto positionals = options.Positionals();
@@ -129,7 +129,8 @@ int RunAlign(Context& ctx) {
   if (!Lookup(ctx, *lexicon, ValidationFlags{.anaphoneTool = true}, positionals[0], state)) return kExitRefused;
   const int phonemes = static_cast<int>(state.inputPhonetic.size());
   if (*start > phonemes) {
-    ctx.Err() << "Le mot n'a que " << phonemes << " phon\xC3\xA8mes.\n";
+    if (phonemes == 1) ctx.Err() << "Le mot n'a qu'un phon\xC3\xA8me.\n";
+    else ctx.Err() << "Le mot n'a que " << phonemes << " phon\xC3\xA8mes.\n";
     return kExitRefused;
   }
 
@@ -149,8 +150,11 @@ int RunAlign(Context& ctx) {
   std::ostream& out = ctx.Out();
   out << "Mot : " << Utf8(state.inputWord) << '\n';
   out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
-  out << "Fragment : phon\xC3\xA8mes " << *start << " \xC3\xA0 " << (*start + request.fragmentLength - 1) << ", "
-      << Utf8(fragment) << "  (" << TranscribePhonetic(fragment) << ")\n";
+  const int last = *start + request.fragmentLength - 1;
+  out << "Fragment : ";
+  if (last == *start) out << "phon\xC3\xA8me " << *start;
+  else out << "phon\xC3\xA8mes " << *start << " \xC3\xA0 " << last;
+  out << ", " << Utf8(fragment) << "  (" << TranscribePhonetic(fragment) << ")\n";
   out << "Graphie align\xC3\xA9" "e : " << Utf8(s) << '\n';
   out << "Lettres : " << Utf8(s.substr(0, from)) << '[' << Utf8(s.substr(from, to - from)) << ']' << Utf8(s.substr(to))
       << "  (positions " << request.letterStart << " \xC3\xA0 " << (request.letterEnd - 1) << ")\n";
@@ -179,8 +183,8 @@ int RunInfo(Context& ctx) {
   out << "Dossier des donn\xC3\xA9" "es : " << lexicon->dataDirectory.string() << '\n';
   for (TableKind kind : kLookupOrder) {
     const TableInfo& info = InfoOf(kind);
-    out << "  " << info.fileName << "  " << TableName(kind) << " : " << lexicon->Table(kind).Size() << " / "
-        << info.capacity << " lignes\n";
+    out << "  " << info.fileName << "  " << TableName(kind) << " : " << Utf8(FrenchNumber(lexicon->Table(kind).Size()))
+        << " / " << Utf8(FrenchNumber(info.capacity)) << " lignes\n";
   }
   if (lexicon->adjectivesMissing) out << "  (aj.tav absent : pas d'adjectifs)\n";
   std::size_t rows = 0, unaligned = 0;
@@ -188,15 +192,14 @@ int RunInfo(Context& ctx) {
     rows += lexicon->Table(kind).Size();
     unaligned += CountRowsNotFullyAligned(lexicon->Table(kind));
   }
-  char percent[32];
-  std::snprintf(percent, sizeof percent, "%.2f", rows ? 100.0 * static_cast<double>(unaligned) / static_cast<double>(rows) : 0.0);
-  out << "Lignes dont un phon\xC3\xA8me reste sans lettres : " << unaligned << " sur " << rows << " (" << percent
-      << " %)\n";
-  out << "Index des anagrammes : " << lexicon->anagramIndex.Size() << " lignes\n";
-  out << "Index phon\xC3\xA9tique : " << lexicon->phoneticIndex.Size() << " lignes\n";
-  out << "Chargement : " << ctx.Timings().total.count() / 1000.0 << " ms\n";
+  const double percent = rows ? 100.0 * static_cast<double>(unaligned) / static_cast<double>(rows) : 0.0;
+  out << "Lignes dont un phon\xC3\xA8me reste sans lettres : " << Utf8(FrenchNumber(unaligned)) << " sur "
+      << Utf8(FrenchNumber(rows)) << " (" << Utf8(FrenchDecimal(percent, 2)) << "\xC2\xA0%)\n";
+  out << "Index des anagrammes : " << Utf8(FrenchNumber(lexicon->anagramIndex.Size())) << " lignes\n";
+  out << "Index phon\xC3\xA9tique : " << Utf8(FrenchNumber(lexicon->phoneticIndex.Size())) << " lignes\n";
+  out << "Chargement : " << Utf8(FrenchDecimal(ctx.Timings().total.count() / 1000.0, 3)) << "\xC2\xA0ms\n";
   for (const auto& [step, time] : ctx.Timings().steps) {
-    out << "  " << Utf8(step) << " : " << time.count() / 1000.0 << " ms\n";
+    out << "  " << Utf8(step) << " : " << Utf8(FrenchDecimal(time.count() / 1000.0, 3)) << "\xC2\xA0ms\n";
   }
   return kExitOk;
 }
@@ -217,11 +220,11 @@ Command WordCommand() {
 }
 
 Command AlignCommand() {
-  return {"aligner", "MOT DEBUT LONGUEUR",
+  return {"aligner", "MOT D\xC3\x89" "BUT LONGUEUR",
           "Montre les lettres d'un fragment de la phon\xC3\xA9tique d'un mot.",
-          "DEBUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
+          "D\xC3\x89" "BUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
           "de phon\xC3\xA8mes. Les lettres du fragment sont montr\xC3\xA9" "es entre crochets ; un yod sans lettre\n"
-          "est marqu\xC3\xA9 \xC2\xAB\xE2\x80\xA2\xC2\xBB, un x partag\xC3\xA9 par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
+          "est marqu\xC3\xA9 \xC2\xAB\xC2\xA0\xE2\x80\xA2\xC2\xA0\xC2\xBB, un x partag\xC3\xA9 par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
           "Exemple : tavilo-cli aligner taxi 3 1\n",
           RunAlign};
 }

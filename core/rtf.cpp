@@ -186,22 +186,22 @@ std::string RtfReadResult::Message(std::string_view file_name) const {
       reason = "le fichier est vide";
       break;
     case RtfError::kNotRtf:
-      reason = "ce n'est pas un fichier RTF (il devrait commencer par «{\\rtf»)";
+      reason = "ce n'est pas un fichier RTF (il devrait commencer par «\u00A0{\\rtf\u00A0»)";
       break;
     case RtfError::kMissingCloseBrace:
-      reason = "le fichier est incomplet, il manque au moins une accolade fermante «}»";
+      reason = "le fichier est incomplet, il manque au moins une accolade fermante «\u00A0}\u00A0»";
       break;
     case RtfError::kExtraCloseBrace:
-      reason = "une accolade fermante «}» ne ferme aucun groupe";
+      reason = "une accolade fermante «\u00A0}\u00A0» ne ferme aucun groupe";
       break;
     case RtfError::kTruncatedControl:
       reason = "le fichier s'arrête au milieu d'un mot de contrôle";
       break;
     case RtfError::kTruncatedHexEscape:
-      reason = "le fichier s'arrête au milieu d'un caractère codé «\\'hh»";
+      reason = "le fichier s'arrête au milieu d'un caractère codé «\u00A0\\'hh\u00A0»";
       break;
     case RtfError::kTruncatedBinary:
-      reason = "le fichier s'arrête au milieu de données binaires «\\bin»";
+      reason = "le fichier s'arrête au milieu de données binaires «\u00A0\\bin\u00A0»";
       break;
     case RtfError::kTooDeep:
       reason = "les groupes entre accolades sont imbriqués sur plus de " +
@@ -210,9 +210,9 @@ std::string RtfReadResult::Message(std::string_view file_name) const {
   }
   std::string message = "Impossible de lire le fichier";
   if (!file_name.empty()) {
-    message += " «";
+    message += " «\u00A0";
     message += file_name;
-    message += "»";
+    message += "\u00A0»";
   }
   message += " : " + reason;
   if (line > 0) message += " (ligne " + std::to_string(line) + ")";

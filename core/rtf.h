@@ -48,7 +48,7 @@ struct RtfReadResult {
   bool ok() const { return error == RtfError::kNone; }
 
   // The French message to show the user, naming file_name when one is given, e.g.
-  // "Impossible de lire le fichier «liste.rtf» : une accolade fermante «}» n'ouvre aucun
+  // "Impossible de lire le fichier « liste.rtf » : une accolade fermante « } » n'ouvre aucun
   // groupe (ligne 12)." Empty when ok().
   std::string Message(std::string_view file_name = {}) const;
 };

@@ -19,8 +19,8 @@ namespace {
 // The message with the byte 0x01 where the folder's name goes.
 std::string MessageTemplate(const LoadError& e) {
   using Code = LoadError::Code;
-  const std::string name = "\xAB " + e.file + " \xBB";  // « name »
-  const std::string in = e.folder.empty() ? std::string() : " (dossier \xAB \x01 \xBB)";
+  const std::string name = Quoted(e.file);
+  const std::string in = e.folder.empty() ? std::string() : " (dossier \xAB\xA0\x01\xA0\xBB)";
   const std::string at = e.line > 0 ? " \xE0 la ligne " + std::to_string(e.line) : std::string();
   const std::string malformed = "Le fichier " + name + in + " est mal form\xE9" + at + " : ";
   switch (e.code) {
@@ -48,6 +48,10 @@ std::string MessageTemplate(const LoadError& e) {
       return "Le fichier " + name + in + " d\xE9passe la capacit\xE9 de sa table (" + e.detail + " lignes)" + at + ".";
     case Code::TooLarge:
       return "Le fichier " + name + in + " est trop grand pour sa table (" + e.detail + ").";
+    case Code::BadFrequency:
+      return malformed + "fr\xE9quence attendue sous la forme 5.2 (" + e.detail + ").";
+    case Code::OutOfOrder:
+      return malformed + "les graphies vont en ordre croissant, sans doublon (" + e.detail + ").";
   }
   return "Erreur dans le fichier " + name + in + ".";
 }
@@ -239,13 +243,23 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
 namespace {
 
 TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
-  namespace fs = std::filesystem;
   const TableInfo& info = InfoOf(kind);
-  const std::string name = Utf8ToCp1252(ForDisplay(path.filename().string()));
+  FileRead read = ReadDataFile(path, info.capacity * kMaxTavLineBytes,
+                               std::to_string(info.capacity) + " lignes au plus");
+  if (read.error) return TableLoad{WordTable(info.capacity), std::move(read.error)};
+  TableLoad load = ParseText(std::move(read.bytes), kind, Utf8ToCp1252(ForDisplay(path.filename().string())));
+  if (load.error) load.error->folder = path.parent_path();
+  return load;
+}
+
+}  // namespace
+
+FileRead ReadDataFile(const std::filesystem::path& path, std::size_t maxBytes, std::string_view limit) {
+  namespace fs = std::filesystem;
   auto fail = [&](LoadError::Code code, std::string detail = {}) {
-    LoadError error = MakeError(code, name, 0, std::move(detail));
+    LoadError error = MakeError(code, Utf8ToCp1252(ForDisplay(path.filename().string())), 0, std::move(detail));
     error.folder = path.parent_path();
-    return TableLoad{WordTable(info.capacity), std::move(error)};
+    return FileRead{{}, std::move(error)};
   };
   // Only a file that does not exist is absent; anything else that cannot be read is an error
   // that says why, so that a folder named aj.tav does not silently empty the adjectives.
@@ -260,10 +274,7 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   const std::uintmax_t size = fs::file_size(path, ec);
   if (ec) return fail(LoadError::Code::ReadError, Utf8ToCp1252(ec.message()));
   // Checked before anything is read: a huge file is refused at once.
-  if (size > info.capacity * kMaxTavLineBytes) {
-    return fail(LoadError::Code::TooLarge, std::to_string(size) + " octets pour " + std::to_string(info.capacity) +
-                                               " lignes au plus");
-  }
+  if (size > maxBytes) return fail(LoadError::Code::TooLarge, std::to_string(size) + " octets pour " + std::string(limit));
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) return fail(LoadError::Code::ReadError, Utf8ToCp1252(std::generic_category().message(errno)));
@@ -272,12 +283,8 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   if (!in.read(bytes.data(), static_cast<std::streamsize>(size)) || in.peek() != EOF) {
     return fail(LoadError::Code::ReadError, "le fichier a chang\xE9 pendant la lecture");
   }
-  TableLoad load = ParseText(std::move(bytes), kind, name);
-  if (load.error) load.error->folder = path.parent_path();
-  return load;
+  return FileRead{std::move(bytes), std::nullopt};
 }
-
-}  // namespace
 
 TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) { return LoadFile(path, kind); }
 TableLoad LoadTabooTable(const std::filesystem::path& path) { return LoadFile(path, TableKind::Taboo); }
@@ -298,7 +305,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     } else if (c >= 224) {
       line += static_cast<char>(c - 63);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159) || (c >= 161 && c <= 223)) {
-      return refuse("graphie \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("graphie " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -310,7 +317,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     if (c >= 96 && c <= 127) {
       line += static_cast<char>(c + 32);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159)) {
-      return refuse("phon\xE9tique de \xAB" + spelling + "\xBB : caract\xE8re non enregistrable (" +
+      return refuse("phon\xE9tique de " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
                     std::to_string(c) + ")");
     } else {
       line += ch;
@@ -322,14 +329,14 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
       break;
     case TableKind::Locutions:
       if (entry.syllables < 0 || entry.syllables > 99)
-        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 99");
+        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 99");
       line += static_cast<char>('0' + entry.syllables / 10);
       line += static_cast<char>('0' + entry.syllables % 10);
       break;
     default:
       if (entry.syllables < 0 || entry.syllables > 9)
-        return refuse("\xAB" + spelling + "\xBB : nombre de syllabes hors de 0 \xE0 9");
-      if (entry.marker < 0 || entry.marker > 1) return refuse("\xAB" + spelling + "\xBB : marqueur autre que 0 ou 1");
+        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 9");
+      if (entry.marker < 0 || entry.marker > 1) return refuse(Quoted(spelling) + " : marqueur autre que 0 ou 1");
       line += static_cast<char>('0' + entry.syllables);
       line += static_cast<char>('0' + entry.marker);
       break;

@@ -35,6 +35,8 @@ struct LoadError {
     UnexpectedCharacters,
     CarriageReturn,
     LineTooLong,
+    BadFrequency,
+    OutOfOrder,
   };
   Code code = Code::ReadError;
   std::string file;  // the bare file name
@@ -66,6 +68,15 @@ struct TableLoad {
 TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind);
 TableLoad LoadTabooTable(const std::filesystem::path& path);
 TableLoad LoadLocutionTable(const std::filesystem::path& path);
+
+// Reads a whole data file into memory, refusing before any read a file larger than `maxBytes`
+// (`limit` says what the limit is, for the message). On a fault `error` names the file and its
+// folder.
+struct FileRead {
+  WordTable::Text bytes;
+  std::optional<LoadError> error;
+};
+FileRead ReadDataFile(const std::filesystem::path& path, std::size_t maxBytes, std::string_view limit);
 
 // The same, from bytes already in memory; `fileName` names the file in errors.
 TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fileName);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 
 namespace tavilo {
 namespace {
@@ -260,6 +261,28 @@ std::string Trim(std::string_view s) {
   if (first == std::string_view::npos) return {};
   const auto last = s.find_last_not_of(" \t");
   return std::string(s.substr(first, last - first + 1));
+}
+
+std::string FrenchNumber(long long n) {
+  const std::string digits = std::to_string(n < 0 ? -(n + 1) + 1ULL : static_cast<unsigned long long>(n));
+  std::string out = n < 0 ? "-" : "";
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += '\xA0';
+    out += digits[i];
+  }
+  return out;
+}
+
+std::string FrenchDecimal(double x, int decimals) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*f", decimals, x);
+  const std::string printed = text;
+  const std::size_t point = printed.find('.');
+  const std::string whole = printed.substr(0, point);
+  const bool negative = whole.starts_with('-');
+  std::string out = (negative ? "-" : "") + FrenchNumber(std::stoll(negative ? whole.substr(1) : whole));
+  if (point != std::string::npos) out += ',' + printed.substr(point + 1);
+  return out;
 }
 
 namespace {

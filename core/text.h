@@ -81,6 +81,20 @@ std::string FoldAll(std::string_view s);
 // Removes leading and trailing spaces and tabs.
 std::string Trim(std::string_view s);
 
+// A word or a name between French guillemets, with the non-breaking spaces that French
+// typography puts inside them: « mot ».
+inline std::string Quoted(std::string_view s) { return "\xAB\xA0" + std::string(s) + "\xA0\xBB"; }
+
+// A duration as the result headers show it: "1 min 15 s".
+inline std::string ElapsedTime(long seconds) {
+  return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";
+}
+
+// A whole number written the French way, its thousands parted by non-breaking spaces: "15\xA0000".
+std::string FrenchNumber(long long n);
+// A decimal number with `decimals` figures after a decimal comma and grouped thousands: "92,909".
+std::string FrenchDecimal(double x, int decimals);
+
 // Display collation: French dictionary order for lists shown to people. Compared letter by letter
 // ignoring case and accents first, then accents, then case, then the bytes themselves; space,
 // apostrophe and hyphen sort before digits, digits before letters. Returns <0, 0, >0. Equal only

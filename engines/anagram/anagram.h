@@ -32,7 +32,7 @@ inline constexpr int kAnagramMaxDepth = 15;
 inline constexpr long kAnagramMaxGroups = 32767;
 // Said (on the error output, or in the automatic window) when the search stopped there, so that
 // the user knows the list is not complete.
-inline constexpr std::string_view kAnagramCapMessage = "La recherche s'arr\xEAte \xE0 32767 groupes maximum !!!";
+inline constexpr std::string_view kAnagramCapMessage = "La recherche s'arr\xEAte \xE0 32\xA0" "767 groupes maximum !!!";
 // Dictionary rows the candidate table holds (the 12 short forms come on top).
 inline constexpr std::size_t kCandidateCapacity = 60000;
 
@@ -213,7 +213,7 @@ std::string_view DoubleClickNote();
 // The manual block: the title " Anagrammes", then each length from the longest down, " N
 // lettres :" and its items, one per line, in Courier New.
 Document WriteManualBlock(const ManualResult& result);
-// The header line of a block: "    Niveau : " level "    Lettres : " ... "    Temps : m min.s sec";
+// The header line of a block: "    Niveau : " level "    Lettres : " ... "    Temps : m min s s";
 // `level` is "Manuel" or the level, `automatic` chooses "Groupe(s) de mots" over "Mot(s) trouvé(s)".
 Document WriteAnagramHeader(std::string_view level, std::string_view enteredText, int letterCount, bool automatic,
                             long count, std::chrono::milliseconds elapsed);

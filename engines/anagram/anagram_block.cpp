@@ -17,14 +17,14 @@ std::string ValidateAnagramInput(int lettersToSearch, int jokers) {
   if (lettersToSearch == 0 && jokers == 0) return "Essayez quand m\xEAme d'entrer au moins 3 lettres !!!";
   if (lettersToSearch == 0) return "Il faut au moins une lettre explicite !!!";
   if (lettersToSearch + jokers < 3)
-    return "Sans ordinateur on peut trouver facilement les anagrammes d'un mot de une ou deux lettres !!!\n"
-           "Il faut au moins 3 lettres \xE0 chercher";
+    return "Sans ordinateur on peut trouver facilement les anagrammes d'un mot d'une ou deux lettres !!!\n"
+           "Il faut au moins 3 lettres \xE0 chercher.";
   return {};
 }
 
 std::string NothingFoundMessage(std::string_view enteredText) {
-  return "Apparemment il n'y a pas d'anagrammes possibles avec les lettres \xAB" + std::string(enteredText) +
-         "\xBB\net les options choisies !!!\nEssayez autre chose.";
+  return "Apparemment il n'y a pas d'anagrammes possibles avec les lettres " + Quoted(enteredText) +
+         "\net les options choisies !!!\nEssayez autre chose.";
 }
 
 std::string_view JokerNotice() { return "Les caract\xE8res en majuscule correspondent aux lettres 'joker'"; }
@@ -55,8 +55,7 @@ Document WriteAnagramHeader(std::string_view level, std::string_view enteredText
                                 : (count == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s");
   const std::string line = "    Niveau : " + std::string(level) + "    Lettres : " + std::string(enteredText) +
                            "    Nombre : " + std::to_string(letterCount) + "    " + label + " : " +
-                           std::to_string(count) + "    Temps : " + std::to_string(seconds / 60) + " min." +
-                           std::to_string(seconds % 60) + " sec";
+                           std::to_string(count) + "    Temps : " + ElapsedTime(seconds);
   Document header;
   header.Append(Cp1252ToUtf8(line), kHeaderFormat);
   return header;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/anagram_index.h"
+#include "core/text.h"
 #include "core/validation.h"
 #include "engines/anaphone/anaphone.h"
 
@@ -98,7 +99,7 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
   std::erase(typed, ' ');
   if (std::any_of(typed.begin(), typed.end(), [](char c) { return IsDigit(static_cast<unsigned char>(c)); })) {
     return Refuse(std::move(result), AnaphoneRefusal::Digit,
-                  "On ne joue pas au lettres et AUX CHIFFRES.\nUtilisez seulement l'alphabet.");
+                  "On ne joue pas aux lettres et AUX CHIFFRES.\nUtilisez seulement l'alphabet.");
   }
   if (!std::all_of(typed.begin(), typed.end(), [](char c) { return IsWordCharacter(static_cast<unsigned char>(c)); })) {
     return Refuse(std::move(result), AnaphoneRefusal::Sign,
@@ -117,7 +118,7 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
   result.phonetic = state.inputPhonetic;
   if (result.phonetic.size() > kAnaphoneMaxPhonemes) {
     return Refuse(std::move(result), AnaphoneRefusal::TooManySounds,
-                  "Le mot \xAB" + result.word + "\xBB contient trop de sons !!!\nChoisissez un mot un peu plus simple");
+                  "Le mot " + Quoted(result.word) + " contient trop de sons !!!\nChoisissez un mot un peu plus simple.");
   }
   result.syllableBound = std::max<int>(state.inputSyllables, 2);
   result.sortedPhonemes = SortLetters(result.phonetic);
@@ -172,8 +173,8 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
 
   if (result.count == 0) {
     return Refuse(std::move(result), AnaphoneRefusal::NothingFound,
-                  "Apparemment il n'y a pas d'anaphon\xE8mes possibles avec le mot \xAB" + result.word +
-                      "\xBB !!!\nEssayez autre chose.");
+                  "Apparemment il n'y a pas d'anaphones possibles avec le mot " + Quoted(result.word) +
+                      " !!!\nEssayez autre chose.");
   }
   return result;
 }

@@ -67,7 +67,8 @@ struct AnaphoneResult {
 AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
                              SearchObserver& observer = NullObserver());
 
-// The header line, 9 points red: "   Anaphonèmes        Mot : ...        Temps : 0 min.0 sec.".
+// The header line, 9 points red: "   Anaphones        Mot : ...        Temps : 0 min 0 s"; it counts
+// words when every item is a single word, groups of words otherwise.
 Document WriteAnaphoneHeader(const AnaphoneResult& result);
 // The block, Arial 10 points black: the single words, then the pairs from the longest first word
 // down, each section under its heading ("5 phonèmes : ", "3 / 2 phonèmes : "), six items to a

@@ -55,8 +55,8 @@ FilterResult Refuse(FilterResult result, FilterRefusal refusal) {
                        std::to_string(result.longestWord) + " lettres.";
       break;
     case FilterRefusal::NothingFound:
-      result.message = "D\xE9sol\xE9, avec le mod\xE8le \xAB" + result.pattern +
-                       "\xBB il n'y a aucun mot possible !!!\nChoisissez d'autres lettres ou d'autres options.";
+      result.message = "D\xE9sol\xE9, avec le mod\xE8le " + Quoted(result.pattern) +
+                       " il n'y a aucun mot possible !!!\nChoisissez d'autres lettres ou d'autres options.";
       break;
   }
   return result;

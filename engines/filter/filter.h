@@ -30,8 +30,8 @@ inline constexpr std::size_t kFilterMatchCap = 15000;
 inline constexpr std::string_view kFilterListKind = " mots filtr\xE9s";
 
 // The status lines a front end shows.
-inline constexpr std::string_view kFilterCapMessage = "La recherche s'arr\xEAte \xE0 15000 mots maximum !!!";
-inline constexpr std::string_view kFilterWaitingMessage = "            Tri et chargement de la liste ... Patientez ...";
+inline constexpr std::string_view kFilterCapMessage = "La recherche s'arr\xEAte \xE0 15\xA0" "000 mots maximum !!!";
+inline constexpr std::string_view kFilterWaitingMessage = "            Tri et chargement de la liste\x85 Patientez\x85";
 
 // Where the words are looked for: the four word tables one after the other, one of them, or the
 // current list.

@@ -67,7 +67,7 @@ Document WriteFilterHeader(const FilterResult& result) {
                            "      Mod\xE8le cherch\xE9 : " + result.pattern +
                            "      Domaine : " + result.domainLabel +
                            "      Nb maxi de syllabes : " + result.syllableItem +
-                           "      " + (result.count == 1 ? "Mot: " : "Mots : ") + std::to_string(result.count) +
+                           "      " + "Mots : " + std::to_string(result.count) +
                            "      " + (result.heterogram ? "H\xE9t\xE9rogrammes" : "");
   Document header;
   header.Append(Cp1252ToUtf8(line), kHeaderFormat);

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/text.h"
 #include "engines/lipogram/lipogram.h"
 
 namespace tavilo {
@@ -95,8 +96,8 @@ std::string MonoPattern(char letter, bool exactAccents) {
 }
 
 std::string NothingFoundMessage(const std::string& letters) {
-  return "D\xE9sol\xE9, avec les lettres \xAB " + letters +
-         " \xBB il n'y a aucun mot possible !!!\nChoisissez d'autres lettres.";
+  return "D\xE9sol\xE9, avec les lettres " + Quoted(letters) +
+         " il n'y a aucun mot possible !!!\nChoisissez d'autres lettres.";
 }
 
 LipogramResult Refuse(LipogramResult result, LipogramRefusal refusal, std::string message) {
@@ -125,7 +126,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
   for (char c : query.typed) {
     if (!IsTypedLetter(static_cast<unsigned char>(c))) {
       return Refuse(std::move(result), LipogramRefusal::Sign,
-                    "Impossible avec \xAB " + std::string(1, c) + " \xBB. Utilisez seulement l'alphabet !!!");
+                    "Impossible avec " + Quoted(std::string(1, c)) + ". Utilisez seulement l'alphabet !!!");
     }
   }
   result.letters = ToLower(query.typed);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/alignment.h"
+#include "core/text.h"
 #include "engines/rhyme/rhyme.h"
 
 namespace tavilo {
@@ -23,11 +24,11 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
     case RhymeRefusal::Sign:
       return "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.";
     case RhymeRefusal::LoneE:
-      return "En g\xE9n\xE9ral le \xAB" "e\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
+      return "En g\xE9n\xE9ral le \xAB\xA0" "e\xA0\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
     case RhymeRefusal::UnknownSound:
-      return "Apparemment il n'existe aucun mot avec une rime en \xAB" + rhyme + "\xBB !!!\nEssayez une autre rime.";
+      return "Apparemment il n'existe aucun mot avec une rime en " + Quoted(rhyme) + " !!!\nEssayez une autre rime.";
     case RhymeRefusal::NothingFound:
-      return "Apparemment il n'y a pas de rimes en \xAB" + rhyme + "\xBB avec ces options !!!\nEssayez autre chose.";
+      return "Apparemment il n'y a pas de rimes en " + Quoted(rhyme) + " avec ces options !!!\nEssayez autre chose.";
   }
   return {};
 }
@@ -76,13 +77,22 @@ std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
 
 // The pattern a word (spelled or sounded) must match for `part` to stand at the chosen place.
 // Inside: the first and last characters must not be any of the part's, so it is strictly inside.
-std::string PatternFor(RhymePosition position, const std::string& part) {
+// `matched` is what stands for the part where it may end a word or stand inside it: the part
+// itself, or the sound pattern of SoundInWord.
+std::string PatternFor(RhymePosition position, const std::string& part, const std::string& matched) {
   switch (position) {
-    case RhymePosition::End: return "*" + part;
+    case RhymePosition::End: return "*" + matched;
     case RhymePosition::Start: return part + "*";
-    case RhymePosition::Inside: return "[!" + part + "]*" + part + "*[!" + part + "]";
+    case RhymePosition::Inside: return "[!" + part + "]*" + matched + "*[!" + part + "]";
   }
   return part;
+}
+
+// A sound as it may end a word or stand inside it: the one code of "wa" (0) ends with the a a
+// sound may begin with, so that louage and rouage rhyme in "age", and roi in "a". A word that
+// starts with that code does not start with an a.
+std::string SoundInWord(const std::string& sound) {
+  return sound.starts_with('a') ? "[a0]" + sound.substr(1) : sound;
 }
 
 RhymeResult Refuse(RhymeResult result, RhymeRefusal refusal) {
@@ -108,8 +118,8 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
 
   result.rhymePhonetic = FindRhymeSound(lexicon, result.rhyme);
   if (result.rhymePhonetic.empty()) return Refuse(std::move(result), RhymeRefusal::UnknownSound);
-  result.phoneticPattern = PatternFor(query.position, result.rhymePhonetic);
-  result.spellingPattern = PatternFor(query.position, result.rhyme);
+  result.phoneticPattern = PatternFor(query.position, result.rhymePhonetic, SoundInWord(result.rhymePhonetic));
+  result.spellingPattern = PatternFor(query.position, result.rhyme, result.rhyme);
 
   // The words are gathered per syllable count and sorted once at the end: adding them one by one
   // to a sorted list would cost a shift of the whole list per word.

@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
 #include "core/word_columns.h"
 #include "engines/rhyme/rhyme.h"
 
@@ -15,7 +16,7 @@ const CharFormat kHeaderFormat{.font = "Arial", .half_points = 18, .color = {255
 
 Document WriteRhymeHeader(const RhymeResult& result) {
   const std::string line = "   Rimes"
-                           "       Rime : \xAB..." + result.rhyme + "\xBB"
+                           "       Rime : " + Quoted("..." + result.rhyme) +
                            "       Domaine : " + result.domainLabel +
                            "       Nombre de syllabes : " + result.syllableItem +
                            "       " + (result.count == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s") + " : " +

@@ -43,8 +43,6 @@ std::size_t CountEe(std::string_view phonetic) {
                                                 [](char c) { return c == kCodeE || c == kCodeEgrave; }));
 }
 
-std::string Quoted(const std::string& word) { return "\xAB" + word + "\xBB"; }
-
 bool IsSpoonerismLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
 std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& result) {
@@ -63,17 +61,17 @@ std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& re
       return "Le mot " + word + " est trop court pour construire des contrep\xE8teries !!!";
     case SpoonerismRefusal::NoReplacement:
       if (result.method != SpoonerismMethod::Contrepetophile && result.domain == 3) {
-        return "D\xE9sol\xE9 le mot " + word + " ne g\xE9n\xE8re pas de contrep\xE8teries int\xE9ressantes.\n"
-               "Choisissez un autre mot, ou un autre domaine que \xABVerbes\xBB.";
+        return "D\xE9sol\xE9, le mot " + word + " ne g\xE9n\xE8re pas de contrep\xE8teries int\xE9ressantes.\n"
+               "Choisissez un autre mot, ou un autre domaine que \xAB\xA0Verbes\xA0\xBB.";
       }
       if (result.method == SpoonerismMethod::Normal) {
-        return "Visiblemment le mot " + word + " n'est pas tr\xE8s contrep\xE9tophile !!!\n"
-               "Essayez la m\xE9thode \xABInvers\xE9" "e\xBB ou choisissez un autre mot.";
+        return "Visiblement le mot " + word + " n'est pas tr\xE8s contrep\xE9tophile !!!\n"
+               "Essayez la m\xE9thode \xAB\xA0Invers\xE9" "e\xA0\xBB ou choisissez un autre mot.";
       }
-      return "Visiblemment le mot " + word + " ne donne pas de r\xE9sultat !!!\n"
+      return "Visiblement le mot " + word + " ne donne pas de r\xE9sultat !!!\n"
              "Essayez une autre m\xE9thode, ou choisissez un autre mot.";
     case SpoonerismRefusal::NothingFound:
-      return "D\xE9sol\xE9, le mot " + word + " ne g\xE9n\xE8re aucune contrep\xE8teries !!!\n"
+      return "D\xE9sol\xE9, le mot " + word + " ne g\xE9n\xE8re aucune contrep\xE8terie !!!\n"
              "Modifiez les options, ou choisissez un autre mot.";
   }
   return {};

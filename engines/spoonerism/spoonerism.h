@@ -164,7 +164,7 @@ Document WriteSpoonerismBlocks(const SpoonerismResult& result);
 
 // The header line, 9 points, green for Enfant and red otherwise:
 // "  Contrepèteries    Mot : ...    Domaine : ...    Possibilités : ...    Mots trouvés : ...
-//  Temps : 0 min.3 sec."
+//  Temps : 0 min 3 s"
 Document WriteSpoonerismHeader(const SpoonerismResult& result, long elapsedSeconds);
 
 // The note lines of the result (the "#" note, the yod note), in this order, for the flags raised.

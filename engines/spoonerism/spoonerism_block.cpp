@@ -88,8 +88,7 @@ Document WriteSpoonerismHeader(const SpoonerismResult& result, long elapsedSecon
                            "    Possibilit\xE9s : " + std::to_string(result.possibilities) +
                            "    " + (result.foundCount == 1 ? "Mot trouv\xE9" : "Mots trouv\xE9s") + " : " +
                            std::to_string(result.foundCount) +
-                           "    Temps : " + std::to_string(elapsedSeconds / 60) + " min." +
-                           std::to_string(elapsedSeconds % 60) + " sec.";
+                           "    Temps : " + ElapsedTime(elapsedSeconds);
   Document header;
   const Rgb colour = result.method == SpoonerismMethod::Child ? Rgb{0, 192, 0} : Rgb{255, 0, 0};
   header.Append(Cp1252ToUtf8(line), CharFormat{.font = "Arial", .half_points = 18, .color = colour});
@@ -99,10 +98,10 @@ Document WriteSpoonerismHeader(const SpoonerismResult& result, long elapsedSecon
 std::vector<std::string> SpoonerismNotes(const SpoonerismResult& result) {
   std::vector<std::string> notes;
   if (result.tabooMark) {
-    notes.push_back("Les mots marqu\xE9s d'un \xAB#\xBB g\xE9n\xE8rent \xE9galement un mot tabou apr\xE8s permutation.");
+    notes.push_back("Les mots marqu\xE9s d'un \xAB\xA0#\xA0\xBB g\xE9n\xE8rent \xE9galement un mot tabou apr\xE8s permutation.");
   }
   if (result.yodMark) {
-    notes.push_back("Un \xAB\x95\xBB \xE0 l'int\xE9rieur d'un mot signale un son \xABye\xBB (yod) sans graphie correspondante.");
+    notes.push_back("Un \xAB\xA0\x95\xA0\xBB \xE0 l'int\xE9rieur d'un mot signale un son \xAB\xA0ye\xA0\xBB (yod) sans graphie correspondante.");
   }
   return notes;
 }

@@ -100,8 +100,8 @@ TEST_F(AnagramDialogTest, RefusalsAndTheManualResult) {
     QString letters, imposed, message;
   } refusals[] = {
       {"", "", "Essayez quand même d'entrer au moins 3 lettres !!!"},
-      {"ab", "", "Sans ordinateur on peut trouver facilement les anagrammes d'un mot de une ou deux lettres !!!\n"
-                 "Il faut au moins 3 lettres à chercher"},
+      {"ab", "", "Sans ordinateur on peut trouver facilement les anagrammes d'un mot d'une ou deux lettres !!!\n"
+                 "Il faut au moins 3 lettres à chercher."},
       {"ab?", "ab", "Il faut au moins une lettre explicite !!!"},
   };
   Open([&](AnagramDialog& d) {

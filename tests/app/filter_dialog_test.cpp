@@ -154,7 +154,7 @@ TEST_F(FilterDialogTest, ShowsTheBlockAndKeepsTheWordsAsCurrentList) {
     EXPECT_TRUE(Child<QCheckBox>(d, "Check4")->isEnabled());
   });
   EXPECT_EQ(Label("lblHeader"),
-            "  Mots filtrés      Modèle cherché : b@e      Domaine : Tous      Nb maxi de syllabes : Toutes      Mot: 1"
+            "  Mots filtrés      Modèle cherché : b@e      Domaine : Tous      Nb maxi de syllabes : Toutes      Mots : 1"
             "      ");
   EXPECT_TRUE(Displayed().contains(" 4 lettres :\n\tboue euob\n")) << Displayed().toStdString();
   EXPECT_EQ(window->session().resultListKind, kFilterListKind);
@@ -166,7 +166,7 @@ TEST_F(FilterDialogTest, RefusesWithTheToolsMessages) {
     QString typed, message;
   } cases[] = {
       {"a", "C'est un peu court !!!\nEntrez au moins 2 caractères !!!"},
-      {"qq*", "Désolé, avec le modèle «qq*» il n'y a aucun mot possible !!!\n"
+      {"qq*", "Désolé, avec le modèle «\u00A0qq*\u00A0» il n'y a aucun mot possible !!!\n"
               "Choisissez d'autres lettres ou d'autres options."},
   };
   Open([&](FilterDialog& d) {
@@ -210,7 +210,7 @@ TEST_F(FilterDialogTest, OkTurnsIntoStopAndStopsTheSearch) {
   });
   EXPECT_TRUE(checkedDuringSearch);
   // What was found before the stop is shown: the first noun only.
-  EXPECT_TRUE(Displayed().contains("Mot: 1")) << Displayed().toStdString();
+  EXPECT_TRUE(Displayed().contains("Mots : 1")) << Displayed().toStdString();
   EXPECT_TRUE(Displayed().contains("\tbateau\n")) << Displayed().toStdString();
 }
 

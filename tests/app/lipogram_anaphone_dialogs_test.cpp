@@ -1,6 +1,8 @@
 // The lipogram and anaphone dialogs inside the main window: the controls at the first opening,
 // the coupling of the lipogram options, the refusals, and what a result does to the display, the
 // word boxes and the current list.
+#include <QLabel>
+
 #include "app/anaphone_dialog.h"
 #include "app/lipogram_dialog.h"
 #include "test_support.h"
@@ -57,6 +59,10 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramFirstOpening) {
     for (const auto& c : cases) {
       EXPECT_EQ(Button(d, c.caption)->isChecked(), c.checked) << c.caption.toStdString();
       EXPECT_EQ(Button(d, c.caption)->isEnabled(), c.enabled) << c.caption.toStdString();
+    }
+    for (const auto& [chosen, unit] : {std::pair{"1", "syllabe."}, {"Toutes", "syllabes."}, {"2", "syllabes."}}) {
+      List1(d)->setCurrentText(chosen);
+      EXPECT_EQ(Child<QLabel>(d, "Label3")->text(), unit) << chosen;
     }
     List1(d)->setCurrentText("5");
   });
@@ -131,7 +137,7 @@ TEST_F(LipogramAnaphoneDialogsTest, LipogramResultAndKeptList) {
 // The refusals' texts are the engine's; the dialog shows them as warnings and changes nothing.
 TEST_F(LipogramAnaphoneDialogsTest, LipogramRefusals) {
   OpenLipo([this](LipogramDialog& d) { Search(d, "a1"); });
-  EXPECT_EQ(Messages(), QStringList({"Impossible avec « 1 ». Utilisez seulement l'alphabet !!!"}));
+  EXPECT_EQ(Messages(), QStringList({"Impossible avec «\u00A01\u00A0». Utilisez seulement l'alphabet !!!"}));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].kind, ScriptedDialogs::Message::Kind::Warning);
   EXPECT_EQ(dialogs->messages[0].title, "Tavilo - Lipogrammes");
@@ -154,9 +160,9 @@ TEST_F(LipogramAnaphoneDialogsTest, AnaphoneDialog) {
   EXPECT_EQ(dialogs->messages[1].kind, ScriptedDialogs::Message::Kind::Warning);
   EXPECT_EQ(dialogs->messages[1].title, "Tavilo") << "the lookup's refusal is the program's";
   EXPECT_EQ(dialogs->messages[1].text,
-            "Apparemment le mot «zorglub» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.");
-  EXPECT_TRUE(Label("lblHeader").startsWith("   Anaphonèmes        Mot : arme        Nombre de phonèmes : 3        "
-                                            "Groupes de mots trouvés : 2        Temps : "))
+            "Apparemment le mot «\u00A0zorglub\u00A0» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.");
+  EXPECT_TRUE(Label("lblHeader").startsWith("   Anaphones        Mot : arme        Nombre de phonèmes : 3        "
+                                            "Mots trouvés : 2        Temps : "))
       << Label("lblHeader").toStdString();
   EXPECT_TRUE(Displayed().endsWith("\n\n3 phonèmes : \n\tmare\trame\n" + QString(185, QLatin1Char('-')) + "\n"));
   EXPECT_EQ(window->state().toolKey, "Phon");

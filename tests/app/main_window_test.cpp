@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(Captions(menus[0]->menu()), QStringList({"&Ouvrir...", "Enregistrer la liste &sous...",
                                                      "&Configuration de l'impression...", "&Imprimer la liste...",
                                                      "&Quitter"}));
-  EXPECT_EQ(menus[1]->text(), "&Edition");
+  EXPECT_EQ(menus[1]->text(), "&Édition");
   EXPECT_EQ(Captions(menus[1]->menu()), QStringList({"Co&pier", "&Tout sélectionner"}));
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()),
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
                          "Anap&hones...",
                          "Listage des mots anaphones",
                          "Listag&e des palindromes phonétiques",
-                         "Listage des anacycliques phonétiques",
+                         "Listage des anacycles phonétiques",
                          "Listage des mo&ts \"phokapi\"",
                          "-",
                          "Lista&ge des mots palindromiques",
@@ -319,7 +319,7 @@ TEST_F(ToolDispatchTest, AppendAndPreviousListFollowTheDisplayAndTheCurrentList)
 }
 
 TEST_F(ToolDispatchTest, PublishedResultsGoUnderTheirHeadersAndAreSavedAsUntitled) {
-  Publish("\tpage\timage", "   Rimes       Rime : «...age»");
+  Publish("\tpage\timage", "   Rimes       Rime : «\u00A0...age\u00A0»");
   const Document first = window->ResultDocument();
   const Paragraph& header = first.paragraphs().front();
   ASSERT_FALSE(header.runs.empty());
@@ -337,7 +337,7 @@ TEST_F(ToolDispatchTest, PublishedResultsGoUnderTheirHeadersAndAreSavedAsUntitle
   Publish("\tbeau\n---\n", "   Rimes 3", true);
   Publish("fin", {}, true);
   EXPECT_EQ(Displayed().toStdString(),
-            "   Rimes 3\n\n   Rimes 2\n\n   Rimes       Rime : «...age»\n\n\tpage\timage\n"
+            "   Rimes 3\n\n   Rimes 2\n\n   Rimes       Rime : «\u00A0...age\u00A0»\n\n\tpage\timage\n"
             "   Rimes 2\n\n\tchat\n---\n"
             "   Rimes 3\n\n\tbeau\n---\nfin");
   const Document shown = window->ResultDocument();

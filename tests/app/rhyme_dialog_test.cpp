@@ -70,7 +70,7 @@ TEST_F(RhymeDialogTest, ControlsAtTheFirstOpening) {
 TEST_F(RhymeDialogTest, OkShowsTheResultAndKeepsItAsTheCurrentList) {
   Open([](RhymeDialog& d) { Search(d, "age"); });
   const QString header = QStringLiteral(
-      "   Rimes       Rime : «...age»       Domaine : Noms       Nombre de syllabes : Toutes       Mots trouvés : 5");
+      "   Rimes       Rime : «\u00A0...age\u00A0»       Domaine : Noms       Nombre de syllabes : Toutes       Mots trouvés : 5");
   const QString rule(185, QLatin1Char('-'));
   EXPECT_EQ(Label("lblHeader"), header);
   EXPECT_EQ(Displayed(),
@@ -89,7 +89,7 @@ TEST_F(RhymeDialogTest, EnterInTheBoxSearchesAndTheBoxRemembersEachRhymeOnce) {
     QLineEdit* edit = Child<QComboBox>(d, "Combo1")->lineEdit();
     QTest::keyClicks(edit, "A GE");
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_TRUE(Label("lblHeader").startsWith("   Rimes       Rime : «...age»")) << Label("lblHeader").toStdString();
+    EXPECT_TRUE(Label("lblHeader").startsWith("   Rimes       Rime : «\u00A0...age\u00A0»")) << Label("lblHeader").toStdString();
     EXPECT_EQ(edit->text(), "A GE") << "the box keeps what was typed";
     Search(d, "age");
     Search(d, "xyz");   // refused, never searched: not remembered
@@ -98,7 +98,7 @@ TEST_F(RhymeDialogTest, EnterInTheBoxSearchesAndTheBoxRemembersEachRhymeOnce) {
     EXPECT_EQ(dialogs->modalCount, 1) << "the dialog stays open after a search";
   });
   ASSERT_EQ(Messages().size(), 2);
-  EXPECT_EQ(Messages()[1], "Apparemment il n'y a pas de rimes en «ager» avec ces options !!!\nEssayez autre chose.");
+  EXPECT_EQ(Messages()[1], "Apparemment il n'y a pas de rimes en «\u00A0ager\u00A0» avec ces options !!!\nEssayez autre chose.");
 }
 
 TEST_F(RhymeDialogTest, EachOptionReachesTheSearch) {
@@ -144,7 +144,7 @@ TEST_F(RhymeDialogTest, RefusalsWarnAndChangeNothing) {
       {"   ", "      Là, vous êtes distrait,\n      Mais il est légitime\n      Pour en voir tout l'attrait\n"
               "      D'apposer une rime..."},
       // Typed in UTF-8, œ is named back as "oe".
-      {"œ", "Apparemment il n'existe aucun mot avec une rime en «oe» !!!\nEssayez une autre rime."},
+      {"œ", "Apparemment il n'existe aucun mot avec une rime en «\u00A0oe\u00A0» !!!\nEssayez une autre rime."},
   };
   Open([&](RhymeDialog& d) {
     for (const auto& c : cases) {
@@ -189,7 +189,7 @@ TEST_F(RhymeDialogTest, TheCurrentListAsSourceAndAppendingToTheDisplay) {
     Button(d, "Conserver la graphie")->click();
     Search(d, "age");
   });
-  EXPECT_EQ(Label("lblHeader"), "   Rimes       Rime : «...age»       Domaine : Liste rimes       "
+  EXPECT_EQ(Label("lblHeader"), "   Rimes       Rime : «\u00A0...age\u00A0»       Domaine : Liste rimes       "
                                 "Nombre de syllabes : 1       Mots trouvés : 2");
   EXPECT_TRUE(window->session().resultList == kept) << "a list searched stays as it was";
   EXPECT_TRUE(Displayed().startsWith(Label("lblHeader") + "\n\n")) << Displayed().toStdString();

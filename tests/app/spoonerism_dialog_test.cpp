@@ -53,7 +53,7 @@ const QString kDecadent = QStringLiteral("Décadentes - Début ou milieu des mot
 const QString kOne = QStringLiteral("Un phonème");
 const QString kTwo = QStringLiteral("Un ou deux phonèmes");
 const QString kThree = QStringLiteral("Un, deux ou trois phonèmes");
-const QString kMerge = QStringLiteral("Confondre les sons «é» et «è»");
+const QString kMerge = QStringLiteral("Confondre les sons «\u00A0é\u00A0» et «\u00A0è\u00A0»");
 // The caption breaks where its runs of spaces are, as every tool's previous-list option does.
 const QString kList =
     QStringLiteral("Liste de recherche précédente\n(Rimes, Lipogrammes, Mots filtrés,\n'okapi', 'phokapi')");
@@ -64,7 +64,7 @@ TEST_F(SpoonerismDialogTest, InitialStateAndTheCouplingOfTheOptions) {
     EXPECT_EQ(d.windowTitle(), "Tavilo - Contrepèteries");
     QLabel* label = d.findChild<QLabel*>(QStringLiteral("Label1"));
     auto* domain = d.findChildren<QGroupBox*>().at(3);
-    EXPECT_EQ(label->text(), "Entrez un mot « contrepétophile » :");
+    EXPECT_EQ(label->text(), "Entrez un mot «\u00A0contrepétophile\u00A0» :");
     for (const QString& on : {kOne, kClassic, kNormal, kMerge, QStringLiteral("Noms")}) {
       EXPECT_TRUE(Button(d, on)->isChecked()) << on.toStdString();
     }
@@ -78,14 +78,14 @@ TEST_F(SpoonerismDialogTest, InitialStateAndTheCouplingOfTheOptions) {
       bool two, three;
       QString selected;
     } steps[] = {
-        {{kDecadent, kThree}, "Entrez un mot « contrepétophile » :", "Domaine du résultat", true, true, kThree},
+        {{kDecadent, kThree}, "Entrez un mot «\u00A0contrepétophile\u00A0» :", "Domaine du résultat", true, true, kThree},
         {{kReversed}, "Entrez un mot :", "Domaine", true, false, kTwo},
-        {{kDouble}, "Entrez un mot «contrepétophile» :", "Domaine du résultat", true, true, kTwo},
+        {{kDouble}, "Entrez un mot «\u00A0contrepétophile\u00A0» :", "Domaine du résultat", true, true, kTwo},
         {{kChild}, "Entrez un mot :", "Domaine", false, false, kOne},
         {{kDecadent}, "Entrez un mot :", "Domaine", false, false, kOne},
-        {{kTabooSearch, kThree}, "Entrez un mot « TABOU » :", "Domaine", true, true, kThree},
-        {{kClassic}, "Entrez un mot « TABOU » :", "Domaine", false, false, kOne},
-        {{kNormal, kDecadent}, "Entrez un mot «contrepétophile» :", "Domaine du résultat", true, true, kOne},
+        {{kTabooSearch, kThree}, "Entrez un mot «\u00A0TABOU\u00A0» :", "Domaine", true, true, kThree},
+        {{kClassic}, "Entrez un mot «\u00A0TABOU\u00A0» :", "Domaine", false, false, kOne},
+        {{kNormal, kDecadent}, "Entrez un mot «\u00A0contrepétophile\u00A0» :", "Domaine du résultat", true, true, kOne},
     };
     for (const auto& step : steps) {
       for (const QString& caption : step.clicks) Button(d, caption)->click();
@@ -109,14 +109,14 @@ TEST_F(SpoonerismDialogTest, EachRefusalHasItsMessage) {
     QString title = QStringLiteral("Tavilo - Contrepèteries");  // the lookup's refusals carry the program's
   } cases[] = {
       {kNormal, "p0u", "Désolé, il n'y a pas de chiFFres dans cette Base !\nUtilisez seulement l'alphabet."},
-      {kNormal, "pouf", "Apparemment le mot «pouf» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.",
+      {kNormal, "pouf", "Apparemment le mot «\u00A0pouf\u00A0» n'est pas reconnu.\nVérifiez l'orthographe, ou essayez un homonyme.",
        "Noms", "Tavilo"},
       {kChild, "cou", "Vous avez entré un mot tabou !\nCe n'est pas très correct !!!", "Noms", "Tavilo"},
-      {kNormal, "eau", "Le mot «eau» est trop court pour construire des contrepèteries !!!"},
-      {kNormal, "pile", "Visiblemment le mot «pile» n'est pas très contrepétophile !!!\n"
-                        "Essayez la méthode «Inversée» ou choisissez un autre mot."},
+      {kNormal, "eau", "Le mot «\u00A0eau\u00A0» est trop court pour construire des contrepèteries !!!"},
+      {kNormal, "pile", "Visiblement le mot «\u00A0pile\u00A0» n'est pas très contrepétophile !!!\n"
+                        "Essayez la méthode «\u00A0Inversée\u00A0» ou choisissez un autre mot."},
       // Phase 1 finds cou for pou; no adverb is a partner.
-      {kNormal, "pou", "Désolé, le mot «pou» ne génère aucune contrepèteries !!!\n"
+      {kNormal, "pou", "Désolé, le mot «\u00A0pou\u00A0» ne génère aucune contrepèterie !!!\n"
                        "Modifiez les options, ou choisissez un autre mot.", "Adverbes, pronoms, prépositions..."},
   };
   Open([&](SpoonerismDialog& d) {
@@ -144,11 +144,11 @@ TEST_F(SpoonerismDialogTest, ResultHeaderNotesAndCurrentList) {
     EXPECT_FALSE(Button(d, kList)->isEnabled()) << "a list of spoonerisms is not offered";
   });
   EXPECT_TRUE(Label("lblHeader").startsWith(
-      "  Contrepèteries    Mot : pou    Domaine : Noms    Possibilités : 1    Mots trouvés : 3    Temps : 0 min."))
+      "  Contrepèteries    Mot : pou    Domaine : Noms    Possibilités : 1    Mots trouvés : 3    Temps : 0 min "))
       << Label("lblHeader").toStdString();
   const QString text = FromUtf8(WritePlainText(window->ResultDocument()));
   EXPECT_TRUE(text.contains("\n\npou   (poux)\n\tquai#\t\tquet#\t\tquille\n" + QString(180, '-'))) << text.toStdString();
-  EXPECT_EQ(Label("lblNotes"), "Les mots marqués d'un «#» génèrent également un mot tabou après permutation.");
+  EXPECT_EQ(Label("lblNotes"), "Les mots marqués d'un «\u00A0#\u00A0» génèrent également un mot tabou après permutation.");
   EXPECT_EQ(FromCp1252(window->session().resultListKind), " contrepèteries");
   EXPECT_EQ(window->session().resultList.Size(), 3u);
   EXPECT_EQ(window->state().toolKey, "Cpt");
@@ -186,7 +186,7 @@ TEST_F(SpoonerismDialogTest, EnterSearchesAndTheYodNoteShows) {
   // The taboo word crier becomes cric when its yod and é become k; the yod has no letter.
   const QString text = FromUtf8(WritePlainText(window->ResultDocument()));
   EXPECT_TRUE(text.contains("cri•er\n\tcric\n")) << text.toStdString();
-  EXPECT_TRUE(Label("lblNotes").contains("Un «•» à l'intérieur d'un mot signale un son «ye» (yod) sans graphie correspondante."));
+  EXPECT_TRUE(Label("lblNotes").contains("Un «\u00A0•\u00A0» à l'intérieur d'un mot signale un son «\u00A0ye\u00A0» (yod) sans graphie correspondante."));
   EXPECT_TRUE(Label("lblHeader").contains("Possibilités : 0    Mot trouvé : 1")) << Label("lblHeader").toStdString();
 }
 

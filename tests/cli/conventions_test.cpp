@@ -63,7 +63,7 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
   } cases[] = {
       {{}, ""},  // the general help, on stderr
       {{"\x1B]0;x\x07"}, "Commande inconnue : \\x1B]0;x\\x07 (tavilo-cli --help liste les commandes).\n"},
-      {{"cle", "a\xFF"}, "L'argument \xC2\xAB" "a\\xFF\xC2\xBB n'est pas du texte UTF-8 valide.\n"},
+      {{"cle", "a\xFF"}, "L'argument \xC2\xAB\xC2\xA0" "a\\xFF\xC2\xA0\xC2\xBB n'est pas du texte UTF-8 valide.\n"},
       {{"mot"}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
       {{"anaphones", "rame", "ri"}, "Usage : tavilo-cli anaphones MOT [--rtf FICHIER] [--brut]\n"},
       {{"info", "x"}, "Usage : tavilo-cli info \n"},
@@ -96,8 +96,8 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
        "L'option --longueurs attend MIN-MAX entre 1 et 21, par exemple 2-8.\n"},
       {{"liste", "palindromes", "--garder", "x"},
        "L'option --garder ne sert qu'aux listages okapi et phokapi, qui remplissent la liste courante.\n"},
-      {{"aligner", "chien", "0", "1"}, "DEBUT et LONGUEUR sont des nombres entiers positifs.\n"},
-      {{"aligner", "chien", "1", "-1"}, "DEBUT et LONGUEUR sont des nombres entiers positifs.\n"},
+      {{"aligner", "chien", "0", "1"}, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.\n"},
+      {{"aligner", "chien", "1", "-1"}, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.\n"},
   };
   for (const auto& c : cases) {
     const CliOutcome run = Cli(c.args);
@@ -184,7 +184,7 @@ TEST_F(ConventionsTest, ListsChainThroughFilesAndFileErrorsExit3) {
   for (const auto& [args, file] : errors) {
     const CliOutcome run = Cli(args);
     EXPECT_EQ(run.code, kExitDataError) << args[0];
-    EXPECT_NE(run.err.find("\xC2\xAB" + file + "\xC2\xBB"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("\xC2\xAB\xC2\xA0" + file + "\xC2\xA0\xC2\xBB"), std::string::npos) << run.err;
   }
 }
 

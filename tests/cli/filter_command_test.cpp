@@ -31,7 +31,7 @@ TEST_F(FilterCommandTest, RewritesThePatternAsTheDialogDoesAndSaysSo) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
             "  Mots filtr\xC3\xA9s      Mod\xC3\xA8le cherch\xC3\xA9 : b@e      Domaine : Tous      Nb maxi de syllabes : "
-            "Toutes      Mot: 1      \n\n 4 lettres :\n\tboue\n" + std::string(96, '-') + "\n");
+            "Toutes      Mots : 1      \n\n 4 lettres :\n\tboue\n" + std::string(96, '-') + "\n");
 }
 
 TEST_F(FilterCommandTest, ColoursTheExplicitLettersOnlyWhenAsked) {
@@ -77,7 +77,7 @@ TEST_F(FilterCommandTest, RefusalsUsageErrorsAndNothingFound) {
   const Case cases[] = {
       {{"a"}, kExitRefused, "C'est un peu court !!!\nEntrez au moins 2 caract\xC3\xA8res !!!\n"},
       {{"qq*"}, kExitNothingFound,
-       "D\xC3\xA9sol\xC3\xA9, avec le mod\xC3\xA8le \xC2\xABqq*\xC2\xBB il n'y a aucun mot possible !!!\n"
+       "D\xC3\xA9sol\xC3\xA9, avec le mod\xC3\xA8le \xC2\xAB\xC2\xA0qq*\xC2\xA0\xC2\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres ou d'autres options.\n"},
       {{"b*", "--lettres-max", "3", "--syllabes-max", "2"}, kExitRefused,
        "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.\n"},

@@ -54,9 +54,9 @@ TEST_F(LipogramAnaphoneCommandsTest, LipogramOptionsAndExitCodes) {
       {{"abln", "--obligatoires", "--beau-present", "--syllabes", "toutes", "--brut"}, kExitOk, "banal\n", ""},
       {{"z", "--vocabulaire-reduit", "--domaine", "verbes", "--brut"}, kExitOk, "m'a\nri\n", ""},
       {{"abcdefghijklmnopqrstuvwxyz"}, kExitNothingFound, "",
-       "D\xC3\xA9sol\xC3\xA9, avec les lettres \xC2\xAB abcdefghijklmnopqrstuvwxyz \xC2\xBB il n'y a aucun mot possible "
+       "D\xC3\xA9sol\xC3\xA9, avec les lettres \xC2\xAB\xC2\xA0" "abcdefghijklmnopqrstuvwxyz\xC2\xA0\xC2\xBB il n'y a aucun mot possible "
        "!!!\nChoisissez d'autres lettres.\n"},
-      {{"a!"}, kExitRefused, "", "Impossible avec \xC2\xAB ! \xC2\xBB. Utilisez seulement l'alphabet !!!\n"},
+      {{"a!"}, kExitRefused, "", "Impossible avec \xC2\xAB\xC2\xA0!\xC2\xA0\xC2\xBB. Utilisez seulement l'alphabet !!!\n"},
       {{"ab", "--obligatoires", "--mono"}, kExitRefused, "", "L'option --mono demande une seule lettre.\n"},
       {{"a", "--mono"}, kExitRefused, "", "Les options --mono et --beau-present vont avec --obligatoires.\n"},
       {{"a", "--obligatoires", "--tous-diacritiques"}, kExitRefused, "",
@@ -78,8 +78,8 @@ TEST_F(LipogramAnaphoneCommandsTest, Anaphones) {
   const Outcome run = Cli("anaphones", {"marri"});
   EXPECT_EQ(run.code, kExitOk) << run.err;
   EXPECT_EQ(run.out,
-            "   Anaphon\xC3\xA8mes        Mot : marri        Nombre de phon\xC3\xA8mes : 4        "
-            "Groupes de mots trouv\xC3\xA9s : 2        Temps : 0 min.0 sec.\n\n"
+            "   Anaphones        Mot : marri        Nombre de phon\xC3\xA8mes : 4        "
+            "Groupes de mots trouv\xC3\xA9s : 2        Temps : 0 min 0 s\n\n"
             "2 / 2 phon\xC3\xA8mes : \n\tm'a / ri\tri / m'a\n" + kRule + "\n");
   struct Case {
     std::vector<std::string> args;
@@ -90,10 +90,10 @@ TEST_F(LipogramAnaphoneCommandsTest, Anaphones) {
   const Case cases[] = {
       {{"rame", "--brut"}, kExitOk, "arme\nmare\n", ""},
       {{"banal"}, kExitNothingFound, "",
-       "Apparemment il n'y a pas d'anaphon\xC3\xA8mes possibles avec le mot \xC2\xAB" "banal\xC2\xBB !!!\n"
+       "Apparemment il n'y a pas d'anaphones possibles avec le mot \xC2\xAB\xC2\xA0" "banal\xC2\xA0\xC2\xBB !!!\n"
        "Essayez autre chose.\n"},
       {{"zorglub"}, kExitRefused, "",
-       "Apparemment le mot \xC2\xABzorglub\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un "
+       "Apparemment le mot \xC2\xAB\xC2\xA0zorglub\xC2\xA0\xC2\xBB n'est pas reconnu.\nV\xC3\xA9rifiez l'orthographe, ou essayez un "
        "homonyme.\n"},
   };
   for (const Case& c : cases) {

@@ -35,7 +35,7 @@ TEST_F(RhymeCommandTest, PrintsTheBlockUnderItsHeader) {
   EXPECT_EQ(run.code, kExitOk) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
-            "   Rimes       Rime : \xC2\xAB...ane\xC2\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
+            "   Rimes       Rime : \xC2\xAB\xC2\xA0...ane\xC2\xA0\xC2\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
             "       Mots trouv\xC3\xA9s : 5\n\n"
             " 3 syllabes :\n\tbanane\n" + kRule + "\n"
             " 2 syllabes :\n\tcabane\n" + kRule + "\n"
@@ -87,7 +87,7 @@ TEST_F(RhymeCommandTest, RefusalsAndNothingFound) {
       {{"\xE2\x82\xAC"}, kExitRefused,  // the euro sign is a sign
        "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.\n"},
       {{"ane", "--syllabes", "4"}, kExitNothingFound,
-       "Apparemment il n'y a pas de rimes en \xC2\xAB" "ane\xC2\xBB avec ces options !!!\nEssayez autre chose.\n"},
+       "Apparemment il n'y a pas de rimes en \xC2\xAB\xC2\xA0" "ane\xC2\xA0\xC2\xBB avec ces options !!!\nEssayez autre chose.\n"},
       {{"ane", "--debut", "--interieur"}, kExitRefused, "Choisissez --debut ou --interieur, pas les deux.\n"},
   };
   for (const Case& c : cases) {
@@ -147,29 +147,29 @@ TEST_F(RhymeCommandTest, TextSavedFromTheWindowServesAsList) {
 
 // Each refusal names the file ("@" below) and, for a row, its line; nothing is searched.
 TEST_F(RhymeCommandTest, BadListFilesNameTheFileAndLine) {
-  const std::string line = "Fichier \xC2\xAB@\xC2\xBB, ligne ", control = "caract\xC3\xA8re de contr\xC3\xB4le ";
+  const std::string line = "Fichier \xC2\xAB\xC2\xA0@\xC2\xA0\xC2\xBB, ligne ", control = "caract\xC3\xA8re de contr\xC3\xB4le ";
   const std::pair<std::string, std::string> cases[] = {
       {"#tavilo-liste\t rimes\ncane\tkan\t1\t1\ncane\tkan\t1\n",
        line + "3 : quatre champs s\xC3\xA9par\xC3\xA9s par des tabulations sont attendus "
               "(graphie, phon\xC3\xA9tique, syllabes, marqueur)."},
       {"#tavilo-liste\n\tkan\t1\t1\n", line + "2 : la graphie est vide."},
       {"#tavilo-liste\ncane\tk\xC3\xA2n\t1\t1\n",
-       line + "2 : la phon\xC3\xA9tique \xC2\xABk\xC3\xA2n\xC2\xBB n'est pas faite de codes de phon\xC3\xA8mes."},
+       line + "2 : la phon\xC3\xA9tique \xC2\xAB\xC2\xA0k\xC3\xA2n\xC2\xA0\xC2\xBB n'est pas faite de codes de phon\xC3\xA8mes."},
       {"#tavilo-liste\ncane\tkan\tun\t1\n", line + "2 : le nombre de syllabes et le marqueur sont des nombres entiers."},
       {"#tavilo-liste\ncane\tkan\t1\t99999\n", line + "2 : le nombre de syllabes et le marqueur sont des nombres entiers."},
-      {"cane\n\n\tpanne\tchameau\n", line + "3 : le mot \xC2\xAB" "chameau\xC2\xBB n'est pas dans le dictionnaire."},
+      {"cane\n\n\tpanne\tchameau\n", line + "3 : le mot \xC2\xAB\xC2\xA0" "chameau\xC2\xA0\xC2\xBB n'est pas dans le dictionnaire."},
       // Control characters would reach the terminal and the block: a CR splitting a row, an
       // escape sequence in the kind.
       {"#tavilo-liste\t rimes\ncane\rx\tkan\t1\t1\n", line + "2 : " + control + "\\x0D interdit dans une liste."},
       {"#tavilo-liste\t rimes\x1B[2J\r\n", line + "1 : " + control + "\\x1B interdit dans une liste."},
       {"#tavilo-liste\t rimes`\t1\nbanane\tbanan\t3\t1\n",  // found by tavilo-fuzz-list
-       line + "1 : la nature de la liste ne contient pas de tabulation."},
+       line + "1 : la nature de la liste ne doit pas contenir de tabulation."},
       {"cane\tc\xE2\x86\x92ne\n", line + "1 : caract\xC3\xA8re U+2192 sans \xC3\xA9quivalent dans le dictionnaire."},
-      {"", "Le fichier \xC2\xAB@\xC2\xBB est vide."},
-      {" \r\n\t\n", "Le fichier \xC2\xAB@\xC2\xBB est vide."},
-      {"---\n   Rimes : x\n", "Le fichier \xC2\xAB@\xC2\xBB ne contient aucun mot."},
+      {"", "Le fichier \xC2\xAB\xC2\xA0@\xC2\xA0\xC2\xBB est vide."},
+      {" \r\n\t\n", "Le fichier \xC2\xAB\xC2\xA0@\xC2\xA0\xC2\xBB est vide."},
+      {"---\n   Rimes : x\n", "Le fichier \xC2\xAB\xC2\xA0@\xC2\xA0\xC2\xBB ne contient aucun mot."},
       {std::string(kResultListCapacity * kMaxListBytesPerRow + 1, 'a'),
-       "Le fichier \xC2\xAB@\xC2\xBB est trop grand pour une liste de 30000 mots au plus."},
+       "Le fichier \xC2\xAB\xC2\xA0@\xC2\xA0\xC2\xBB est trop grand pour une liste de 30000 mots au plus."},
   };
   for (auto [bytes, err] : cases) {
     WriteFile("bad.liste", bytes);

@@ -50,7 +50,7 @@ TEST(Startup, AnyOtherMissingOrMalformedFileStopsWithItsName) {
   std::ofstream(dir / "aj.tav", std::ios::binary) << "chat\x13ha\x13" "10\r\nbroken line\r\n";
   LexiconLoad load = LoadLexicon(dir);
   ASSERT_TRUE(load.error);
-  EXPECT_TRUE(load.error->Message().starts_with("Le fichier \xAB aj.tav \xBB (dossier \xAB "));
+  EXPECT_TRUE(load.error->Message().starts_with("Le fichier \xAB\xA0" "aj.tav\xA0\xBB (dossier \xAB\xA0"));
   EXPECT_TRUE(load.error->Message().ends_with(" est mal form\xE9 \xE0 la ligne 2 : s\xE9parateur manquant."));
 
   // A folder where a data file should be is no absent file, even for the adjectives.

@@ -295,7 +295,7 @@ TEST(RtfReaderTest, RefusesWithAFrenchMessageNamingTheFileAndLine) {
     EXPECT_EQ(result.line, c.line) << c.name;
     EXPECT_TRUE(result.document.empty()) << c.name;
     const std::string message = result.Message("liste.rtf");
-    EXPECT_TRUE(message.starts_with("Impossible de lire le fichier «liste.rtf» : ")) << message;
+    EXPECT_TRUE(message.starts_with("Impossible de lire le fichier «\u00A0liste.rtf\u00A0» : ")) << message;
     EXPECT_TRUE(message.ends_with("(ligne " + std::to_string(c.line) + ").")) << message;
   }
 }
@@ -303,11 +303,11 @@ TEST(RtfReaderTest, RefusesWithAFrenchMessageNamingTheFileAndLine) {
 TEST(RtfReaderTest, MessageForTheUserIsComplete) {
   const RtfReadResult result = ReadRtf("{\\rtf1\n{\\b x}}\n}");
   EXPECT_EQ(result.Message("liste.rtf"),
-            "Impossible de lire le fichier «liste.rtf» : une accolade fermante «}» ne ferme "
+            "Impossible de lire le fichier «\u00A0liste.rtf\u00A0» : une accolade fermante «\u00A0}\u00A0» ne ferme "
             "aucun groupe (ligne 3).");
   EXPECT_EQ(ReadRtf("x").Message(),
             "Impossible de lire le fichier : ce n'est pas un fichier RTF (il devrait commencer "
-            "par «{\\rtf») (ligne 1).");
+            "par «\u00A0{\\rtf\u00A0») (ligne 1).");
   EXPECT_EQ(ReadRtf("{\\rtf1 x}").Message("liste.rtf"), "");
 }
 

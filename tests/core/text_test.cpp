@@ -1,7 +1,9 @@
-// The codec at the edges, the folds, the display order and the character-class pattern test.
+// The codec at the edges, the folds, the display order, the character-class pattern test and the
+// French way of writing numbers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -61,6 +63,23 @@ TEST(Codec, Utf8Validity) {
   EXPECT_TRUE(IsValidUtf8("\xEF\xBF\xBD"));  // a real replacement character
   EXPECT_FALSE(IsValidUtf8("caf\xE9"));
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));  // surrogate
+}
+
+TEST(FrenchNumbers, ThousandsApartAndADecimalComma) {
+  const struct {
+    long long n;
+    const char* written;
+  } whole[] = {{0, "0"}, {999, "999"}, {1000, "1\xA0" "000"}, {32767, "32\xA0" "767"},
+               {1234567, "1\xA0" "234\xA0" "567"}, {-15000, "-15\xA0" "000"},
+               {std::numeric_limits<long long>::min(), "-9\xA0" "223\xA0" "372\xA0" "036\xA0" "854\xA0" "775\xA0" "808"}};
+  for (const auto& c : whole) EXPECT_EQ(FrenchNumber(c.n), c.written) << c.n;
+  const struct {
+    double x;
+    int decimals;
+    const char* written;
+  } decimal[] = {{0.1949, 2, "0,19"}, {92.909, 3, "92,909"}, {12345.26, 1, "12\xA0" "345,3"}, {-0.5, 1, "-0,5"},
+                 {7.0, 0, "7"}};
+  for (const auto& c : decimal) EXPECT_EQ(FrenchDecimal(c.x, c.decimals), c.written) << c.x;
 }
 
 TEST(Letters, CaseAndClasses) {

@@ -68,7 +68,7 @@ TEST_F(ValidationTest, UnfoldedAccentsMustBeTyped) {
   EXPECT_FALSE(result.accepted);
   EXPECT_TRUE(state_.inputRejected);
   EXPECT_EQ(result.message,
-            "Apparemment le mot \xAB" "ete\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.");
+            "Apparemment le mot \xAB\xA0" "ete\xA0\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.");
 }
 
 TEST_F(ValidationTest, RejectionKeepsThePreviousPhoneticForm) {
@@ -90,10 +90,10 @@ TEST_F(ValidationTest, TabooWordsByMethod) {
       // Child mode: a taboo word that is also a noun is found among the nouns first.
       {"con", {.spoonerismTool = true, .childMode = true}, true, "", "k8"},
       {"zob", {.spoonerismTool = true, .childMode = true}, false, taboo.c_str(), nullptr},
-      {"zob", {}, false, "Apparemment le mot \xABzob\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.", nullptr},
+      {"zob", {}, false, "Apparemment le mot \xAB\xA0zob\xA0\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.", nullptr},
       {"zob", {.spoonerismTool = true, .contrepetophile = true}, true, "", "zob"},
       {"ose", {.spoonerismTool = true, .contrepetophile = true}, false,
-       "Apparemment le mot \xABose\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.", nullptr},
+       "Apparemment le mot \xAB\xA0ose\xA0\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.", nullptr},
   };
   for (const Case& c : cases) {
     state_ = {};

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <optional>
 #include <random>
+#include <tuple>
 
 #include "core/text.h"
 #include "tools/mkdict/builder.h"
@@ -46,6 +48,12 @@ TEST(ReadingsFor, EachTableTakesTheReadingOfItsCategory) {
                                               A("plaire", ":V3_i_nq__a:Is:1s:2s/*")};
   const std::vector<Transcription> jean = {{"j5", 1}, {"djin", 1}};
   const std::vector<Analysis> jeanAnalyses = {A("jean", ":N:m:s/*")};
+  const std::vector<Transcription> chanterai = {{"h5ter3", 3}};
+  const std::vector<Analysis> chanteraiAnalyses = {A("chanter", ":V1_it____a:If:1s/*")};
+  const std::vector<Transcription> chantais = {{"h5t3", 2}};
+  const std::vector<Analysis> chantaisAnalyses = {A("chanter", ":V1_it____a:Iq:1s:2s/*")};
+  const std::vector<Transcription> balai = {{"bal3", 2}};
+  const std::vector<Analysis> balaiAnalyses = {A("balai", ":N:m:s/*")};
 
   struct Case {
     const char* spelling;
@@ -70,6 +78,9 @@ TEST(ReadingsFor, EachTableTakesTheReadingOfItsCategory) {
       {"plus", &plus, &plusAnalyses, TableKind::Nouns, {"plus"}},
       {"plus", &plus, &plusAnalyses, TableKind::Verbs, {"plu"}},
       {"jean", &jean, &jeanAnalyses, TableKind::Nouns, {"djin"}},
+      {"chanterai", &chanterai, &chanteraiAnalyses, TableKind::Verbs, {"h5ter2"}},  // -ai is é
+      {"chantais", &chantais, &chantaisAnalyses, TableKind::Verbs, {"h5t3"}},       // -ais stays è
+      {"balai", &balai, &balaiAnalyses, TableKind::Nouns, {"bal3"}},                // only verb forms
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Phonetics(ReadingsFor(c.spelling, c.table, *c.analyses, *c.readings)), c.expected)
@@ -375,6 +386,111 @@ TEST(BuildDictionary, ChildListTabooAndCorrections) {
   ASSERT_TRUE(bad.error);
   EXPECT_NE(bad.error->find("enfant.txt"), std::string::npos);
   EXPECT_NE(bad.error->find("ligne 7"), std::string::npos);
+}
+
+TEST(SingularOf, TheSameLemmaAndGenderWithoutThePluralEnding) {
+  MorphologyList m;
+  auto add = [&](const char* form, const char* lemma, const char* tags) { m[form].push_back(A(lemma, tags)); };
+  add("oies", "oie", ":N:f:p/*");
+  add("oies", "ouïr", ":V3_it____a:Sp:2s/*");
+  add("oie", "oie", ":N:f:s/*");
+  add("ambitieuses", "ambitieux", ":A:f:p/*");
+  add("ambitieuse", "ambitieux", ":A:f:s/*");
+  add("rapides", "rapide", ":A:e:p/*");
+  add("rapide", "rapide", ":A:e:s/*");
+  add("chevaux", "cheval", ":N:m:p/*");
+  add("cheval", "cheval", ":N:m:s/*");
+  add("cheveux", "cheveu", ":N:m:p/*");
+  add("cheveu", "cheveu", ":N:m:s/*");
+  add("fils", "fils", ":N:m:i/*");  // a word of its own beside the plural of fil
+  add("fils", "fil", ":N:m:p/*");
+  add("fil", "fil", ":N:m:s/*");
+  add("bus", "boire", ":V3_it_x__a:Q:A:m:p/*");
+  add("bu", "boire", ":V3_it_x__a:Q:A:m:s/*");
+  add("poses", "pose", ":N:f:p/*");
+  add("pose", "posé", ":N:m:s/*");  // another lemma
+  add("mares", "mare", ":N:f:p/*");
+  add("mare", "mare", ":N:m:s/*");  // another gender
+  add("tas", "tas", ":N:m:i/*");
+  add("ta", "ta", ":G:D:f:s/*");
+  const std::tuple<const char*, TableKind, std::optional<std::string>> cases[] = {
+      {"oies", TableKind::Nouns, "oie"},
+      {"oies", TableKind::Verbs, std::nullopt},
+      {"ambitieuses", TableKind::Adjectives, "ambitieuse"},
+      {"rapides", TableKind::Adjectives, "rapide"},
+      {"cheveux", TableKind::Nouns, "cheveu"},
+      {"chevaux", TableKind::Nouns, std::nullopt},
+      {"fils", TableKind::Nouns, std::nullopt},
+      {"bus", TableKind::Adjectives, "bu"},
+      {"bus", TableKind::Verbs, std::nullopt},
+      {"poses", TableKind::Nouns, std::nullopt},
+      {"mares", TableKind::Nouns, std::nullopt},
+      {"tas", TableKind::Nouns, std::nullopt},
+      {"oie", TableKind::Nouns, std::nullopt},
+      {"absent", TableKind::Nouns, std::nullopt},
+  };
+  for (const auto& [form, table, singular] : cases) {
+    EXPECT_EQ(SingularOf(form, table, m), singular) << form << " in table " << static_cast<int>(table);
+  }
+}
+
+TEST(PluralsReadApart, ReportsEveryPluralNotReadAsItsSingular) {
+  MorphologyList m;
+  auto add = [&](const char* form, const char* lemma, const char* tags) { m[form].push_back(A(lemma, tags)); };
+  for (const char* w : {"cookie", "oeuf", "chat", "gai"}) {
+    add(w, w, ":N:A:m:s/*");
+    add((std::string(w) + 's').c_str(), w, ":N:A:m:p/*");
+  }
+  std::array<WordTable, kTableCount> tables;
+  for (WordTable& t : tables) t.Reset(20);
+  auto& nouns = tables[static_cast<int>(TableKind::Nouns)];
+  auto& adjectives = tables[static_cast<int>(TableKind::Adjectives)];
+  for (const auto& [w, p] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"cookie", "k4ki"}, {"cookies", "k4kiz"}, {"oeuf", "1f"}, {"oeufs", "1"}, {"chat", "ha"},
+           {"chats", "ha"}, {"gai", "g2"}, {"gai", "g3"}, {"gais", "g2"}}) {
+    nouns.Append(WordEntry{w, p, 1, 0});
+  }
+  adjectives.Append(WordEntry{"gais", "g3", 1, 0});  // its singular is not in the table
+  // oeufs is said otherwise in French; gais lacks one of the readings of gai.
+  EXPECT_EQ(PluralsReadApart(tables, m),
+            (Strings{"nm.tav : cookies /k4kiz/ cookie /k4ki/", "nm.tav : gais /g2/ gai /g2/, /g3/"}));
+}
+
+TEST(BuildDictionary, PluralsTakeTheReadingAndMarkOfTheirSingular) {
+  Sources s = MiniSources();
+  for (const auto& [spelling, phones] : std::initializer_list<std::pair<const char*, const char*>>{
+           {"COOKIE", "k u k i"}, {"COOKIES", "k u k i z"}, {"OEUF", "neuf f"}, {"OEUFS", "deux"}, {"L", "E l"},
+           {"FUN", "f neuf n"}, {"VERTS", "v E R t"}}) {
+    s.pronunciations.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)));
+  }
+  auto add = [&](const char* form, const char* lemma, const char* tags) {
+    s.morphology[form].push_back(A(lemma, tags));
+  };
+  add("cookie", "cookie", ":N:m:s/*");
+  add("cookies", "cookie", ":N:m:p/*");
+  add("oeuf", "oeuf", ":N:m:s/*");
+  add("oeufs", "oeuf", ":N:m:p/*");
+  add("chats", "chat", ":N:m:p/*");  // the pronunciation list lacks it
+  add("verts", "vert", ":N:A:m:p/*");
+  add("l", "l", ":N:m:i/*");
+  add("fun", "fun", ":A:e:i/*");
+  for (const char* w : {"l", "fun", "cookie", "oeuf"}) s.frequencies.frequency[w] = 1e-4;  // frequent, short
+  s.childWords = {{"oeufs", "", 1}};
+  const BuildResult r = BuildDictionary(s);
+  ASSERT_FALSE(r.error) << *r.error;
+  const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
+  const WordTable& adjectives = r.tables[static_cast<int>(TableKind::Adjectives)];
+  EXPECT_EQ(*Find(nouns, "cookies"), (WordEntry{"cookies", "k4ki", 2, 1}));
+  EXPECT_EQ(*Find(nouns, "oeufs"), (WordEntry{"oeufs", "1", 1, 1}));  // said otherwise, marked by the list
+  EXPECT_EQ(*Find(nouns, "chats"), (WordEntry{"chats", "ha", 1, 1}));  // rare, marked as chat is
+  EXPECT_EQ(*Find(nouns, "verts"), (WordEntry{"verts", "v3r", 1, 1}));
+  EXPECT_EQ(*Find(adjectives, "verts"), (WordEntry{"verts", "v3r", 1, 1}));
+  EXPECT_EQ(Find(nouns, "l")->marker, 0);      // a letter
+  EXPECT_EQ(Find(adjectives, "fun")->marker, 0);  // its frequency is English
+  const auto plural = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(kPlural)));
+  EXPECT_EQ(r.report.tables[static_cast<int>(TableKind::Nouns)].changed[plural], 3u);  // cookies, chats, verts
+  EXPECT_EQ(r.report.tables[static_cast<int>(TableKind::Adjectives)].changed[plural], 1u);
+  EXPECT_TRUE(r.report.pluralsReadApart.empty());
 }
 
 TEST(SelectForTable, LowerRankClassesComeFirst) {

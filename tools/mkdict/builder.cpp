@@ -31,7 +31,24 @@ constexpr HomographChoice kHomographChoices[] = {
     {"plus", TableKind::FunctionWords, ""},  // "plus" and "plusse" are both right
     {"jean", TableKind::Nouns, "djin"},      // the cloth; the other reading is the first name
     {"tous", TableKind::FunctionWords, ""},  // "tous" before a noun, "tousse" alone
+    {"y", TableKind::Nouns, "igr3k"},        // the letter
+    {"y", TableKind::FunctionWords, "i"},    // the pronoun
 };
+
+// Uses of a word that the morphological list lacks: portable is a noun too (the telephone, the
+// computer). Added only to a form the list has.
+struct MissingAnalysis {
+  std::string_view form, lemma, tags;
+};
+constexpr MissingAnalysis kMissingAnalyses[] = {
+    {"portable", "portable", ":N:m:s/*"},
+    {"portables", "portable", ":N:m:p/*"},
+};
+
+// Words whose frequency is that of English text or of a first name, not of the French word
+// spelled alike: never in the reduced vocabulary, however frequent.
+constexpr std::string_view kForeignFrequency[] = {"boy", "fun", "girl", "go",  "home", "hot",
+                                                  "in",  "julien", "live", "man", "out", "sir", "us"};
 
 // Words after which a locution makes no liaison, and the words written with an h that allow one.
 constexpr std::string_view kNoLiaisonAfter[] = {"et", "moulin", "sain"};
@@ -197,6 +214,80 @@ double CompoundFrequency(std::string_view spelling, const FrequencyList& freq) {
   return rarest > 0 ? rarest * std::pow(10.0, -kCompoundZipfPenalty) : 0;
 }
 
+std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq) {
+  std::vector<std::string_view> spellings;
+  for (const WordTable& table : tables) {
+    for (const WordRow row : table) spellings.push_back(row.spelling);
+  }
+  std::sort(spellings.begin(), spellings.end());
+  spellings.erase(std::unique(spellings.begin(), spellings.end()), spellings.end());
+  std::string text;
+  for (std::string_view spelling : spellings) {
+    double zipf = Zipf(freq.Of(std::string(spelling)));
+    if (zipf <= 0) {
+      double lowest = 0;
+      for (std::string_view part : SplitWords(spelling, " -'")) {
+        const double value = Zipf(freq.Of(std::string(part)));
+        if (value > 0 && (lowest == 0 || value < lowest)) lowest = value;
+      }
+      zipf = lowest > 0 ? std::max(lowest - 1.0, 0.1) : 0.0;
+    }
+    const long tenths = std::clamp(std::lround(zipf * 10), 0L, 99L);
+    text.append(spelling).append(1, '\t');
+    text.append(1, static_cast<char>('0' + tenths / 10)).append(1, '.').append(1, static_cast<char>('0' + tenths % 10));
+    text.append(1, '\n');
+  }
+  return text;
+}
+
+std::optional<std::string> SingularOf(const std::string& form, TableKind table, const MorphologyList& morphology) {
+  if (table != TableKind::Nouns && table != TableKind::Adjectives) return std::nullopt;
+  const auto it = morphology.find(form);
+  if (it == morphology.end() || !(form.ends_with('s') || form.ends_with('x'))) return std::nullopt;
+  std::string singular = form.substr(0, form.size() - 1);
+  const auto single = morphology.find(singular);
+  if (single == morphology.end()) return std::nullopt;
+  bool any = false;
+  for (const Analysis& p : it->second) {
+    if (p.reformOnly || !(p.tables & Bit(table))) continue;
+    const auto singularOfP = [&](const Analysis& s) {
+      return !s.reformOnly && (s.tables & Bit(table)) && s.number == 's' && s.lemma == p.lemma &&
+             (s.gender == p.gender || s.gender == 'e' || p.gender == 'e');
+    };
+    const bool paired = p.number == 'p' && std::any_of(single->second.begin(), single->second.end(), singularOfP);
+    if (!paired) return std::nullopt;
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return singular;
+}
+
+bool IsPluralSaidOtherwise(std::string_view form) { return form == "oeufs" || form == "boeufs"; }
+
+std::vector<std::string> PluralsReadApart(const std::array<WordTable, kTableCount>& tables,
+                                          const MorphologyList& morphology) {
+  std::vector<std::string> apart;
+  for (TableKind kind : {TableKind::Nouns, TableKind::Adjectives}) {
+    std::map<std::string, std::set<std::string>> readings;  // spelling -> phonetic forms
+    for (const WordRow row : tables[Index(kind)]) readings[std::string(row.spelling)].emplace(row.phonetic);
+    for (const auto& [form, own] : readings) {
+      if (IsPluralSaidOtherwise(form)) continue;
+      const std::optional<std::string> singular = SingularOf(form, kind, morphology);
+      if (!singular) continue;
+      const auto found = readings.find(*singular);
+      if (found == readings.end() || found->second == own) continue;
+      auto list = [](const std::set<std::string>& phonetics) {
+        std::string s;
+        for (const std::string& p : phonetics) s += (s.empty() ? "/" : ", /") + p + "/";
+        return s;
+      };
+      apart.push_back(std::string(InfoOf(kind).fileName) + " : " + form + " " + list(own) + " " + *singular + " " +
+                      list(found->second));
+    }
+  }
+  return apart;
+}
+
 bool IsStorableSpelling(std::string_view spelling) {
   if (spelling.empty()) return false;
   return std::all_of(spelling.begin(), spelling.end(), [](char ch) {
@@ -276,7 +367,19 @@ std::vector<Transcription> WithDerivedReadings(std::string_view spelling, TableK
 
 std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind table, const std::vector<Analysis>& analyses,
                                        const std::vector<Transcription>& sourceReadings) {
-  const std::vector<Transcription> readings = WithDerivedReadings(spelling, table, analyses, sourceReadings);
+  std::vector<Transcription> readings = WithDerivedReadings(spelling, table, analyses, sourceReadings);
+  // A verb form in -ai (j'ai, je chanterai, j'allai) ends in é; the list reads it è like -ais.
+  if (table == TableKind::Verbs && spelling.ends_with("ai")) {
+    std::vector<Transcription> closed;
+    for (Transcription r : readings) {
+      if (r.phonetic.ends_with('3')) {
+        r.phonetic.back() = '2';
+        r.changes |= kVerbAi;
+      }
+      if (std::find(closed.begin(), closed.end(), r) == closed.end()) closed.push_back(std::move(r));
+    }
+    readings = std::move(closed);
+  }
   if (readings.size() <= 1) return readings;
   for (const HomographChoice& choice : kHomographChoices) {
     if (choice.spelling != spelling || choice.table != table) continue;
@@ -465,7 +568,7 @@ template <typename MayLeaveOut>
 std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry>, kTableCount>& tables,
                                           EndingSounds& sounds, MayLeaveOut mayLeaveOut) {
   using Tally = std::unordered_map<std::string, std::unordered_map<std::string, std::size_t>>;
-  std::array<Tally, std::size(kWordTableKinds)> tally;  // per table: ending -> sound -> rows
+  std::array<Tally, std::size(kWordTableKinds) + 1> tally;  // per table, then all: ending -> sound -> rows
   struct First {
     std::string sound;
     const WordEntry* row;
@@ -477,14 +580,26 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
     for (const WordEntry& row : tables[Index(kind)]) {
       const bool counted = seen.insert(row.spelling + '\x13' + row.phonetic).second;
       for (const EndingSounds::Ending& e : sounds.Of(row)) {
-        if (counted) ++tally[Index(kind)][e.letters][e.sound];
+        if (counted) {
+          ++tally[Index(kind)][e.letters][e.sound];
+          ++tally[std::size(kWordTableKinds)][e.letters][e.sound];
+        }
         if (e.learnable) first.try_emplace(e.letters, First{e.sound, &row, Index(kind)});
       }
     }
   }
   std::set<std::string> misleading;
   for (const auto& [ending, found] : first) {
-    const auto& endingSounds = tally[found.table][ending];
+    // The row's own table judges the ending where it has enough rows with it. A short ending
+    // (-ez) is a rhyme typed on its own, searched in every table: where the row's table has few
+    // rows with it, every word table judges it (fez, the first noun in -ez, against the verbs).
+    auto rowsWith = [&](std::size_t table) {
+      std::size_t total = 0;
+      for (const auto& [sound, n] : tally[table][ending]) total += n;
+      return total;
+    };
+    const bool judgedByAll = ending.size() <= kEndingShortLetters && rowsWith(found.table) < kEndingMinRows;
+    const auto& endingSounds = tally[judgedByAll ? std::size(kWordTableKinds) : found.table][ending];
     std::size_t total = 0, most = 0;
     for (const auto& [sound, n] : endingSounds) {
       total += n;
@@ -507,6 +622,18 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
   return misleading;
 }
 
+MorphologyList WithMissingAnalyses(const MorphologyList& source) {
+  MorphologyList out = source;
+  for (const MissingAnalysis& m : kMissingAnalyses) {
+    const auto it = out.find(std::string(m.form));
+    if (it == out.end()) continue;
+    Analysis a = ParseTags(m.tags);
+    a.lemma = m.lemma;
+    if (std::find(it->second.begin(), it->second.end(), a) == it->second.end()) it->second.push_back(std::move(a));
+  }
+  return out;
+}
+
 }  // namespace
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {
@@ -517,6 +644,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   std::unordered_set<std::string> correctedOut;
   const PronunciationList list = CorrectedPronunciations(sources, correctedOut);
   const auto& pronunciations = list.readings;
+  const MorphologyList morphology = WithMissingAnalyses(sources.morphology);
 
   std::array<std::vector<Candidate>, kTableCount> candidates;
   std::array<std::vector<std::string>, kLeftOutReasonCount> leftOut;
@@ -529,7 +657,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
 
   // The forms of each lemma, to tell a proper name from the common word spelled alike.
   std::unordered_map<std::string, std::vector<const std::string*>> formsOfLemma;
-  for (const auto& [form, analyses] : sources.morphology) {
+  for (const auto& [form, analyses] : morphology) {
     for (const Analysis& a : analyses) {
       if (!a.reformOnly && a.tables) formsOfLemma[a.lemma].push_back(&form);
     }
@@ -539,8 +667,8 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   auto mostlyProperName = [&](const std::string& form, const std::vector<Analysis>& analyses) {
     std::string capital = form;
     capital[0] = ToUpper(capital[0]);
-    const auto it = sources.morphology.find(capital);
-    if (it == sources.morphology.end() ||
+    const auto it = morphology.find(capital);
+    if (it == morphology.end() ||
         std::none_of(it->second.begin(), it->second.end(), [](const Analysis& a) { return a.properName; })) {
       return false;
     }
@@ -557,7 +685,10 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   };
   std::vector<std::string> childTaboo, childProperNames, childListed;
   auto marker = [&](const std::string& form, const std::vector<Analysis>& analyses, int syllables) -> std::int16_t {
-    if (syllables > 2) return 0;
+    if (syllables > 2 || std::find(std::begin(kForeignFrequency), std::end(kForeignFrequency), form) !=
+                             std::end(kForeignFrequency)) {
+      return 0;
+    }
     const bool frequent = Zipf(freq.Of(form)) >= options.childVocabularyZipf &&
                           form.find_first_of("-'") == std::string::npos;
     if (taboo.count(form)) {
@@ -577,7 +708,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   };
 
   std::unordered_set<std::string> participleOnlyAdjectives;
-  for (const auto& [form, analyses] : sources.morphology) {
+  for (const auto& [form, analyses] : morphology) {
     auto leave = [&](LeftOutReason why) { leftOut[static_cast<std::size_t>(why)].push_back(form); };
     if (HasUpper(form)) {
       leave(LeftOutReason::Capital);
@@ -622,10 +753,8 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     }
     const std::string key = ToUpper(form);
     const auto found = pronunciations.find(key);
-    if (found == pronunciations.end()) {
-      leave(LeftOutReason::NoPronunciation);
-      continue;
-    }
+    const std::vector<Transcription> noReading;
+    const std::vector<Transcription>& own = found == pronunciations.end() ? noReading : found->second;
     double lemmaFrequency = 0;
     bool adjective = false, verb = false, infinitive = false, participle = false;
     for (const Analysis& a : analyses) {
@@ -639,23 +768,45 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     }
     if (verb && !adjective && (tables & Bit(TableKind::Adjectives))) participleOnlyAdjectives.insert(form);
     const double compound = freq.Of(form) > 0 ? 0 : CompoundFrequency(form, freq);
-    bool stored = false;
+    bool stored = false, read = !own.empty();
     for (TableKind kind : kWordTableKinds) {
       if (!(tables & Bit(kind))) continue;
       const int rankClass = kind != TableKind::Verbs ? 0 : infinitive ? 0 : participle ? 1 : 2;
-      for (const Transcription& r : ReadingsFor(form, kind, analyses, found->second)) {
+      std::vector<Transcription> readings = ReadingsFor(form, kind, analyses, own);
+      // A plural reads as its singular (its ending is silent), unless French says it otherwise or
+      // the corrections list reads it; a plural the pronunciation list lacks is read so too.
+      const std::optional<std::string> singular = SingularOf(form, kind, morphology);
+      if (singular && !IsPluralSaidOtherwise(form) && !corrected.count(form)) {
+        if (const auto s = pronunciations.find(ToUpper(*singular)); s != pronunciations.end()) {
+          std::vector<Transcription> same = ReadingsFor(*singular, kind, morphology.at(*singular), s->second);
+          if (!std::is_permutation(same.begin(), same.end(), readings.begin(), readings.end())) {
+            for (Transcription& r : same) r.changes |= kPlural;
+            readings = std::move(same);
+          }
+        }
+      }
+      read |= !readings.empty();
+      for (const Transcription& r : readings) {
         if (r.syllables < kMinWordSyllables || r.syllables > kMaxWordSyllables) continue;
-        Candidate c{WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), marker(form, analyses, r.syllables)},
+        // A plural is marked as its singular is, unless the child list names it; a letter's
+        // frequency is that of the elided l', s', d'... and never marks it.
+        std::int16_t mark = marker(form, analyses, r.syllables);
+        if (singular && !taboo.count(form) && !childList.count(form)) {
+          mark = marker(*singular, morphology.at(*singular), r.syllables);
+        }
+        if (kind == TableKind::Nouns && form.size() == 1) mark = 0;
+        Candidate c{WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), mark},
                     compound > 0 ? compound : freq.Of(form), lemmaFrequency, rankClass, r.changes, compound > 0};
         candidates[Index(kind)].push_back(std::move(c));
         stored = true;
       }
     }
-    if (stored) {
-      usedPronunciations.insert(key);
-    } else {
+    if (!read) {
+      leave(LeftOutReason::NoPronunciation);
+    } else if (!stored) {
       leave(LeftOutReason::Syllables);
     }
+    if (stored && found != pronunciations.end()) usedPronunciations.insert(key);
   }
 
   // A rare word that reads a common ending unlike nearly all the others (a loanword read in
@@ -768,6 +919,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     }
   }
   report.childSpellings = childSpellings.size();
+  report.pluralsReadApart = PluralsReadApart(result.tables, morphology);
   // Every word of the child list must be in the reduced vocabulary: a word the tables lack or
   // that has more than two syllables is a fault of the list.
   for (const ListedWord& w : sources.childWords) {
@@ -796,7 +948,7 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
 
   for (const std::string& form : freq.ranked) {
     if (report.coverageSample == kCoverageSample) break;
-    if (!sources.morphology.count(form)) continue;
+    if (!morphology.count(form)) continue;
     ++report.coverageSample;
     if (inWordTables.count(form)) {
       ++report.coverageHits;
@@ -829,6 +981,8 @@ std::string FormatReport(const BuildReport& report) {
       "nom ou adjectif en -ent avec la nasale finale",
       "infinitif en -er lu \xE9",
       "liaison dans une locution",
+      "forme verbale en -ai lue \xE9 (chanterai)",
+      "pluriel lu comme son singulier",
   };
   auto examples = [](const std::vector<std::string>& words) {
     std::string s;
@@ -868,6 +1022,8 @@ std::string FormatReport(const BuildReport& report) {
          std::to_string(report.tables[Index(TableKind::Adjectives)].participleAdjectives) + "\n";
   out += "  lignes \xE9" "cart\xE9" "es pour une terminaison lue autrement que presque tous les mots qui l'ont : " +
          std::to_string(report.endingOutliers.count) + examples(report.endingOutliers.examples) + "\n";
+  out += "Pluriels lus autrement que leur singulier : " + std::to_string(report.pluralsReadApart.size()) + "\n";
+  for (const std::string& p : report.pluralsReadApart) out += "  " + p + "\n";
   out += "Formes de la liste morphologique \xE9" "cart\xE9" "es :\n";
   for (std::size_t r = 0; r < kLeftOutReasonCount; ++r) {
     out += "  " + std::string(kReasons[r]) + " : " + std::to_string(report.leftOut[r].count) +

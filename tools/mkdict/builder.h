@@ -45,6 +45,9 @@ inline constexpr double kEndingOutlierZipf = 4.0;
 // (the reading may be right, but the ending's sound is learned wrong).
 inline constexpr double kWalkFaultZipf = 3.0;
 inline constexpr std::size_t kEndingMaxLetters = 6;
+// An ending of at most this many letters that the row's table has on fewer than kEndingMinRows
+// rows is judged on every word table together (-ez: a few nouns, thousands of verbs).
+inline constexpr std::size_t kEndingShortLetters = 2;
 
 // Everything the builder reads.
 struct Sources {
@@ -67,8 +70,10 @@ enum ReadingChange : unsigned {
   kNounEnt = 1u << 5,       // noun or adjective -ent with the nasal the verb reading lacks
   kVerbEr = 1u << 6,        // infinitive -er read é beside a reading in r
   kLiaison = 1u << 7,       // a locution with the liaison of a silent final consonant
+  kVerbAi = 1u << 8,        // verb form in -ai read é (je chanterai, j'allai), unlike -ais
+  kPlural = 1u << 9,        // a plural read as its singular (oies, cookies)
 };
-inline constexpr std::size_t kReadingChangeCount = 8;
+inline constexpr std::size_t kReadingChangeCount = 10;
 
 struct BuildOptions {
   std::array<std::size_t, kTableCount> capacities = DefaultCapacities();
@@ -120,6 +125,7 @@ struct BuildReport {
   WordCount childProperNames;  // spellings frequent enough but mostly proper names: not marked
   WordCount childListed;       // spellings marked only because the child list holds them
   WordCount endingOutliers;    // rows left out because they read a common ending unlike the rest
+  std::vector<std::string> pluralsReadApart;  // PluralsReadApart on the tables written
   double childVocabularyZipf = 0;
   std::size_t coverageSample = 0;  // most frequent forms known to the morphological list
   std::size_t coverageHits = 0;    // of which in some word table
@@ -133,6 +139,13 @@ struct BuildResult {
 };
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options = {});
+
+// The text of the frequency file (core/frequency.h) for the spellings of every table: each
+// spelling's Zipf value from the frequency list, with one decimal. A spelling the list lacks (a
+// compound, a locution) is estimated from its words (split at spaces, hyphens and apostrophes):
+// the lowest value among those the list holds, less one, and never under 0.1; a spelling none of
+// whose words is in the list has 0.
+std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq);
 
 // The report printed by tavilo-mkdict (Windows-1252).
 std::string FormatReport(const BuildReport& report);
@@ -189,6 +202,22 @@ double Zipf(double frequency);
 // consonant, in a word that has another vowel, is dropped (blanche, érable). `spelling` is
 // lower case.
 Transcription NormaliseReading(std::string_view spelling, Transcription reading);
+
+// The singular of a plural noun or adjective in a table: the form spelled as it without its
+// final s or x that the morphological list gives as the singular of the same lemma and gender.
+// None unless every analysis of the form that fits the table is such a plural: lis, sens and
+// fils are words of their own too, and chevaux is not its singular plus an ending.
+std::optional<std::string> SingularOf(const std::string& form, TableKind table, const MorphologyList& morphology);
+
+// Plurals whose reading, in French, is not their singular's (the final consonant of oeuf and
+// boeuf is silent in the plural).
+bool IsPluralSaidOtherwise(std::string_view form);
+
+// The check of the plurals: every row of the noun and adjective tables whose singular (SingularOf)
+// is in the same table with other readings, as "TABLE : PLURAL /readings/ SINGULAR /readings/",
+// in table and spelling order; the plurals of IsPluralSaidOtherwise are not reported.
+std::vector<std::string> PluralsReadApart(const std::array<WordTable, kTableCount>& tables,
+                                          const MorphologyList& morphology);
 
 // The frequency a hyphenated form ranks by: its rarest part, kCompoundZipfPenalty rarer; 0 when a
 // part is unknown or the form has no hyphen.

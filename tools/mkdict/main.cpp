@@ -25,7 +25,7 @@ int Fail(const std::string& cp1252Message) {
 constexpr const char* kUsage =
     "Usage : tavilo-mkdict [--lists DOSSIER] SOURCES OUT\n"
     "  SOURCES  dossier des sources (prosodylab-fr.dict, grammalecte-fr-allvars.tsv, wordfreq_large_fr.tsv)\n"
-    "  OUT      dossier o\xF9 \xE9" "crire nm.tav, aj.tav, vr.tav, av.tav, tb.tav et po.tav\n"
+    "  OUT      dossier o\xF9 \xE9" "crire nm.tav, aj.tav, vr.tav, av.tav, tb.tav, po.tav et frequences.txt\n"
     "  --lists  dossier de taboo.txt et locutions.txt (par d\xE9" "faut OUT)";
 
 }  // namespace
@@ -57,7 +57,9 @@ int main(int argc, char** argv) {
   if (auto error = LoadSources(sourcesDir, listsDir, sources)) return Fail(*error);
   const BuildResult built = BuildDictionary(sources);
   if (built.error) return Fail(*built.error);
-  if (auto error = WriteTables(outDir, built.tables)) return Fail(*error);
+  if (auto error = WriteTables(outDir, built.tables, FrequencyFileText(built.tables, sources.frequencies))) {
+    return Fail(*error);
+  }
 
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char timing[64];

@@ -1,7 +1,9 @@
 #include "tools/mkdict/mkdict.h"
 
+#include <fstream>
 #include <system_error>
 
+#include "core/frequency.h"
 #include "core/tav_file.h"
 #include "core/text.h"
 
@@ -42,7 +44,8 @@ std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, 
 }
 
 std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
-                                       const std::array<WordTable, kTableCount>& tables) {
+                                       const std::array<WordTable, kTableCount>& tables,
+                                       std::string_view frequencies) {
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
   if (ec) return "Impossible de cr\xE9" "er le dossier \xAB " + Utf8ToCp1252(outDir.string()) + " \xBB.";
@@ -50,6 +53,11 @@ std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
     const auto kind = static_cast<TableKind>(t);
     if (auto error = WriteTavFile(outDir / InfoOf(kind).fileName, tables[t], kind)) return error;
   }
+  if (frequencies.empty()) return std::nullopt;
+  std::ofstream out(outDir / kFrequencyFileName, std::ios::binary);
+  out.write(frequencies.data(), static_cast<std::streamsize>(frequencies.size()));
+  out.close();
+  if (!out) return std::string("Impossible d'\xE9" "crire le fichier \xAB ") + kFrequencyFileName + " \xBB.";
   return std::nullopt;
 }
 

@@ -16,8 +16,10 @@ namespace tavilo::mkdict {
 std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
                                        Sources& out);
 
-// Writes the six tables under their bare file names into `outDir` (created if needed).
+// Writes the six tables under their bare file names into `outDir` (created if needed), and the
+// frequency file beside them when `frequencies` holds its text.
 std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
-                                       const std::array<WordTable, kTableCount>& tables);
+                                       const std::array<WordTable, kTableCount>& tables,
+                                       std::string_view frequencies = {});
 
 }  // namespace tavilo::mkdict

@@ -70,6 +70,10 @@ Analysis ParseTags(std::string_view tagsAndSub) {
   std::vector<std::string_view> parts = Fields(tags, ':');
   if (parts.size() < 2 || !parts[0].empty()) return a;
   const std::string_view head = parts[1];
+  for (std::size_t i = 2; i < parts.size(); ++i) {
+    if (parts[i] == "m" || parts[i] == "f" || parts[i] == "e") a.gender = parts[i][0];
+    if (parts[i] == "s" || parts[i] == "p" || parts[i] == "i") a.number = parts[i][0];
+  }
   if (head.starts_with("V")) {
     a.tables = Bit(TableKind::Verbs);
     a.verbThirdPlural = std::any_of(parts.begin() + 2, parts.end(), [](std::string_view p) {

@@ -45,6 +45,8 @@ struct Analysis {
   bool participle = false;      // a verb's present or past participle
   bool properName = false;      // a proper name (a country's name too), or the like
   bool reformOnly = false;      // only in the 1990 spelling reform sub-dictionary
+  char gender = 0;              // 'm', 'f' or 'e' (either) where the tags give one
+  char number = 0;              // 's' singular, 'p' plural, 'i' invariable where the tags give one
 
   bool operator==(const Analysis&) const = default;
 };

@@ -130,7 +130,7 @@ TEST(AnagramInputTest, ImposedWordsTakeTheirLettersOut) {
 TEST(AnagramInputTest, ValidationMessagesInOrder) {
   EXPECT_EQ(ValidateAnagramInput(0, 0), "Essayez quand m\xEAme d'entrer au moins 3 lettres !!!");
   EXPECT_EQ(ValidateAnagramInput(0, 2), "Il faut au moins une lettre explicite !!!");
-  EXPECT_NE(ValidateAnagramInput(2, 0).find("\nIl faut au moins 3 lettres \xE0 chercher"), std::string::npos);
+  EXPECT_NE(ValidateAnagramInput(2, 0).find("\nIl faut au moins 3 lettres \xE0 chercher."), std::string::npos);
   EXPECT_EQ(ValidateAnagramInput(2, 1), "");
 }
 
@@ -165,7 +165,7 @@ TEST(AnagramManualTest, ListsWordsWithTheirRestAndBuildsTheCandidates) {
   const std::string block = WritePlainText(WriteManualBlock(manual));
   EXPECT_TRUE(block.starts_with(" Anagrammes\n 5 lettres :\nchien [l?!]\nniche [l?!]\n 4 lettres :\n")) << block;
   EXPECT_EQ(WritePlainText(WriteAnagramHeader("Manuel", "chienl?!", 8, false, 6, std::chrono::milliseconds(61500))),
-            "    Niveau : Manuel    Lettres : chienl?!    Nombre : 8    Mots trouv\xC3\xA9s : 6    Temps : 1 min.1 sec");
+            "    Niveau : Manuel    Lettres : chienl?!    Nombre : 8    Mots trouv\xC3\xA9s : 6    Temps : 1 min 1 s");
 }
 
 TEST(AnagramSearchTest, JokersAreShownInUpperCaseWithThePrefix) {

@@ -31,7 +31,7 @@ std::vector<std::string> SampleWords(const Lexicon& lexicon) {
     int taken = 0;
     for (TableKind kind : {TableKind::Nouns, TableKind::Verbs, TableKind::Adjectives}) {
       const WordTable& table = lexicon.Table(kind);
-      for (std::size_t i = length * 97 % 500; i < table.Size() && taken < 3; i += 1009) {
+      for (std::size_t i = length * 97 % 500; i < table.Size() && taken < 3; i += 211) {
         const WordRow entry = table[i];
         if (entry.phonetic.size() == length && IsPlain(entry.spelling)) {
           words.emplace_back(entry.spelling);

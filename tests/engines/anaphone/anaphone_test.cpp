@@ -40,7 +40,7 @@ TEST_F(AnaphoneTest, ChecksInTheirOrder) {
     const char* message;
   } cases[] = {
       {"", AnaphoneRefusal::Empty, "Essayez quand m\xEAme d'entrer au moins 2 lettres !!!"},
-      {"a1!", AnaphoneRefusal::Digit, "On ne joue pas au lettres et AUX CHIFFRES.\nUtilisez seulement l'alphabet."},
+      {"a1!", AnaphoneRefusal::Digit, "On ne joue pas aux lettres et AUX CHIFFRES.\nUtilisez seulement l'alphabet."},
       {"m-a", AnaphoneRefusal::Sign,
        "Certains mauvais signes encouragent \xE0 ne choisir que des lettres.\nUtilisez seulement l'alphabet."},
       {"\xC9t\xE9", AnaphoneRefusal::Sign, nullptr},  // É is not in à-ü
@@ -48,13 +48,13 @@ TEST_F(AnaphoneTest, ChecksInTheirOrder) {
       {"m", AnaphoneRefusal::TooShort, nullptr},
       // é is folded to e before the lookup, which does not fold it: été cannot be found.
       {"\xE9t\xE9", AnaphoneRefusal::Unknown,
-       "Apparemment le mot \xAB" "ete\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme."},
+       "Apparemment le mot \xAB\xA0" "ete\xA0\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme."},
       // 16 phonemes: searched (and only itself found).
       {"anticonstitutionnellement", AnaphoneRefusal::NothingFound, nullptr},
       {"Anticonstitutionnellements", AnaphoneRefusal::TooManySounds,
-       "Le mot \xAB" "anticonstitutionnellements\xBB contient trop de sons !!!\nChoisissez un mot un peu plus simple"},
+       "Le mot \xAB\xA0" "anticonstitutionnellements\xA0\xBB contient trop de sons !!!\nChoisissez un mot un peu plus simple."},
       {"long", AnaphoneRefusal::NothingFound,
-       "Apparemment il n'y a pas d'anaphon\xE8mes possibles avec le mot \xABlong\xBB !!!\nEssayez autre chose."},
+       "Apparemment il n'y a pas d'anaphones possibles avec le mot \xAB\xA0long\xA0\xBB !!!\nEssayez autre chose."},
   };
   for (const auto& c : cases) {
     const AnaphoneResult result = Find(c.typed);
@@ -71,14 +71,16 @@ TEST_F(AnaphoneTest, HeaderAndBlock) {
   ASSERT_TRUE(result.Accepted());
   result.elapsedSeconds = 75;
   EXPECT_EQ(WritePlainText(WriteAnaphoneHeader(result)),
-            "   Anaphon\xC3\xA8mes        Mot : marri        Nombre de phon\xC3\xA8mes : 4        "
-            "Groupes de mots trouv\xC3\xA9s : 3        Temps : 1 min.15 sec.");
+            "   Anaphones        Mot : marri        Nombre de phon\xC3\xA8mes : 4        "
+            "Groupes de mots trouv\xC3\xA9s : 3        Temps : 1 min 15 s");
   const std::string dashes(185, '-');
   EXPECT_EQ(WritePlainText(WriteAnaphoneBlock(result)),
             "4 phon\xC3\xA8mes : \n\trami\n" + dashes + "\n2 / 2 phon\xC3\xA8mes : \n\tm'a / ri\tri / m'a\n" +
                 dashes + "\n");
+  // A result of single words counts words, not groups.
+  result.lists[2] = SortedStringList();
   result.count = 1;
-  EXPECT_NE(WritePlainText(WriteAnaphoneHeader(result)).find("Groupe de mots trouv\xC3\xA9 : 1"), std::string::npos);
+  EXPECT_NE(WritePlainText(WriteAnaphoneHeader(result)).find("        Mot trouv\xC3\xA9 : 1        "), std::string::npos);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(FindFilteredWords, RefusalsAndOptionsThePatternRulesOut) {
       {{.pattern = std::string(26, '?')}, FilterRefusal::TooLong,
        "Trop de lettres !!!\nLes mots du r\xE9sultat ne pourront pas d\xE9passer 25 lettres."},
       {{.pattern = "zz*"}, FilterRefusal::NothingFound,
-       "D\xE9sol\xE9, avec le mod\xE8le \xABzz*\xBB il n'y a aucun mot possible !!!\n"
+       "D\xE9sol\xE9, avec le mod\xE8le \xAB\xA0zz*\xA0\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres ou d'autres options."},
       // The reference takes the pattern as the search settled it: an accent typed must stay.
       {{.pattern = "b\xEAt?", .distinguishDiacritics = true}, FilterRefusal::None, "b\xEAte b\xEAte"},
@@ -141,7 +141,7 @@ TEST(WriteFilterBlock, GroupsByLengthWithTheExplicitLettersInRed) {
   ASSERT_TRUE(result.Accepted());
   EXPECT_EQ(WritePlainText(WriteFilterHeader(result)),
             "  Mots filtr\xC3\xA9s      Mod\xC3\xA8le cherch\xC3\xA9 : b*e      Domaine : Noms"
-            "      Nb maxi de syllabes : Toutes      Mot: 1      H\xC3\xA9t\xC3\xA9rogrammes");
+            "      Nb maxi de syllabes : Toutes      Mots : 1      H\xC3\xA9t\xC3\xA9rogrammes");
   const Document block = WriteFilterBlock(result);
   EXPECT_EQ(WritePlainText(block), " 4 lettres :\n\tb\xC3\xAAte eteb\n" + std::string(96, '-') + "\n");
   // "b" and the final "e" are red, the rest black; the reversed word is black.

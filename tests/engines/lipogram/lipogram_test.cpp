@@ -47,12 +47,12 @@ TEST_F(LipogramTest, Refusals) {
     std::string message;
   } cases[] = {
       {"", LipogramRefusal::Empty, "Essayez quand m\xEAme d'entrer au moins une lettre !!!"},
-      {"a b", LipogramRefusal::Sign, "Impossible avec \xAB   \xBB. Utilisez seulement l'alphabet !!!"},
+      {"a b", LipogramRefusal::Sign, "Impossible avec \xAB\xA0 \xA0\xBB. Utilisez seulement l'alphabet !!!"},
       // An accent the tool does not know, an upper-case accented letter.
-      {"\xE4", LipogramRefusal::Sign, "Impossible avec \xAB \xE4 \xBB. Utilisez seulement l'alphabet !!!"},
-      {"e\xC9", LipogramRefusal::Sign, "Impossible avec \xAB \xC9 \xBB. Utilisez seulement l'alphabet !!!"},
+      {"\xE4", LipogramRefusal::Sign, "Impossible avec \xAB\xA0\xE4\xA0\xBB. Utilisez seulement l'alphabet !!!"},
+      {"e\xC9", LipogramRefusal::Sign, "Impossible avec \xAB\xA0\xC9\xA0\xBB. Utilisez seulement l'alphabet !!!"},
       {"abcdefghijklmnopqrstuvwxyz", LipogramRefusal::NothingFound,
-       "D\xE9sol\xE9, avec les lettres \xAB abcdefghijklmnopqrstuvwxyz \xBB il n'y a aucun mot possible !!!\n"
+       "D\xE9sol\xE9, avec les lettres \xAB\xA0" "abcdefghijklmnopqrstuvwxyz\xA0\xBB il n'y a aucun mot possible !!!\n"
        "Choisissez d'autres lettres."},
   };
   for (const auto& c : cases) {

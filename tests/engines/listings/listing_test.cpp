@@ -95,6 +95,13 @@ TEST_F(ListingTest, BlockHasItsHeadingsColumnsAndCountLine) {
   const ListingResult families = ListAnagramFamilies(*lexicon_);
   EXPECT_EQ(text(WriteListingHeader(families)),
             "   Liste des mots anagrammatiques     Groupes de mots : " + std::to_string(families.count));
+  // The count line counts groups where the items are groups of words (one a line), and words
+  // where they are single words: ourobores, 'okapi' and 'phokapi' count words.
+  for (const ListingDescription& d : AllListingDescriptions()) {
+    const ListingResult some{.kind = d.kind, .groups = {}, .count = 2, .kept = {}};
+    const std::string header = text(WriteListingHeader(some));
+    EXPECT_NE(header.find(d.oneItemPerLine ? "Groupes de mots : 2" : "     Mots : 2"), std::string::npos) << header;
+  }
   // One family a line, even when short.
   EXPECT_EQ(text(WriteListingBlock(families)).substr(0, 39), " 4 lettres :\n arme   mare   rame\n" + rule.substr(0, 6));
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/alignment.h"
@@ -41,14 +42,21 @@ std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
   return {};
 }
 
-bool StandsAt(std::string_view word, std::string_view part, RhymePosition position) {
+// `sound` says whether the part is a sound, whose first a may also be the end of the code of
+// "wa" (0), except at the start of the word.
+bool StandsAt(std::string_view word, std::string_view part, RhymePosition position, bool sound = false) {
+  const std::string inWa = sound && part.starts_with('a') ? "0" + std::string(part.substr(1)) : std::string(part);
   switch (position) {
-    case RhymePosition::End: return word.ends_with(part);
+    case RhymePosition::End: return word.ends_with(part) || word.ends_with(inWa);
     case RhymePosition::Start: return word.starts_with(part);
-    case RhymePosition::Inside:
-      return word.size() >= part.size() + 2 && part.find(word.front()) == std::string::npos &&
-             part.find(word.back()) == std::string::npos &&
-             word.substr(1, word.size() - 2).find(part) != std::string::npos;
+    case RhymePosition::Inside: {
+      if (word.size() < part.size() + 2 || part.find(word.front()) != std::string::npos ||
+          part.find(word.back()) != std::string::npos) {
+        return false;
+      }
+      const std::string_view inner = word.substr(1, word.size() - 2);
+      return inner.find(part) != std::string::npos || inner.find(inWa) != std::string::npos;
+    }
   }
   return false;
 }
@@ -60,7 +68,7 @@ std::map<int, std::vector<std::string>> ReferenceLists(const WordTable& table, c
   for (const WordRow entry : table) {
     if (entry.syllables < 1 || entry.syllables > 9) continue;
     if (query.syllables != 0 && entry.syllables != query.syllables) continue;
-    if (!StandsAt(entry.phonetic, sound, query.position)) continue;
+    if (!StandsAt(entry.phonetic, sound, query.position, true)) continue;
     if (query.keepSpelling && !StandsAt(entry.spelling, rhyme, query.position)) continue;
     lists[entry.syllables].emplace_back(entry.spelling);
   }
@@ -137,11 +145,31 @@ TEST(RhymeDictionaryTest, CommonEndingsLearnTheExpectedSound) {
       {"ou", "4"},     {"on", "8"},     {"in", "6"},     {"ain", "6"},    {"ais", "3"},    {"ait", "3"},
       {"ant", "5"},    {"ot", "o"},     {"at", "a"},     {"al", "al"},    {"ail", "a7"},   {"eil", "37"},
       {"oux", "4"},    {"eux", "1"},    {"aire", "3r"},  {"erie", "eri"},  {"ard", "ar"},   {"ose", "oz"},
-      {"ole", "ol"},   {"euil", "17"},
+      {"ole", "ol"},   {"euil", "17"},  {"ez", "2"},
   };
   const Session session;
   for (const auto& [ending, sound] : endings) {
     EXPECT_EQ(FindRhymes(testing::ShippedTables(), session, {.typed = ending}).rhymePhonetic, sound) << ending;
+  }
+}
+
+TEST(RhymeDictionaryTest, NounsRhymeAsAFrenchReaderHearsThem) {
+  const Session session;
+  const std::tuple<const char*, const char*, bool> cases[] = {
+      {"age", "louage", true},  {"age", "rouage", true}, {"age", "tatouage", true},  // the a of the code of "wa"
+      {"age", "\xE9" "chouage", true}, {"a", "roi", true}, {"ez", "nez", true},
+      {"er", "kicker", false},  {"er", "putter", false}, {"er", "sampler", false},  // nouns read with eu
+      {"er", "surfer", false},  {"er", "jogger", false}, {"er", "loser", false},  {"er", "aber", false},
+      {"er", "boucher", true},
+  };
+  for (const auto& [rhyme, word, listed] : cases) {
+    const RhymeResult result = FindRhymes(testing::ShippedTables(), session, {.typed = rhyme});
+    bool found = false;
+    for (const SortedStringList& list : result.lists) {
+      const std::vector<std::string> items = list.Items();
+      found |= std::find(items.begin(), items.end(), word) != items.end();
+    }
+    EXPECT_EQ(found, listed) << rhyme << " " << word;
   }
 }
 

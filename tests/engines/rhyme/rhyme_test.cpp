@@ -49,14 +49,14 @@ class RhymeTest : public ::testing::Test {
 };
 
 TEST_F(RhymeTest, RefusalsAndLearntSounds) {
-  const std::string unknown = "Apparemment il n'existe aucun mot avec une rime en \xAB";
+  const std::string unknown = "Apparemment il n'existe aucun mot avec une rime en \xAB\xA0";
   const std::string messages[] = {
       "",
       "      L\xE0, vous \xEAtes distrait,\n      Mais il est l\xE9gitime\n"
       "      Pour en voir tout l'attrait\n      D'apposer une rime...",
       "En l'occurrence LES CHIFFRES ne riment \xE0 rien.\nUtilisez seulement l'alphabet.",
       "Ici, il est impossible que les signes s'arriment.\nUtilisez seulement l'alphabet.",
-      "En g\xE9n\xE9ral le \xAB" "e\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.",
+      "En g\xE9n\xE9ral le \xAB\xA0" "e\xA0\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.",
   };
   const struct {
     std::string typed;
@@ -84,7 +84,7 @@ TEST_F(RhymeTest, RefusalsAndLearntSounds) {
     // Whether words of the nouns have the sound is not the point here.
     EXPECT_EQ(result.refusal == RhymeRefusal::NothingFound ? RhymeRefusal::None : result.refusal, c.refusal);
     if (c.refusal == RhymeRefusal::UnknownSound) {
-      EXPECT_EQ(result.message, unknown + c.sound + "\xBB !!!\nEssayez une autre rime.");
+      EXPECT_EQ(result.message, unknown + c.sound + "\xA0\xBB !!!\nEssayez une autre rime.");
     } else if (c.refusal != RhymeRefusal::None) {
       EXPECT_EQ(result.message, messages[static_cast<int>(c.refusal)]);
     } else {
@@ -93,7 +93,7 @@ TEST_F(RhymeTest, RefusalsAndLearntSounds) {
   }
   EXPECT_EQ(Find("  A NE").rhyme, "ane");
   const RhymeResult none = Find("ane", 1, 9);
-  EXPECT_EQ(none.message, "Apparemment il n'y a pas de rimes en \xAB" "ane\xBB avec ces options !!!\nEssayez autre chose.");
+  EXPECT_EQ(none.message, "Apparemment il n'y a pas de rimes en \xAB\xA0" "ane\xA0\xBB avec ces options !!!\nEssayez autre chose.");
   EXPECT_TRUE(none.SoundFound());
 }
 
@@ -204,7 +204,7 @@ TEST(RhymeBlockTest, HeaderAndListsFromNineSyllablesDown) {
                                      {0, "Mots trouv\xC3\xA9s : 0"}, {12345, "Mots trouv\xC3\xA9s : 12345"}}) {
     result.count = count;
     const Document header = WriteRhymeHeader(result);
-    EXPECT_EQ(Lines(header), std::vector<std::string>{"   Rimes       Rime : \xC2\xAB...\xC3\xA9t\xC3\xA9\xC2\xBB       "
+    EXPECT_EQ(Lines(header), std::vector<std::string>{"   Rimes       Rime : \xC2\xAB\xC2\xA0...\xC3\xA9t\xC3\xA9\xC2\xA0\xC2\xBB       "
                                                       "Domaine : Liste contrep\xC3\xA8teries       Nombre de syllabes "
                                                       ": 3       " + std::string(found)});
     ASSERT_EQ(header.paragraphs()[0].runs.size(), 1u);

@@ -117,14 +117,14 @@ TEST_F(SpoonerismTest, RefusalsCarryTheirMessages) {
       {{.typed = "p-u"}, R::Sign, "Difficile de trouVer, cach\xE9 derri\xE8re les Signes.\nUtilisez seulement l'alphabet."},
       {{.typed = "cou", .method = SpoonerismMethod::Child}, R::NotValidated,
        "Vous avez entr\xE9 un mot tabou !\nCe n'est pas tr\xE8s correct !!!"},
-      {{.typed = "cou"}, R::NotValidated, "Apparemment le mot \xAB" "cou\xBB n'est pas reconnu"},
-      {{.typed = "pou", .method = SpoonerismMethod::Contrepetophile}, R::NotValidated, "Apparemment le mot \xABpou\xBB"},
-      {{.typed = "cil"}, R::NoReplacement, "Visiblemment le mot \xAB" "cil\xBB n'est pas tr\xE8s"},
+      {{.typed = "cou"}, R::NotValidated, "Apparemment le mot \xAB\xA0" "cou\xA0\xBB n'est pas reconnu"},
+      {{.typed = "pou", .method = SpoonerismMethod::Contrepetophile}, R::NotValidated, "Apparemment le mot \xAB\xA0pou\xA0\xBB"},
+      {{.typed = "cil"}, R::NoReplacement, "Visiblement le mot \xAB\xA0" "cil\xA0\xBB n'est pas tr\xE8s"},
       {{.typed = "cil", .method = SpoonerismMethod::Double}, R::NoReplacement,
-       "Visiblemment le mot \xAB" "cil\xBB ne donne pas de r\xE9sultat !!!\nEssayez une autre m\xE9thode, ou choisissez un autre mot."},
-      {{.typed = "cil", .domain = 3}, R::NoReplacement, "D\xE9sol\xE9 le mot \xAB" "cil\xBB ne g\xE9n\xE8re pas"},
-      {{.typed = "pou", .domain = 3}, R::NothingFound, "D\xE9sol\xE9, le mot \xABpou\xBB ne g\xE9n\xE8re aucune"},
-      {{.typed = "eau"}, R::TooShort, "Le mot \xAB" "eau\xBB est trop court pour construire des contrep\xE8teries !!!"},
+       "Visiblement le mot \xAB\xA0" "cil\xA0\xBB ne donne pas de r\xE9sultat !!!\nEssayez une autre m\xE9thode, ou choisissez un autre mot."},
+      {{.typed = "cil", .domain = 3}, R::NoReplacement, "D\xE9sol\xE9, le mot \xAB\xA0" "cil\xA0\xBB ne g\xE9n\xE8re pas"},
+      {{.typed = "pou", .domain = 3}, R::NothingFound, "D\xE9sol\xE9, le mot \xAB\xA0pou\xA0\xBB ne g\xE9n\xE8re aucune"},
+      {{.typed = "eau"}, R::TooShort, "Le mot \xAB\xA0" "eau\xA0\xBB est trop court pour construire des contrep\xE8teries !!!"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.query.typed);
@@ -208,7 +208,7 @@ TEST_F(SpoonerismTest, BlockHeaderAndWaitingText) {
   const Document header = WriteSpoonerismHeader(result, 75);
   EXPECT_EQ(WritePlainText(header),
             Cp1252ToUtf8("  Contrep\xE8teries    Mot : pou    Domaine : Noms    Possibilit\xE9s : 1    Mots trouv\xE9s : 3"
-                         "    Temps : 1 min.15 sec."));
+                         "    Temps : 1 min 15 s"));
   EXPECT_EQ(header.paragraphs()[0].runs[0].format.color, (Rgb{255, 0, 0}));
   // Highlighted letters are bold and coloured in the block.
   bool boldRun = false;
