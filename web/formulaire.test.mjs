@@ -30,7 +30,8 @@ for (const outil of OUTILS) {
     for (const o of description.options) {
       // The caption is the help's sentence, not the option's placeholder nor empty.
       assert.ok(o.aide !== '' && !/^("|[A-Z][A-Z-]*\s)/.test(o.aide), `--${o.nom} : « ${o.aide} »`);
-      assert.ok(c.aide.replace(/\s+/g, ' ').includes(o.aide), `--${o.nom} : l'aide n'est pas celle de la commande`);
+      const plat = (texte) => texte.replace(/\s+/g, ' ');
+      assert.ok(plat(c.aide).includes(plat(o.aide)), `--${o.nom} : l'aide n'est pas celle de la commande`);
     }
   });
 
