@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt_text.h"
+#include "core/frequency_order.h"
 #include "core/text.h"
 
 namespace tavilo {
@@ -69,11 +70,17 @@ std::string Missing(std::string_view alphabet, std::string_view letters) {
 // insertion per event-processing pause instead of one per group.
 class AutoSearchObserver : public AnagramObserver {
  public:
-  AutoSearchObserver(AnagramDialog& dialog, bool jokers) : dialog_(dialog), window_(dialog.autoWindow_), jokers_(jokers) {
+  // `hold`: the groups are ranked once all are found (most common words first), so none is shown
+  // as it comes; the dialog hands them over sorted afterwards.
+  AutoSearchObserver(AnagramDialog& dialog, bool jokers, bool hold)
+      : dialog_(dialog), window_(dialog.autoWindow_), jokers_(jokers), hold_(hold) {
     sinceFlush_.start();
   }
 
   void OnGroup(const AnagramGroup& group) override {
+    if (!hold_) Show(group);
+  }
+  void Show(const AnagramGroup& group) {
     pending_ += GroupLine(group, jokers_);
     pending_ += '\n';
   }
@@ -102,6 +109,7 @@ class AutoSearchObserver : public AnagramObserver {
   AnagramDialog& dialog_;
   QPointer<AnagramAutoWindow> window_;
   bool jokers_;
+  bool hold_;
   std::string pending_;
   QElapsedTimer sinceFlush_;
 };
@@ -406,9 +414,12 @@ void AnagramDialog::RunSearch() {
 }
 
 void AnagramDialog::RunManual() {
+  const auto order = FrequencyOrder();
+  if (!order) return;
   ManualResult manual = RunGuarded([&](GuiObserver& observer) {
     return ListCandidates(host().lexicon().anagramIndex, imposed_.lettersToSearch, letters_, observer);
   });
+  if (*order) SortManualByFrequency(manual, **order);
   candidates_ = std::move(manual.candidates);
   if (manual.count == 0) {
     Refuse(NothingFoundMessage(letters_.enteredText));
@@ -425,6 +436,8 @@ void AnagramDialog::RunManual() {
 }
 
 void AnagramDialog::RunAutomatic() {
+  const auto order = FrequencyOrder();
+  if (!order) return;
   // The groups are searched among the candidates of the last manual pass; when it was made for
   // other letters, a manual pass over these letters builds them first.
   const std::string sorted = SortLetters(imposed_.lettersToSearch);
@@ -454,9 +467,10 @@ void AnagramDialog::RunAutomatic() {
     }
     autoWindow_->move(at);
   }
-  autoWindow_->StartSearch(FromCp1252(AutoWindowHeader(imposed_.field, imposed_.lettersToSearch, query.settings.level,
-                                                       letters_.enteredText, letters_.letterCount)),
-                           jokers);
+  std::string header = AutoWindowHeader(imposed_.field, imposed_.lettersToSearch, query.settings.level,
+                                        letters_.enteredText, letters_.letterCount);
+  if (*order) (header += '\n') += kFrequencyOrderLine;
+  autoWindow_->StartSearch(FromCp1252(header), jokers);
   autoWindow_->show();
   autoWindow_->raise();
   hide();
@@ -466,10 +480,14 @@ void AnagramDialog::RunAutomatic() {
   // The search is followed in its own window, with its own Pause and Stop: no wait cursor.
   BeginSearch(autoObserver_, false);
   SetSearchingLook(true);
-  AutoSearchObserver observer(*this, query.JokerTotal() > 0);
+  AutoSearchObserver observer(*this, query.JokerTotal() > 0, *order != nullptr);
   running_ = &observer;
-  const AutoResult result = SearchGroups(source, query, observer);
+  AutoResult result = SearchGroups(source, query, observer);
   running_ = nullptr;
+  if (*order) {
+    SortGroupsByFrequency(result, **order);
+    for (const AnagramGroup& group : result.groups) observer.Show(group);
+  }
   observer.Flush();
   EndSearch();
   SetPausedLook(false);
@@ -478,8 +496,10 @@ void AnagramDialog::RunAutomatic() {
   if (!autoWindow_) return;  // closed during the search: nothing to show
   const AnagramSettings used = Settings();
   Document saved = WriteGroupLines(result);
-  saved.InsertHeader(WriteAnagramHeader(std::to_string(used.level), letters_.enteredText, letters_.letterCount, true,
-                                        static_cast<long>(result.groups.size()), result.elapsed));
+  Document savedHeader = WriteAnagramHeader(std::to_string(used.level), letters_.enteredText, letters_.letterCount, true,
+                                            static_cast<long>(result.groups.size()), result.elapsed);
+  if (*order) AddFrequencyOrderLine(savedHeader);
+  saved.InsertHeader(savedHeader);
   const QString params = FromCp1252((imposed_.prefix.empty() ? "" : Trim(imposed_.prefix) + "_") + imposed_.lettersToSearch) +
                          QStringLiteral("_%1_%2-%3_%4-%5")
                              .arg(used.level)

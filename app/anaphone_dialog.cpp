@@ -47,8 +47,11 @@ AnaphoneDialog::AnaphoneDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
 
 void AnaphoneDialog::RunSearch() {
   const QString typed = wordBox_->currentText();
-  const AnaphoneResult result =
+  const auto order = FrequencyOrder();
+  if (!order) return;
+  AnaphoneResult result =
       RunGuarded([&](GuiObserver& observer) { return FindAnaphones(host().lexicon(), {ToCp1252(typed)}, observer); });
+  if (*order) SortAnaphonesByFrequency(result, **order);
 
   // A word found in the lexicon (and not too long) was searched: the box remembers it.
   if (result.Validated() && result.refusal != AnaphoneRefusal::TooManySounds &&

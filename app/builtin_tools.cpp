@@ -4,10 +4,12 @@
 #include "app/anaphone_dialog.h"
 #include "app/filter_dialog.h"
 #include "app/lipogram_dialog.h"
+#include "app/phrase_dialog.h"
 #include "app/rhyme_dialog.h"
 #include "app/spoonerism_dialog.h"
 #include "app/tool_registry.h"
 #include "app/word_listings.h"
+#include "app/word_rhyme_dialog.h"
 
 namespace tavilo {
 
@@ -19,7 +21,9 @@ ToolRegistry BuiltInTools() {
   tools.AddDialog<LipogramDialog>(ToolId::Lipogram);
   AddWordListings(tools);
   tools.AddDialog<SpoonerismDialog>(ToolId::Spoonerism);
+  tools.AddDialog<PhraseDialog>(ToolId::Phrase);
   tools.AddDialog<FilterDialog>(ToolId::Filter);
+  tools.AddDialog<WordRhymeDialog>(ToolId::WordRhyme);
   return tools;
 }
 

@@ -307,8 +307,11 @@ FilterQuery FilterDialog::Query() const {
 void FilterDialog::RunSearch() {
   const FilterQuery query = Query();
   host().SetStatusLine(StatusLine::Limit, "");
-  const FilterResult result = RunGuarded(
+  const auto order = FrequencyOrder();
+  if (!order) return;
+  FilterResult result = RunGuarded(
       [&](GuiObserver& observer) { return FindFilteredWords(host().lexicon(), host().session(), query, observer); });
+  if (*order) SortFilteredWordsByFrequency(result, **order);
   // The search may have made a current list and filled the display.
   domains_[5]->setEnabled(host().session().HasResultList());
   appendToDisplayed_->setEnabled(!host().ResultIsEmpty());

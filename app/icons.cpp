@@ -125,23 +125,34 @@ void DrawCopy(QPainter& p) {
   Sheet(p, 13, 10);
 }
 
+// A curved stroke from `start` to `end` (a cubic through c1 and c2), and an arrowhead pointing to
+// `tip` from `from`.
+void CurvedArrow(QPainter& p, QPointF start, QPointF c1, QPointF c2, QPointF end, QPointF tip, QPointF from,
+                 const QColor& color, double width) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+  QPainterPath path;
+  path.moveTo(start);
+  path.cubicTo(c1, c2, end);
+  p.drawPath(path);
+  Arrowhead(p, tip, from, color);
+}
+
 void DrawSpoonerism(QPainter& p) {
   Tile(p, 2, 10, 12, QStringLiteral("B"), kBlue);
   Tile(p, 18, 10, 12, QStringLiteral("M"), kRed);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kBlue, 1.8, Qt::SolidLine, Qt::RoundCap));
-  QPainterPath over;
-  over.moveTo(8, 8.5);
-  over.cubicTo(10, 1.5, 22, 1.5, 23.5, 6.5);
-  p.drawPath(over);
-  Arrowhead(p, QPointF(24.3, 9), QPointF(23, 4.5), kBlue);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(kRed, 1.8, Qt::SolidLine, Qt::RoundCap));
-  QPainterPath under;
-  under.moveTo(24, 23.5);
-  under.cubicTo(22, 30.5, 10, 30.5, 8.5, 25.5);
-  p.drawPath(under);
-  Arrowhead(p, QPointF(7.7, 23), QPointF(9, 27.5), kRed);
+  CurvedArrow(p, {8, 8.5}, {10, 1.5}, {22, 1.5}, {23.5, 6.5}, {24.3, 9}, {23, 4.5}, kBlue, 1.8);
+  CurvedArrow(p, {24, 23.5}, {22, 30.5}, {10, 30.5}, {8.5, 25.5}, {7.7, 23}, {9, 27.5}, kRed, 1.8);
+}
+
+void DrawPhrase(QPainter& p) {
+  // A line of words, two of them exchanging their first letters.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(120, 128, 144));
+  p.drawRoundedRect(QRectF(2, 22, 28, 4), 1.5, 1.5);
+  Tile(p, 3, 9, 10, QStringLiteral("C"), kBlue);
+  Tile(p, 19, 9, 10, QStringLiteral("B"), kRed);
+  CurvedArrow(p, {8, 7.5}, {10, 1.5}, {21, 1.5}, {23, 5.5}, {24, 8}, {22.6, 4}, kBlue, 1.6);
 }
 
 void DrawRhyme(QPainter& p) {
@@ -229,6 +240,7 @@ void Draw(IconKind kind, QPainter& p) {
     case IconKind::Print: return DrawPrint(p);
     case IconKind::Copy: return DrawCopy(p);
     case IconKind::Spoonerism: return DrawSpoonerism(p);
+    case IconKind::Phrase: return DrawPhrase(p);
     case IconKind::Rhyme: return DrawRhyme(p);
     case IconKind::Anaphone: return DrawAnaphone(p);
     case IconKind::Anagram: return DrawAnagram(p);

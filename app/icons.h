@@ -13,6 +13,7 @@ enum class IconKind {
   Print,
   Copy,
   Spoonerism,
+  Phrase,
   Rhyme,
   Anaphone,
   Anagram,

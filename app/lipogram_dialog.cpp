@@ -177,8 +177,11 @@ LipogramQuery LipogramDialog::Query() const {
 
 void LipogramDialog::RunSearch() {
   const LipogramQuery query = Query();
-  const LipogramResult result = RunGuarded(
+  const auto order = FrequencyOrder();
+  if (!order) return;
+  LipogramResult result = RunGuarded(
       [&](GuiObserver& observer) { return FindLipograms(host().lexicon(), host().session(), query, observer); });
+  if (*order) SortLipogramsByFrequency(result, **order);
 
   KeepLipogramResult(result, host().session());
   if (!result.Accepted()) {

@@ -38,7 +38,9 @@ namespace {
 IconKind IconOf(ToolId id) {
   switch (id) {
     case ToolId::Spoonerism: return IconKind::Spoonerism;
-    case ToolId::Rhyme: return IconKind::Rhyme;
+    case ToolId::Phrase: return IconKind::Phrase;
+    case ToolId::Rhyme:
+    case ToolId::WordRhyme: return IconKind::Rhyme;
     case ToolId::Anaphone: return IconKind::Anaphone;
     case ToolId::Anagram: return IconKind::Anagram;
     case ToolId::Lipogram: return IconKind::Lipogram;
@@ -144,6 +146,13 @@ void MainWindow::BuildMenus() {
       }
     }
   }
+
+  // One order for every tool, after the tools and the listings it applies to.
+  mnuCommonWordsFirst_ = NewAction(this, "mnuCommonWordsFirst", QStringLiteral("Mots courants en &premier"));
+  mnuCommonWordsFirst_->setCheckable(true);
+  mnuCommonWordsFirst_->setChecked(LoadCommonWordsFirst());
+  toolsMenu->addAction(mnuCommonWordsFirst_);
+  connect(mnuCommonWordsFirst_, &QAction::toggled, this, [](bool on) { SaveCommonWordsFirst(on); });
 
   QMenu* help = bar->addMenu(QStringLiteral("&?"));
   help->setObjectName(QStringLiteral("mnuHelp"));
@@ -455,6 +464,8 @@ void MainWindow::SaveUntitled(const Document& doc) {
 
 // ---------------------------------------------------------------------------------------------
 // The result document and the main window's labels
+
+bool MainWindow::commonWordsFirst() const { return mnuCommonWordsFirst_->isChecked(); }
 
 const FrequencyLoad& MainWindow::frequencies() {
   if (!frequencies_) frequencies_ = LoadWordFrequencies(lexicon_.dataDirectory);

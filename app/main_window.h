@@ -62,6 +62,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   // ToolHost
   const Lexicon& lexicon() const override { return lexicon_; }
   const FrequencyLoad& frequencies() override;
+  bool commonWordsFirst() const override;
   Session& session() override { return session_; }
   AppState& state() override { return state_; }
   GuiObserver& observer() override { return observer_; }
@@ -132,6 +133,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   QAction* mnuHelpContents_ = nullptr;
   QAction* mnuHelpSearch_ = nullptr;
   QAction* mnuHelpAbout_ = nullptr;
+  QAction* mnuCommonWordsFirst_ = nullptr;  // "Mots courants en premier", checkable, kept in the settings
   QAction* btnOpen_ = nullptr;
   QAction* btnSave_ = nullptr;
   QAction* btnPrint_ = nullptr;

@@ -112,8 +112,11 @@ RhymeQuery RhymeDialog::Query() const {
 }
 
 void RhymeDialog::RunSearch() {
-  const RhymeResult result = RunGuarded(
+  const auto order = FrequencyOrder();
+  if (!order) return;
+  RhymeResult result = RunGuarded(
       [&](GuiObserver& observer) { return FindRhymes(host().lexicon(), host().session(), Query(), observer); });
+  if (*order) SortRhymesByFrequency(result, **order);
 
   if (result.SoundFound()) RememberInBox(*rhymeBox_, result.rhyme);
   KeepRhymeResult(result, host().session());

@@ -12,6 +12,7 @@ constexpr char kGroup[] = "Settings";
 
 constexpr char kLeft[] = "MainLeft";
 constexpr char kTop[] = "MainTop";
+constexpr char kCommonWordsFirst[] = "CommonWordsFirst";
 
 int ReadInt(const QSettings& settings, const char* key, int fallback) {
   bool ok = false;
@@ -33,6 +34,18 @@ void SaveMainPosition(const WindowPositionTwips& position) {
   settings.beginGroup(QLatin1String(kGroup));
   settings.setValue(QLatin1String(kLeft), position.left);
   settings.setValue(QLatin1String(kTop), position.top);
+}
+
+bool LoadCommonWordsFirst() {
+  QSettings settings{QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication)};
+  settings.beginGroup(QLatin1String(kGroup));
+  return ReadInt(settings, kCommonWordsFirst, 0) == 1;
+}
+
+void SaveCommonWordsFirst(bool on) {
+  QSettings settings{QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication)};
+  settings.beginGroup(QLatin1String(kGroup));
+  settings.setValue(QLatin1String(kCommonWordsFirst), on ? 1 : 0);
 }
 
 QPoint TwipsToPixels(const WindowPositionTwips& twips, double dpi) {

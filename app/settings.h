@@ -16,6 +16,11 @@ struct WindowPositionTwips {
 WindowPositionTwips LoadMainPosition();
 void SaveMainPosition(const WindowPositionTwips& position);
 
+// "Mots courants en premier" (Outils menu): whether the tools list the most common words first.
+// Unchecked until the user checks it.
+bool LoadCommonWordsFirst();
+void SaveCommonWordsFirst(bool on);
+
 // Conversions at a screen resolution in dots per inch (twips per pixel = 1440 / dpi).
 QPoint TwipsToPixels(const WindowPositionTwips& twips, double dpi);
 WindowPositionTwips PixelsToTwips(const QPoint& pixels, double dpi);

@@ -209,8 +209,10 @@ void SpoonerismDialog::RunSearch() {
     return;
   }
 
+  const auto order = FrequencyOrder();
+  if (!order) return;
   host().SetNotes({});
-  const SpoonerismResult result = RunGuarded([&](GuiObserver& observer) {
+  SpoonerismResult result = RunGuarded([&](GuiObserver& observer) {
     return FindSpoonerisms(host().lexicon(), host().session(), query, observer, [&](SpoonerismStage stage) {
       switch (stage) {
         case SpoonerismStage::Phase1:
@@ -227,6 +229,7 @@ void SpoonerismDialog::RunSearch() {
     });
   });
 
+  if (*order) SortSpoonerismsByFrequency(result, **order);
   if (result.validated) wordBox_->setEditText(FromCp1252(result.word));
   if (result.rememberWord) RememberInBox(*wordBox_, result.word);
   KeepSpoonerismResult(result, host().session());

@@ -8,7 +8,11 @@ namespace {
 constexpr std::array kTools = {
     ToolInfo{ToolId::Spoonerism, "mnuCmpCpt", "&Contrepèteries...", "Contrepet", "Contrepèteries", "Cpt",
              "Cpt_", "Arial"},
+    ToolInfo{ToolId::Phrase, "mnuCmpPhrase", "Contrepèteries dans une &phrase...", "ContrepetPhrase",
+             "Contrepèteries dans une phrase", "Phrase", "Phrase_", "Arial"},
     ToolInfo{ToolId::Rhyme, "mnuCmpRim", "&Rimes...", "Rime", "Rimes", "Rime", "Rime_", "Arial"},
+    ToolInfo{ToolId::WordRhyme, "mnuCmpRimMot", "Rimes &d'un mot...", "RimeMot", "Rimes d'un mot", "RimeMot",
+             "RimeMot_", "Arial"},
     ToolInfo{ToolId::Anaphone, "mnuCmpPhon", "Anap&hones...", "Phonégramme", "Anaphones", "Phon", "Phon_",
              "Arial"},
     ToolInfo{ToolId::Anagram, "mnuCmpAna", "&Anagrammes...", "Anagramme", "Anagrammes", "Ana", "Ana_",
@@ -46,12 +50,14 @@ constexpr E Tool(ToolId id) { return E{E::Kind::Tool, id, ListingId::Anaphones};
 constexpr E Listing(ListingId id) { return E{E::Kind::Listing, ToolId::Spoonerism, id}; }
 constexpr E kSeparator{E::Kind::Separator};
 
-// Separators after Contrepèteries, after Rimes, after the phonetic group, after the written
+// Separators after the two spoonerism tools, after Rimes, after the phonetic group, after the written
 // listings, after the two anagram items, after Lipogrammes, and at the end.
 constexpr std::array kToolsMenu = {
     Tool(ToolId::Spoonerism),
+    Tool(ToolId::Phrase),
     kSeparator,
     Tool(ToolId::Rhyme),
+    Tool(ToolId::WordRhyme),
     kSeparator,
     Tool(ToolId::Anaphone),
     Listing(ListingId::Anaphones),

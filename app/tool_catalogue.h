@@ -1,4 +1,4 @@
-// The tools of the "&Outils" menu as the main window knows them: the six dialog tools (each with
+// The tools of the "&Outils" menu as the main window knows them: the dialog tools (each with
 // its tool-bar button) and the listing commands that run without a dialog. Names, captions,
 // keys and result fonts are fixed here, once; whether a tool can run depends on the registry
 // (tool_registry.h).
@@ -9,7 +9,7 @@
 
 namespace tavilo {
 
-enum class ToolId { Spoonerism, Rhyme, Anaphone, Anagram, Lipogram, Filter };
+enum class ToolId { Spoonerism, Phrase, Rhyme, WordRhyme, Anaphone, Anagram, Lipogram, Filter };
 
 enum class ListingId {
   Anaphones,
@@ -45,7 +45,7 @@ struct ListingInfo {
   const char* resultFont;
 };
 
-// In tool-bar order: Contrepet, Rime, Phonégramme, Anagramme, Lipogramme, MotCroisé.
+// In tool-bar order: Contrepet, ContrepetPhrase, Rime, Phonégramme, Anagramme, Lipogramme, MotCroisé.
 std::span<const ToolInfo> AllTools();
 std::span<const ListingInfo> AllListings();
 const ToolInfo& InfoOf(ToolId id);

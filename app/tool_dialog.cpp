@@ -13,6 +13,7 @@
 
 #include "app/qt_text.h"
 #include "app/user_dialogs.h"
+#include "core/frequency_order.h"
 
 namespace tavilo {
 
@@ -135,7 +136,22 @@ void ToolDialog::EndSearch() {
   searching_ = false;
 }
 
-void ToolDialog::PublishResult(ToolResult result) { host_.PublishToolResult(id_, std::move(result)); }
+std::optional<const WordFrequencies*> ToolDialog::FrequencyOrder() {
+  sortedByFrequency_ = false;
+  if (!host_.commonWordsFirst()) return nullptr;
+  const FrequencyLoad& load = host_.frequencies();
+  if (load.error) {
+    Refuse(load.error->Message());
+    return std::nullopt;
+  }
+  sortedByFrequency_ = true;
+  return &load.frequencies;
+}
+
+void ToolDialog::PublishResult(ToolResult result) {
+  if (sortedByFrequency_) AddFrequencyOrderLine(result.header);
+  host_.PublishToolResult(id_, std::move(result));
+}
 
 void ToolDialog::PublishResult(Document header, Document block, std::string fileSuffix) {
   ToolResult result;

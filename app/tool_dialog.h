@@ -128,6 +128,12 @@ class ToolDialog : public QDialog {
   // Applies step 4 again (e.g. when a method option that forbids the previous list is clicked).
   void UpdatePreviousListOption();
 
+  // The frequencies to sort the result by when "Mots courants en premier" is checked, null when it
+  // is not; nullopt after showing why the frequency file could not be read (the search is then not
+  // run). Call it before the search; a result published afterwards, sorted with what it gave, gets
+  // the header line that says so.
+  std::optional<const WordFrequencies*> FrequencyOrder();
+
   // Hands the finished result to the main window (ToolHost::PublishToolResult for this tool).
   void PublishResult(ToolResult result);
   // The same for a block and its header, appended to the displayed result when the box named by
@@ -154,6 +160,7 @@ class ToolDialog : public QDialog {
   ToolHost& host_;
   ToolId id_;
   ToolOpening opening_;
+  bool sortedByFrequency_ = false;  // the last FrequencyOrder() gave frequencies
   std::function<void()> search_;
   QPushButton* okButton_ = nullptr;
   bool stopButton_ = false;

@@ -67,6 +67,9 @@ class ToolHost {
   // How common each word is (core/frequency.h): read from the data folder on the first call
   // and kept; when the file is missing or malformed, `error` says so and the rest works.
   virtual const FrequencyLoad& frequencies() = 0;
+  // "Mots courants en premier" is checked in the Outils menu: every tool lists the words of each
+  // group most common first, and its header says so.
+  virtual bool commonWordsFirst() const = 0;
   // ResultList and ResultListKind. A search that keeps its result refills them itself.
   virtual Session& session() = 0;
   // ActiveTool, ToolKey, ToolFileSuffix, LoadedFileName and the word-box presets.

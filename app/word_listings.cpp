@@ -5,6 +5,9 @@
 #include <utility>
 
 #include "app/gui_observer.h"
+#include "app/qt_text.h"
+#include "app/user_dialogs.h"
+#include "core/frequency_order.h"
 
 namespace tavilo {
 namespace {
@@ -41,15 +44,23 @@ std::optional<ToolResult> RunWordListingFromMenu(ListingKind kind, ListingContex
       return QString::number(count) + (count == 1 ? QStringLiteral(" mot ") : QStringLiteral(" mots ")) + name;
     });
   }
-  const ListingResult result = RunWordListing(kind, context.lexicon, observer);
+  // "Mots courants en premier": the file is read (or refused) before the listing runs.
+  const FrequencyLoad* frequencies = context.host.commonWordsFirst() ? &context.host.frequencies() : nullptr;
+  if (frequencies && frequencies->error) {
+    context.host.dialogs().Warning(context.host.window(), kProgramTitle, FromCp1252(frequencies->error->Message()));
+    return std::nullopt;
+  }
+  ListingResult result = RunWordListing(kind, context.lexicon, observer);
   observer.SetCountText({});
   if (result.stopped) return std::nullopt;
+  if (frequencies) SortListingByFrequency(result, frequencies->frequencies);
   KeepListingResult(result, context.session);
 
   // The main window clears the waiting line once the result is shown.
   context.host.SetStatusLine(StatusLine::Waiting, kWaiting);
   ToolResult published;
   published.header = WriteListingHeader(result);
+  if (frequencies) AddFrequencyOrderLine(published.header);
   published.block = WriteListingBlock(result);
   return published;
 }

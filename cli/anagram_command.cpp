@@ -11,6 +11,8 @@
 
 #include "cli/commands.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
+#include "core/frequency_order.h"
 #include "core/text.h"
 #include "engines/anagram/anagram.h"
 
@@ -93,6 +95,7 @@ std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Comma
   const auto lengths = options.Value("--longueurs");
   const auto level = options.Value("--niveau");
   args.output = TakeResultOptions(options, false);
+  TakeSortOption(options, args.output);
   options.Refuse(!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || words ||
                                      lengths || level),
                  "Les r\xC3\xA9glages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
@@ -146,6 +149,8 @@ int RunAnagrams(Context& ctx) {
   const bool complete = args->completeBase && args->automatic && letters.JokerTotal() > 0;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{.anagramIndex = complete, .phoneticIndex = false});
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, args->output);
+  if (!order) return kExitDataError;
   AnagramIndex spellable;
   if (!complete) {
     spellable = BuildAnagramIndex(lexicon->nouns, lexicon->adjectives, lexicon->verbs, lexicon->functionWords,
@@ -153,8 +158,9 @@ int RunAnagrams(Context& ctx) {
   }
   const AnagramIndex& index = complete ? lexicon->anagramIndex : spellable;
 
-  const ManualResult manual = ListCandidates(index, imposed.lettersToSearch, letters);
+  ManualResult manual = ListCandidates(index, imposed.lettersToSearch, letters);
   if (!args->automatic) {
+    if (*order) SortManualByFrequency(manual, **order);
     if (manual.count == 0) {
       ctx.PrintError(NothingFoundMessage(letters.enteredText));
       return kExitNothingFound;
@@ -180,15 +186,22 @@ int RunAnagrams(Context& ctx) {
     if (letters.JokerTotal() > 0) ctx.Print(JokerNotice());
     ctx.Out() << '\n';
   }
+  // Sorted by frequency, the groups can only be ranked once all are found: they are printed then.
   StreamingObserver observer(streaming ? &ctx.Out() : nullptr, args->output.raw, letters.JokerTotal() > 0);
+  StreamingObserver silent(nullptr, false, false);
   AutoResult result;
   {
     InterruptGuard guard;
-    result = SearchGroups(source, query, observer);
+    result = SearchGroups(source, query, *order ? silent : observer);
+  }
+  if (*order) {
+    SortGroupsByFrequency(result, **order);
+    for (const AnagramGroup& group : result.groups) observer.OnGroup(group);
   }
   ctx.Out().flush();
-  const Document header = WriteAnagramHeader(std::to_string(settings.level), letters.enteredText, letters.letterCount,
-                                             true, static_cast<long>(result.groups.size()), result.elapsed);
+  Document header = WriteAnagramHeader(std::to_string(settings.level), letters.enteredText, letters.letterCount, true,
+                                       static_cast<long>(result.groups.size()), result.elapsed);
+  if (*order) AddFrequencyOrderLine(header);
   if (args->output.rtfFile) {
     if (const int code = EmitResult(ctx, header, WriteGroupLines(result), args->output.rtfFile); code != kExitOk) return code;
   } else if (!args->output.raw) {
@@ -208,7 +221,7 @@ int RunAnagrams(Context& ctx) {
 Command AnagramCommand() {
   return {"anagrammes",
           "LETTRES [--auto] [--base-complete] [--imposes \"MOTS\"] [--interdits \"MOTS\"] [--sans-sigles] "
-          "[--mots MIN-MAX] [--longueurs MIN-MAX] [--niveau 1-4] [--rtf FICHIER] [--brut]",
+          "[--mots MIN-MAX] [--longueurs MIN-MAX] [--niveau 1-4] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
           "Cherche les mots (ou les groupes de mots) \xC3\xA9" "crits avec les LETTRES.",
           "De 3 \xC3\xA0 50 lettres ; les accents sont ignor\xC3\xA9s, espaces, tirets et apostrophes s\xC3\xA9parent les mots.\n"
           "Jokers : ? = toute lettre, \xC2\xA7 = voyelle, ! = consonne (apr\xC3\xA8s deux lettres au moins).\n\n"
@@ -227,6 +240,10 @@ Command AnagramCommand() {
           "  --longueurs MIN-MAX  longueur de chaque mot\n"
           "  --niveau N         niveau de recherche, 1 (mini, rapide) \xC3\xA0 4 (maxi, complet)\n"
           "                     (par d\xC3\xA9" "faut, celui que propose la fen\xC3\xAAtre pour ces lettres)\n"
+          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus\n"
+          "                     courants d'abord dans chaque longueur ; avec --auto, les groupes class\xC3\xA9s par\n"
+          "                     la fr\xC3\xA9quence moyenne de leurs mots, les meilleurs en t\xC3\xAAte, et affich\xC3\xA9s\n"
+          "                     \xC3\xA0 la fin de la recherche plut\xC3\xB4t qu'au fur et \xC3\xA0 mesure\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             seulement les mots (ou les groupes), un par ligne\n\n"
           "Codes de sortie : 0 r\xC3\xA9sultat, 1 aucune anagramme, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
 #include "engines/anaphone/anaphone.h"
 
 namespace tavilo::cli {
@@ -11,13 +12,17 @@ namespace {
 int RunAnaphones(Context& ctx) {
   const Command self = AnaphoneCommand();
   Options options(ctx.Args());
-  const ResultOptions output = TakeResultOptions(options, false);
+  ResultOptions output = TakeResultOptions(options, false);
+  TakeSortOption(options, output);
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, output);
+  if (!order) return kExitDataError;
 
-  const AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(options.Positionals()[0])});
+  AnaphoneResult result = FindAnaphones(*lexicon, {Utf8ToCp1252(options.Positionals()[0])});
+  if (*order) SortAnaphonesByFrequency(result, **order);
   if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == AnaphoneRefusal::NothingFound);
   // Block order: the single words, then the pairs from the longest first word down.
   std::vector<std::string> items;
@@ -33,12 +38,14 @@ int RunAnaphones(Context& ctx) {
 
 Command AnaphoneCommand() {
   return {"anaphones",
-          "MOT [--rtf FICHIER] [--brut]",
+          "MOT [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
           "Cherche les mots, et les paires de mots, faits des m\xC3\xAAmes sons que MOT dans un autre ordre.",
           "MOT doit \xC3\xAAtre un mot du dictionnaire ; ses accents sont retir\xC3\xA9s avant la recherche\n"
           "(tapez-le sans accent), et sa prononciation est celle du dictionnaire. Les noms, adjectifs,\n"
           "verbes et adverbes sont parcourus ; les r\xC3\xA9sultats sont group\xC3\xA9s par nombre de phon\xC3\xA8mes du\n"
           "premier mot, comme dans la fen\xC3\xAAtre Anaphones. Un mot de plus de 16 phon\xC3\xA8mes est refus\xC3\xA9.\n\n"
+          "  --tri ORDRE     alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                  d'abord dans chaque groupe (voir la commande mot)\n"
           "  --rtf FICHIER   \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut          seulement les mots et les paires, un par ligne\n\n"
           "Codes de sortie : 0 anaphones trouv\xC3\xA9s, 1 aucun, 2 mot refus\xC3\xA9 ou erreur d'utilisation,\n"

@@ -26,6 +26,14 @@ const Lexicon* Context::GetLexicon(LoadOptions needs) {
   return lexicon_.get();
 }
 
+const WordFrequencies* Context::GetFrequencies() {
+  if (!frequencies_) {
+    frequencies_ = LoadWordFrequencies(dataDir_);
+    if (frequencies_->error) err_ << frequencies_->error->MessageUtf8() << '\n';
+  }
+  return frequencies_->error ? nullptr : &frequencies_->frequencies;
+}
+
 bool Context::OutIsTerminal() const { return &out_ == &std::cout && isatty(STDOUT_FILENO) == 1; }
 
 void Context::Print(std::string_view cp1252) { out_ << Cp1252ToUtf8(cp1252) << '\n'; }

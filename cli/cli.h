@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/frequency.h"
 #include "core/lexicon.h"
 
 namespace tavilo::cli {
@@ -37,6 +38,9 @@ class Context {
   // Hands the context a lexicon already loaded, which the caller keeps from one command to the
   // next (the web page loads it once); a command that needs an index it lacks builds it there.
   void ShareLexicon(std::shared_ptr<Lexicon> lexicon) { lexicon_ = std::move(lexicon); }
+  // How common each word is, read from the data directory on first use; null after printing
+  // why the file could not be read (what a command sorting by frequency then exits with).
+  const WordFrequencies* GetFrequencies();
   const StartupTimings& Timings() const { return timings_; }
   const std::filesystem::path& DataDirectory() const { return dataDir_; }
 
@@ -56,6 +60,7 @@ class Context {
   std::shared_ptr<Lexicon> lexicon_;
   StartupTimings timings_;
   bool loadFailed_ = false;
+  std::optional<FrequencyLoad> frequencies_;
 };
 
 struct Command {

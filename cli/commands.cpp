@@ -12,11 +12,13 @@ const std::vector<Command>& Commands() {
       InfoCommand(),
       SpoonerismCommand(),
       RhymeCommand(),
+      WordRhymeCommand(),
       AnagramCommand(),
       AnaphoneCommand(),
       LipogramCommand(),
       FilterCommand(),
       ListingCommand(),
+      PhraseCommand(),
   };
   return kCommands;
 }

@@ -54,6 +54,7 @@ std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Comman
   static_assert(std::size(kDomains) == kDomainResultList + 1);
   q.domain = kDomains[TakeDomainOption(options, args.lists, true, 0)];
   args.output = TakeResultOptions(options, true);
+  TakeSortOption(options, args.output);
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return std::nullopt;
   q.pattern = Utf8ToCp1252(options.Positionals()[0]);
@@ -95,9 +96,12 @@ int RunFilter(Context& ctx) {
   // The search reads the word tables only: no index is built.
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, args->output);
+  if (!order) return kExitDataError;
 
   return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
-    const FilterResult result = FindFilteredWords(*lexicon, session, args->query);
+    FilterResult result = FindFilteredWords(*lexicon, session, args->query);
+    if (*order) SortFilteredWordsByFrequency(result, **order);
     ReportAdjustments(ctx, *args, result);
     if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == FilterRefusal::NothingFound);
     if (result.LimitReached()) ctx.PrintError(kFilterCapMessage);
@@ -114,7 +118,7 @@ Command FilterCommand() {
   return {"filtre",
           "MODELE [--une-fois-simple] [--une-fois-multiple] [--heterogramme] [--diacritiques] [--inverse] "
           "[--lettres-max N] [--syllabes-max N] [--domaine tous|noms|adjectifs|verbes|adverbes] [--liste FICHIER] "
-          "[--garder FICHIER] [--rtf FICHIER] [--couleur auto|toujours|jamais] [--brut]",
+          "[--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--couleur auto|toujours|jamais] [--brut]",
           "Cherche les mots qui correspondent \xC3\xA0 un mod\xC3\xA8le de mots crois\xC3\xA9s (b?t*), group\xC3\xA9s par longueur.",
           "Le mod\xC3\xA8le m\xC3\xAAle des lettres et des jokers :\n"
           "  ?  une seule lettre       !  une seule consonne       \xC2\xA7  une seule voyelle\n"
@@ -133,6 +137,8 @@ Command FilterCommand() {
           "  --liste FICHIER      cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
           "  --garder FICHIER     garde ensuite la liste courante dans FICHIER (avec --liste : les mots\n"
           "                       trouv\xC3\xA9s, comme \"Conserver le r\xC3\xA9sultat comme nouvelle liste\")\n"
+          "  --tri ORDRE          alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                       d'abord dans chaque groupe (voir la commande mot)\n"
           "  --rtf FICHIER        \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --couleur QUAND      les lettres du mod\xC3\xA8le en rouge : auto (sur un terminal), toujours, jamais\n"
           "  --brut               les mots seuls, un par ligne, dans l'ordre du bloc\n\n"

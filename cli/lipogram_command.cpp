@@ -40,6 +40,7 @@ std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Comm
   args.lists = TakeListChain(options);
   q.domain = TakeDomainOption(options, args.lists);
   args.output = TakeResultOptions(options, false);
+  TakeSortOption(options, args.output);
   if (options.Expect(self, 1, 1)) {
     q.typed = Utf8ToCp1252(options.Positionals()[0]);
     options.Refuse(q.mono && q.typed.size() != 1, "L'option --mono demande une seule lettre.");
@@ -56,10 +57,13 @@ int RunLipograms(Context& ctx) {
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});  // no index is used
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, args->output);
+  if (!order) return kExitDataError;
 
   // A search that found nothing still leaves the emptied list behind, as the window does.
   return RunListChain(ctx, *lexicon, args->lists, true, [&](Session& session) {
-    const LipogramResult result = FindLipograms(*lexicon, session, args->query);
+    LipogramResult result = FindLipograms(*lexicon, session, args->query);
+    if (*order) SortLipogramsByFrequency(result, **order);
     KeepLipogramResult(result, session);
     if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == LipogramRefusal::NothingFound);
     std::vector<std::string> words;
@@ -76,7 +80,7 @@ Command LipogramCommand() {
   return {"lipogrammes",
           "LETTRES [--obligatoires] [--tous-diacritiques] [--diacritiques] [--mono] [--beau-present] "
           "[--syllabes N|toutes] [--vocabulaire-reduit] [--domaine noms|adjectifs|verbes|adverbes] "
-          "[--liste FICHIER] [--garder FICHIER] [--rtf FICHIER] [--brut]",
+          "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
           "Cherche les mots sans les LETTRES (ou avec elles), class\xC3\xA9s par nombre de syllabes.",
           "Par d\xC3\xA9" "faut les lettres sont interdites et, sans --diacritiques, chacune interdit aussi ses\n"
           "formes accentu\xC3\xA9" "es (e interdit \xC3\xA9, \xC3\xA8, \xC3\xAA, \xC3\xAB), comme dans la fen\xC3\xAAtre "
@@ -92,6 +96,8 @@ Command LipogramCommand() {
           "  --domaine D          noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
           "  --liste FICHIER      cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
           "  --garder FICHIER     garde le r\xC3\xA9sultat comme nouvelle liste dans FICHIER\n"
+          "  --tri ORDRE          alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                       d'abord dans chaque groupe (voir la commande mot)\n"
           "  --rtf FICHIER        \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut               seulement les mots, un par ligne\n\n"
           "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/list_file.h"
 #include "cli/result_output.h"
+#include "cli/search_options.h"
 #include "core/session.h"
 #include "engines/listings/listing.h"
 
@@ -23,7 +24,8 @@ int RunListingCommand(Context& ctx) {
   const Command self = ListingCommand();
   Options options(ctx.Args());
 
-  const ResultOptions output = TakeResultOptions(options, true);
+  ResultOptions output = TakeResultOptions(options, true);
+  TakeSortOption(options, output);
   const ListChain lists = TakeListChain(options, false);
   std::optional<ListingKind> kind;
   if (options.Expect(self, 1, 1)) {
@@ -37,9 +39,12 @@ int RunListingCommand(Context& ctx) {
   const ListingDescription& d = DescribeListing(*kind);
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{d.needsAnagramIndex, d.needsPhoneticIndex});
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, output);
+  if (!order) return kExitDataError;
   // An empty listing still leaves its emptied list behind.
   return RunListChain(ctx, *lexicon, lists, true, [&](Session& session) {
-    const ListingResult result = RunWordListing(*kind, *lexicon);
+    ListingResult result = RunWordListing(*kind, *lexicon);
+    if (*order) SortListingByFrequency(result, **order);
     KeepListingResult(result, session);
     const int code = EmitResult(ctx, output,
                                 {[&] { return WriteListingHeader(result); }, [&] { return WriteListingBlock(result); },
@@ -53,7 +58,7 @@ int RunListingCommand(Context& ctx) {
 Command ListingCommand() {
   // The usage names every listing, as the listing table has them (the completion reads them here).
   static const std::string kUsage =
-      ListingNames("|") + " [--brut] [--rtf FICHIER] [--garder FICHIER] [--couleur auto|toujours|jamais]";
+      ListingNames("|") + " [--tri alpha|frequence] [--brut] [--rtf FICHIER] [--garder FICHIER] [--couleur auto|toujours|jamais]";
   return {"liste",
           kUsage.c_str(),
           "Liste les mots remarquables du dictionnaire (palindromes, anagrammes, ambigrammes...).",
@@ -70,6 +75,8 @@ Command ListingCommand() {
           "  okapi                     mots qui alternent consonne et voyelle (okapi)\n"
           "  phokapi                   mots qui alternent consonne et voyelle \xC3\xA0 l'oreille (\xC3\xA9t\xC3\xA9)\n"
           "  familles                  familles de mots \xC3\xA9" "crits avec les m\xC3\xAA" "mes lettres (chien, chine, niche)\n\n"
+          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                     d'abord dans chaque groupe (voir la commande mot)\n"
           "  --brut             seulement les mots trouv\xC3\xA9s, un par ligne, dans l'ordre de la liste\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --garder FICHIER   (okapi et phokapi) garde les mots trouv\xC3\xA9s dans FICHIER, comme liste\n"

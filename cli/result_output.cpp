@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "core/frequency_order.h"
 #include "cli/list_file.h"
 #include "core/rtf.h"
 #include "core/text.h"
@@ -97,7 +98,11 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
 }
 
 int EmitResult(Context& ctx, const ResultOptions& output, const ResultWriters& writers) {
-  if (!output.raw) return EmitResult(ctx, writers.header(), writers.block(), output.rtfFile, output.colour);
+  if (!output.raw) {
+    Document header = writers.header();
+    if (output.commonWordsFirst) AddFrequencyOrderLine(header);
+    return EmitResult(ctx, header, writers.block(), output.rtfFile, output.colour);
+  }
   std::string text;
   for (const std::string& item : writers.items()) (text += item) += '\n';
   ctx.Out() << Cp1252ToUtf8(text);

@@ -25,6 +25,7 @@ struct ResultOptions {
   std::optional<std::string> rtfFile;  // the document as RTF instead of text on stdout
   bool raw = false;                    // only the found items, one per line
   ColourMode colour = ColourMode::Auto;
+  bool commonWordsFirst = false;       // --tri frequence: the header says so on a line of its own
 };
 
 // Takes --rtf and --brut (refused together), and --couleur when the command has it.

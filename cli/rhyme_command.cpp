@@ -29,6 +29,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   args.lists = TakeListChain(options);
   args.query.domain = TakeDomainOption(options, args.lists);
   args.output = TakeResultOptions(options, true);
+  TakeSortOption(options, args.output);
   options.Refuse(start && inside, "Choisissez --debut ou --interieur, pas les deux.");
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return std::nullopt;
@@ -43,9 +44,12 @@ int RunRhymes(Context& ctx) {
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, args->output);
+  if (!order) return kExitDataError;
 
   return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
-    const RhymeResult result = FindRhymes(*lexicon, session, args->query);
+    RhymeResult result = FindRhymes(*lexicon, session, args->query);
+    if (*order) SortRhymesByFrequency(result, **order);
     if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == RhymeRefusal::NothingFound);
     KeepRhymeResult(result, session);
     // The words only, in the block's order: most syllables first, each list as sorted.
@@ -64,7 +68,7 @@ int RunRhymes(Context& ctx) {
 Command RhymeCommand() {
   return {"rimes",
           "RIME [--debut|--interieur] [--graphie] [--syllabes N] [--domaine noms|adjectifs|verbes|adverbes] "
-          "[--liste FICHIER] [--garder FICHIER] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
           "Cherche les mots qui riment avec RIME, class\xC3\xA9s par nombre de syllabes.",
           "Le son de la rime est pris \xC3\xA0 un mot du dictionnaire qui finit par ses lettres ; les mots dont\n"
           "la phon\xC3\xA9tique finit par ce son sont list\xC3\xA9s, comme dans la fen\xC3\xAAtre Rimes.\n\n"
@@ -77,6 +81,8 @@ Command RhymeCommand() {
           "                     depuis la fen\xC3\xAAtre) au lieu d'un domaine ; les mots r\xC3\xA9p\xC3\xA9t\xC3\xA9s n'y sont\n"
           "                     list\xC3\xA9s qu'une fois\n"
           "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                     d'abord dans chaque groupe (voir la commande mot)\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             seulement les mots trouv\xC3\xA9s, un par ligne, pour les scripts\n"
           "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"

@@ -29,4 +29,17 @@ int TakeDomainOption(Options& options, const ListChain& lists, bool allowAll, in
   return lists.listFile ? kDomainResultList : domain.value_or(byDefault);
 }
 
+void TakeSortOption(Options& options, ResultOptions& output) {
+  const auto value = options.Value("--tri");
+  options.Refuse(value && *value != "alpha" && *value != "frequence", "L'option --tri attend alpha ou frequence.");
+  output.commonWordsFirst = value == "frequence";
+}
+
+std::optional<const WordFrequencies*> FrequencyOrder(Context& ctx, const ResultOptions& output) {
+  if (!output.commonWordsFirst) return nullptr;
+  const WordFrequencies* frequencies = ctx.GetFrequencies();
+  if (!frequencies) return std::nullopt;
+  return frequencies;
+}
+
 }  // namespace tavilo::cli

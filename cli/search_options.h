@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/cli.h"
+#include "cli/result_output.h"
 
 namespace tavilo::cli {
 
@@ -21,5 +22,14 @@ std::optional<int> TakeSyllableOption(Options& options);
 // `allowAll`), `byDefault` when absent, kDomainResultList with --liste. An unknown name, and
 // --domaine given with --liste (the list is itself the domain), are refused.
 int TakeDomainOption(Options& options, const ListChain& lists, bool allowAll = false, int byDefault = 1);
+
+// Takes --tri: "alpha" (the default, each tool's usual order) or "frequence" (the most common
+// words first), into output.commonWordsFirst; any other value is refused.
+void TakeSortOption(Options& options, ResultOptions& output);
+
+// The frequencies the result is to be sorted by: null when --tri frequence was not asked for;
+// nullopt after printing why the file could not be read (the command then exits with
+// kExitDataError).
+std::optional<const WordFrequencies*> FrequencyOrder(Context& ctx, const ResultOptions& output);
 
 }  // namespace tavilo::cli

@@ -47,6 +47,7 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
   args.lists = TakeListChain(options);
   q.domain = TakeDomainOption(options, args.lists);
   args.output = TakeResultOptions(options, true);
+  TakeSortOption(options, args.output);
   options.Refuse(q.swapLength > 1 && !q.decadent,
                  "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.");
   options.Refuse(q.swapLength > 1 && q.method == SpoonerismMethod::Child,
@@ -84,6 +85,8 @@ int RunSpoonerisms(Context& ctx) {
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
+  const auto order = FrequencyOrder(ctx, args->output);
+  if (!order) return kExitDataError;
 
   return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
     // As in the window, where "Liste de recherche précédente" is then disabled.
@@ -92,7 +95,8 @@ int RunSpoonerisms(Context& ctx) {
       return kExitRefused;
     }
     const auto start = std::chrono::steady_clock::now();
-    const SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);
+    SpoonerismResult result = FindSpoonerisms(*lexicon, session, args->query);
+    if (*order) SortSpoonerismsByFrequency(result, **order);
     const long elapsed = static_cast<long>(
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start).count());
     KeepSpoonerismResult(result, session);
@@ -117,7 +121,7 @@ Command SpoonerismCommand() {
   return {"contrepeteries",
           "MOT [--decadentes] [--phonemes 1|2|3] [--methode normale|inversee|double|enfant|contrepetophile] "
           "[--distinguer-e] [--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] "
-          "[--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          "[--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
           "Cherche les contrep\xC3\xA8teries d'un mot : \xC3\xA9" "changes de sons qui donnent de vrais mots.",
           "Un fragment A du mot (un \xC3\xA0 trois phon\xC3\xA8mes) est remplac\xC3\xA9 par un fragment B qui donne un mot ;\n"
           "les mots trouv\xC3\xA9s contiennent B, et donnent un mot quand A prend sa place. Chaque bloc montre\n"
@@ -131,6 +135,8 @@ Command SpoonerismCommand() {
           "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
           "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
           "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
+          "                     d'abord dans chaque groupe (voir la commande mot)\n"
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             une ligne par mot trouv\xC3\xA9 : A, B (en phon\xC3\xA8mes) et le mot, s\xC3\xA9par\xC3\xA9s par\n"
           "                     des tabulations (contrepetophile : le fragment du mot tabou et le mot)\n"

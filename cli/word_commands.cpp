@@ -103,6 +103,13 @@ int RunWord(Context& ctx) {
     out << "Marqueur : " << first->marker << (first->marker == 1 ? " (vocabulaire r\xC3\xA9" "duit)" : "") << '\n';
   }
   out << "Tables : " << tables << '\n';
+  // The frequency file is optional: without it (or with a faulty one) the line is left out.
+  if (const FrequencyLoad load = LoadWordFrequencies(ctx.DataDirectory()); !load.error) {
+    const int tenths = load.frequencies.Tenths(state.inputWord);
+    out << "Fr\xC3\xA9quence : "
+        << (tenths > 0 ? FormatZipfTenths(tenths) + " (\xC3\xA9" "chelle Zipf)" : "0 (aucun de ses mots n'est dans la liste)")
+        << '\n';
+  }
   if (!flags.anaphoneTool && !flags.contrepetophile) {
     out << "Homophones : ";
     if (state.homophones.empty()) out << "(aucun)";
@@ -208,10 +215,13 @@ int RunInfo(Context& ctx) {
 
 Command WordCommand() {
   return {"mot", "MOT [--enfant|--contrepetophile|--anaphone]",
-          "Cherche un mot dans le lexique : graphie, phon\xC3\xA9tique, syllabes, homophones.",
+          "Cherche un mot dans le lexique : graphie, phon\xC3\xA9tique, syllabes, fr\xC3\xA9quence, homophones.",
           "Le mot est cherch\xC3\xA9 comme le font les outils : d'abord parmi les locutions, puis les noms,\n"
           "adjectifs, verbes et adverbes. Les accents \xC3\xA0 \xC3\xA2 \xC3\xAE \xC3\xAF \xC3\xB4 \xC3\xB9 \xC3\xBB "
           "\xC3\xBC peuvent \xC3\xAAtre omis ; \xC3\xA9 \xC3\xA8 \xC3\xAA \xC3\xAB et \xC3\xA7 doivent \xC3\xAAtre tap\xC3\xA9s.\n\n"
+          "La fr\xC3\xA9quence est sur l'\xC3\xA9" "chelle Zipf : le logarithme d\xC3\xA9" "cimal du nombre d'occurrences\n"
+          "par milliard de mots (7 pour \xC2\xAB de \xC2\xBB, 5 pour \xC2\xAB maison \xC2\xBB, 1 pour un mot rare). Un mot compos\xC3\xA9\n"
+          "ou une locution absents de la liste valent la plus petite valeur de leurs mots, moins 1.\n\n"
           "  --enfant           comme la m\xC3\xA9thode Enfant des contrep\xC3\xA8teries : mots tabous refus\xC3\xA9s\n"
           "  --contrepetophile  le mot doit \xC3\xAAtre un mot tabou\n"
           "  --anaphone         comme l'outil Anaphones : sans la liste des homophones\n\n"

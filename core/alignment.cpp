@@ -11,6 +11,7 @@
 #include <climits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "core/graphemes.h"
 #include "core/text.h"
@@ -277,6 +278,23 @@ std::size_t CountRowsNotFullyAligned(const WordTable& table) {
   std::size_t count = 0;
   for (const WordRow entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;
   return count;
+}
+
+SpelledFragment SpellFragment(std::string_view spelling, std::string_view phonetic, int start, int length) {
+  AlignmentRequest request;
+  request.spelling = spelling;
+  request.phonetic = phonetic;
+  request.fragmentStart = start;
+  request.fragmentLength = length;
+  AlignSpelling(request);
+  SpelledFragment out;
+  out.spelling = std::move(request.spelling);
+  out.yodMarked = request.insertedMarks > 0;
+  const std::size_t size = out.spelling.size();
+  out.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterStart, 1) - 1), size);
+  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1), size);
+  out.letterLength = end > out.letterStart ? end - out.letterStart : 0;
+  return out;
 }
 
 }  // namespace tavilo

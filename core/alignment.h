@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "core/word_table.h"
 
@@ -48,6 +49,17 @@ struct AlignmentRequest {
 // marker, are spelling[letterStart-1 .. letterEnd-2]. When the letters run out before the end of
 // the fragment, letterEnd is the position after the last letter.
 void AlignSpelling(AlignmentRequest& request);
+
+// The letters of a spelling that spell `length` phonemes of its phonetic form from `start`
+// (1-based), as a result block highlights them: the spelling as shown (with any yod bullet or x
+// marker the walk put in) and the 0-based span of those letters in it, cut to the spelling.
+struct SpelledFragment {
+  std::string spelling;
+  std::size_t letterStart = 0;
+  std::size_t letterLength = 0;
+  bool yodMarked = false;  // a bullet was inserted for a yod no letter spells
+};
+SpelledFragment SpellFragment(std::string_view spelling, std::string_view phonetic, int start, int length);
 
 // Whether the walk over the whole word gives letters (or a yod bullet) to every phoneme, i.e.
 // the letters do not run out before the last phoneme. A dictionary row for which this is false

@@ -301,4 +301,17 @@ std::string DecodeTextFileBytes(std::string_view bytes) {
   return Cp1252ToUtf8(bytes);
 }
 
+void AppendHighlighted(Document& doc, std::string_view cp1252Word, std::size_t start, std::size_t length,
+                       const CharFormat& format, Rgb colour) {
+  const std::string_view s = cp1252Word;
+  start = std::min(start, s.size());
+  length = std::min(length, s.size() - start);
+  CharFormat highlighted = format;
+  highlighted.color = colour;
+  highlighted.bold = true;
+  if (start > 0) doc.Append(Cp1252ToUtf8(s.substr(0, start)), format);
+  if (length > 0) doc.Append(Cp1252ToUtf8(s.substr(start, length)), highlighted);
+  if (start + length < s.size()) doc.Append(Cp1252ToUtf8(s.substr(start + length)), format);
+}
+
 }  // namespace tavilo

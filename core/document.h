@@ -163,6 +163,12 @@ Document DocumentFromPlainText(std::string_view utf8);
 // become U+FFFD.
 std::string DecodeTextFileBytes(std::string_view bytes);
 
+// Appends a Windows-1252 word with the letters [start, start + length) in bold and in `colour`
+// (the rest in `format`): how result blocks show the letters a spoonerism exchanges. A span
+// reaching past the word is cut to it.
+void AppendHighlighted(Document& doc, std::string_view cp1252Word, std::size_t start, std::size_t length,
+                       const CharFormat& format, Rgb colour);
+
 }  // namespace tavilo
 
 #endif  // TAVILO_CORE_DOCUMENT_H_

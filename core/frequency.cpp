@@ -29,7 +29,7 @@ std::string Shown(std::string_view spelling) {
     shown += static_cast<unsigned char>(ch) < 0x20 ? '?' : ch;
   }
   if (spelling.size() > 40) shown += '\x85';  // …
-  return "\xAB " + shown + " \xBB";
+  return Quoted(shown);
 }
 
 }  // namespace

@@ -28,6 +28,11 @@ int GraphemeRowOf(char code);
 // True for the 34 codes.
 inline bool IsPhonemeCode(char c) { return GraphemeRowOf(c) >= 0; }
 
+// The codes of the vowel sounds, the semivowel groups "wa" (0) and "ui" (9) included; the yod (7)
+// is not one. A word's rhyme starts at its last vowel sound.
+inline constexpr std::string_view kVowelPhonemes = "012345689aeiou";
+inline bool IsVowelPhoneme(char c) { return c != '\0' && kVowelPhonemes.find(c) != std::string_view::npos; }
+
 // A readable transcription of a phonetic form for people (UTF-8), e.g. "2t2" -> "é-t-é".
 std::string TranscribePhonetic(std::string_view phonetic);
 

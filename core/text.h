@@ -138,6 +138,9 @@ class SortedStringList {
   // Removes repeated equal items, keeping one of each; returns how many were removed.
   std::size_t RemoveDuplicates();
   const std::vector<std::string>& Items() const { return items_; }
+  // The items, for a front end that shows them in an order of its own (most common first): the
+  // list is no longer sorted afterwards, so Add, Contains and RemoveDuplicates are no longer used.
+  std::vector<std::string>& ItemsToReorder() { return items_; }
 
  private:
   std::vector<std::string> items_;

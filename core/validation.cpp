@@ -1,5 +1,7 @@
 #include "core/validation.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
 #include "core/text.h"
@@ -33,6 +35,11 @@ std::optional<WordRow> FindFolded(const WordTable& table, const std::string& wor
   return std::nullopt;
 }
 
+// The tables a typed word is looked up in, in the order of the lookup.
+std::array<const WordTable*, 5> LookupTables(const Lexicon& lexicon) {
+  return {&lexicon.locutions, &lexicon.nouns, &lexicon.adjectives, &lexicon.verbs, &lexicon.functionWords};
+}
+
 ValidationResult Refuse(InputWordState& state, std::string message, bool clearWordBox = false) {
   state.inputRejected = true;
   return {false, std::move(message), clearWordBox};
@@ -55,8 +62,7 @@ ValidationResult ValidateInputWord(const Lexicon& lexicon, const ValidationFlags
   state.inputRejected = false;
   if (flags.spoonerismTool && flags.contrepetophile) return TabooCheck(lexicon, flags, state);
 
-  for (const WordTable* table : {&lexicon.locutions, &lexicon.nouns, &lexicon.adjectives, &lexicon.verbs,
-                                 &lexicon.functionWords}) {
+  for (const WordTable* table : LookupTables(lexicon)) {
     if (const std::optional<WordRow> entry = FindFolded(*table, state.inputWord)) {
       state.inputWord = entry->spelling;
       state.inputPhonetic = entry->phonetic;
@@ -67,6 +73,20 @@ ValidationResult ValidateInputWord(const Lexicon& lexicon, const ValidationFlags
   }
   if (flags.spoonerismTool && flags.childMode) return TabooCheck(lexicon, flags, state);
   return Refuse(state, UnknownWordMessage(state.inputWord));
+}
+
+std::vector<WordEntry> FindReadings(const Lexicon& lexicon, std::string_view word) {
+  std::vector<WordEntry> readings;
+  for (const WordTable* table : LookupTables(lexicon)) {
+    for (const WordRow entry : *table) {
+      if (!FoldedEquals(entry.spelling, word)) continue;
+      const bool known = std::any_of(readings.begin(), readings.end(), [&](const WordEntry& reading) {
+        return reading.spelling == entry.spelling && reading.phonetic == entry.phonetic;
+      });
+      if (!known) readings.push_back(entry.ToEntry());
+    }
+  }
+  return readings;
 }
 
 void CollectHomophones(const Lexicon& lexicon, InputWordState& state) {

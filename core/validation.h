@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/lexicon.h"
@@ -47,6 +48,12 @@ ValidationResult ValidateInputWord(const Lexicon& lexicon, const ValidationFlags
 // Lists every other spelling of the five tables whose phonetic form equals state.inputPhonetic
 // (each table scanned from its start, stopping at the first phonetic form that sorts after it).
 void CollectHomophones(const Lexicon& lexicon, InputWordState& state);
+
+// Every reading of a typed word (lower case, folded with FoldValidation, as state.inputWord): the
+// rows of the locutions, nouns, adjectives, verbs and function words, in this order and each in
+// table order, whose folded spelling equals it, each pair of spelling and phonetic form once. The
+// first is the one ValidateInputWord finds; empty when the word is not in these tables.
+std::vector<WordEntry> FindReadings(const Lexicon& lexicon, std::string_view word);
 
 // The messages of the lookup.
 std::string TabooWordMessage();

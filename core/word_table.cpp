@@ -1,5 +1,6 @@
 #include "core/word_table.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tavilo {
@@ -42,6 +43,12 @@ bool WordTable::Append(WordRow row) {
   slots_.push_back({static_cast<std::uint32_t>(at), static_cast<std::uint16_t>(row.spelling.size()),
                     static_cast<std::uint16_t>(row.phonetic.size()), row.syllables, row.marker});
   return true;
+}
+
+bool HoldsPhonetic(const WordTable& table, std::string_view phonetic) {
+  const auto it = std::lower_bound(table.begin(), table.end(), phonetic,
+                                   [](WordRow e, std::string_view p) { return e.phonetic < p; });
+  return it != table.end() && (*it).phonetic == phonetic;
 }
 
 }  // namespace tavilo

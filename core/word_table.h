@@ -172,4 +172,8 @@ class WordTable {
   std::size_t capacity_ = 0;
 };
 
+// Whether a table ordered by phonetic form (every table of the lexicon) holds a row with this
+// phonetic form: a binary search.
+bool HoldsPhonetic(const WordTable& table, std::string_view phonetic);
+
 }  // namespace tavilo

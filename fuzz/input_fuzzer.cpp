@@ -1,7 +1,8 @@
 // Everything a user types, into every tool there is: the first byte chooses the path, the rest
-// is the typed text (UTF-8 at the edge). The rhyme search, the word lookup, alignment requests,
-// letter keys, and every command of the command line with arguments split on NUL bytes, so that
-// each tool's command is fuzzed as soon as it is in the command table.
+// is the typed text (UTF-8 at the edge). The rhyme search, the word lookup, the sentence reader
+// and the sentence spoonerism search, alignment requests, letter keys, and every command of the
+// command line with arguments split on NUL bytes, so that each tool's command is fuzzed as soon
+// as it is in the command table.
 #include <sstream>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "core/anagram_index.h"
 #include "core/text.h"
 #include "core/validation.h"
+#include "engines/phrase/phrase.h"
 #include "engines/rhyme/rhyme.h"
 #include "fuzz/fuzz_support.h"
 
@@ -65,6 +67,36 @@ void Align(std::uint8_t flags, std::string_view rest) {
   (void)AlignsEveryPhoneme(std::string(rest.substr(0, split)), r.phonetic);
 }
 
+// The sentence reader, then the whole sentence search over the small lexicon (with no word
+// frequencies, so every word is as rare as the next).
+void Phrase(std::uint8_t flags, std::string_view typed) {
+  const std::string sentence = Utf8ToCp1252(typed);
+  const SentenceReading reading = ReadSentence(sentence);
+  std::size_t end = 0;
+  for (const SentenceWord& w : reading.words) {
+    fuzz::Check(w.length > 0 && w.offset >= end && w.offset + w.length <= sentence.size(), "words in order, inside");
+    end = w.offset + w.length;
+  }
+  fuzz::Check(reading.words.size() <= kPhraseMaxWords, "never more words than allowed");
+  PhraseQuery query;
+  query.typed = sentence;
+  query.maxSounds = 1 + flags % 3;
+  query.three = flags & 4;
+  query.first = flags >> 4;
+  static const WordFrequencies none;
+  const PhraseResult result = FindPhraseSpoonerisms(fuzz::SmallLexicon(), none, query);
+  if (!result.Accepted()) {
+    fuzz::Check(!result.message.empty(), "a refused sentence has a message");
+    return;
+  }
+  for (const PhraseCandidate& c : result.candidates) {
+    for (const auto& [start, length] : c.highlights) fuzz::Check(start + length <= c.shown.size(), "highlight inside");
+  }
+  (void)WritePhraseHeader(result);
+  (void)WritePhraseBlock(result);
+  (void)PhraseRawLines(result);
+}
+
 void CommandLine(std::uint8_t which, std::string_view rest) {
   // Nothing is written: the options that name a file to write are left out, and so is any
   // argument holding a path.
@@ -92,11 +124,12 @@ void CommandLine(std::uint8_t which, std::string_view rest) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 2) return 0;
   const std::string_view rest = fuzz::Bytes(data + 2, size - 2);
-  switch (data[0] % 5) {
+  switch (data[0] % 6) {
     case 0: Rhyme(data[1], rest); break;
     case 1: Lookup(data[1], rest); break;
     case 2: Align(data[1], rest); break;
     case 3: CommandLine(data[1], rest); break;
+    case 4: Phrase(data[1], rest); break;
     default:
       (void)LetterKey(Utf8ToCp1252(rest));
       fuzz::Check(IsValidUtf8(ForDisplay(rest, data[1])), "shown text is UTF-8");

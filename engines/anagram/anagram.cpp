@@ -1,5 +1,6 @@
 // What the anagram tool reads from its boxes, the manual pass that lists the words fitting into
 // the letters (and builds the candidates of the automatic search), and the settings it offers.
+#include "core/frequency_order.h"
 #include "engines/anagram/anagram.h"
 
 #include <algorithm>
@@ -207,6 +208,16 @@ AnagramQuery MakeAnagramQuery(const AnagramLetters& letters, const ImposedWords&
   query.jokerConsonant = letters.jokerConsonant;
   query.imposed = imposed;
   return query;
+}
+
+void SortManualByFrequency(ManualResult& result, const WordFrequencies& frequencies) {
+  // An item is "word [rest and jokers]".
+  const auto tenths = [&](const std::string& item) { return frequencies.Tenths(std::string_view(item).substr(0, item.rfind(" ["))); };
+  for (std::vector<std::string>& items : result.byLength) MostCommonFirst(items, tenths);
+}
+
+void SortGroupsByFrequency(AutoResult& result, const WordFrequencies& frequencies) {
+  MostCommonFirst(result.groups, [&](const AnagramGroup& group) { return MeanWordTenths(frequencies, group.words); });
 }
 
 }  // namespace tavilo

@@ -20,6 +20,7 @@
 
 #include "core/anagram_index.h"
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/observer.h"
 
 namespace tavilo {
@@ -197,6 +198,12 @@ struct AutoResult {
 // elided forms before a consonant are left out.
 AutoResult SearchGroups(AnagramRows source, const AnagramQuery& query, AnagramObserver& observer);
 AutoResult SearchGroups(AnagramRows source, const AnagramQuery& query);
+
+// Most common first. The manual items of each length by their word (ties keep their order, the
+// lengths keep theirs); the automatic groups by the mean value of their words, the best first,
+// ties in the order found. Call it before the block or the group lines are written.
+void SortManualByFrequency(ManualResult& result, const WordFrequencies& frequencies);
+void SortGroupsByFrequency(AutoResult& result, const WordFrequencies& frequencies);
 
 // ---------------------------------------------------------------------------------------------
 // Messages and blocks

@@ -12,6 +12,7 @@
 #include "core/anagram_index.h"
 #include "core/text.h"
 #include "core/validation.h"
+#include "core/frequency_order.h"
 #include "engines/anaphone/anaphone.h"
 
 namespace tavilo {
@@ -177,6 +178,12 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
                       " !!!\nEssayez autre chose.");
   }
   return result;
+}
+
+void SortAnaphonesByFrequency(AnaphoneResult& result, const WordFrequencies& frequencies) {
+  for (SortedStringList& list : result.lists) {
+    MostCommonFirst(list.ItemsToReorder(), [&](const std::string& item) { return MostCommonWordTenths(frequencies, item); });
+  }
 }
 
 }  // namespace tavilo

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/text.h"
@@ -66,6 +67,10 @@ struct AnaphoneResult {
 // live count and yields to the observer after each row of the first word's pass.
 AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
                              SearchObserver& observer = NullObserver());
+
+// Lists the items of each section most common first (ties keep their order), a pair counting
+// as its more common word; the sections keep their order. Call it before the block is written.
+void SortAnaphonesByFrequency(AnaphoneResult& result, const WordFrequencies& frequencies);
 
 // The header line, 9 points red: "   Anaphones        Mot : ...        Temps : 0 min 0 s"; it counts
 // words when every item is a single word, groups of words otherwise.

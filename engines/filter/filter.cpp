@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/text.h"
+#include "core/frequency_order.h"
 #include "engines/filter/filter.h"
 
 namespace tavilo {
@@ -197,6 +198,13 @@ std::vector<std::string> FilterWordsInBlockOrder(const FilterResult& result) {
     for (const FilterEntry& entry : group) words.push_back(entry.spelling);
   }
   return words;
+}
+
+void SortFilteredWordsByFrequency(FilterResult& result, const WordFrequencies& frequencies) {
+  for (std::vector<FilterEntry>& words : result.byLength) {
+    MostCommonFirst(words, [&](const FilterEntry& entry) { return frequencies.Tenths(entry.spelling); });
+  }
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepFilterResult(const FilterResult& result, Session& session) {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
@@ -110,6 +111,11 @@ int LongestWordLength(const Lexicon& lexicon);
 // Reports the live count and yields to the observer after every row; the session is only read.
 FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, const FilterQuery& query,
                                SearchObserver& observer = NullObserver());
+
+// Lists the words of each length most common first (ties keep their order), the groups in their
+// order, and the rows to keep in that order too: call it before the block is written and the
+// result kept, so that block, bare list and current list agree.
+void SortFilteredWordsByFrequency(FilterResult& result, const WordFrequencies& frequencies);
 
 // The header line, in Courier New 9 points red: "  Mots filtrés      Modèle cherché : ...
 // Domaine : ...      Nb maxi de syllabes : ...      Mots : n      Hétérogrammes".

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "core/frequency_order.h"
 #include "core/text.h"
 #include "engines/lipogram/lipogram.h"
 
@@ -195,6 +196,12 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
 
   if (result.count == 0) return Refuse(std::move(result), LipogramRefusal::NothingFound, NothingFoundMessage(letters));
   return result;
+}
+
+void SortLipogramsByFrequency(LipogramResult& result, const WordFrequencies& frequencies) {
+  const auto tenths = [&](const std::string& word) { return frequencies.Tenths(word); };
+  for (auto& [syllables, list] : result.lists) MostCommonFirst(list.ItemsToReorder(), tenths);
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepLipogramResult(const LipogramResult& result, Session& session) {

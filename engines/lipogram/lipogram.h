@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
@@ -92,6 +93,11 @@ struct LipogramResult {
 // yields to the observer after each entry.
 LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, const LipogramQuery& query,
                              SearchObserver& observer = NullObserver());
+
+// Lists the words of each syllable count most common first (ties keep their order), the groups in their
+// order, and the rows to keep in that order too: call it before the block is written and the
+// result kept, so that block, bare list and current list agree.
+void SortLipogramsByFrequency(LipogramResult& result, const WordFrequencies& frequencies);
 
 // The header line, 9 points red: " Lipogrammes     Lettres interdites : ...     Domaine : ...".
 Document WriteLipogramHeader(const LipogramResult& result);

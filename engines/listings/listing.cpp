@@ -1,11 +1,13 @@
 // The word listings: the test of one word for each single-word listing, the walks of the two
 // anagram indexes for the others, and the dispatch by kind.
+#include "core/frequency_order.h"
 #include "engines/listings/listing.h"
 
 #include <algorithm>
 #include <array>
 #include <functional>
 
+#include "core/graphemes.h"
 #include "core/text.h"
 
 namespace tavilo {
@@ -150,7 +152,6 @@ constexpr std::string_view kBothSymmetric = "imotuvwx\xEE\xEF\xF4\xF9\xFB\xFC";
 constexpr std::string_view kOkapiConsonants = "bcdfghjklmnpqrstvwxz\xE7";
 constexpr std::string_view kOkapiVowels = "aeiouy\xE0\xE2\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC";
 constexpr std::string_view kPhokapiConsonants = "bcdfghjklmnpqrstvwxz";
-constexpr std::string_view kPhokapiVowels = "012345689aeiou";
 
 bool Alternates(std::string_view s, std::string_view consonants, std::string_view vowels) {
   if (s.empty()) return false;
@@ -238,7 +239,7 @@ std::optional<std::string> HorizontalAmbigramItem(std::string_view spelling) {
 
 bool IsOkapi(std::string_view spelling) { return Alternates(ToLower(spelling), kOkapiConsonants, kOkapiVowels); }
 
-bool IsPhokapi(std::string_view phonetic) { return Alternates(phonetic, kPhokapiConsonants, kPhokapiVowels); }
+bool IsPhokapi(std::string_view phonetic) { return Alternates(phonetic, kPhokapiConsonants, kVowelPhonemes); }
 
 bool AreInflections(std::string_view a, std::string_view b) {
   for (std::string_view ea : kInflectionEndings) {
@@ -446,6 +447,18 @@ ListingResult RunWordListing(ListingKind kind, const Lexicon& lexicon, SearchObs
     case L::AnagramFamilies: return ListAnagramFamilies(lexicon, observer);
   }
   return {};
+}
+
+void SortListingByFrequency(ListingResult& result, const WordFrequencies& frequencies) {
+  // An ambigram item is the word after a marker ("** ", "M   "), written in capitals or with some
+  // capital letters: its value is the one of the word as the tables write it, in small letters.
+  const bool ambigrams = result.kind == ListingKind::AmbigramRotation || result.kind == ListingKind::AmbigramHorizontal;
+  const auto tenths = [&](const std::string& item) {
+    if (!ambigrams) return MostCommonWordTenths(frequencies, item);
+    return frequencies.Tenths(ToLower(std::string_view(item).substr(item.rfind(' ') + 1)));
+  };
+  for (auto& [length, items] : result.groups) MostCommonFirst(items, tenths);
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepListingResult(const ListingResult& result, Session& session) {

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
@@ -138,6 +139,11 @@ ListingResult ListAnagramFamilies(const Lexicon& lexicon, SearchObserver& observ
 
 // Runs the listing of a kind.
 ListingResult RunWordListing(ListingKind kind, const Lexicon& lexicon, SearchObserver& observer = NullObserver());
+
+// Lists the items of each length most common first (ties keep their order), a pair or a family
+// counting as its most common word; the lengths keep their order, and the rows to keep ('okapi',
+// 'phokapi') follow the same order. Call it before the block is written and the result kept.
+void SortListingByFrequency(ListingResult& result, const WordFrequencies& frequencies);
 
 // --- Output ---------------------------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/alignment.h"
+#include "core/frequency_order.h"
 #include "core/text.h"
 #include "engines/rhyme/rhyme.h"
 
@@ -149,6 +150,12 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
 
   if (result.count == 0) return Refuse(std::move(result), RhymeRefusal::NothingFound);
   return result;
+}
+
+void SortRhymesByFrequency(RhymeResult& result, const WordFrequencies& frequencies) {
+  const auto tenths = [&](const std::string& word) { return frequencies.Tenths(word); };
+  for (SortedStringList& list : result.lists) MostCommonFirst(list.ItemsToReorder(), tenths);
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepRhymeResult(const RhymeResult& result, Session& session) {

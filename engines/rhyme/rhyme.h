@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
@@ -101,6 +102,11 @@ struct RhymeResult {
 // Reports the live count and yields to the observer after each entry scanned.
 RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
                        SearchObserver& observer = NullObserver());
+
+// Lists the words of each syllable count most common first (ties keep their order), the groups in their
+// order, and the rows to keep in that order too: call it before the block is written and the
+// result kept, so that block, bare list and current list agree.
+void SortRhymesByFrequency(RhymeResult& result, const WordFrequencies& frequencies);
 
 // The result as it goes into the main window's document (call only with an accepted result).
 // The header line, at 9 points in red: "   Rimes       Rime : «...R»       Domaine : ...". The

@@ -8,6 +8,7 @@
 #include "core/alignment.h"
 #include "core/text.h"
 #include "core/validation.h"
+#include "core/frequency_order.h"
 #include "engines/spoonerism/spoonerism.h"
 
 namespace tavilo {
@@ -80,20 +81,13 @@ std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& re
 // The letters of `spelling` that spell `length` phonemes of `phonetic` from `start` (1-based).
 SpoonerismWord Aligned(std::string_view spelling, std::string_view phonetic, int start, int length,
                        bool& yodMark) {
-  AlignmentRequest request;
-  request.spelling = spelling;
-  request.phonetic = phonetic;
-  request.fragmentStart = start;
-  request.fragmentLength = length;
-  AlignSpelling(request);
-  if (request.insertedMarks > 0) yodMark = true;
+  SpelledFragment fragment = SpellFragment(spelling, phonetic, start, length);
+  if (fragment.yodMarked) yodMark = true;
   SpoonerismWord word;
-  word.spelling = std::move(request.spelling);
+  word.spelling = std::move(fragment.spelling);
   word.dictionarySpelling = spelling;
-  const std::size_t size = word.spelling.size();
-  word.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterStart, 1) - 1), size);
-  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1), size);
-  word.letterLength = end > word.letterStart ? end - word.letterStart : 0;
+  word.letterStart = fragment.letterStart;
+  word.letterLength = fragment.letterLength;
   return word;
 }
 
@@ -175,7 +169,6 @@ class Search {
   }
   void TakePlaces(const SwapRow& row, std::string_view phonetic, std::string_view searched, bool taboo,
                   bool verbCutOffs);
-  bool IsTaboo(std::string_view phonetic) const;
   RowWork Work(const SwapRow& row, const std::vector<Place>& places) const;
   std::size_t ProgressItems(const RowWork& work, std::string_view replacement) const;
   void Match(const SwapRow& row, const std::vector<Place>& places, const std::string& replacement,
@@ -251,13 +244,6 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
   return true;
 }
 
-bool Search::IsTaboo(std::string_view phonetic) const {
-  // The taboo table is sorted by phonetic form.
-  const WordTable& rows = lexicon_.taboo;
-  const auto it = std::lower_bound(rows.begin(), rows.end(), std::string_view(phonetic),
-                                   [](WordRow e, std::string_view p) { return e.phonetic < p; });
-  return it != rows.end() && (*it).phonetic == phonetic;
-}
 
 // The places of one candidate: every occurrence of A in `searched` (only the first, which must
 // start the word, with Classiques), until a verb ending stops the scan.
@@ -327,7 +313,8 @@ bool Search::Phase2() {
       if (searched == a) continue;
       const std::size_t before = places_.size();
       TakePlaces(row, entry.phonetic, searched, false, query_.domain == 3);
-      if (method == SpoonerismMethod::Normal && places_.size() > before && IsTaboo(entry.phonetic)) {
+      if (method == SpoonerismMethod::Normal && places_.size() > before &&
+          HoldsPhonetic(lexicon_.taboo, entry.phonetic)) {
         for (std::size_t i = before; i < places_.size(); ++i) places_[i].taboo = true;
       }
     }
@@ -636,6 +623,24 @@ SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session,
   if (stage) stage(SpoonerismStage::Done);
   if (!result.found) return Refuse(std::move(result), SpoonerismRefusal::NothingFound);
   return result;
+}
+
+void SortSpoonerismsByFrequency(SpoonerismResult& result, const WordFrequencies& frequencies) {
+  for (SpoonerismBlock& block : result.blocks) {
+    // The contrepétophile fragments go with their words: sort positions, then carry both.
+    std::vector<std::size_t> order(block.words.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    MostCommonFirst(order, [&](std::size_t i) { return frequencies.Tenths(block.words[i].dictionarySpelling); });
+    std::vector<SpoonerismWord> words;
+    std::vector<std::string> fragments;
+    for (const std::size_t i : order) {
+      words.push_back(std::move(block.words[i]));
+      if (i < block.wordFragments.size()) fragments.push_back(std::move(block.wordFragments[i]));
+    }
+    block.words = std::move(words);
+    if (!block.wordFragments.empty()) block.wordFragments = std::move(fragments);
+  }
+  result.kept = MostCommonRowsFirst(result.kept, frequencies);
 }
 
 void KeepSpoonerismResult(const SpoonerismResult& result, Session& session) {

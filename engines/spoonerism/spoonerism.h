@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "core/document.h"
+#include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
@@ -154,6 +155,11 @@ std::string RepeatedSearchMessage();
 SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session, const SpoonerismQuery& query,
                                  SearchObserver& observer = NullObserver(),
                                  const std::function<void(SpoonerismStage)>& stage = {});
+
+// Lists the words of each block (each replacement) most common first (ties keep their order), the groups in their
+// order, and the rows to keep in that order too: call it before the block is written and the
+// result kept, so that block, bare list and current list agree.
+void SortSpoonerismsByFrequency(SpoonerismResult& result, const WordFrequencies& frequencies);
 
 // The blocks of an accepted result, as they go into the result document: per block a heading in
 // Arial 12 points (the entered word, then its homophones in parentheses), the found words in

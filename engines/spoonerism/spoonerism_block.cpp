@@ -24,20 +24,8 @@ const CharFormat kWordFormat{.font = "Arial", .half_points = 20, .color = {}};
 constexpr Rgb kFragmentColour{200, 0, 0};
 constexpr Rgb kReplacementColour{0, 0, 220};
 
-CharFormat Highlighted(CharFormat format, Rgb colour) {
-  format.color = colour;
-  format.bold = true;
-  return format;
-}
-
-// Appends a word with its span of letters in bold colour.
 void AppendWord(Document& doc, const SpoonerismWord& word, const CharFormat& format, Rgb colour) {
-  const std::string& s = word.spelling;
-  const std::size_t start = std::min(word.letterStart, s.size());
-  const std::size_t length = std::min(word.letterLength, s.size() - start);
-  if (start > 0) doc.Append(Cp1252ToUtf8(s.substr(0, start)), format);
-  if (length > 0) doc.Append(Cp1252ToUtf8(s.substr(start, length)), Highlighted(format, colour));
-  if (start + length < s.size()) doc.Append(Cp1252ToUtf8(s.substr(start + length)), format);
+  AppendHighlighted(doc, word.spelling, word.letterStart, word.letterLength, format, colour);
 }
 
 // A text as the status box shows it, with "\r\n" between lines, and the character offsets to

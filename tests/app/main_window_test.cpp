@@ -113,8 +113,10 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()),
             QStringList({"&Contrepèteries...",
+                         "Contrepèteries dans une &phrase...",
                          "-",
                          "&Rimes...",
+                         "Rimes &d'un mot...",
                          "-",
                          "Anap&hones...",
                          "Listage des mots anaphones",
@@ -135,7 +137,8 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
                          "-",
                          "&Mots filtrés...",
                          "Listage des mots \"o&kapi\"",
-                         "-"}));
+                         "-",
+                         "Mots courants en &premier"}));
   EXPECT_FALSE(menus[2]->menu()->separatorsCollapsible()) << "the closing separator must show";
   EXPECT_EQ(Captions(menus[3]->menu()), QStringList({"&Sommaire", "Ai&de sur...", "À &propos de Tavilo..."}));
 }
@@ -203,8 +206,10 @@ TEST_F(MainWindowTest, ToolBarsHaveTheirKeysAndTips) {
     EXPECT_FALSE(action->isChecked());
     EXPECT_FALSE(action->icon().isNull());
   }
-  EXPECT_EQ(keys, QStringList({"Contrepet", "Rime", "Phonégramme", "Anagramme", "Lipogramme", "MotCroisé"}));
-  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Rimes", "Anaphones", "Anagrammes", "Lipogrammes", "Mots filtrés"}));
+  EXPECT_EQ(keys, QStringList({"Contrepet", "ContrepetPhrase", "Rime", "RimeMot", "Phonégramme", "Anagramme", "Lipogramme",
+                               "MotCroisé"}));
+  EXPECT_EQ(tips, QStringList({"Contrepèteries", "Contrepèteries dans une phrase", "Rimes", "Rimes d'un mot", "Anaphones",
+                               "Anagrammes", "Lipogrammes", "Mots filtrés"}));
   const QToolBar* tbToolBar = window->findChild<QToolBar*>("tbToolBar");
   ASSERT_NE(tbToolBar, nullptr);
   keys.clear();

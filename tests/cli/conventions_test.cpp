@@ -65,7 +65,7 @@ TEST_F(ConventionsTest, UsageErrorsExit2WithTheirMessage) {
       {{"\x1B]0;x\x07"}, "Commande inconnue : \\x1B]0;x\\x07 (tavilo-cli --help liste les commandes).\n"},
       {{"cle", "a\xFF"}, "L'argument \xC2\xAB\xC2\xA0" "a\\xFF\xC2\xA0\xC2\xBB n'est pas du texte UTF-8 valide.\n"},
       {{"mot"}, "Usage : tavilo-cli mot MOT [--enfant|--contrepetophile|--anaphone]\n"},
-      {{"anaphones", "rame", "ri"}, "Usage : tavilo-cli anaphones MOT [--rtf FICHIER] [--brut]\n"},
+      {{"anaphones", "rame", "ri"}, "Usage : tavilo-cli anaphones MOT [--tri alpha|frequence] [--rtf FICHIER] [--brut]\n"},
       {{"info", "x"}, "Usage : tavilo-cli info \n"},
       // A value missing is said first, then an unknown option or a wrong count, whatever else is wrong.
       {{"rimes", "ane", "--debut", "--interieur", "--vite"}, "Option inconnue : --vite\n"},

@@ -98,9 +98,9 @@ TEST(WordFrequencies, MissingFileNamesItsFolder) {
   const FrequencyLoad malformed = LoadWordFrequencies(folder);
   ASSERT_TRUE(malformed.error);
   EXPECT_EQ(malformed.error->MessageUtf8(),
-            "Le fichier \xC2\xAB frequences.txt \xC2\xBB (dossier \xC2\xAB " + folder.string() +
-                " \xC2\xBB) est mal form\xC3\xA9 \xC3\xA0 la ligne 2 : fr\xC3\xA9quence attendue sous la forme 5.2 "
-                "(\xC2\xAB 4.x \xC2\xBB).");
+            "Le fichier \u00AB\u00A0frequences.txt\u00A0\u00BB (dossier \u00AB\u00A0" + folder.string() +
+                "\u00A0\u00BB) est mal form\u00E9 \u00E0 la ligne 2 : fr\u00E9quence attendue sous la forme 5.2 "
+                "(\u00AB\u00A04.x\u00A0\u00BB).");
   std::filesystem::remove_all(folder);
 }
 

@@ -128,22 +128,30 @@ TEST(DisplayOrder, FrenchDictionaryOrder) {
 TEST(DisplaySortTest, KeysOrderAsTheDisplayComparison) {
   const std::string alphabet = "aAeE\xE9\xC9\xE8\xEAoO\x9C\x8C" "c\xE7zZ\xDF\xF0 '-09?";
   std::mt19937 random(7);
-  std::vector<std::string> words;
+  std::vector<std::string> words, longWords;
   for (int i = 0; i < 1500; ++i) {
-    // Every other word opens with twelve e's, accented or not: words SortForDisplay cannot tell
-    // apart by the twelve leading characters it packs.
+    // Every other word has 7 to 20 characters and starts with a piece of an earlier long one, so
+    // that many agree on a long prefix and differ anywhere, inside or past the twelve leading
+    // characters SortForDisplay packs.
     std::string word;
+    std::size_t size = random() % 5;
     if (i % 2) {
-      for (int k = 0; k < 12; ++k) word += "eE\xE9\xC9\xE8\xEA"[random() % 6];
+      size = 7 + random() % 14;
+      const std::string earlier = longWords.empty() ? "" : longWords[random() % longWords.size()];
+      word = earlier.substr(0, random() % (earlier.size() + 1));
     }
-    const int size = static_cast<int>(random() % 5);
-    for (int k = 0; k < size; ++k) word += alphabet[random() % alphabet.size()];
+    while (word.size() < size) word += alphabet[random() % alphabet.size()];
+    word.resize(size);
+    if (i % 2) longWords.push_back(word);
     words.push_back(word);
   }
-  for (const std::string& a : words) {
-    const std::string keyA = DisplaySortKey(a);
-    for (const std::string& b : words) {
-      const int byKey = std::string_view(keyA).compare(DisplaySortKey(b));
+  std::vector<std::string> keys;
+  for (const std::string& w : words) keys.push_back(DisplaySortKey(w));
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& a = words[i];
+    for (std::size_t j = 0; j < words.size(); ++j) {
+      const std::string& b = words[j];
+      const int byKey = keys[i].compare(keys[j]);
       const int compared = CompareDisplay(a, b);
       ASSERT_EQ(byKey < 0 ? -1 : byKey > 0, compared) << Cp1252ToUtf8(a) << " / " << Cp1252ToUtf8(b);
       ASSERT_EQ(compared == 0, a == b) << Cp1252ToUtf8(a) << " / " << Cp1252ToUtf8(b);  // a total order

@@ -68,11 +68,12 @@ class FixtureLexicon {
     return dir_;
   }
 
-  // Writes and loads; fails the test on a load error.
+  // Writes and loads; fails the test on a load error, and then gives an empty lexicon rather
+  // than none, so that the tests fail instead of crashing.
   std::unique_ptr<Lexicon> Load() {
     LexiconLoad load = LoadLexicon(Write());
     EXPECT_FALSE(load.error) << (load.error ? load.error->Message() : "");
-    return std::move(load.lexicon);
+    return load.lexicon ? std::move(load.lexicon) : std::make_unique<Lexicon>();
   }
 
   const std::filesystem::path& Directory() const { return dir_; }

@@ -41,8 +41,12 @@ std::vector<std::string> SampleWords(const Lexicon& lexicon) {
       }
     }
   }
-  // Words with many anaphones: short, common sounds.
-  for (const char* word : {"rame", "ressac", "porte", "cire", "sel", "image", "marin", "amour"}) words.push_back(word);
+  // Words with many anaphones (short, common sounds), and words with a pair whose second word has
+  // as many syllables as the bound allows ("pair / outil", "pinte / ajout").
+  for (const char* word :
+       {"rame", "ressac", "porte", "cire", "sel", "image", "marin", "amour", "pirouette", "pointage"}) {
+    words.push_back(word);
+  }
   return words;
 }
 

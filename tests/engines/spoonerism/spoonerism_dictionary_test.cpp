@@ -62,9 +62,11 @@ std::set<std::string> Replacements(const std::string& p, std::size_t i, std::siz
   return out;
 }
 
-// What the engine should find; `capped` is set when a row's places or a block's words go past
-// the engine's caps (the engine then gives a part of the reference).
-std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config& c, bool& capped) {
+// What the engine should find, each word with the markers of the places it is found through (1:
+// some place is marked, the partner being a taboo word under Normale; 2: some place is not);
+// `capped` is set when a row's places or a block's words go past the engine's caps (the engine
+// then gives a part of the reference).
+std::map<Found, int> Reference(const Lexicon& lex, const std::string& p, const Config& c, bool& capped) {
   int n = c.decadent ? c.swap : 1;
   if (c.method == M::Child) n = 1;
   if (c.method == M::Reversed) n = std::min(n, 2);
@@ -99,18 +101,23 @@ std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config
   // words (Normale: and the locutions) that do not end with P.
   const bool tabooCandidates = c.method == M::Reversed || c.method == M::Double;
   const auto candidates = tabooCandidates ? Forms(lex.taboo) : Forms(lookup, false, c.method == M::Child);
-  std::unordered_set<std::string> extra;
-  if (c.method == M::Normal || c.method == M::Double) {
-    for (const WordRow e : lex.taboo) extra.emplace(e.phonetic);
-    if (c.method == M::Normal) {
-      for (const WordRow e : lex.locutions) extra.emplace(e.phonetic);
-    }
-  }
-  const auto isPartner = [&](const std::string& y2, const std::string& a) {
-    return (candidates.contains(y2) && y2 != a) || (extra.contains(y2) && !y2.ends_with(p));
+  const bool normal = c.method == M::Normal;
+  const auto tabooForms = Forms(lex.taboo);
+  std::unordered_set<std::string> extraTaboo, extraLocutions;
+  if (normal || c.method == M::Double) extraTaboo = tabooForms;
+  if (normal) extraLocutions = Forms(lex.locutions);
+  // The markers of the places a Y' gives, 0 when it is no partner: as a candidate (marked under
+  // Normale when it is a taboo word), and, when it does not end with P, as a taboo word (marked
+  // under Normale) and as a locution (not marked).
+  const auto markers = [&](const std::string& y2, const std::string& a) {
+    int m = 0;
+    if (candidates.contains(y2) && y2 != a) m |= normal && tabooForms.contains(y2) ? 1 : 2;
+    if (extraTaboo.contains(y2) && !y2.ends_with(p)) m |= normal ? 1 : 2;
+    if (extraLocutions.contains(y2) && !y2.ends_with(p)) m |= 2;
+    return m;
   };
 
-  std::set<Found> found;
+  std::map<Found, int> found;
   std::map<std::tuple<int, std::string, std::string>, std::size_t> blockSizes;
   for (const Row& row : rows) {
     const std::string a = p.substr(row.i, row.k);
@@ -123,8 +130,10 @@ std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config
       }
     };
     for (const WordRow e : tabooCandidates ? lex.taboo : lookup) count(e.phonetic);
-    for (const std::string& f : extra) {
-      if (!f.ends_with(p)) count(f);
+    for (const auto* extra : {&extraTaboo, &extraLocutions}) {
+      for (const std::string& f : *extra) {
+        if (!f.ends_with(p)) count(f);
+      }
     }
     if (places > kMaxPlaces) capped = true;
     for (const std::string& b : row.bs) {
@@ -132,10 +141,11 @@ std::set<Found> Reference(const Lexicon& lex, const std::string& p, const Config
         for (std::size_t at = y.phonetic.find(b); at != std::string::npos; at = y.phonetic.find(b, at + 1)) {
           if (!c.decadent && at != 0) break;
           const std::string y2 = std::string(y.phonetic.substr(0, at)).append(a).append(y.phonetic.substr(at + b.size()));
-          if (!isPartner(y2, a)) continue;
-          if (found.insert({static_cast<int>(row.i) + 1, a, b, ToLower(y.spelling)}).second) {
-            if (++blockSizes[{static_cast<int>(row.i) + 1, a, b}] > kMaxBlockWords) capped = true;
-          }
+          const int m = markers(y2, a);
+          if (m == 0) continue;
+          const auto [it, added] = found.try_emplace({static_cast<int>(row.i) + 1, a, b, ToLower(y.spelling)}, 0);
+          it->second |= m;
+          if (added && ++blockSizes[{static_cast<int>(row.i) + 1, a, b}] > kMaxBlockWords) capped = true;
         }
       }
     }
@@ -181,18 +191,33 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
       {M::Child, false, 1, 2},
   };
   const Session session;
-  std::size_t compared = 0, nonEmpty = 0;
-  for (const WordRow word : SampleWords(lex.nouns, 10)) {
+  std::size_t compared = 0, nonEmpty = 0, marked = 0;
+  // Besides the sample, two words whose exchanges find partners that are taboo words, for the mark.
+  std::vector<std::string> words = {"poule", "fesse"};
+  for (const WordRow word : SampleWords(lex.nouns, 8)) words.emplace_back(word.spelling);
+  for (const std::string& word : words) {
     for (const Config& c : configs) {
-      SCOPED_TRACE(std::string(word.spelling) + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
+      SCOPED_TRACE(word + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
                    std::to_string(c.decadent) + " domain " + std::to_string(c.domain));
-      const SpoonerismQuery query{.typed = std::string(word.spelling), .swapLength = c.swap, .decadent = c.decadent,
+      const SpoonerismQuery query{.typed = word, .swapLength = c.swap, .decadent = c.decadent,
                                   .method = c.method, .mergeEe = false, .domain = c.domain};
       const SpoonerismResult result = FindSpoonerisms(lex, session, query);
       ASSERT_TRUE(result.validated) << result.message;
       bool capped = false;
-      const std::set<Found> expected = Reference(lex, result.phonetic, c, capped);
+      const std::map<Found, int> marks = Reference(lex, result.phonetic, c, capped);
+      std::set<Found> expected;
+      for (const auto& [f, m] : marks) expected.insert(f);
       const std::set<Found> actual = EngineFound(result);
+      // A word found only through marked places is marked ("#"), one found through none is not.
+      for (const SpoonerismBlock& block : result.blocks) {
+        for (const SpoonerismWord& w : block.words) {
+          const Found key{block.fragmentStart, block.fragment, block.replacement, ToLower(w.dictionarySpelling)};
+          const auto it = marks.find(key);
+          if (it == marks.end() || it->second == 3) continue;
+          EXPECT_EQ(w.tabooPartner, it->second == 1) << w.dictionarySpelling;
+          marked += w.tabooPartner;
+        }
+      }
       if (capped) {
         EXPECT_TRUE(std::includes(expected.begin(), expected.end(), actual.begin(), actual.end()));
       } else {
@@ -205,6 +230,7 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
   EXPECT_GE(compared, 50u);
   // The sample must exercise the search, not only its refusals.
   EXPECT_GE(nonEmpty, compared / 4);
+  EXPECT_GT(marked, 0u);
 }
 
 TEST(SpoonerismDictionaryTest, ContrepetophileSearchFindsEveryWordOneExchangeAway) {

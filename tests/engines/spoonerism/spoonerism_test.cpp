@@ -77,6 +77,11 @@ TEST_F(SpoonerismTest, EachMethodFindsItsPartners) {
       {"enfant", {.typed = "pou", .method = M::Child}, {"p>s: cil sou sous"}, 1},
       // pile: "il" of pile becomes "3" (pet); quille -> quet, and quai as é.
       {"dé" "cadentes", {.typed = "pile", .swapLength = 2, .decadent = true}, {"il>3: quai quet"}, 1},
+      // quai: its é becomes "ou" (cou, taboo); chais, its è merged with é, gives chou.
+      {"décadentes, A holding é",
+       {.typed = "quai", .swapLength = 2, .decadent = true},
+       {"k>p: pile pou#", "2>4: chou"},
+       2},
       {"contrepétophile", {.typed = "cou", .method = M::Contrepetophile}, {"k>: chou pou sou sous"}, 0},
   };
   for (const MethodCase& c : cases) {

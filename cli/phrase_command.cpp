@@ -1,0 +1,85 @@
+// tavilo-cli phrase: the hidden sentences of a typed sentence, best first, as the window's
+// "Contrepèteries dans une phrase" shows them, or one line per candidate (--brut).
+#include <ostream>
+
+#include "cli/commands.h"
+#include "cli/result_output.h"
+#include "core/frequency.h"
+#include "core/text.h"
+#include "engines/phrase/phrase.h"
+
+namespace tavilo::cli {
+namespace {
+
+struct PhraseArgs {
+  PhraseQuery query;
+  ResultOptions output;
+};
+
+std::optional<PhraseArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
+  PhraseArgs args;
+  const auto sounds = options.Value("--sons");
+  const auto parsedSounds = sounds ? ParseNumber(*sounds, 1, 3) : std::optional(3);
+  options.Refuse(!parsedSounds, "L'option --sons attend 1, 2 ou 3.");
+  args.query.maxSounds = parsedSounds.value_or(3);
+  args.query.three = options.Flag("--trois");
+  const auto first = options.Value("--premiers");
+  const auto parsedFirst = first ? ParseNumber(*first, 1, 100000) : std::optional(0);
+  options.Refuse(!parsedFirst, "L'option --premiers attend un nombre de 1 \xC3\xA0 100000.");
+  args.query.first = static_cast<std::size_t>(parsedFirst.value_or(0));
+  args.output = TakeResultOptions(options, true);
+  options.Expect(self, 1, 1);
+  if (options.Failed(ctx)) return std::nullopt;
+  args.query.typed = Utf8ToCp1252(options.Positionals()[0]);
+  return args;
+}
+
+int RunPhrase(Context& ctx) {
+  const Command self = PhraseCommand();
+  Options options(ctx.Args());
+  const std::optional<PhraseArgs> args = ParseArgs(ctx, options, self);
+  if (!args) return kExitRefused;
+  const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
+  if (!lexicon) return kExitDataError;
+  // The ranking needs the word frequencies: without them there is no order to give.
+  const FrequencyLoad frequencies = LoadWordFrequencies(ctx.DataDirectory());
+  if (frequencies.error) {
+    ctx.Err() << frequencies.error->MessageUtf8() << '\n';
+    return kExitDataError;
+  }
+  const PhraseResult result = FindPhraseSpoonerisms(*lexicon, frequencies.frequencies, args->query);
+  if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == PhraseRefusal::NothingFound);
+  return EmitResult(ctx, args->output,
+                    {[&] { return WritePhraseHeader(result); }, [&] { return WritePhraseBlock(result); },
+                     [&] { return PhraseRawLines(result); }});
+}
+
+}  // namespace
+
+Command PhraseCommand() {
+  return {"phrase",
+          "PHRASE [--sons 1|2|3] [--trois] [--premiers N] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          "Cherche les contrep\xC3\xA8teries cach\xC3\xA9" "es dans une phrase, les meilleures d'abord.",
+          "Deux mots de la phrase \xC3\xA9" "changent un fragment d'un \xC3\xA0 trois sons (\xC2\xAB" "ch\xC2\xBB contre \xC2\xAB"
+          "t\xC2\xBB, \xC2\xAB" "gl\xC2\xBB contre \xC2\xAB" "p\xC2\xBB),\n"
+          "\xC3\xA0 n'importe quelle place de chaque mot, quand les deux nouveaux sons sont des mots du\n"
+          "dictionnaire. Chaque phrase cach\xC3\xA9" "e est \xC3\xA9" "crite avec les lettres re\xC3\xA7ues en couleur, puis \xC3\xA9" "change,\n"
+          "mots chang\xC3\xA9s (et leurs autres graphies) et score. Le score favorise un mot tabou, la forme\n"
+          "classique (deux consonnes ou deux voyelles, \xC3\xA0 la m\xC3\xAAme place), les noms, adjectifs et verbes,\n"
+          "les mots courants (fichier frequences.txt), la m\xC3\xAAme cat\xC3\xA9gorie de mots, et le moins de sons d\xC3\xA9plac\xC3\xA9s.\n"
+          "Les mots inconnus du dictionnaire restent tels quels. 30 mots au plus.\n\n"
+          "  --sons N           chaque fragment a au plus N sons (1, 2 ou 3 : par d\xC3\xA9" "faut)\n"
+          "  --trois            aussi les rotations entre trois mots\n"
+          "  --premiers N       seulement les N meilleures phrases\n"
+          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
+          "  --brut             une ligne par phrase : la phrase, les mots chang\xC3\xA9s (ancien>nouveau), les\n"
+          "                     fragments en phon\xC3\xA8mes (A/B) et le score, s\xC3\xA9par\xC3\xA9s par des tabulations\n"
+          "  --couleur Q        lettres re\xC3\xA7ues en couleur : auto (sur un terminal), toujours, jamais\n\n"
+          "Codes de sortie : 0 phrases trouv\xC3\xA9" "es, 1 aucune, 2 phrase refus\xC3\xA9" "e (vide, moins de deux mots\n"
+          "connus, plus de 30 mots, chiffres ou signes) ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemple : tavilo-cli phrase \"Quel champ de coton !\" --premiers 5\n"
+          "          tavilo-cli phrase \"La cuvette est pleine de bouillon\" --sons 1 --brut\n",
+          RunPhrase};
+}
+
+}  // namespace tavilo::cli
