@@ -22,7 +22,6 @@ std::string Joined(const std::vector<std::string>& items, std::string_view separ
   return out;
 }
 
-std::string Quoted(std::string_view text) { return "\xAB\xA0" + std::string(text) + "\xA0\xBB"; }
 
 // The exchange as letters (UTF-8): "ch ↔ t" for two words; for three, where each group goes.
 std::string ExchangeText(const PhraseCandidate& candidate) {

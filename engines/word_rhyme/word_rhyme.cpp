@@ -12,7 +12,6 @@ namespace tavilo {
 namespace {
 
 // A word between French guillemets, with the non-breaking spaces inside.
-std::string Quoted(std::string_view text) { return "\xAB\xA0" + std::string(text) + "\xA0\xBB"; }
 
 std::string RefusalMessage(WordRhymeRefusal refusal, const WordRhymeResult& result, const std::string& typed) {
   switch (refusal) {
