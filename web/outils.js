@@ -30,6 +30,8 @@ export const OUTILS = [
     valeurs: { 'lettres-max': ['toutes', ...Array.from({ length: 24 }, (_, i) => String(i + 2))], 'syllabes-max': SYLLABES },
   },
   { outil: 'liste', titre: 'Listes' },
+  { outil: 'rimes-mot', titre: "Rimes d'un mot", exemple: 'chanson', valeurs: { syllabes: SYLLABES } },
+  { outil: 'phrase', titre: 'Contrepèteries dans une phrase', exemple: 'Quel champ de coton !', defauts: { sons: '3' } },
 ];
 
 // Options the page never offers: files (the page keeps no list between searches and shows the

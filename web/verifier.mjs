@@ -33,6 +33,9 @@ const REQUETES = [
   ['filtre', '*tion', '--domaine', 'noms', '--syllabes-max', '2'],
   ['liste', 'palindromes'],
   ['liste', 'familles'],
+  ['rimes-mot', 'chanson', '--syllabes', '2'],
+  ['phrase', 'Quel champ de coton !', '--premiers', '5'],
+  ['rimes', 'age', '--tri', 'frequence'],
 ];
 // Refusals: the CLI's message on stderr is the page's message.
 const REFUS = [
