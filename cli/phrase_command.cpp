@@ -60,13 +60,13 @@ Command PhraseCommand() {
   return {"phrase",
           "PHRASE [--sons 1|2|3] [--trois] [--premiers N] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
           "Cherche les contrep\xC3\xA8teries cach\xC3\xA9" "es dans une phrase, les meilleures d'abord.",
-          "Deux mots de la phrase \xC3\xA9" "changent un fragment d'un \xC3\xA0 trois sons (\xC2\xAB" "ch\xC2\xBB contre \xC2\xAB"
-          "t\xC2\xBB, \xC2\xAB" "gl\xC2\xBB contre \xC2\xAB" "p\xC2\xBB),\n"
-          "\xC3\xA0 n'importe quelle place de chaque mot, quand les deux nouveaux sons sont des mots du\n"
-          "dictionnaire. Chaque phrase cach\xC3\xA9" "e est \xC3\xA9" "crite avec les lettres re\xC3\xA7ues en couleur, puis \xC3\xA9" "change,\n"
-          "mots chang\xC3\xA9s (et leurs autres graphies) et score. Le score favorise un mot tabou, la forme\n"
-          "classique (deux consonnes ou deux voyelles, \xC3\xA0 la m\xC3\xAAme place), les noms, adjectifs et verbes,\n"
-          "les mots courants (fichier frequences.txt), la m\xC3\xAAme cat\xC3\xA9gorie de mots, et le moins de sons d\xC3\xA9plac\xC3\xA9s.\n"
+          "Deux mots de la phrase \xC3\xA9" "changent un fragment d'un \xC3\xA0 trois sons (\xC2\xAB\xC2\xA0" "ch\xC2\xA0\xC2\xBB contre\n"
+          "\xC2\xAB\xC2\xA0t\xC2\xA0\xC2\xBB, ou deux sons contre un), \xC3\xA0 n'importe quelle place de chaque mot, quand les deux\n"
+          "nouveaux sons sont des mots du dictionnaire. Chaque phrase cach\xC3\xA9" "e est \xC3\xA9" "crite avec les lettres\n"
+          "re\xC3\xA7ues en couleur, puis \xC3\xA9" "change, mots chang\xC3\xA9s (et leurs autres graphies) et score. Le score\n"
+          "favorise un mot tabou, la forme classique (deux consonnes ou deux voyelles, \xC3\xA0 la m\xC3\xAAme place),\n"
+          "les noms, adjectifs et verbes, les mots courants (fichier frequences.txt), la m\xC3\xAAme cat\xC3\xA9gorie de\n"
+          "mots, et le moins de sons d\xC3\xA9plac\xC3\xA9s.\n"
           "Les mots inconnus du dictionnaire restent tels quels. 30 mots au plus.\n\n"
           "  --sons N           chaque fragment a au plus N sons (1, 2 ou 3 : par d\xC3\xA9" "faut)\n"
           "  --trois            aussi les rotations entre trois mots\n"
@@ -74,11 +74,11 @@ Command PhraseCommand() {
           "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
           "  --brut             une ligne par phrase : la phrase, les mots chang\xC3\xA9s (ancien>nouveau), les\n"
           "                     fragments en phon\xC3\xA8mes (A/B) et le score, s\xC3\xA9par\xC3\xA9s par des tabulations\n"
-          "  --couleur Q        lettres re\xC3\xA7ues en couleur : auto (sur un terminal), toujours, jamais\n\n"
+          "  --couleur QUAND    lettres re\xC3\xA7ues en couleur : auto (sur un terminal), toujours, jamais\n\n"
           "Codes de sortie : 0 phrases trouv\xC3\xA9" "es, 1 aucune, 2 phrase refus\xC3\xA9" "e (vide, moins de deux mots\n"
-          "connus, plus de 30 mots, chiffres ou signes) ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli phrase \"Quel champ de coton !\" --premiers 5\n"
-          "          tavilo-cli phrase \"La cuvette est pleine de bouillon\" --sons 1 --brut\n",
+          "connus, plus de 30 mots, chiffres ou signes) ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
+          "Exemples : tavilo-cli phrase \"Quel champ de coton !\" --premiers 5\n"
+          "           tavilo-cli phrase \"La cuvette est pleine de bouillon\" --sons 1 --brut\n",
           RunPhrase};
 }
 

@@ -111,10 +111,10 @@ Command WordRhymeCommand() {
           "  --brut             une ligne par mot : la richesse (0 pour une assonance), une tabulation, le mot\n"
           "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"
           "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 mot refus\xC3\xA9 ou\n"
-          "inconnu, lecture absente, ou usage, 3 fichier ou donn\xC3\xA9" "es illisibles (dont frequences.txt).\n\n"
-          "Exemple : tavilo-cli rimes-mot chanson\n"
-          "          tavilo-cli rimes-mot orange --assonances --brut\n"
-          "          tavilo-cli rimes-mot amour --domaine locutions\n",
+          "inconnu, lecture absente, ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles (dont frequences.txt).\n\n"
+          "Exemples : tavilo-cli rimes-mot chanson\n"
+          "           tavilo-cli rimes-mot orange --assonances --brut\n"
+          "           tavilo-cli rimes-mot amour --domaine locutions\n",
           RunWordRhymes};
 }
 

@@ -73,7 +73,7 @@ TEST_F(WordRhymeDialogTest, RefusalsWarnAndChangeNothing) {
     Search(d, "arbre");
   });
   EXPECT_EQ(Messages(), QStringList({"Entrez un mot : ses rimes suivront.",
-                                     "Apparemment le mot «zut» n'est pas reconnu.\n"
+                                     "Apparemment le mot «\u00A0zut\u00A0» n'est pas reconnu.\n"
                                      "Vérifiez l'orthographe, ou essayez un homonyme.",
                                      "Aucun mot ne rime avec «\u00A0arbre\u00A0» avec ces options.\nEssayez autre chose."}));
   EXPECT_TRUE(window->ResultIsEmpty());

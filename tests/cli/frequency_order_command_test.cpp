@@ -43,7 +43,7 @@ TEST_F(FrequencyOrderTest, WordsOfEachGroupMostCommonFirst) {
   // The groups keep their order; "tisane", not in the file, follows "cabane"; "âne" ties with
   // "cane" and stays before it, as in the usual order.
   EXPECT_EQ(run.out,
-            "   Rimes       Rime : \xC2\xAB...ane\xC2\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
+            "   Rimes       Rime : \xC2\xAB\xC2\xA0...ane\xC2\xA0\xC2\xBB       Domaine : Noms       Nombre de syllabes : Toutes"
             "       Mots trouv\xC3\xA9s : 6\n   Mots courants en premier\n\n"
             " 3 syllabes :\n\tbanane\n" + kRule + "\n"
             " 2 syllabes :\n\tcabane\ttisane\n" + kRule + "\n"

@@ -64,7 +64,7 @@ TEST_F(WordRhymeCommandTest, OptionsAndExitCodes) {
       {{"cane", "--domaine", "noms", "--liste", "x"}, kExitRefused, "",
        "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.\n"},
       {{"can\xC3\xA9"}, kExitRefused, "",
-       "Apparemment le mot \xC2\xAB" "can\xC3\xA9\xC2\xBB n'est pas reconnu.\n"
+       "Apparemment le mot \xC2\xAB\xC2\xA0" "can\xC3\xA9\xC2\xA0\xC2\xBB n'est pas reconnu.\n"
        "V\xC3\xA9rifiez l'orthographe, ou essayez un homonyme.\n"},
   };
   for (Case& c : cases) {

@@ -66,7 +66,7 @@ TEST_F(WordRhymeTest, Refusals) {
        "Un mot s'\xE9" "crit avec des lettres, des espaces, des traits d'union et des apostrophes.\n"
        "Utilisez seulement l'alphabet."},
       {{.typed = "Zut"}, R::UnknownWord,
-       "Apparemment le mot \xABzut\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme."},
+       "Apparemment le mot \xAB\xA0zut\xA0\xBB n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme."},
       {{.typed = "cane", .reading = 2}, R::NoSuchReading,
        "Le mot \xAB\xA0" "cane\xA0\xBB n'a qu'une lecture.\nChoisissez-en une de 1 \xE0 1."},
       {{.typed = "bedo", .reading = 3}, R::NoSuchReading,
