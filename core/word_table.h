@@ -139,7 +139,7 @@ class WordTable {
     return {{text, slot.spellingSize}, {text + slot.spellingSize + 1, slot.phoneticSize}, slot.syllables, slot.marker};
   }
   // Two tables are equal when they hold the same rows in the same order.
-  bool operator==(const WordTable& other) const { return std::ranges::equal(*this, other); }
+  bool operator==(const WordTable& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
   Iterator begin() const { return {this, 0}; }
   Iterator end() const { return {this, slots_.size()}; }
 
