@@ -14,7 +14,6 @@
 #include <string_view>
 #include <vector>
 
-
 namespace tavilo {
 
 class WordTable;
