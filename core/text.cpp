@@ -349,37 +349,61 @@ std::string DisplaySortKey(std::string_view s) {
   return key;
 }
 
-std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
-                                        const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
-  // The primary weights of the first twelve characters, ten bits each (every weight is below
-  // 1024 and at least 1, and a missing character counts 0), packed six to a number: where two
-  // strings' numbers differ their order is the display order, so most comparisons are settled
-  // there and only strings that agree on them are compared in full.
+namespace {
+
+// The one display sort: the positions 0 to n-1 of the strings `spellingOf(i)` in display order,
+// those of equal strings ordered by `tieLess` when it is given. The primary weights of the first
+// twelve characters, ten bits each (every weight is below 1024 and at least 1, and a missing
+// character counts 0), are packed six to a number: where two strings' numbers differ their order
+// is the display order, so most comparisons are settled there and only strings that agree on them
+// are compared in full.
+struct DisplaySlot {
+  std::uint64_t high, low;
+  std::uint32_t index;
+};
+
+template <typename SpellingOf>
+std::vector<DisplaySlot> SortedDisplaySlots(std::size_t n, SpellingOf spellingOf,
+                                            const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
   const auto& primary = PrimaryWeights();
-  struct Slot {
-    std::uint64_t high, low;
-    std::uint32_t index;
-  };
   const auto pack = [&primary](std::string_view s, std::size_t from) {
     std::uint64_t packed = 0;
     for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? primary[static_cast<unsigned char>(s[k])] : 0u);
     return packed;
   };
-  std::vector<Slot> slots(spellings.size());
-  for (std::size_t i = 0; i < spellings.size(); ++i) slots[i] = {pack(spellings[i], 0), pack(spellings[i], 6), static_cast<std::uint32_t>(i)};
-  std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+  std::vector<DisplaySlot> slots(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string_view s = spellingOf(i);
+    slots[i] = {pack(s, 0), pack(s, 6), static_cast<std::uint32_t>(i)};
+  }
+  std::sort(slots.begin(), slots.end(), [&](const DisplaySlot& a, const DisplaySlot& b) {
     if (a.high != b.high) return a.high < b.high;
     if (a.low != b.low) return a.low < b.low;
-    const int order = CompareDisplay(spellings[a.index], spellings[b.index]);
+    const int order = CompareDisplay(spellingOf(a.index), spellingOf(b.index));
     return order != 0 ? order < 0 : (tieLess && tieLess(a.index, b.index));
   });
+  return slots;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
+                                        const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
+  const std::vector<DisplaySlot> slots =
+      SortedDisplaySlots(spellings.size(), [spellings](std::size_t i) { return spellings[i]; }, tieLess);
   std::vector<std::uint32_t> order(slots.size());
   for (std::size_t i = 0; i < slots.size(); ++i) order[i] = slots[i].index;
   return order;
 }
 
 void SortForDisplay(std::vector<std::string>& items) {
-  SortForDisplay(items, [](const std::string& s) -> std::string_view { return s; });
+  // The strings themselves are read, with no views beside them: the sort touches less memory.
+  const std::vector<DisplaySlot> slots =
+      SortedDisplaySlots(items.size(), [&items](std::size_t i) -> std::string_view { return items[i]; }, {});
+  std::vector<std::string> sorted;
+  sorted.reserve(items.size());
+  for (const DisplaySlot& slot : slots) sorted.push_back(std::move(items[slot.index]));
+  items = std::move(sorted);
 }
 
 namespace {
