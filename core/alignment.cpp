@@ -274,6 +274,20 @@ bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic) {
   return !request.lettersRanOut;
 }
 
+std::optional<EndingSound> SoundOfEnding(std::string_view spelling, std::string_view phonetic, std::string_view ending) {
+  if (phonetic.size() < 2) return std::nullopt;
+  AlignmentRequest request;
+  request.spelling = spelling;
+  request.phonetic = phonetic;
+  request.probeSuffix = ending;
+  request.mode = AlignMode::Probe;
+  AlignSpelling(request);
+  if (!request.probeFound) return std::nullopt;
+  const bool afterNonVowel = spelling.size() > ending.size() &&
+                             MatchesPattern(spelling.substr(spelling.size() - ending.size() - 1, 1), kRhymeNonVowelClass);
+  return EndingSound{std::move(request.probePhonemes), afterNonVowel};
+}
+
 std::size_t CountRowsNotFullyAligned(const WordTable& table) {
   std::size_t count = 0;
   for (const WordRow entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;

@@ -87,27 +87,6 @@ FilterRefusal Prepare(const FilterQuery& query, FilterResult& result) {
   return FilterRefusal::None;
 }
 
-// Puts a bucket in display order. Every character of a word found is a letter, and for letters
-// the display order's first level is the byte order of the fully folded lower-case word, so that
-// key decides most comparisons at the cost of a memcmp; the display order settles the ties.
-void SortForDisplay(std::vector<FilterEntry>& words) {
-  if (words.size() < 2) return;
-  std::vector<std::pair<std::string, std::size_t>> keys;
-  keys.reserve(words.size());
-  for (std::size_t i = 0; i < words.size(); ++i) keys.emplace_back(FoldAll(ToLower(words[i].spelling)), i);
-  std::sort(keys.begin(), keys.end(), [&words](const auto& a, const auto& b) {
-    if (const int order = a.first.compare(b.first); order != 0) return order < 0;
-    const FilterEntry& x = words[a.second];
-    const FilterEntry& y = words[b.second];
-    const int order = CompareDisplay(x.spelling, y.spelling);
-    return order != 0 ? order < 0 : x.marks < y.marks;
-  });
-  std::vector<FilterEntry> sorted;
-  sorted.reserve(words.size());
-  for (const auto& key : keys) sorted.push_back(std::move(words[key.second]));
-  words = std::move(sorted);
-}
-
 }  // namespace
 
 int LongestWordLength(const Lexicon& lexicon) {
@@ -186,7 +165,10 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
     if (result.stopped) break;
   }
 
-  for (std::vector<FilterEntry>& words : result.byLength) SortForDisplay(words);
+  for (std::vector<FilterEntry>& words : result.byLength) {
+    SortForDisplay(words, [](const FilterEntry& e) -> std::string_view { return e.spelling; },
+                   [](const FilterEntry& x, const FilterEntry& y) { return x.marks < y.marks; });
+  }
   if (result.count == 0) return Refuse(std::move(result), FilterRefusal::NothingFound);
   return result;
 }

@@ -64,13 +64,9 @@ std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
     for (const WordRow entry : lexicon.Table(kind)) {
       if (entry.phonetic.size() < 2 || (endsWithRhyme && !entry.spelling.ends_with(rhyme))) continue;
       if (!MatchesPattern(entry.spelling, probePattern)) continue;
-      AlignmentRequest request;
-      request.spelling = entry.spelling;
-      request.phonetic = entry.phonetic;
-      request.probeSuffix = rhyme;
-      request.mode = AlignMode::Probe;
-      AlignSpelling(request);
-      if (request.probeFound) return request.probePhonemes;
+      if (auto sound = SoundOfEnding(entry.spelling, entry.phonetic, rhyme); sound && sound->afterNonVowel) {
+        return std::move(sound->phonemes);
+      }
     }
   }
   return {};
