@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/large_pages.h"
 #include "core/text.h"
 #include "core/word_table.h"
 
@@ -51,7 +50,7 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 // offset of a line (0 for none), at the place the line's spelling hashes to or a little after.
 struct WordFrequencies::Table {
   WordTable::Text text;
-  std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> slots;
+  std::vector<std::uint32_t> slots;
   std::uint64_t mask = 0;
   std::size_t lines = 0;
 
@@ -66,7 +65,7 @@ struct WordFrequencies::Table {
   }
   // Doubles the index when it is three-quarters full, putting every line back.
   void Grow(const char* begin) {
-    std::vector<std::uint32_t, LargeBlockAllocator<std::uint32_t>> old = std::move(slots);
+    std::vector<std::uint32_t> old = std::move(slots);
     Resize(old.size() * 2);
     for (std::uint32_t slot : old) {
       if (slot == 0) continue;
