@@ -168,6 +168,25 @@ void DrawRhyme(QPainter& p) {
   }
 }
 
+void DrawWordRhyme(QPainter& p) {
+  // A word (a letter tile) and, under it, two lines of verse whose ends rhyme with it, an arrow
+  // leading from the word to the rhyming ends: set apart from the three lines of Rimes.
+  Tile(p, 2, 2, 14, QStringLiteral("M"), kBlue);
+  p.setPen(QPen(kRed, 1.8, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(17.5, 9), QPointF(23, 9));
+  p.drawLine(QPointF(23, 9), QPointF(23, 13.5));
+  Arrowhead(p, {23, 17}, {23, 12}, kRed);
+  const double starts[] = {3, 8};
+  for (int i = 0; i < 2; ++i) {
+    const double y = 19 + i * 7;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 128, 144));
+    p.drawRoundedRect(QRectF(starts[i], y, 16 - starts[i], 4.5), 1.5, 1.5);
+    p.setBrush(kRed);
+    p.drawRoundedRect(QRectF(18, y, 11, 4.5), 1.5, 1.5);
+  }
+}
+
 void DrawAnaphone(QPainter& p) {
   // A speaking mouth (a bubble) with sound waves: words that sound alike.
   p.setPen(QPen(kOutline, 1.2));
@@ -242,6 +261,7 @@ void Draw(IconKind kind, QPainter& p) {
     case IconKind::Spoonerism: return DrawSpoonerism(p);
     case IconKind::Phrase: return DrawPhrase(p);
     case IconKind::Rhyme: return DrawRhyme(p);
+    case IconKind::WordRhyme: return DrawWordRhyme(p);
     case IconKind::Anaphone: return DrawAnaphone(p);
     case IconKind::Anagram: return DrawAnagram(p);
     case IconKind::Lipogram: return DrawLipogram(p);
