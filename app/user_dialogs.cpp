@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QTreeView>
 
 namespace tavilo {
 namespace {
@@ -20,6 +22,14 @@ QString RunFileDialog(QFileDialog& dialog, QString* selectedFilter) {
   if (const QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen() : QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableSize() * 9 / 10);
   dialog.resize(size);
+  // Qt's own dialog (there is no native one here) gives its columns fixed widths: the name takes
+  // the room left, the size, type and date columns their contents' width.
+  if (auto* files = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   if (selectedFilter) *selectedFilter = dialog.selectedNameFilter();
   return dialog.selectedFiles().constFirst();

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeView>
+#include <QHeaderView>
 
 #include "app/anagram_dialog.h"
 #include "app/filter_dialog.h"
@@ -138,6 +140,11 @@ TEST_F(WindowCommandsTest, FileDialogsOpenAtAReadableSize) {
     QTimer::singleShot(0, [&shown] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
         shown = modal->size();
+        // The size, type and date columns read whole.
+        if (auto* files = modal->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+          for (int column = 1; column < files->header()->count(); ++column)
+            EXPECT_GE(files->header()->sectionSize(column), files->header()->sectionSizeHint(column)) << column;
+        }
         modal->close();
       }
     });
