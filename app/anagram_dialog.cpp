@@ -522,7 +522,8 @@ void AnagramDialog::PlaceAutoWindow() {
   const QSize frame = main.size() - host().window()->size();
   QPoint at = main.topRight() + QPoint(8, 0);
   if (const QScreen* screen = host().window()->screen()) {
-    const QRect room = screen->availableGeometry();
+    // A small gap at the screen's edge, as beside the main window.
+    const QRect room = screen->availableGeometry().adjusted(0, 0, -8, 0);
     // Narrower rather than over the main window, while the groups still fit.
     if (const int space = room.right() + 1 - at.x() - frame.width(); space >= 480 && space < autoWindow_->width())
       autoWindow_->resize(std::max(space, autoWindow_->minimumWidth()), autoWindow_->height());
