@@ -46,6 +46,11 @@ class AnagramDialogTest : public MainWindowFixture {
   static QStringList Lines(const AnagramDialog& d) {
     return d.autoWindow()->text()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   }
+  static void SearchChienAutomatically(AnagramDialog& d) {
+    Type(d, QStringLiteral("chien"));
+    Child<QRadioButton>(d, "Auto")->click();
+    Child<QPushButton>(d, "OKButton")->click();
+  }
   // Sixteen letters, automatic, up to 8 words at depth 4: long enough to act on mid-search.
   static void StartLongSearch(AnagramDialog& d) {
     Type(d, QStringLiteral("abcdefghijklmnop"));
@@ -199,11 +204,7 @@ TEST_F(AnagramDialogTest, ClosingTheWindowEndsTheSearch) {
 }
 
 TEST_F(AnagramDialogTest, TheWindowsTextServesSaveAndCopy) {
-  Open([](AnagramDialog& d) {
-    Type(d, QStringLiteral("chien"));
-    Child<QRadioButton>(d, "Auto")->click();
-    Child<QPushButton>(d, "OKButton")->click();
-  });
+  Open(SearchChienAutomatically);
   auto* aux = window->findChild<AnagramAutoWindow*>();
   ASSERT_NE(aux, nullptr);
   EXPECT_EQ(aux->text()->toPlainText(), "\tchien \n\tchine \n\tniche \n");
@@ -225,11 +226,7 @@ TEST_F(AnagramDialogTest, TheWindowsTextServesSaveAndCopy) {
 // again, which is after the next search started: each search must get a window that stays.
 TEST_F(AnagramDialogTest, ThreeAutomaticSearchesInARowEachKeepTheirWindow) {
   for (int run = 0; run < 3; ++run) {
-    Open([](AnagramDialog& d) {
-      Type(d, QStringLiteral("chien"));
-      Child<QRadioButton>(d, "Auto")->click();
-      Child<QPushButton>(d, "OKButton")->click();
-    });
+    Open(SearchChienAutomatically);
     // Back in the main event loop: what was closed is deleted now.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto* d = dynamic_cast<AnagramDialog*>(window->toolDialog(ToolId::Anagram));
@@ -256,11 +253,7 @@ TEST_F(AnagramDialogTest, EnterOnAutomaticRunsTheSearch) {
 TEST_F(AnagramDialogTest, TheAutomaticWindowStaysOnTheScreen) {
   const QRect screen = window->screen()->availableGeometry();
   window->move(screen.right() - window->frameGeometry().width() / 2, screen.top() + 20);
-  Open([](AnagramDialog& d) {
-    Type(d, QStringLiteral("chien"));
-    Child<QRadioButton>(d, "Auto")->click();
-    Child<QPushButton>(d, "OKButton")->click();
-  });
+  Open(SearchChienAutomatically);
   auto* aux = window->findChild<AnagramAutoWindow*>();
   ASSERT_NE(aux, nullptr);
   EXPECT_TRUE(screen.contains(aux->frameGeometry())) << aux->frameGeometry().x() << "+" << aux->frameGeometry().width();
