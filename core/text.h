@@ -89,6 +89,13 @@ std::string Trim(std::string_view s);
 // typography puts inside them: « mot ».
 inline std::string Quoted(std::string_view s) { return "\xAB\xA0" + std::string(s) + "\xA0\xBB"; }
 
+// A typed text quoted in a message: its first kQuotedInputLength characters, then "\x85" when
+// it is longer, so that a very long entry cannot push the message past the screen's edge.
+inline constexpr std::size_t kQuotedInputLength = 40;
+inline std::string QuotedInput(std::string_view s) {
+  return s.size() <= kQuotedInputLength ? Quoted(s) : Quoted(std::string(s.substr(0, kQuotedInputLength)) + '\x85');
+}
+
 // A duration as the result headers show it: "1 min 15 s".
 inline std::string ElapsedTime(long seconds) {
   return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "core/text.h"
@@ -56,7 +57,7 @@ FilterResult Refuse(FilterResult result, FilterRefusal refusal) {
                        std::to_string(result.longestWord) + " lettres.";
       break;
     case FilterRefusal::NothingFound:
-      result.message = "D\xE9sol\xE9, avec le mod\xE8le " + Quoted(result.pattern) +
+      result.message = "D\xE9sol\xE9, avec le mod\xE8le " + QuotedInput(result.pattern) +
                        " il n'y a aucun mot possible !!!\nChoisissez d'autres lettres ou d'autres options.";
       break;
   }
@@ -123,6 +124,8 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
   std::string word;   // the row's spelling, lowered and folded
   std::string marks;  // the positions the explicit letters matched
   bool capped = false;
+  // A word of several tables (or repeated in the current list) is listed and kept once.
+  std::unordered_set<std::string_view> listed;
   // The progress: rows read out of the rows of every table searched.
   const auto sources = SourcesOf(query.domain, lexicon, session);
   double rows = 0, read = 0;
@@ -140,13 +143,15 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
         word.resize(spelling.size());
         for (std::size_t k = 0; k < spelling.size(); ++k) word[k] = lowered[static_cast<unsigned char>(spelling[k])];
         marks.clear();
-        if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks)) {
+        if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks) &&
+            !listed.contains(spelling)) {
           // The word after the last one a search may hold ends the search, unlisted.
           if (result.count == kFilterMatchCap) {
             capped = true;
             break;
           }
           if (result.byLength.size() <= spelling.size()) result.byLength.resize(spelling.size() + 1);
+          listed.insert(spelling);
           result.byLength[spelling.size()].push_back({std::string(spelling), marks});
           if (result.keep) {
             WordRow row = entry;
