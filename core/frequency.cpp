@@ -1,7 +1,10 @@
 #include "core/frequency.h"
 
+#include <bit>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -15,23 +18,52 @@ namespace {
 // No French spelling comes near this many bytes per line; a larger file is no frequency list.
 constexpr std::size_t kMaxFrequencyLines = 400000;
 
+// Eight bytes from `bytes`, in one load.
+std::uint64_t Load8(const char* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, 8);
+  return word;
+}
+
 // A hash of a spelling's bytes, eight at a time: the index is built once per file and looked up
-// once per word a sort ranks, so both must be cheap.
+// once per word a sort ranks, so both must be cheap. The last few bytes are read as whole words
+// that overlap, never past the spelling.
 std::uint64_t HashOf(const char* bytes, std::size_t size) {
   constexpr std::uint64_t kMix = 0x9E3779B97F4A7C15ULL;
   std::uint64_t h = size * kMix;
-  while (size >= 8) {
-    std::uint64_t chunk;
-    std::memcpy(&chunk, bytes, 8);
-    h = (h ^ chunk) * kMix;
+  auto mix = [&](std::uint64_t word) {
+    h = (h ^ word) * kMix;
     h ^= h >> 29;
-    bytes += 8;
-    size -= 8;
+  };
+  if (size >= 8) {
+    for (std::size_t at = 0; at + 8 < size; at += 8) mix(Load8(bytes + at));
+    mix(Load8(bytes + size - 8));
+  } else if (size >= 4) {
+    std::uint32_t first, last;
+    std::memcpy(&first, bytes, 4);
+    std::memcpy(&last, bytes + size - 4, 4);
+    mix(std::uint64_t{first} << 32 | last);
+  } else {
+    std::uint64_t word = 0;
+    for (std::size_t at = 0; at < size; ++at) word = word << 8 | static_cast<unsigned char>(bytes[at]);
+    mix(word);
   }
-  std::uint64_t tail = 0;
-  std::memcpy(&tail, bytes, size);
-  h = (h ^ tail) * kMix;
   return h ^ (h >> 32);
+}
+
+// The first byte under 32 (a tab, a line end or another control character) from `p`, or `end`:
+// eight bytes at a time, as a spelling is a dozen bytes long.
+const char* FirstControlByte(const char* p, const char* end) {
+  static_assert(std::endian::native == std::endian::little, "the first flagged byte is the lowest");
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHighBits = 0x8080808080808080ULL;
+  for (; end - p >= 8; p += 8) {
+    const std::uint64_t word = Load8(p);
+    // A byte under 32 is the first one whose high bit this sets (bytes of 128 and over never are).
+    const std::uint64_t below = (word - 32 * kOnes) & ~word & kHighBits;
+    if (below) return p + (std::countr_zero(below) >> 3);
+  }
+  while (p < end && static_cast<unsigned char>(*p) >= 0x20) ++p;
+  return p;
 }
 
 // What is shown of a faulty text in a message: printable and short.
@@ -49,14 +81,24 @@ bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 // The file as read, and an open-addressing index of its lines: each slot holds one plus the
 // offset of a line (0 for none), at the place the line's spelling hashes to or a little after.
 struct WordFrequencies::Table {
+  // calloc, not a vector: fresh memory from the system is zero already, and the C library then
+  // skips clearing it.
+  struct Free {
+    void operator()(std::uint32_t* block) const { std::free(block); }
+  };
+  using Slots = std::unique_ptr<std::uint32_t[], Free>;
+
   WordTable::Text text;
-  std::vector<std::uint32_t> slots;
+  Slots slots;
+  std::size_t slotCount = 0;
   std::uint64_t mask = 0;
   std::size_t lines = 0;
 
-  void Resize(std::size_t slotCount) {
-    slots.assign(slotCount, 0);
-    mask = slotCount - 1;
+  void Resize(std::size_t count) {
+    slots.reset(static_cast<std::uint32_t*>(std::calloc(count, sizeof(std::uint32_t))));
+    if (!slots) throw std::bad_alloc();
+    slotCount = count;
+    mask = count - 1;
   }
   void Insert(std::uint64_t hash, std::uint32_t offset) {
     std::uint64_t at = hash & mask;
@@ -65,12 +107,13 @@ struct WordFrequencies::Table {
   }
   // Doubles the index when it is three-quarters full, putting every line back.
   void Grow(const char* begin) {
-    std::vector<std::uint32_t> old = std::move(slots);
-    Resize(old.size() * 2);
-    for (std::uint32_t slot : old) {
-      if (slot == 0) continue;
-      const char* spelling = begin + slot - 1;
-      Insert(HashOf(spelling, std::strchr(spelling, '\t') - spelling), slot - 1);
+    const Slots old = std::move(slots);
+    const std::size_t oldCount = slotCount;
+    Resize(oldCount * 2);
+    for (std::size_t i = 0; i < oldCount; ++i) {
+      if (old[i] == 0) continue;
+      const char* spelling = begin + old[i] - 1;
+      Insert(HashOf(spelling, static_cast<std::size_t>(std::strchr(spelling, '\t') - spelling)), old[i] - 1);
     }
   }
 };
@@ -135,23 +178,11 @@ struct FrequencyParser {
       }
       const char* const start = p;
       // The spelling: printable bytes up to the tab (a line end before it is a missing tab).
-      p = static_cast<const char*>(std::memchr(start, '\t', static_cast<std::size_t>(end - start)));
-      if (!p) p = end;
-      unsigned control = 0;
-      for (const char* q = start; q < p; ++q) control |= static_cast<unsigned char>(*q) < 0x20;
-      if (control && std::memchr(start, '\n', static_cast<std::size_t>(p - start))) {
-        return fail(LoadError::Code::MissingSeparator);
-      }
-      if (p == end) return fail(LoadError::Code::MissingSeparator);
+      p = FirstControlByte(start, end);
+      if (p == end || *p == '\n' || *p == '\r') return fail(LoadError::Code::MissingSeparator);
+      if (*p != '\t') return fail(LoadError::Code::BadSpellingByte, "octet " + std::to_string(static_cast<int>(*p)));
       const auto size = static_cast<std::size_t>(p - start);
       if (size == 0) return fail(LoadError::Code::BadSpellingByte, "graphie vide");
-      if (control) {
-        for (const char* q = start; q < p; ++q) {
-          if (static_cast<unsigned char>(*q) < 0x20) {
-            return fail(LoadError::Code::BadSpellingByte, "octet " + std::to_string(static_cast<int>(*q)));
-          }
-        }
-      }
       // The value, then the end of the line (CR LF, LF, or the end of the file).
       const char* const value = ++p;
       bool good = end - value >= 3 && IsDigit(value[0]) && value[1] == '.' && IsDigit(value[2]);
@@ -172,7 +203,7 @@ struct FrequencyParser {
       }
       previous = start;
       previousSize = size;
-      if ((table->lines + 1) * 4 > table->slots.size() * 3) {
+      if ((table->lines + 1) * 4 > table->slotCount * 3) {
         pending.Flush(*table);
         table->Grow(begin);
       }
