@@ -20,14 +20,14 @@ void EnsureApplication() {
   static char name[] = "app_tests";
   static char* argv[] = {name, nullptr};
   static QApplication* app = nullptr;
-  static QTemporaryDir* settingsDir = nullptr;
   if (app) return;
   app = new QApplication(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Tavilo"));
   QApplication::setApplicationName(QStringLiteral("Tavilo"));
   InstallFontSubstitutes();
-  settingsDir = new QTemporaryDir;
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir->path());
+  // A static, not a leaked object: the folder goes away when the test program ends.
+  static QTemporaryDir settingsDir;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
 }
 
 ScratchFolder::ScratchFolder() {
