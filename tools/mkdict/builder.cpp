@@ -589,7 +589,11 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
     }
   }
   std::set<std::string> misleading;
-  for (const auto& [ending, found] : first) {
+  for (const auto& firstRow : first) {
+    // Named references rather than a structured binding: the lambda below uses the ending, and
+    // not every compiler lets a lambda capture a binding.
+    const std::string& ending = firstRow.first;
+    const First& found = firstRow.second;
     // The row's own table judges the ending where it has enough rows with it. A short ending
     // (-ez) is a rhyme typed on its own, searched in every table: where the row's table has few
     // rows with it, every word table judges it (fez, the first noun in -ez, against the verbs).
@@ -708,7 +712,9 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
   };
 
   std::unordered_set<std::string> participleOnlyAdjectives;
-  for (const auto& [form, analyses] : morphology) {
+  for (const auto& formAnalyses : morphology) {
+    const std::string& form = formAnalyses.first;  // a reference the lambda below can capture
+    const auto& analyses = formAnalyses.second;
     auto leave = [&](LeftOutReason why) { leftOut[static_cast<std::size_t>(why)].push_back(form); };
     if (HasUpper(form)) {
       leave(LeftOutReason::Capital);
