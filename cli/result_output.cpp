@@ -67,7 +67,7 @@ std::string WriteTerminalText(const Document& doc, bool colour) {
       if (sgr.empty()) {
         out += run.text;
       } else {
-        out += "\x1b[" + sgr + "m" + run.text + "\x1b[0m";
+        out += "\x1B[" + sgr + "m" + run.text + "\x1B[0m";
       }
     }
   }
