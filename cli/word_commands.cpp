@@ -136,36 +136,31 @@ int RunAlign(Context& ctx) {
   if (!Lookup(ctx, *lexicon, ValidationFlags{.anaphoneTool = true}, positionals[0], state)) return kExitRefused;
   const int phonemes = static_cast<int>(state.inputPhonetic.size());
   if (*start > phonemes) {
-    if (phonemes == 1) ctx.Err() << "Le mot n'a qu'un phon\xC3\xA8me.\n";
-    else ctx.Err() << "Le mot n'a que " << phonemes << " phon\xC3\xA8mes.\n";
+    if (phonemes == 1) ctx.Err() << "Le mot n'a qu'un phonème.\n";
+    else ctx.Err() << "Le mot n'a que " << phonemes << " phonèmes.\n";
     return kExitRefused;
   }
 
-  AlignmentRequest request;
-  request.spelling = state.inputWord;
-  request.phonetic = state.inputPhonetic;
-  request.fragmentStart = *start;
-  request.fragmentLength = std::min(*length, phonemes - *start + 1);
-  request.mode = AlignMode::Fragment;
-  AlignSpelling(request);
+  const int fragmentLength = std::min(*length, phonemes - *start + 1);
+  const Alignment alignment = AlignFragment(state.inputWord, state.inputPhonetic, *start, fragmentLength);
 
-  const std::string& s = request.spelling;
-  const auto from = static_cast<std::size_t>(std::clamp(request.letterStart - 1, 0, static_cast<int>(s.size())));
-  const auto to = static_cast<std::size_t>(std::clamp(request.letterEnd - 1, static_cast<int>(from), static_cast<int>(s.size())));
+  const std::string& s = alignment.spelling;
+  const auto from = static_cast<std::size_t>(std::clamp(alignment.letterStart - 1, 0, static_cast<int>(s.size())));
+  const auto to = static_cast<std::size_t>(std::clamp(alignment.letterEnd - 1, static_cast<int>(from), static_cast<int>(s.size())));
   const std::string fragment = state.inputPhonetic.substr(static_cast<std::size_t>(*start - 1),
-                                                          static_cast<std::size_t>(request.fragmentLength));
+                                                          static_cast<std::size_t>(fragmentLength));
   std::ostream& out = ctx.Out();
   out << "Mot : " << Utf8(state.inputWord) << '\n';
-  out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
-  const int last = *start + request.fragmentLength - 1;
+  out << "Phonétique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
+  const int last = *start + fragmentLength - 1;
   out << "Fragment : ";
-  if (last == *start) out << "phon\xC3\xA8me " << *start;
-  else out << "phon\xC3\xA8mes " << *start << " \xC3\xA0 " << last;
+  if (last == *start) out << "phonème " << *start;
+  else out << "phonèmes " << *start << " à " << last;
   out << ", " << Utf8(fragment) << "  (" << TranscribePhonetic(fragment) << ")\n";
-  out << "Graphie align\xC3\xA9" "e : " << Utf8(s) << '\n';
+  out << "Graphie alignée : " << Utf8(s) << '\n';
   out << "Lettres : " << Utf8(s.substr(0, from)) << '[' << Utf8(s.substr(from, to - from)) << ']' << Utf8(s.substr(to))
-      << "  (positions " << request.letterStart << " \xC3\xA0 " << (request.letterEnd - 1) << ")\n";
-  if (request.insertedMarks > 0) out << "Yods sans lettre : " << request.insertedMarks << '\n';
+      << "  (positions " << alignment.letterStart << " à " << (alignment.letterEnd - 1) << ")\n";
+  if (alignment.bulletCount > 0) out << "Yods sans lettre : " << alignment.bulletCount << '\n';
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 // the phonetic and spelling patterns for the chosen position, scan the domain.
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "core/alignment.h"
 #include "core/frequency_order.h"
@@ -64,13 +65,7 @@ std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
     for (const WordRow entry : lexicon.Table(kind)) {
       if (entry.phonetic.size() < 2 || (endsWithRhyme && !entry.spelling.ends_with(rhyme))) continue;
       if (!MatchesPattern(entry.spelling, probePattern)) continue;
-      AlignmentRequest request;
-      request.spelling = entry.spelling;
-      request.phonetic = entry.phonetic;
-      request.probeSuffix = rhyme;
-      request.mode = AlignMode::Probe;
-      AlignSpelling(request);
-      if (request.probeFound) return request.probePhonemes;
+      if (auto phonemes = PhonemesOfEnding(entry.spelling, entry.phonetic, rhyme)) return *std::move(phonemes);
     }
   }
   return {};

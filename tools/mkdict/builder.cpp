@@ -65,18 +65,13 @@ bool IsVowelLetter(unsigned char c) {
          c == 0xFF;
 }
 
-// Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
+// Whether the walk of AlignFragment gives every phoneme of the row some letters (or a bullet).
 // A sign no spelling holds ends the word, so that a phoneme the walk never reaches starts there.
 bool WalkCoversEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
   const int end = static_cast<int>(spelling.size()) + 1;
   for (std::size_t j = 1; j <= phonetic.size(); ++j) {
-    AlignmentRequest request;
-    request.spelling = spelling + '#';
-    request.phonetic = phonetic;
-    request.fragmentStart = static_cast<int>(j);
-    request.fragmentLength = 1;
-    AlignSpelling(request);
-    if (request.letterStart >= end || request.letterEnd <= request.letterStart) return false;
+    const Alignment alignment = AlignFragment(spelling + '#', phonetic, static_cast<int>(j), 1);
+    if (alignment.letterStart >= end || alignment.letterEnd <= alignment.letterStart) return false;
   }
   return true;
 }
@@ -164,17 +159,12 @@ Transcription NormaliseReading(std::string_view spelling, Transcription reading)
   for (std::size_t j = 0; j < p.size(); ++j) {
     if (p[j] != '1') continue;
     if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
-    AlignmentRequest request;
-    request.spelling = std::string(spelling);
-    request.phonetic = p;
-    request.fragmentStart = static_cast<int>(j) + 1;
-    request.fragmentLength = 1;
-    AlignSpelling(request);
-    if (request.letterEnd - request.letterStart != 1) continue;
+    const Alignment alignment = AlignFragment(spelling, p, static_cast<int>(j) + 1, 1);
+    if (alignment.letterEnd - alignment.letterStart != 1) continue;
     // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
     // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
-    const auto at = static_cast<std::size_t>(request.letterStart) - 1;
-    const std::string& w = request.spelling;
+    const auto at = static_cast<std::size_t>(alignment.letterStart) - 1;
+    const std::string& w = alignment.spelling;
     auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
     if (w[at] != 'e' || at == 0) continue;
     const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
@@ -531,15 +521,10 @@ class EndingSounds {
     for (std::size_t length = 1; length <= kEndingMaxLetters && length < s.size(); ++length) {
       std::string ending = s.substr(s.size() - length);
       if (ending.find_first_of("-'") != std::string::npos) break;
-      AlignmentRequest request;
-      request.spelling = s;
-      request.phonetic = row.phonetic;
-      request.probeSuffix = ending;
-      request.mode = AlignMode::Probe;
-      AlignSpelling(request);
-      if (!request.probeFound) continue;
+      std::optional<std::string> sound = PhonemesOfEnding(s, row.phonetic, ending);
+      if (!sound) continue;
       const bool learnable = MatchesPattern(s.substr(s.size() - length - 1, 1), kRhymeNonVowelClass);
-      it->second.push_back({std::move(ending), std::move(request.probePhonemes), learnable});
+      it->second.push_back({std::move(ending), std::move(*sound), learnable});
     }
     return it->second;
   }

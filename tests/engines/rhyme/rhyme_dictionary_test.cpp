@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/alignment.h"
@@ -30,13 +31,7 @@ std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
       const std::string_view s = entry.spelling;
       if (entry.phonetic.size() < 2 || s.size() <= rhyme.size() || !s.ends_with(rhyme)) continue;
       if (IsProbeVowel(static_cast<unsigned char>(s[s.size() - rhyme.size() - 1]))) continue;
-      AlignmentRequest request;
-      request.spelling = s;
-      request.phonetic = entry.phonetic;
-      request.probeSuffix = rhyme;
-      request.mode = AlignMode::Probe;
-      AlignSpelling(request);
-      if (request.probeFound) return request.probePhonemes;
+      if (auto phonemes = PhonemesOfEnding(s, entry.phonetic, rhyme)) return *std::move(phonemes);
     }
   }
   return {};
