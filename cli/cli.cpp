@@ -156,10 +156,11 @@ std::optional<int> ParseNumber(std::string_view value, int least, int most) {
   return n;
 }
 
-std::optional<int> ParseDomainOption(std::string_view value) {
+std::optional<SearchDomain> ParseDomainOption(std::string_view value) {
   static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
-  for (int code = 1; code <= 4; ++code) {
-    if (value == kNames[code - 1]) return code;
+  static_assert(std::size(kNames) == std::size(kWordTableDomains));
+  for (std::size_t i = 0; i < std::size(kNames); ++i) {
+    if (value == kNames[i]) return kWordTableDomains[i];
   }
   return std::nullopt;
 }

@@ -44,15 +44,16 @@ std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Comman
                            "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.")
                      .value_or(0);
   q.maxSyllables =
-      TakeLimit(options, "--syllabes-max", 1, 9, "L'option --syllabes-max attend un nombre de 1 \xC3\xA0 9 ou toutes.")
+      TakeLimit(options, "--syllabes-max", 1, 9, "L'option --syllabes-max attend un nombre de 1 à 9 ou toutes.")
           .value_or(0);
   options.Refuse(q.maxLetters != 0 && q.maxSyllables != 0,
-                 "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.");
+                 "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite à la fois.");
   args.lists = TakeListChain(options);
   static constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
                                               FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
-  static_assert(std::size(kDomains) == kDomainResultList + 1);
-  q.domain = kDomains[TakeDomainOption(options, args.lists, true, 0)];
+  static_assert(std::size(kDomains) == static_cast<std::size_t>(SearchDomain::ResultList) + 1);
+  const std::optional<SearchDomain> domain = TakeDomainOption(options, args.lists, true);
+  q.domain = domain ? kDomains[static_cast<std::size_t>(*domain)] : FilterDomain::All;
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Expect(self, 1, 1);

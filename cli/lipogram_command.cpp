@@ -35,10 +35,10 @@ std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Comm
                  "Les options --mono et --beau-present vont avec --obligatoires.");
   const auto syllables = TakeSyllableOption(options);
   options.Refuse(syllables && q.reducedVocabulary,
-                 "Le vocabulaire r\xC3\xA9" "duit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.");
+                 "Le vocabulaire réduit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.");
   q.syllables = syllables.value_or(3);
   args.lists = TakeListChain(options);
-  q.domain = TakeDomainOption(options, args.lists);
+  q.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, false);
   TakeSortOption(options, args.output);
   if (options.Expect(self, 1, 1)) {

@@ -27,7 +27,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   args.query.keepSpelling = options.Flag("--graphie");
   args.query.syllables = TakeSyllableOption(options).value_or(0);
   args.lists = TakeListChain(options);
-  args.query.domain = TakeDomainOption(options, args.lists);
+  args.query.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Refuse(start && inside, "Choisissez --debut ou --interieur, pas les deux.");

@@ -45,17 +45,17 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
   options.Refuse(!parsedMethod, "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.");
   q.method = parsedMethod.value_or(SpoonerismMethod::Normal);
   args.lists = TakeListChain(options);
-  q.domain = TakeDomainOption(options, args.lists);
+  q.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Refuse(q.swapLength > 1 && !q.decadent,
-                 "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.");
+                 "Les contrepèteries classiques n'échangent qu'un phonème : ajoutez --decadentes.");
   options.Refuse(q.swapLength > 1 && q.method == SpoonerismMethod::Child,
-                 "La m\xC3\xA9thode enfant n'\xC3\xA9" "change qu'un phon\xC3\xA8me.");
+                 "La méthode enfant n'échange qu'un phonème.");
   options.Refuse(q.swapLength > 2 && q.method == SpoonerismMethod::Reversed,
-                 "La m\xC3\xA9thode invers\xC3\xA9" "e \xC3\xA9" "change au plus deux phon\xC3\xA8mes.");
+                 "La méthode inversée échange au plus deux phonèmes.");
   options.Refuse(args.lists.listFile && q.method == SpoonerismMethod::Contrepetophile,
-                 "La recherche des mots contrep\xC3\xA9tophiles ne lit pas de liste : choisissez un --domaine.");
+                 "La recherche des mots contrepétophiles ne lit pas de liste : choisissez un --domaine.");
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return std::nullopt;
   q.typed = Utf8ToCp1252(options.Positionals()[0]);

@@ -26,7 +26,7 @@ std::optional<WordRhymeDomain> ParseWordRhymeDomain(std::string_view value) {
   if (value == "locutions") return WordRhymeDomain::Locutions;
   constexpr WordRhymeDomain kTables[] = {WordRhymeDomain::Nouns, WordRhymeDomain::Adjectives, WordRhymeDomain::Verbs,
                                          WordRhymeDomain::FunctionWords};
-  if (const auto code = ParseDomainOption(value)) return kTables[*code - 1];
+  if (const auto table = ParseDomainOption(value)) return kTables[static_cast<std::size_t>(*table) - 1];
   return std::nullopt;
 }
 

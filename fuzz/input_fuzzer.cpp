@@ -26,7 +26,7 @@ void Rhyme(std::uint8_t flags, std::string_view typed) {
   query.position = static_cast<RhymePosition>(flags % 3);
   query.keepSpelling = flags & 4;
   query.syllables = (flags >> 3) % 10;
-  query.domain = 1 + (flags >> 5) % 5;
+  query.domain = static_cast<SearchDomain>(1 + (flags >> 5) % 5);
   const RhymeResult result = FindRhymes(fuzz::SmallLexicon(), session, query);
   if (result.Accepted()) {
     (void)WriteRhymeHeader(result);
