@@ -91,7 +91,7 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
     return kExitOk;
   }
   if (auto error = WriteTextFile(*rtfFile, WriteRtf(doc))) {
-    ctx.PrintError(*error);
+    ctx.PrintError(error->Message());
     return kExitDataError;
   }
   return kExitOk;
