@@ -119,7 +119,7 @@ bool HasUpper(std::string_view s) {
 // pronunciation list has.
 std::vector<Transcription> ListedReadings(const ListedWord& word, const PronunciationList& list) {
   if (!word.transcription.empty()) {
-    if (auto r = ConvertLexique(word.text, SplitPhones(word.transcription))) return {*r};
+    if (auto r = ConvertLexique(word.text, SplitPhones(word.transcription)).transcription) return {*r};
     return {};
   }
   const auto it = list.readings.find(ToUpper(word.text));
@@ -488,7 +488,7 @@ PronunciationList CorrectedPronunciations(const Sources& sources, std::unordered
   for (const ListedWord& c : sources.corrections) {
     std::vector<Transcription> readings;
     for (std::string_view reading : SplitReadings(c.transcription)) {
-      if (auto r = ConvertLexique(c.text, SplitPhones(reading))) {
+      if (auto r = ConvertLexique(c.text, SplitPhones(reading)).transcription) {
         r->changes = kCorrected;
         readings.push_back(*r);
       }
