@@ -964,7 +964,7 @@ std::string FormatReport(const BuildReport& report) {
       "\xE9" "cart\xE9" "es par la liste des corrections",
   };
   static const char* const kChanges[kReadingChangeCount] = {
-      "e muet \xE9" "crit e (le, premier)",
+      ("e muet \xE9" "crit e (le, premier)"),  // one string: clang would suspect a missing comma
       "e muet final supprim\xE9 (blanche, \xE9rable)",
       "lecture de la liste des corrections",
       "verbe en -tions lu t78",
