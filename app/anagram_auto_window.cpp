@@ -46,15 +46,15 @@ AnagramAutoWindow::AnagramAutoWindow(ToolHost& host, QWidget* parent) : QWidget(
   capLabel_->setStyleSheet(QStringLiteral("color: rgb(255, 0, 0)"));
   capLabel_->setVisible(false);
 
-  richTextBox1_ = new QTextEdit(this);
-  richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
-  richTextBox1_->setReadOnly(true);
-  richTextBox1_->setLineWrapMode(QTextEdit::NoWrap);
-  richTextBox1_->document()->setDefaultFont(QFont(QStringLiteral("Courier New"), 10));
-  richTextBox1_->setTabStopDistance(48);
-  richTextBox1_->installEventFilter(this);
-  connect(richTextBox1_, &QTextEdit::selectionChanged, this, [this] {
-    if (richTextBox1_->hasFocus()) host_.SetAuxiliaryText(richTextBox1_);
+  groupsView_ = new QTextEdit(this);
+  groupsView_->setObjectName(QStringLiteral("RichTextBox1"));
+  groupsView_->setReadOnly(true);
+  groupsView_->setLineWrapMode(QTextEdit::NoWrap);
+  groupsView_->document()->setDefaultFont(QFont(QStringLiteral("Courier New"), 10));
+  groupsView_->setTabStopDistance(48);
+  groupsView_->installEventFilter(this);
+  connect(groupsView_, &QTextEdit::selectionChanged, this, [this] {
+    if (groupsView_->hasFocus()) host_.SetAuxiliaryText(groupsView_);
   });
 
   pauseButton_ = new QPushButton(QStringLiteral("Pause"), this);
@@ -82,7 +82,7 @@ AnagramAutoWindow::AnagramAutoWindow(ToolHost& host, QWidget* parent) : QWidget(
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
   layout->addWidget(headerLabel_);
-  layout->addWidget(richTextBox1_, 1);
+  layout->addWidget(groupsView_, 1);
   layout->addLayout(buttons);
   resize(760, 520);
 
@@ -103,7 +103,7 @@ void AnagramAutoWindow::closeEvent(QCloseEvent* event) {
 void AnagramAutoWindow::StartSearch(const QString& header, bool jokers) {
   setWindowTitle(kCaption);
   proposal_.reset();
-  richTextBox1_->clear();
+  groupsView_->clear();
   headerLabel_->setText(header);
   jokerLabel_->setVisible(jokers);
   capLabel_->setVisible(false);
@@ -114,9 +114,9 @@ void AnagramAutoWindow::StartSearch(const QString& header, bool jokers) {
 
 void AnagramAutoWindow::AppendLines(std::string_view cp1252) {
   if (cp1252.empty()) return;
-  QScrollBar* bar = richTextBox1_->verticalScrollBar();
+  QScrollBar* bar = groupsView_->verticalScrollBar();
   const bool atEnd = bar->value() == bar->maximum();
-  QTextCursor cursor(richTextBox1_->document());
+  QTextCursor cursor(groupsView_->document());
   cursor.movePosition(QTextCursor::End);
   cursor.insertText(FromCp1252(cp1252));
   // Follow the new lines unless the user scrolled up to read.
@@ -137,9 +137,9 @@ void AnagramAutoWindow::FinishSearch(const Document& saved, const QString& propo
 }
 
 bool AnagramAutoWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == richTextBox1_ && event->type() == QEvent::FocusIn) {
+  if (watched == groupsView_ && event->type() == QEvent::FocusIn) {
     host_.SetFileCommandsEnabled(true);
-    host_.SetAuxiliaryText(richTextBox1_);
+    host_.SetAuxiliaryText(groupsView_);
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -39,7 +39,7 @@ class AnagramAutoWindow : public QWidget {
   // Print offer `saved` under `proposedName` (relative to the working folder) and `title`.
   void FinishSearch(const Document& saved, const QString& proposedName, const QString& title);
 
-  QTextEdit* text() const { return richTextBox1_; }
+  QTextEdit* text() const { return groupsView_; }
 
  signals:
   void pauseClicked();
@@ -57,7 +57,7 @@ class AnagramAutoWindow : public QWidget {
   QLabel* countLabel_;
   QLabel* jokerLabel_;
   QLabel* capLabel_;
-  QTextEdit* richTextBox1_;
+  QTextEdit* groupsView_;
   QPushButton* pauseButton_;
   QPushButton* stopButton_;
   QPushButton* closeButton_;

@@ -118,16 +118,16 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   setObjectName(QStringLiteral("frmAna"));
   const QFont courier(QStringLiteral("Courier New"), 10);
 
-  combo1_ = new QComboBox(this);
-  combo1_->setObjectName(QStringLiteral("Combo1"));
-  combo1_->setEditable(true);
-  combo1_->setInsertPolicy(QComboBox::NoInsert);
-  combo1_->setFont(courier);
-  combo1_->setMinimumWidth(420);
-  combo1_->addItem(FromCp1252(host.state().anagramPreset));
-  combo1_->setCurrentIndex(-1);
+  lettersBox_ = new QComboBox(this);
+  lettersBox_->setObjectName(QStringLiteral("Combo1"));
+  lettersBox_->setEditable(true);
+  lettersBox_->setInsertPolicy(QComboBox::NoInsert);
+  lettersBox_->setFont(courier);
+  lettersBox_->setMinimumWidth(420);
+  lettersBox_->addItem(FromCp1252(host.state().anagramPreset));
+  lettersBox_->setCurrentIndex(-1);
   auto* lettersLabel = Label(QStringLiteral("Entrez des mots quelconques ou une suite de lettres :"), this);
-  lettersLabel->setBuddy(combo1_);
+  lettersLabel->setBuddy(lettersBox_);
 
   auto* methodFrame = new QGroupBox(QStringLiteral("Méthode"), this);
   autoOption_ = new QRadioButton(QStringLiteral("Automatique   Plusieurs mots"), methodFrame);
@@ -135,38 +135,38 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   manualOption_ = new QRadioButton(QStringLiteral("Manuelle   Un mot + lettres restantes"), methodFrame);
   manualOption_->setObjectName(QStringLiteral("Manuel"));
   manualOption_->setChecked(true);
-  check2_ = new QCheckBox(QStringLiteral("Recherche dans la base complète  (traitement plus long)"), methodFrame);
-  check2_->setObjectName(QStringLiteral("Check2"));
+  wholeBaseCheck_ = new QCheckBox(QStringLiteral("Recherche dans la base complète  (traitement plus long)"), methodFrame);
+  wholeBaseCheck_->setObjectName(QStringLiteral("Check2"));
   auto* methodLayout = new QVBoxLayout(methodFrame);
   methodLayout->addWidget(autoOption_);
   methodLayout->addWidget(manualOption_);
-  methodLayout->addWidget(check2_);
+  methodLayout->addWidget(wholeBaseCheck_);
 
   settingsFrame_ = new QGroupBox(QStringLiteral("Automatique - Réglages"), this);
   settingsFrame_->setObjectName(QStringLiteral("FrameReglages"));
-  motImpose_ = new QLineEdit(settingsFrame_);
-  motImpose_->setObjectName(QStringLiteral("MotImpose"));
-  motImpose_->setFont(courier);
-  motInterdit_ = new QLineEdit(settingsFrame_);
-  motInterdit_->setObjectName(QStringLiteral("MotInterdit"));
-  motInterdit_->setFont(courier);
-  check1_ = new QCheckBox(QStringLiteral("Sigles et acronymes interdits"), settingsFrame_);
-  check1_->setObjectName(QStringLiteral("Check1"));
-  motMin_ = NumberList("MotMin", settingsFrame_);
-  motMax_ = NumberList("MotMax", settingsFrame_);
-  longMin_ = NumberList("LongMin", settingsFrame_);
-  longMax_ = NumberList("LongMax", settingsFrame_);
-  motMinUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMinUnit");
-  motMaxUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMaxUnit");
-  longMinUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMinUnit");
-  longMaxUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMaxUnit");
-  profRech_ = new QSlider(Qt::Horizontal, settingsFrame_);
-  profRech_->setObjectName(QStringLiteral("ProfRech"));
-  profRech_->setRange(1, 4);
-  profRech_->setPageStep(1);
-  profRech_->setTickPosition(QSlider::TicksBelow);
-  profRech_->setTickInterval(1);
-  profRech_->setValue(4);
+  imposedBox_ = new QLineEdit(settingsFrame_);
+  imposedBox_->setObjectName(QStringLiteral("MotImpose"));
+  imposedBox_->setFont(courier);
+  forbiddenBox_ = new QLineEdit(settingsFrame_);
+  forbiddenBox_->setObjectName(QStringLiteral("MotInterdit"));
+  forbiddenBox_->setFont(courier);
+  noAcronymsCheck_ = new QCheckBox(QStringLiteral("Sigles et acronymes interdits"), settingsFrame_);
+  noAcronymsCheck_->setObjectName(QStringLiteral("Check1"));
+  minWordsList_ = NumberList("MotMin", settingsFrame_);
+  maxWordsList_ = NumberList("MotMax", settingsFrame_);
+  minLengthList_ = NumberList("LongMin", settingsFrame_);
+  maxLengthList_ = NumberList("LongMax", settingsFrame_);
+  minWordsUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMinUnit");
+  maxWordsUnit_ = Label(QStringLiteral("mots"), settingsFrame_, "lblMotMaxUnit");
+  minLengthUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMinUnit");
+  maxLengthUnit_ = Label(QStringLiteral("lettres"), settingsFrame_, "lblLongMaxUnit");
+  levelSlider_ = new QSlider(Qt::Horizontal, settingsFrame_);
+  levelSlider_->setObjectName(QStringLiteral("ProfRech"));
+  levelSlider_->setRange(1, 4);
+  levelSlider_->setPageStep(1);
+  levelSlider_->setTickPosition(QSlider::TicksBelow);
+  levelSlider_->setTickInterval(1);
+  levelSlider_->setValue(4);
   levelLabel_ = Label(QStringLiteral("Niveau de recherche "), settingsFrame_, "lblNiveau");
   maxWordsLabel_ = Label(QStringLiteral("Nombre maximum de mots "), settingsFrame_, "lblMotMax");
   forbiddenLabel_ = Label(QStringLiteral("Mot(s) interdit(s) en sortie"), settingsFrame_, "lblMotInterdit");
@@ -175,19 +175,19 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   auto* settings = new QGridLayout(settingsFrame_);
   settings->addWidget(Label(QStringLiteral("Mot(s) imposé(s)"), settingsFrame_), 0, 0);
   settings->addWidget(Label(QStringLiteral("(espace entre les mots)"), settingsFrame_), 0, 1);
-  settings->addWidget(motImpose_, 1, 0, 1, 3);
+  settings->addWidget(imposedBox_, 1, 0, 1, 3);
   settings->addWidget(forbiddenLabel_, 2, 0);
   settings->addWidget(Label(QStringLiteral("(espace entre les mots)"), settingsFrame_), 2, 1);
-  settings->addWidget(motInterdit_, 3, 0, 1, 3);
-  settings->addWidget(check1_, 4, 0, 1, 3);
+  settings->addWidget(forbiddenBox_, 3, 0, 1, 3);
+  settings->addWidget(noAcronymsCheck_, 4, 0, 1, 3);
   const struct {
     QLabel* caption;
     QComboBox* list;
     QLabel* unit;
-  } rows[] = {{Label(QStringLiteral("Nombre minimum de mots "), settingsFrame_), motMin_, motMinUnit_},
-              {maxWordsLabel_, motMax_, motMaxUnit_},
-              {Label(QStringLiteral("Longueur minimum des mots "), settingsFrame_), longMin_, longMinUnit_},
-              {maxLengthLabel_, longMax_, longMaxUnit_}};
+  } rows[] = {{Label(QStringLiteral("Nombre minimum de mots "), settingsFrame_), minWordsList_, minWordsUnit_},
+              {maxWordsLabel_, maxWordsList_, maxWordsUnit_},
+              {Label(QStringLiteral("Longueur minimum des mots "), settingsFrame_), minLengthList_, minLengthUnit_},
+              {maxLengthLabel_, maxLengthList_, maxLengthUnit_}};
   int row = 5;
   for (const auto& r : rows) {
     settings->addWidget(r.caption, row, 0);
@@ -197,7 +197,7 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   }
   auto* levelBox = new QGridLayout;
   levelBox->addWidget(Label(QStringLiteral("Mini"), settingsFrame_), 0, 0);
-  levelBox->addWidget(profRech_, 0, 1);
+  levelBox->addWidget(levelSlider_, 0, 1);
   levelBox->addWidget(Label(QStringLiteral("Maxi"), settingsFrame_), 0, 2);
   levelBox->addWidget(Label(QStringLiteral("1      2       3      4"), settingsFrame_), 1, 1, Qt::AlignHCenter);
   settings->addWidget(levelLabel_, row, 0);
@@ -217,30 +217,36 @@ AnagramDialog::AnagramDialog(ToolHost& host, QWidget* parent) : ToolDialog(host,
   }
   detailsLayout->addStretch();
   details->setMinimumWidth(330);
+  // The dialog keeps its width while the user types: the details ask for no width of their own
+  // (the frame is wide enough for the longest), and each unit label is as wide as its plural.
+  for (QLabel* label : {totalLabel_, toSearchCountLabel_, toSearchLabel_, imposedCountLabel_, lipogramLabel_})
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  for (QLabel* unit : {minWordsUnit_, maxWordsUnit_, minLengthUnit_, maxLengthUnit_})
+    unit->setMinimumWidth(unit->fontMetrics().horizontalAdvance(unit->text()));
 
-  contButton_ = new QPushButton(QStringLiteral("Continuer"), this);
-  contButton_->setObjectName(QStringLiteral("ContButton"));
-  contButton_->setEnabled(false);
-  auto* buttons = MakeButtonColumn([this] { RunSearch(); }, nullptr, {contButton_});
+  continueButton_ = new QPushButton(QStringLiteral("Continuer"), this);
+  continueButton_->setObjectName(QStringLiteral("ContButton"));
+  continueButton_->setEnabled(false);
+  auto* buttons = MakeButtonColumn([this] { RunSearch(); }, nullptr, {continueButton_});
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lettersLabel, 0, 0, 1, 2);
   grid->addWidget(Label(QStringLiteral("(entre 3 et 50 lettres maximum)"), this), 0, 2);
-  grid->addWidget(combo1_, 1, 0, 1, 3);
+  grid->addWidget(lettersBox_, 1, 0, 1, 3);
   grid->addWidget(Label(QStringLiteral("Joker : ? = toute lettre     § = voyelle     ! = consonne"), this), 2, 0, 1, 3);
   grid->addWidget(methodFrame, 3, 0, 1, 2);
   grid->addWidget(details, 3, 2, 2, 1);
   grid->addWidget(settingsFrame_, 4, 0, 1, 2);
   grid->addLayout(buttons, 0, 3, 5, 1);
 
-  connect(combo1_, &QComboBox::editTextChanged, this, &AnagramDialog::OnLettersChanged);
-  SearchOnEnter(*combo1_);
-  connect(motImpose_, &QLineEdit::textChanged, this, &AnagramDialog::OnImposedChanged);
+  connect(lettersBox_, &QComboBox::editTextChanged, this, &AnagramDialog::OnLettersChanged);
+  SetWordBox(*lettersBox_);
+  connect(imposedBox_, &QLineEdit::textChanged, this, &AnagramDialog::OnImposedChanged);
   connect(autoOption_, &QRadioButton::toggled, this, &AnagramDialog::UpdateMethodControls);
-  for (QComboBox* list : {motMin_, motMax_, longMin_, longMax_})
+  for (QComboBox* list : {minWordsList_, maxWordsList_, minLengthList_, maxLengthList_})
     connect(list, &QComboBox::currentIndexChanged, this, &AnagramDialog::UpdateUnitLabels);
-  connect(longMax_, &QComboBox::activated, this, &AnagramDialog::OnMaxLengthChosen);
-  connect(contButton_, &QPushButton::clicked, this, &AnagramDialog::Continue);
+  connect(maxLengthList_, &QComboBox::activated, this, &AnagramDialog::OnMaxLengthChosen);
+  connect(continueButton_, &QPushButton::clicked, this, &AnagramDialog::Continue);
 
   RefreshDetails();
   RefillLists();
@@ -259,12 +265,12 @@ void AnagramDialog::OnOpening(const ToolOpening& opening) {
   // A fresh start: the invitation in the letter box (not read as letters), no imposed word,
   // the manual method.
   {
-    const QSignalBlocker block(combo1_);
-    combo1_->setEditText(kPlaceholder);
+    const QSignalBlocker block(lettersBox_);
+    lettersBox_->setEditText(kPlaceholder);
   }
-  combo1_->lineEdit()->selectAll();
+  lettersBox_->lineEdit()->selectAll();
   letters_ = {};
-  motImpose_->clear();
+  imposedBox_->clear();
   manualOption_->setChecked(true);
   AnalyzeImposed();
 }
@@ -272,7 +278,7 @@ void AnagramDialog::OnOpening(const ToolOpening& opening) {
 void AnagramDialog::OnLettersChanged() {
   if (rewriting_) return;
   rewriting_ = true;
-  QLineEdit* edit = combo1_->lineEdit();
+  QLineEdit* edit = lettersBox_->lineEdit();
   const QString typed = edit->text();
   const int caret = edit->cursorPosition();
   letters_ = AnalyzeAnagramLetters(ToCp1252(typed));
@@ -295,15 +301,15 @@ void AnagramDialog::OnImposedChanged() {
 // and the lists.
 void AnagramDialog::AnalyzeImposed() {
   rewriting_ = true;
-  const QString typed = motImpose_->text();
-  const int caret = motImpose_->cursorPosition();
+  const QString typed = imposedBox_->text();
+  const int caret = imposedBox_->cursorPosition();
   imposed_ = AnalyzeImposedWords(ToCp1252(typed), letters_.lettersToSearch);
   const QString shown = FromCp1252(imposed_.field);
   if (shown != typed) {
     const int kept =
         static_cast<int>(FromCp1252(AnalyzeImposedWords(ToCp1252(typed.left(caret)), letters_.lettersToSearch).field).size());
-    motImpose_->setText(shown);
-    motImpose_->setCursorPosition(std::min(kept, static_cast<int>(shown.size())));
+    imposedBox_->setText(shown);
+    imposedBox_->setCursorPosition(std::min(kept, static_cast<int>(shown.size())));
   }
   rewriting_ = false;
   RefreshDetails();
@@ -341,20 +347,20 @@ void AnagramDialog::RefillLists() {
   const int longest = std::max(1, std::min(n, LongestKey()));
   const AnagramSettings defaults = DefaultAnagramSettings(n, LongestKey(), imposed_.wordCount);
   const int mostWords = imposed_.wordCount + std::min(kAnagramMaxDepth, std::max(1, n));
-  Fill(motMin_, mostWords, defaults.minWords);
-  Fill(motMax_, mostWords, defaults.maxWords);
-  Fill(longMin_, longest, defaults.minLength);
-  Fill(longMax_, longest, defaults.maxLength);
-  profRech_->setValue(defaults.level);
+  Fill(minWordsList_, mostWords, defaults.minWords);
+  Fill(maxWordsList_, mostWords, defaults.maxWords);
+  Fill(minLengthList_, longest, defaults.minLength);
+  Fill(maxLengthList_, longest, defaults.maxLength);
+  levelSlider_->setValue(defaults.level);
   UpdateUnitLabels();
 }
 
 void AnagramDialog::UpdateUnitLabels() {
-  motMinUnit_->setText(motMin_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
-  motMaxUnit_->setText(motMax_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
-  longMinUnit_->setText(longMin_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
+  minWordsUnit_->setText(minWordsList_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
+  maxWordsUnit_->setText(maxWordsList_->currentText() == QStringLiteral("1") ? QStringLiteral("mot") : QStringLiteral("mots"));
+  minLengthUnit_->setText(minLengthList_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
                                                                         : QStringLiteral("lettres"));
-  longMaxUnit_->setText(longMax_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
+  maxLengthUnit_->setText(maxLengthList_->currentText() == QStringLiteral("1") ? QStringLiteral("lettre")
                                                                         : QStringLiteral("lettres"));
 }
 
@@ -363,42 +369,42 @@ void AnagramDialog::OnMaxLengthChosen() {
   // The longest candidate: of the last manual pass when it serves these letters, of the whole
   // dictionary with the complete base.
   int longest = LongestKey();
-  if (!(check2_->isEnabled() && check2_->isChecked()) && candidates_.Covers(SortLetters(imposed_.lettersToSearch)))
+  if (!(wholeBaseCheck_->isEnabled() && wholeBaseCheck_->isChecked()) && candidates_.Covers(SortLetters(imposed_.lettersToSearch)))
     longest = std::max(1, static_cast<int>(candidates_.lengthStart.size()) - 1);
   CoupleMaxLength(settings, LettersAndJokers(), longest, imposed_.wordCount);
-  Select(longMax_, settings.maxLength);
-  Select(motMin_, settings.minWords);
+  Select(maxLengthList_, settings.maxLength);
+  Select(minWordsList_, settings.minWords);
 }
 
 void AnagramDialog::UpdateMethodControls() {
   // The complete base matters only to jokers.
   const bool jokers = letters_.JokerTotal() > 0;
-  if (!jokers) check2_->setChecked(false);
-  check2_->setEnabled(jokers && !Searching());
+  if (!jokers) wholeBaseCheck_->setChecked(false);
+  wholeBaseCheck_->setEnabled(jokers && !Searching());
   settingsFrame_->setEnabled(autoOption_->isChecked());
 }
 
 AnagramSettings AnagramDialog::Settings() const {
   AnagramSettings settings;
-  settings.minWords = Value(motMin_, 1);
-  settings.maxWords = Value(motMax_, settings.minWords);
-  settings.minLength = Value(longMin_, 1);
-  settings.maxLength = Value(longMax_, kMaxWordLength);
-  settings.level = profRech_->value();
-  settings.noAcronyms = check1_->isChecked();
-  settings.forbidden = ParseForbiddenWords(ToCp1252(motInterdit_->text()));
+  settings.minWords = Value(minWordsList_, 1);
+  settings.maxWords = Value(maxWordsList_, settings.minWords);
+  settings.minLength = Value(minLengthList_, 1);
+  settings.maxLength = Value(maxLengthList_, kMaxWordLength);
+  settings.level = levelSlider_->value();
+  settings.noAcronyms = noAcronymsCheck_->isChecked();
+  settings.forbidden = ParseForbiddenWords(ToCp1252(forbiddenBox_->text()));
   return settings;
 }
 
 void AnagramDialog::RememberEntry() {
-  const QString entry = combo1_->currentText().trimmed();
-  if (entry.isEmpty() || combo1_->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
-  const QSignalBlocker block(combo1_);
-  const QString shown = combo1_->currentText();
-  const int caret = combo1_->lineEdit()->cursorPosition();
-  combo1_->addItem(entry);
-  combo1_->setEditText(shown);
-  combo1_->lineEdit()->setCursorPosition(caret);
+  const QString entry = lettersBox_->currentText().trimmed();
+  if (entry.isEmpty() || lettersBox_->findText(entry, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) return;
+  const QSignalBlocker block(lettersBox_);
+  const QString shown = lettersBox_->currentText();
+  const int caret = lettersBox_->lineEdit()->cursorPosition();
+  lettersBox_->addItem(entry);
+  lettersBox_->setEditText(shown);
+  lettersBox_->lineEdit()->setCursorPosition(caret);
 }
 
 void AnagramDialog::RunSearch() {
@@ -444,34 +450,29 @@ void AnagramDialog::RunAutomatic() {
   const AnagramIndex& index = host().lexicon().anagramIndex;
   if (!candidates_.Covers(sorted)) candidates_ = ListCandidates(index, imposed_.lettersToSearch, letters_).candidates;
   const bool jokers = letters_.JokerTotal() > 0;
-  const AnagramRows source = jokers && check2_->isChecked() ? AllRows(index) : candidates_.View();
+  const AnagramRows source = jokers && wholeBaseCheck_->isChecked() ? AllRows(index) : candidates_.View();
 
   AnagramQuery query = MakeAnagramQuery(letters_, imposed_);
   query.settings = Settings();
 
-  if (!autoWindow_) {
+  const bool newWindow = !autoWindow_;
+  if (newWindow) {
     autoWindow_ = new AnagramAutoWindow(host(), host().window());
     connect(autoWindow_, &AnagramAutoWindow::pauseClicked, this, &AnagramDialog::Pause);
     connect(autoWindow_, &AnagramAutoWindow::stopClicked, this, &AnagramDialog::StopSearch);
-    connect(autoWindow_, &AnagramAutoWindow::closing, this, &AnagramDialog::StopSearch);
-    // Beside the main window, on the screen.
-    const QRect main = host().window()->frameGeometry();
-    QPoint at = main.topRight() + QPoint(8, 0);
-    if (const QScreen* screen = host().window()->screen()) {
-      const QRect room = screen->availableGeometry();
-      // Narrower rather than over the main window, while the groups still fit.
-      if (const int space = room.right() - at.x(); space >= 480 && space < autoWindow_->width())
-        autoWindow_->resize(space, autoWindow_->height());
-      at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - autoWindow_->width())));
-      at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - autoWindow_->height())));
-    }
-    autoWindow_->move(at);
+    // A closed window is deleted once control is back in the main event loop, which may be after
+    // the next search has started: it is forgotten at once, and the next search opens a new one.
+    connect(autoWindow_, &AnagramAutoWindow::closing, this, [this] {
+      StopSearch();
+      autoWindow_ = nullptr;
+    });
   }
   std::string header = AutoWindowHeader(imposed_.field, imposed_.lettersToSearch, query.settings.level,
                                         letters_.enteredText, letters_.letterCount);
   if (*order) (header += '\n') += kFrequencyOrderLine;
   autoWindow_->StartSearch(FromCp1252(header), jokers);
   autoWindow_->show();
+  if (newWindow) PlaceAutoWindow();
   autoWindow_->raise();
   hide();
 
@@ -511,6 +512,26 @@ void AnagramDialog::RunAutomatic() {
   autoWindow_->FinishSearch(saved, QStringLiteral("Listes/Ana_") + params,
                             QStringLiteral("Tavilo - Anagrammes - Automatique - ") + params);
   if (result.groups.empty() && !result.stopped) Refuse(NothingFoundMessage(letters_.enteredText));
+}
+
+void AnagramDialog::PlaceAutoWindow() {
+  // Beside the main window, on the screen. The window is placed once shown, at the size its
+  // header asks for; its frame may not be known yet: the main window's stands in for it, so that
+  // the frame does not reach past the screen's edge.
+  const QRect main = host().window()->frameGeometry();
+  const QSize frame = main.size() - host().window()->size();
+  QPoint at = main.topRight() + QPoint(8, 0);
+  if (const QScreen* screen = host().window()->screen()) {
+    // A small gap at the screen's edge, as beside the main window.
+    const QRect room = screen->availableGeometry().adjusted(0, 0, -8, 0);
+    // Narrower rather than over the main window, while the groups still fit.
+    if (const int space = room.right() + 1 - at.x() - frame.width(); space >= 480 && space < autoWindow_->width())
+      autoWindow_->resize(std::max(space, autoWindow_->minimumWidth()), autoWindow_->height());
+    const QSize outer = autoWindow_->size() + frame;
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+  }
+  autoWindow_->move(at);
 }
 
 void AnagramDialog::Pause() {
@@ -559,32 +580,32 @@ void AnagramDialog::OnDisplayDoubleClicked(const std::string& selected) {
   if (Searching() || !manualRevision_ || host().ResultRevision() != *manualRevision_) return;
   const std::string word = Trim(selected);
   if (word.empty() || !IsLetter(static_cast<unsigned char>(word[0]))) return;
-  motImpose_->setText(FromCp1252(word));
+  imposedBox_->setText(FromCp1252(word));
   autoOption_->setChecked(true);
-  profRech_->setValue(LevelForLetters(static_cast<int>(imposed_.lettersToSearch.size()) + letters_.jokerAny));
+  levelSlider_->setValue(LevelForLetters(static_cast<int>(imposed_.lettersToSearch.size()) + letters_.jokerAny));
   OnOk();
 }
 
 void AnagramDialog::SetSearchingLook(bool searching) {
-  for (QWidget* w : std::initializer_list<QWidget*>{combo1_, autoOption_, manualOption_, motImpose_, motMin_, longMin_})
+  for (QWidget* w : std::initializer_list<QWidget*>{lettersBox_, autoOption_, manualOption_, imposedBox_, minWordsList_, minLengthList_})
     w->setEnabled(!searching);
-  check2_->setEnabled(!searching && letters_.JokerTotal() > 0);
-  for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
+  wholeBaseCheck_->setEnabled(!searching && letters_.JokerTotal() > 0);
+  for (QWidget* w : std::initializer_list<QWidget*>{levelSlider_, maxWordsList_, forbiddenBox_, maxLengthList_, noAcronymsCheck_, levelLabel_,
                                                     maxWordsLabel_, forbiddenLabel_, maxLengthLabel_})
     w->setEnabled(!searching);
 }
 
 void AnagramDialog::SetPausedLook(bool paused) {
   const QString colour = paused ? QStringLiteral("color: rgb(255, 0, 0)") : QString();
-  for (QWidget* w : std::initializer_list<QWidget*>{levelLabel_, maxWordsLabel_, forbiddenLabel_, maxLengthLabel_, check1_}) {
+  for (QWidget* w : std::initializer_list<QWidget*>{levelLabel_, maxWordsLabel_, forbiddenLabel_, maxLengthLabel_, noAcronymsCheck_}) {
     w->setStyleSheet(colour);
   }
   if (Searching()) {
-    for (QWidget* w : std::initializer_list<QWidget*>{profRech_, motMax_, motInterdit_, longMax_, check1_, levelLabel_,
+    for (QWidget* w : std::initializer_list<QWidget*>{levelSlider_, maxWordsList_, forbiddenBox_, maxLengthList_, noAcronymsCheck_, levelLabel_,
                                                       maxWordsLabel_, forbiddenLabel_, maxLengthLabel_})
       w->setEnabled(paused);
   }
-  contButton_->setEnabled(paused);
+  continueButton_->setEnabled(paused);
 }
 
 }  // namespace tavilo

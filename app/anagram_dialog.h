@@ -67,6 +67,7 @@ class AnagramDialog : public ToolDialog {
   int LongestKey() const;
   void RunManual();
   void RunAutomatic();
+  void PlaceAutoWindow();
   void Pause();
   void StopSearch();
   // During an automatic search the dialog's controls are disabled; while it is paused the
@@ -74,23 +75,23 @@ class AnagramDialog : public ToolDialog {
   void SetSearchingLook(bool searching);
   void SetPausedLook(bool paused);
 
-  QComboBox* combo1_;
+  QComboBox* lettersBox_;
   QRadioButton* autoOption_;
   QRadioButton* manualOption_;
-  QCheckBox* check2_;
+  QCheckBox* wholeBaseCheck_;
   QGroupBox* settingsFrame_;
-  QLineEdit* motImpose_;
-  QLineEdit* motInterdit_;
-  QCheckBox* check1_;
-  QComboBox* motMin_;
-  QComboBox* motMax_;
-  QComboBox* longMin_;
-  QComboBox* longMax_;
-  QLabel* motMinUnit_;
-  QLabel* motMaxUnit_;
-  QLabel* longMinUnit_;
-  QLabel* longMaxUnit_;
-  QSlider* profRech_;
+  QLineEdit* imposedBox_;
+  QLineEdit* forbiddenBox_;
+  QCheckBox* noAcronymsCheck_;
+  QComboBox* minWordsList_;
+  QComboBox* maxWordsList_;
+  QComboBox* minLengthList_;
+  QComboBox* maxLengthList_;
+  QLabel* minWordsUnit_;
+  QLabel* maxWordsUnit_;
+  QLabel* minLengthUnit_;
+  QLabel* maxLengthUnit_;
+  QSlider* levelSlider_;
   QLabel* levelLabel_;
   QLabel* maxWordsLabel_;
   QLabel* forbiddenLabel_;
@@ -100,7 +101,7 @@ class AnagramDialog : public ToolDialog {
   QLabel* toSearchLabel_;
   QLabel* imposedCountLabel_;
   QLabel* lipogramLabel_;
-  QPushButton* contButton_;
+  QPushButton* continueButton_;
 
   AnagramLetters letters_;
   ImposedWords imposed_;

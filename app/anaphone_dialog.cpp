@@ -33,7 +33,7 @@ AnaphoneDialog::AnaphoneDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
   appendToDisplayed_->setObjectName(QStringLiteral("Check3"));
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); });
-  SearchOnEnter(*wordBox_);
+  SetWordBox(*wordBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(label, 0, 0);

@@ -33,7 +33,11 @@ QLabel* Label(const QString& caption, const QString& name, QWidget* parent) {
 QListWidget* LimitList(const QString& name, QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setObjectName(name);
-  list->setFixedSize(70, 80);
+  // Four whole rows: a last row cut in half reads as a drawing fault.
+  list->addItem(QStringLiteral("Toutes"));
+  const int row = list->sizeHintForRow(0);
+  list->clear();
+  list->setFixedSize(70, 4 * row + 2 * list->frameWidth());
   return list;
 }
 
@@ -148,7 +152,7 @@ FilterDialog::FilterDialog(ToolHost& host, QWidget* parent)
   patternBox_->installEventFilter(this);
   patternBox_->lineEdit()->installEventFilter(this);
   connect(patternBox_->lineEdit(), &QLineEdit::textChanged, this, &FilterDialog::OnPatternEdited);
-  SearchOnEnter(*patternBox_);
+  SetWordBox(*patternBox_);
   connect(heterogram_, &QCheckBox::toggled, this, [this] {
     if (!analysis_.pattern.empty()) UpdateOptionBoxes();
   });

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <initializer_list>
 
 namespace tavilo {
 namespace {
@@ -155,17 +156,34 @@ void DrawPhrase(QPainter& p) {
   CurvedArrow(p, {8, 7.5}, {10, 1.5}, {21, 1.5}, {23, 5.5}, {24, 8}, {22.6, 4}, kBlue, 1.6);
 }
 
-void DrawRhyme(QPainter& p) {
-  // Three lines of verse of different lengths ending on the same sound.
-  const double starts[] = {4, 9, 6};
-  for (int i = 0; i < 3; ++i) {
-    const double y = 6.5 + i * 8.5;
+// Lines of verse: each a grey bar from its start to `rhymeAt` - 2, then the red rhyme up to 29;
+// the first at `top`, one every `step`.
+void VerseLines(QPainter& p, std::initializer_list<double> starts, double top, double step, double rhymeAt) {
+  double y = top;
+  for (const double start : starts) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(120, 128, 144));
-    p.drawRoundedRect(QRectF(starts[i], y, 19 - starts[i], 4.5), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(start, y, rhymeAt - 2 - start, 4.5), 1.5, 1.5);
     p.setBrush(kRed);
-    p.drawRoundedRect(QRectF(21, y, 8, 4.5), 1.5, 1.5);
+    p.drawRoundedRect(QRectF(rhymeAt, y, 29 - rhymeAt, 4.5), 1.5, 1.5);
+    y += step;
   }
+}
+
+void DrawRhyme(QPainter& p) {
+  // Three lines of verse of different lengths ending on the same sound.
+  VerseLines(p, {4, 9, 6}, 6.5, 8.5, 21);
+}
+
+void DrawWordRhyme(QPainter& p) {
+  // A word (a letter tile) and, under it, two lines of verse whose ends rhyme with it, an arrow
+  // leading from the word to the rhyming ends: set apart from the three lines of Rimes.
+  Tile(p, 2, 2, 14, QStringLiteral("M"), kBlue);
+  p.setPen(QPen(kRed, 1.8, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(17.5, 9), QPointF(23, 9));
+  p.drawLine(QPointF(23, 9), QPointF(23, 13.5));
+  Arrowhead(p, {23, 17}, {23, 12}, kRed);
+  VerseLines(p, {3, 8}, 19, 7, 18);
 }
 
 void DrawAnaphone(QPainter& p) {
@@ -242,6 +260,7 @@ void Draw(IconKind kind, QPainter& p) {
     case IconKind::Spoonerism: return DrawSpoonerism(p);
     case IconKind::Phrase: return DrawPhrase(p);
     case IconKind::Rhyme: return DrawRhyme(p);
+    case IconKind::WordRhyme: return DrawWordRhyme(p);
     case IconKind::Anaphone: return DrawAnaphone(p);
     case IconKind::Anagram: return DrawAnagram(p);
     case IconKind::Lipogram: return DrawLipogram(p);

@@ -15,6 +15,7 @@ enum class IconKind {
   Spoonerism,
   Phrase,
   Rhyme,
+  WordRhyme,
   Anaphone,
   Anagram,
   Lipogram,

@@ -96,7 +96,7 @@ LipogramDialog::LipogramDialog(ToolHost& host, QWidget* parent) : ToolDialog(hos
       MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check5"), this);
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); });
-  SearchOnEnter(*lettersBox_);
+  SetWordBox(*lettersBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(lettersLabel, 0, 0);

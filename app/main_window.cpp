@@ -39,8 +39,8 @@ IconKind IconOf(ToolId id) {
   switch (id) {
     case ToolId::Spoonerism: return IconKind::Spoonerism;
     case ToolId::Phrase: return IconKind::Phrase;
-    case ToolId::Rhyme:
-    case ToolId::WordRhyme: return IconKind::Rhyme;
+    case ToolId::Rhyme: return IconKind::Rhyme;
+    case ToolId::WordRhyme: return IconKind::WordRhyme;
     case ToolId::Anaphone: return IconKind::Anaphone;
     case ToolId::Anagram: return IconKind::Anagram;
     case ToolId::Lipogram: return IconKind::Lipogram;
@@ -80,8 +80,8 @@ MainWindow::MainWindow(const Lexicon& lexicon, ToolRegistry tools, std::unique_p
   BuildCentralArea();
   BuildMenus();
   BuildToolBars();
-  observer_.SetLabels(label2_, label2_);
-  observer_.SetProgressBar(progressBar1_);
+  observer_.SetLabels(countLabel_, countLabel_);
+  observer_.SetProgressBar(progressBar_);
   SetDefaultPrintMargins(printer_);
   resize(980, 660);
   OnLoad();
@@ -103,6 +103,13 @@ void MainWindow::BuildMenus() {
   mnuFilePrint_ = NewAction(this, "mnuFilePrint", QStringLiteral("&Imprimer la liste..."));
   mnuFileExit_ = NewAction(this, "mnuFileExit", QStringLiteral("&Quitter"));
   file->addActions({mnuFileOpen_, mnuFileSaveAs_, mnuFilePageSetup_, mnuFilePrint_, mnuFileExit_});
+  // The keys every desktop program gives these commands, shown in the menus.
+  mnuFileOpen_->setShortcut(QKeySequence::Open);
+  mnuFileSaveAs_->setShortcut(QKeySequence::Save);
+  mnuFilePrint_->setShortcut(QKeySequence::Print);
+  // Windows has no standard key to quit, and Qt none for its key scheme: Ctrl+Q, as elsewhere.
+  const QKeySequence quit(QKeySequence::Quit);
+  mnuFileExit_->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
   connect(mnuFileOpen_, &QAction::triggered, this, &MainWindow::OpenListFile);
   connect(mnuFileSaveAs_, &QAction::triggered, this, &MainWindow::SaveListAs);
   connect(mnuFilePageSetup_, &QAction::triggered, this, &MainWindow::PageSetup);
@@ -114,6 +121,8 @@ void MainWindow::BuildMenus() {
   mnuEditCopy_ = NewAction(this, "mnuEditCopy", QStringLiteral("Co&pier"));
   mnuEditSelectAll_ = NewAction(this, "mnuEditSelectAll", QStringLiteral("&Tout sélectionner"));
   edit->addActions({mnuEditCopy_, mnuEditSelectAll_});
+  mnuEditCopy_->setShortcut(QKeySequence::Copy);
+  mnuEditSelectAll_->setShortcut(QKeySequence::SelectAll);
   connect(mnuEditCopy_, &QAction::triggered, this, &MainWindow::CopySelection);
   connect(mnuEditSelectAll_, &QAction::triggered, this, &MainWindow::SelectAll);
 
@@ -160,20 +169,21 @@ void MainWindow::BuildMenus() {
   mnuHelpSearch_ = NewAction(this, "mnuHelpSearchForHelpOn", QStringLiteral("Ai&de sur..."));
   mnuHelpAbout_ = NewAction(this, "mnuHelpAbout", QStringLiteral("À &propos de Tavilo..."));
   help->addActions({mnuHelpContents_, mnuHelpSearch_, mnuHelpAbout_});
+  mnuHelpContents_->setShortcut(QKeySequence::HelpContents);
   connect(mnuHelpContents_, &QAction::triggered, this, &MainWindow::ShowHelpContents);
   connect(mnuHelpSearch_, &QAction::triggered, this, &MainWindow::ShowHelpSearch);
   connect(mnuHelpAbout_, &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
 void MainWindow::BuildToolBars() {
-  tbToolBar_ = addToolBar(QStringLiteral("Fichier"));
-  tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
-  tbToolBar_->setIconSize(QSize(24, 24));
+  fileToolBar_ = addToolBar(QStringLiteral("Fichier"));
+  fileToolBar_->setObjectName(QStringLiteral("tbToolBar"));
+  fileToolBar_->setIconSize(QSize(24, 24));
   const auto button = [this](const char* key, IconKind icon, const QString& tip) {
     QAction* action = NewAction(this, key, tip);
     action->setIcon(MakeIcon(icon));
     action->setToolTip(tip);
-    tbToolBar_->addAction(action);
+    fileToolBar_->addAction(action);
     return action;
   };
   btnOpen_ = button("Open", IconKind::Open, QStringLiteral("Ouvrir"));
@@ -185,15 +195,15 @@ void MainWindow::BuildToolBars() {
   connect(btnPrint_, &QAction::triggered, this, &MainWindow::PrintList);
   connect(btnCopy_, &QAction::triggered, this, &MainWindow::CopySelection);
 
-  toolbar1_ = addToolBar(QStringLiteral("Outils"));
-  toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-  toolbar1_->setIconSize(QSize(24, 24));
+  toolsToolBar_ = addToolBar(QStringLiteral("Outils"));
+  toolsToolBar_->setObjectName(QStringLiteral("Toolbar1"));
+  toolsToolBar_->setIconSize(QSize(24, 24));
   for (const ToolInfo& info : AllTools()) {
     QAction* action = NewAction(this, info.buttonKey, FromUtf8(info.name));
     action->setIcon(MakeIcon(IconOf(info.id)));
     action->setToolTip(FromUtf8(info.name));
     action->setCheckable(true);
-    toolbar1_->addAction(action);
+    toolsToolBar_->addAction(action);
     toolButtons_[info.id] = action;
     const ToolId id = info.id;
     connect(action, &QAction::triggered, this, [this, id] { OpenTool(id); });
@@ -206,11 +216,11 @@ void MainWindow::BuildCentralArea() {
   layout->setContentsMargins(8, 6, 8, 4);
   layout->setSpacing(4);
 
-  label1_ = new QLabel(QStringLiteral("Liste du résultat"), central);
-  label1_->setObjectName(QStringLiteral("Label1"));
-  QFont bold = label1_->font();
+  titleLabel_ = new QLabel(QStringLiteral("Liste du résultat"), central);
+  titleLabel_->setObjectName(QStringLiteral("Label1"));
+  QFont bold = titleLabel_->font();
   bold.setBold(true);
-  label1_->setFont(bold);
+  titleLabel_->setFont(bold);
 
   // The header lines are often wider than the window may be made: they are cut with "…", the
   // whole text in their tooltip, and never set the window's minimum width.
@@ -220,19 +230,21 @@ void MainWindow::BuildCentralArea() {
     label->setVisible(false);
     return label;
   };
-  headerLabel1_ = headerLabel("lblHeader");
-  headerLabel2_ = headerLabel("lblHeader2");
+  headerLabel_ = headerLabel("lblHeader");
+  headerMoreLabel_ = headerLabel("lblHeader2");
 
-  richTextBox1_ = new QTextEdit(central);
-  richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
-  richTextBox1_->setAcceptRichText(true);
-  richTextBox1_->setLineWrapMode(QTextEdit::NoWrap);
-  richTextBox1_->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
-  richTextBox1_->setTabStopDistance(48);  // half an inch, like the original rich-text box
-  richTextBox1_->viewport()->installEventFilter(this);
-  richTextBox1_->installEventFilter(this);
-  connect(richTextBox1_, &QTextEdit::textChanged, this, &MainWindow::OnTextChanged);
-  connect(richTextBox1_, &QTextEdit::selectionChanged, this, &MainWindow::OnSelectionChanged);
+  resultView_ = new QTextEdit(central);
+  resultView_->setObjectName(QStringLiteral("RichTextBox1"));
+  resultView_->setAcceptRichText(true);
+  resultView_->setLineWrapMode(QTextEdit::NoWrap);
+  resultView_->document()->setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+  // A tab stop every half inch (at 96 dots per inch): a block without stops of its own, such as
+  // an opened text file, keeps its tab-separated columns apart.
+  resultView_->setTabStopDistance(48);
+  resultView_->viewport()->installEventFilter(this);
+  resultView_->installEventFilter(this);
+  connect(resultView_, &QTextEdit::textChanged, this, &MainWindow::OnTextChanged);
+  connect(resultView_, &QTextEdit::selectionChanged, this, &MainWindow::OnSelectionChanged);
 
   notesLabel_ = new QLabel(central);
   notesLabel_->setObjectName(QStringLiteral("lblNotes"));
@@ -240,18 +252,18 @@ void MainWindow::BuildCentralArea() {
   notesLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   notesLabel_->setVisible(false);
 
-  richTextBox3_ = new QTextEdit(central);
-  richTextBox3_->setObjectName(QStringLiteral("RichTextBox3"));
-  richTextBox3_->setReadOnly(true);
-  richTextBox3_->setFixedHeight(richTextBox3_->fontMetrics().lineSpacing() * 3 + 12);
-  richTextBox3_->setVisible(false);
+  statusBox_ = new QTextEdit(central);
+  statusBox_->setObjectName(QStringLiteral("RichTextBox3"));
+  statusBox_->setReadOnly(true);
+  statusBox_->setFixedHeight(statusBox_->fontMetrics().lineSpacing() * 3 + 12);
+  statusBox_->setVisible(false);
 
-  layout->addWidget(label1_);
-  layout->addWidget(headerLabel1_);
-  layout->addWidget(headerLabel2_);
-  layout->addWidget(richTextBox1_, 1);
+  layout->addWidget(titleLabel_);
+  layout->addWidget(headerLabel_);
+  layout->addWidget(headerMoreLabel_);
+  layout->addWidget(resultView_, 1);
   layout->addWidget(notesLabel_);
-  layout->addWidget(richTextBox3_);
+  layout->addWidget(statusBox_);
   setCentralWidget(central);
 
   const auto statusLabel = [this](const char* name) {
@@ -260,17 +272,17 @@ void MainWindow::BuildCentralArea() {
     label->setTextFormat(Qt::PlainText);
     return label;
   };
-  label2_ = statusLabel("Label2");
-  label3_ = statusLabel("Label3");
-  label4_ = statusLabel("Label4");
-  statusBar()->addWidget(label2_, 1);
-  statusBar()->addWidget(label3_, 1);
-  statusBar()->addWidget(label4_, 2);
+  countLabel_ = statusLabel("Label2");
+  limitLabel_ = statusLabel("Label3");
+  waitingLabel_ = statusLabel("Label4");
+  statusBar()->addWidget(countLabel_, 1);
+  statusBar()->addWidget(limitLabel_, 1);
+  statusBar()->addWidget(waitingLabel_, 2);
   // The search's progress, at the right end; the observer shows it while a search runs.
-  progressBar1_ = new QProgressBar(this);
-  progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-  progressBar1_->setFixedWidth(220);
-  statusBar()->addPermanentWidget(progressBar1_);
+  progressBar_ = new QProgressBar(this);
+  progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+  progressBar_->setFixedWidth(220);
+  statusBar()->addPermanentWidget(progressBar_);
 }
 
 // The load handler.
@@ -319,28 +331,28 @@ void MainWindow::OnTextChanged() {
 }
 
 void MainWindow::OnSelectionChanged() {
-  const bool selected = richTextBox1_->textCursor().hasSelection();
+  const bool selected = resultView_->textCursor().hasSelection();
   SetCopyEnabled(selected);
   if (state_.activeTool)
     if (ToolDialog* dialog = toolDialog(*state_.activeTool)) {
-      QString text = richTextBox1_->textCursor().selectedText();
+      QString text = resultView_->textCursor().selectedText();
       text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
       dialog->OnDisplaySelectionChanged(ToCp1252(text));
     }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == richTextBox1_ && event->type() == QEvent::FocusIn && auxiliaryText_) {
+  if (watched == resultView_ && event->type() == QEvent::FocusIn && auxiliaryText_) {
     // The display has the focus again: Copy and Select all are its own.
     auxiliaryText_ = nullptr;
-    SetCopyEnabled(richTextBox1_->textCursor().hasSelection());
+    SetCopyEnabled(resultView_->textCursor().hasSelection());
   }
-  if (watched == richTextBox1_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+  if (watched == resultView_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
     // The display selects the word first; the active tool sees the selection afterwards.
     QTimer::singleShot(0, this, [this] {
       if (!state_.activeTool) return;
       if (ToolDialog* dialog = toolDialog(*state_.activeTool))
-        dialog->OnDisplayDoubleClicked(ToCp1252(richTextBox1_->textCursor().selectedText()));
+        dialog->OnDisplayDoubleClicked(ToCp1252(resultView_->textCursor().selectedText()));
     });
   }
   return QMainWindow::eventFilter(watched, event);
@@ -394,8 +406,8 @@ void MainWindow::RunListing(ListingKind id) {
   // The listing runs on this thread and processes events as it goes: keep the commands away.
   busy_ = true;
   menuBar()->setEnabled(false);
-  tbToolBar_->setEnabled(false);
-  toolbar1_->setEnabled(false);
+  fileToolBar_->setEnabled(false);
+  toolsToolBar_->setEnabled(false);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   observer_.Reset();
   ListingContext context{lexicon_, session_, observer_, *this, info.resultFont};
@@ -403,8 +415,8 @@ void MainWindow::RunListing(ListingKind id) {
   observer_.Finish();
   QApplication::restoreOverrideCursor();
   menuBar()->setEnabled(true);
-  tbToolBar_->setEnabled(true);
-  toolbar1_->setEnabled(true);
+  fileToolBar_->setEnabled(true);
+  toolsToolBar_->setEnabled(true);
   busy_ = false;
 
   if (result && !observer_.StopRequested()) Publish(info.toolKey, std::move(*result));
@@ -418,6 +430,9 @@ void MainWindow::PublishToolResult(ToolId tool, ToolResult result) {
 }
 
 void MainWindow::Publish(const std::string& toolKey, ToolResult result) {
+  // The notes of the last result (the anagram tool's double-click hint, the spoonerism marks) do
+  // not describe this one: a tool that has notes for it sets them once it is published.
+  SetNotes({});
   Document doc;
   if (result.append && !ResultIsEmpty()) {
     doc = ResultDocument();
@@ -446,12 +461,12 @@ void MainWindow::SetHeaderLabels(const Document& header) {
   const QString first = firstBreak < 0 ? text : text.left(firstBreak);
   const QString rest = firstBreak < 0 ? QString() : text.mid(firstBreak + 1);
   const QString style = LabelColorStyle(header);
-  headerLabel1_->SetWholeText(first);
-  headerLabel1_->setStyleSheet(style);
-  headerLabel1_->setVisible(!first.isEmpty());
-  headerLabel2_->SetWholeText(rest);
-  headerLabel2_->setStyleSheet(style);
-  headerLabel2_->setVisible(!rest.isEmpty());
+  headerLabel_->SetWholeText(first);
+  headerLabel_->setStyleSheet(style);
+  headerLabel_->setVisible(!first.isEmpty());
+  headerMoreLabel_->SetWholeText(rest);
+  headerMoreLabel_->setStyleSheet(style);
+  headerMoreLabel_->setVisible(!rest.isEmpty());
 }
 
 void MainWindow::SaveUntitled(const Document& doc) {
@@ -472,21 +487,21 @@ const FrequencyLoad& MainWindow::frequencies() {
   return *frequencies_;
 }
 
-bool MainWindow::ResultIsEmpty() const { return richTextBox1_->document()->isEmpty(); }
+bool MainWindow::ResultIsEmpty() const { return resultView_->document()->isEmpty(); }
 
-Document MainWindow::ResultDocument() const { return ReadTextDocument(*richTextBox1_->document()); }
+Document MainWindow::ResultDocument() const { return ReadTextDocument(*resultView_->document()); }
 
-void MainWindow::SetResultDocument(const Document& doc) { FillTextDocument(doc, *richTextBox1_->document()); }
+void MainWindow::SetResultDocument(const Document& doc) { FillTextDocument(doc, *resultView_->document()); }
 
 void MainWindow::SetStatusLine(StatusLine line, std::string_view cp1252) {
-  QLabel* label = line == StatusLine::Count ? label2_ : line == StatusLine::Limit ? label3_ : label4_;
+  QLabel* label = line == StatusLine::Count ? countLabel_ : line == StatusLine::Limit ? limitLabel_ : waitingLabel_;
   label->setText(FromCp1252(cp1252));
   label->repaint();
 }
 
 void MainWindow::SetStatusBox(const Document& text) {
-  FillTextDocument(text, *richTextBox3_->document());
-  richTextBox3_->setVisible(!text.empty());
+  FillTextDocument(text, *statusBox_->document());
+  statusBox_->setVisible(!text.empty());
 }
 
 void MainWindow::SetNotes(const std::vector<std::string>& cp1252Lines) {
@@ -496,7 +511,7 @@ void MainWindow::SetNotes(const std::vector<std::string>& cp1252Lines) {
   notesLabel_->setVisible(!lines.isEmpty());
 }
 
-void MainWindow::FocusResultDisplay() { richTextBox1_->setFocus(); }
+void MainWindow::FocusResultDisplay() { resultView_->setFocus(); }
 
 void MainWindow::SetFileCommandsEnabled(bool enabled) {
   SetSaveAndPrintEnabled(enabled);
@@ -510,7 +525,7 @@ std::optional<SaveProposal> MainWindow::AuxiliaryProposal() const {
 
 void MainWindow::SetAuxiliaryText(QTextEdit* text) {
   auxiliaryText_ = text;
-  SetCopyEnabled(text ? text->textCursor().hasSelection() : richTextBox1_->textCursor().hasSelection());
+  SetCopyEnabled(text ? text->textCursor().hasSelection() : resultView_->textCursor().hasSelection());
 }
 
 void MainWindow::SetAuxiliaryWindow(QWidget* window, std::function<std::optional<SaveProposal>()> proposal) {
@@ -540,7 +555,7 @@ void MainWindow::OpenListFile() {
   state_.loadedFileName = name;
   SetHeaderLabels(Document());
   // The count and notes of the last search do not describe the opened file.
-  for (QLabel* status : {label2_, label3_, label4_}) status->clear();
+  for (QLabel* status : {countLabel_, limitLabel_, waitingLabel_}) status->clear();
   SetNotes({});
   setWindowTitle(kProgramTitle + QStringLiteral(" - ") + QFileInfo(name).fileName());
   SetSaveAndPrintEnabled(true);
@@ -585,11 +600,11 @@ void MainWindow::PrintList() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (const std::optional<SaveProposal> auxiliary = AuxiliaryProposal()) {
     QTextDocument text;
-    text.setDefaultFont(richTextBox1_->document()->defaultFont());
+    text.setDefaultFont(resultView_->document()->defaultFont());
     FillTextDocument(auxiliary->document, text);
     PrintToFit(text, printer_);
   } else {
-    PrintToFit(*richTextBox1_->document(), printer_);
+    PrintToFit(*resultView_->document(), printer_);
   }
   QApplication::restoreOverrideCursor();
 }
@@ -601,9 +616,9 @@ void MainWindow::CopySelection() {
     auxiliaryText_->copy();
     return;
   }
-  if (!richTextBox1_->textCursor().hasSelection()) return;
+  if (!resultView_->textCursor().hasSelection()) return;
   QApplication::clipboard()->clear();
-  richTextBox1_->copy();
+  resultView_->copy();
 }
 
 void MainWindow::SelectAll() {
@@ -611,7 +626,7 @@ void MainWindow::SelectAll() {
     auxiliaryText_->selectAll();
     SetCopyEnabled(auxiliaryText_->textCursor().hasSelection());
   } else {
-    richTextBox1_->selectAll();
+    resultView_->selectAll();
   }
 }
 

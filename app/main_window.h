@@ -54,7 +54,7 @@ class MainWindow : public QMainWindow, public ToolHost {
 
   // Replaces the result document (as opening a file or a search does).
   void SetResultDocument(const Document& doc);
-  QTextEdit* resultDisplay() const { return richTextBox1_; }
+  QTextEdit* resultDisplay() const { return resultView_; }
   QPrinter& printer() { return printer_; }
   // The dialog of a tool, once it has been opened; null before.
   ToolDialog* toolDialog(ToolId id) const;
@@ -138,19 +138,19 @@ class MainWindow : public QMainWindow, public ToolHost {
   QAction* btnSave_ = nullptr;
   QAction* btnPrint_ = nullptr;
   QAction* btnCopy_ = nullptr;
-  QToolBar* tbToolBar_ = nullptr;
-  QToolBar* toolbar1_ = nullptr;
+  QToolBar* fileToolBar_ = nullptr;
+  QToolBar* toolsToolBar_ = nullptr;
 
-  QTextEdit* richTextBox1_ = nullptr;
-  QTextEdit* richTextBox3_ = nullptr;
-  QLabel* label1_ = nullptr;
-  ElidedLabel* headerLabel1_ = nullptr;
-  ElidedLabel* headerLabel2_ = nullptr;
+  QTextEdit* resultView_ = nullptr;
+  QTextEdit* statusBox_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
+  ElidedLabel* headerLabel_ = nullptr;
+  ElidedLabel* headerMoreLabel_ = nullptr;
   QLabel* notesLabel_ = nullptr;
-  QLabel* label2_ = nullptr;
-  QLabel* label3_ = nullptr;
-  QLabel* label4_ = nullptr;
-  QProgressBar* progressBar1_ = nullptr;  // the running search's progress, hidden otherwise
+  QLabel* countLabel_ = nullptr;
+  QLabel* limitLabel_ = nullptr;
+  QLabel* waitingLabel_ = nullptr;
+  QProgressBar* progressBar_ = nullptr;  // the running search's progress, hidden otherwise
 };
 
 }  // namespace tavilo

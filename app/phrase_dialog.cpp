@@ -53,7 +53,7 @@ PhraseDialog::PhraseDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, T
   appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); });
-  SearchOnEnter(*sentenceBox_);
+  SetWordBox(*sentenceBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(sentenceLabel, 0, 0);

@@ -73,7 +73,7 @@ RhymeDialog::RhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(host, Too
   appendToDisplayed_ = MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); });
-  SearchOnEnter(*rhymeBox_);
+  SetWordBox(*rhymeBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(rhymeLabel, 0, 0);

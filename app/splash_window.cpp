@@ -28,20 +28,20 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
   icon->setPixmap(MakeIcon(IconKind::Program).pixmap(64, 64));
   icon->setAlignment(Qt::AlignCenter);
 
-  lblProductName_ = new QLabel(QStringLiteral("Tavilo "), frame);
-  lblProductName_->setObjectName(QStringLiteral("lblProductName"));
+  productNameLabel_ = new QLabel(QStringLiteral("Tavilo "), frame);
+  productNameLabel_->setObjectName(QStringLiteral("lblProductName"));
   QFont title(QStringLiteral("Arial"));
   title.setPointSize(26);
   title.setBold(true);
-  lblProductName_->setFont(title);
-  lblProductName_->setAlignment(Qt::AlignCenter);
+  productNameLabel_->setFont(title);
+  productNameLabel_->setAlignment(Qt::AlignCenter);
 
   auto* subtitle = new QLabel(QStringLiteral("Jeux de mots pour la langue française"), frame);
   subtitle->setAlignment(Qt::AlignCenter);
 
-  lblVersion_ = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(Version()), frame);
-  lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-  lblVersion_->setAlignment(Qt::AlignCenter);
+  versionLabel_ = new QLabel(QStringLiteral("Version ") + QString::fromLatin1(Version()), frame);
+  versionLabel_->setObjectName(QStringLiteral("lblVersion"));
+  versionLabel_->setAlignment(Qt::AlignCenter);
 
   progressBar1_ = new QProgressBar(frame);
   progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -53,9 +53,9 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
   inner->setContentsMargins(32, 24, 32, 24);
   inner->setSpacing(10);
   inner->addWidget(icon);
-  inner->addWidget(lblProductName_);
+  inner->addWidget(productNameLabel_);
   inner->addWidget(subtitle);
-  inner->addWidget(lblVersion_);
+  inner->addWidget(versionLabel_);
   inner->addSpacing(8);
   inner->addWidget(progressBar1_);
 

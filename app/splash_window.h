@@ -26,8 +26,8 @@ class SplashWindow : public QWidget {
   int Progress() const;
 
  private:
-  QLabel* lblProductName_;
-  QLabel* lblVersion_;
+  QLabel* productNameLabel_;
+  QLabel* versionLabel_;
   QProgressBar* progressBar1_;
 };
 

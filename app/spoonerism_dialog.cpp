@@ -62,7 +62,7 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
       QStringLiteral("Double   (Tabous dans le mot entré                   et dans le résultat)"),
       QStringLiteral("Enfant  (Aucun mot tabou)"), QStringLiteral("Recherche des mots contrepétophiles")};
   for (std::size_t i = 0; i < methods_.size(); ++i) {
-    methods_[i] = MakeOption(methodCaptions[i], QStringLiteral("Option%1").arg(i + 6), methodGroup);
+    methods_[i] = MakeOption(BreakAtSpaceRuns(methodCaptions[i]), QStringLiteral("Option%1").arg(i + 6), methodGroup);
     methodLayout->addWidget(methods_[i]);
   }
   mergeEe_ = MakeCheck(QStringLiteral("Confondre les sons «\u00A0é\u00A0» et «\u00A0è\u00A0»"), QStringLiteral("Check1"), methodGroup);
@@ -83,7 +83,7 @@ SpoonerismDialog::SpoonerismDialog(ToolHost& host, QWidget* parent) : ToolDialog
   domainLayout->addWidget(appendToDisplayed_);
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); }, wordBox_);
-  SearchOnEnter(*wordBox_);
+  SetWordBox(*wordBox_);
   auto* left = new QVBoxLayout;
   left->addWidget(wordLabel_);
   left->addWidget(wordBox_);
@@ -252,8 +252,8 @@ void SpoonerismDialog::RunSearch() {
   int elapsed = SecondsSinceMidnight() - start;
   if (elapsed < 0) elapsed += kSecondsPerDay;  // midnight passed
   host().SetStatusLine(StatusLine::Count, std::to_string(result.foundCount));
-  host().SetNotes(SpoonerismNotes(result));
   PublishResult(WriteSpoonerismHeader(result, elapsed), WriteSpoonerismBlocks(result), result.word);
+  host().SetNotes(SpoonerismNotes(result));
 
   lastWord_ = result.word;
   lastKeys_ = keys;

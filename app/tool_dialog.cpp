@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,19 +30,19 @@ void ToolDialog::PrepareOpening(const ToolOpening& opening) {
     appendBox_->setEnabled(!opening.resultIsEmpty);
   }
   UpdatePreviousListOption();
+  // The focus left on OK or Fermer by the last search or closing would make the user click the
+  // box before typing.
+  if (wordBox_ && wordBox_->isEnabled()) {
+    wordBox_->setFocus(Qt::OtherFocusReason);
+    if (QLineEdit* edit = wordBox_->lineEdit()) edit->selectAll();
+  }
 }
 
 void ToolDialog::SetStandardControls(QCheckBox* appendToDisplayed, QAbstractButton* previousList,
                                      QAbstractButton* fallbackDomain) {
   appendBox_ = appendToDisplayed;
   previousListOption_ = previousList;
-  // The caption of the previous-list option marks with a run of spaces where its long list of
-  // tools goes on a second line; an option button does not wrap by itself, and one long line
-  // would make the dialog twice as wide as its other controls.
-  if (previousList) {
-    static const QRegularExpression kLineBreakSpaces(QStringLiteral(" {2,}"));
-    previousList->setText(previousList->text().replace(kLineBreakSpaces, QStringLiteral("\n")));
-  }
+  if (previousList) previousList->setText(BreakAtSpaceRuns(previousList->text()));
   fallbackDomain_ = fallbackDomain;
 }
 
@@ -60,6 +61,7 @@ QVBoxLayout* ToolDialog::MakeButtonColumn(std::function<void()> search, QWidget*
   auto* closeButton = new QPushButton(QStringLiteral("Fermer"), this);
   closeButton->setObjectName(QStringLiteral("CancelButton"));
   auto* column = new QVBoxLayout;
+  okButton_->setDefault(true);
   for (QPushButton* button : {okButton_, closeButton}) {
     button->setAutoDefault(false);
     column->addWidget(button);
@@ -77,8 +79,20 @@ QVBoxLayout* ToolDialog::MakeButtonColumn(std::function<void()> search, QWidget*
   return column;
 }
 
-void ToolDialog::SearchOnEnter(QComboBox& box) {
-  connect(box.lineEdit(), &QLineEdit::returnPressed, this, &ToolDialog::OnOk);
+void ToolDialog::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  // Buttons other than OK do not take Enter themselves (they are not auto-default), so it comes
+  // here; OK, the default button, clicks itself.
+  if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button != okButton_) {
+    if (button->isEnabled()) button->click();
+  } else {
+    OnOk();
+  }
+  event->accept();
 }
 
 void ToolDialog::OnOk() {
@@ -168,6 +182,11 @@ void ToolDialog::Refuse(std::string_view cp1252Message) {
 
 void ToolDialog::RefuseTypedWord(std::string_view cp1252Message) {
   host_.dialogs().Warning(this, kProgramTitle, FromCp1252(cp1252Message));
+}
+
+QString ToolDialog::BreakAtSpaceRuns(QString caption) {
+  static const QRegularExpression kLineBreakSpaces(QStringLiteral(" {2,}"));
+  return caption.replace(kLineBreakSpaces, QStringLiteral("\n"));
 }
 
 QRadioButton* ToolDialog::MakeOption(const QString& caption, const QString& name, QWidget* parent) {

@@ -15,10 +15,13 @@
 //   8. the dialog is shown modally.
 // Steps 3 and 4 are done here for the controls named by SetStandardControls().
 //
-// Every dialog also gets its button column (OK, Fermer) and its search guard from here: OK and
-// Enter in the word box run the dialog's search, which runs the engine through RunGuarded().
+// Every dialog also gets its button column (OK, Fermer), its keyboard behaviour and its search
+// guard from here: the word box has the focus at every opening, OK is the default button (Enter on
+// any control but another button runs the search), and the search runs the engine through
+// RunGuarded().
 #pragma once
 
+#include <QComboBox>
 #include <QDialog>
 #include <QPointer>
 #include <functional>
@@ -33,7 +36,7 @@
 
 class QAbstractButton;
 class QCheckBox;
-class QComboBox;
+class QKeyEvent;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -70,7 +73,7 @@ class ToolDialog : public QDialog {
   virtual void OnDisplaySelectionChanged(const std::string& selected) { (void)selected; }
   virtual void OnDisplayDoubleClicked(const std::string& selected) { (void)selected; }
 
-  // OK (or Enter in the word box): runs the search, or, while one runs, stops it when OK reads
+  // OK (or Enter): runs the search, or, while one runs, stops it when OK reads
   // "Stop" and does nothing otherwise.
   void OnOk();
   // A search started by OK is running (the observers process events meanwhile).
@@ -82,14 +85,18 @@ class ToolDialog : public QDialog {
 
  protected:
   // The column of buttons at the dialog's right: "OK" (OKButton), "Fermer" (CancelButton), then
-  // `more` (e.g. "Continuer"), then a stretch. OK runs `search` (never while a search runs). No
-  // button takes Enter as the default button: the word box hands it to OK (SearchOnEnter).
-  // Fermer gives `focusOnClose` the focus first when set.
+  // `more` (e.g. "Continuer"), then a stretch. OK runs `search` (never while a search runs) and is
+  // the default button. Fermer gives `focusOnClose` the focus first when set.
   QVBoxLayout* MakeButtonColumn(std::function<void()> search, QWidget* focusOnClose = nullptr,
                                 std::initializer_list<QPushButton*> more = {});
   QPushButton* okButton() const { return okButton_; }
-  // Enter in the word box does what OK does.
-  void SearchOnEnter(QComboBox& box);
+  // The box the user types the word (letters, sentence, pattern) into: it gets the keyboard focus,
+  // its text selected, at every opening, so that typing replaces the last search.
+  void SetWordBox(QComboBox& box) { wordBox_ = &box; }
+
+  // Enter (or the keypad's Enter) on a push button presses that button; on any other control it
+  // does what the default button OK does.
+  void keyPressEvent(QKeyEvent* event) override;
 
   // How the dialog looks while its search runs: by default OK is disabled and the whole program
   // shows the wait cursor; with the Stop look OK reads "Stop" (arrow-and-hourglass pointer) and is
@@ -146,6 +153,10 @@ class ToolDialog : public QDialog {
   // allowed): that message is the program's, whichever tool asked, so it carries the program's title.
   void RefuseTypedWord(std::string_view cp1252Message);
 
+  // A long caption marks with runs of spaces where its lines end: an option button does not wrap
+  // by itself, and one long line would make the dialog far wider than its other controls, with a
+  // wide blank gap inside the caption. Each run becomes a line break.
+  static QString BreakAtSpaceRuns(QString caption);
   // An option button or a check box with its caption and control name (Option1, Check2, ...).
   static QRadioButton* MakeOption(const QString& caption, const QString& name, QWidget* parent);
   static QCheckBox* MakeCheck(const QString& caption, const QString& name, QWidget* parent);
@@ -163,6 +174,7 @@ class ToolDialog : public QDialog {
   bool sortedByFrequency_ = false;  // the last FrequencyOrder() gave frequencies
   std::function<void()> search_;
   QPushButton* okButton_ = nullptr;
+  QPointer<QComboBox> wordBox_;
   bool stopButton_ = false;
   bool searching_ = false;
   bool waitCursor_ = false;

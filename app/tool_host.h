@@ -95,8 +95,8 @@ class ToolHost {
   virtual void PublishToolResult(ToolId tool, ToolResult result) = 0;
 
   // The main window's status lines and the status box under the display (RichTextBox3, hidden
-  // when empty), and the note lines shown under the result (hidden when none). Text in
-  // Windows-1252.
+  // when empty), and the note lines shown under the result (hidden when none; every published
+  // result clears them, so a tool sets its notes after PublishToolResult). Text in Windows-1252.
   virtual void SetStatusLine(StatusLine line, std::string_view cp1252) = 0;
   virtual void SetStatusBox(const Document& text) = 0;
   virtual void SetNotes(const std::vector<std::string>& cp1252Lines) = 0;

@@ -3,6 +3,7 @@
 // the GUI tests hand in a scripted double so that nothing waits for a click.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QDialog;
@@ -39,6 +40,9 @@ class UserDialogs {
   // Shows a dialog modally (the tool dialogs, the about box) and returns its result code.
   virtual int RunModal(QDialog& dialog) = 0;
 };
+
+// The size the Ouvrir and Enregistrer dialogs open at (smaller on a small screen).
+QSize FileDialogSize();
 
 // The real dialogs of the desktop.
 class DesktopDialogs : public UserDialogs {

@@ -64,7 +64,7 @@ WordRhymeDialog::WordRhymeDialog(ToolHost& host, QWidget* parent) : ToolDialog(h
       MakeCheck(QStringLiteral("Ajouter le résultat à la liste affichée"), QStringLiteral("Check3"), this);
 
   auto* buttons = MakeButtonColumn([this] { RunSearch(); });
-  SearchOnEnter(*wordBox_);
+  SetWordBox(*wordBox_);
 
   auto* grid = new QGridLayout(this);
   grid->addWidget(wordLabel, 0, 0);

@@ -35,6 +35,9 @@ class Context {
   // uses; a later call that needs more builds them then); null after printing the data error on
   // stderr.
   const Lexicon* GetLexicon(LoadOptions needs = {});
+  // Hands the context a lexicon already loaded, which the caller keeps from one command to the
+  // next (the web page loads it once); a command that needs an index it lacks builds it there.
+  void ShareLexicon(std::shared_ptr<Lexicon> lexicon) { lexicon_ = std::move(lexicon); }
   // How common each word is, read from the data directory on first use; null after printing
   // why the file could not be read (what a command sorting by frequency then exits with).
   const WordFrequencies* GetFrequencies();
@@ -54,7 +57,7 @@ class Context {
   std::ostream& out_;
   std::ostream& err_;
   std::filesystem::path dataDir_;
-  std::unique_ptr<Lexicon> lexicon_;
+  std::shared_ptr<Lexicon> lexicon_;
   StartupTimings timings_;
   bool loadFailed_ = false;
   std::optional<FrequencyLoad> frequencies_;

@@ -275,6 +275,15 @@ bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic) {
   return !AlignFragment(spelling, phonetic, 1, phonemes).lettersRanOut;
 }
 
+std::optional<EndingSound> SoundOfEnding(std::string_view spelling, std::string_view phonetic, std::string_view ending) {
+  if (phonetic.size() < 2) return std::nullopt;
+  std::optional<std::string> phonemes = PhonemesOfEnding(spelling, phonetic, ending);
+  if (!phonemes) return std::nullopt;
+  const bool afterNonVowel = spelling.size() > ending.size() &&
+                             MatchesPattern(spelling.substr(spelling.size() - ending.size() - 1, 1), kRhymeNonVowelClass);
+  return EndingSound{std::move(*phonemes), afterNonVowel};
+}
+
 std::size_t CountRowsNotFullyAligned(const WordTable& table) {
   std::size_t count = 0;
   for (const WordRow entry : table) count += AlignsEveryPhoneme(entry.spelling, entry.phonetic) ? 0 : 1;

@@ -62,4 +62,22 @@ bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic);
 // How many rows of a table the walk leaves with a phoneme that has no letters.
 std::size_t CountRowsNotFullyAligned(const WordTable& table);
 
+// One character that is not a vowel (nor a space): what must stand just before the rhyme in the
+// word whose alignment gives the rhyme's sound, so that the rhyme starts a syllable of its own.
+// The spaces are characters of the class. "y" is not in it: it counts as a consonant here.
+inline constexpr std::string_view kRhymeNonVowelClass = "[! aeiou \xE0-\xE4 \xE8-\xEB \xEE-\xEF \xF4-\xF6 \xF9-\xFC]";
+
+// The sound of a written ending in one word: what the rhyme tool learns a typed rhyme's sound
+// from, and what the dictionary builder checks the tables against.
+struct EndingSound {
+  std::string phonemes;        // the word's phonemes from the step of the walk where the ending begins
+  bool afterNonVowel = false;  // a character of kRhymeNonVowelClass stands just before the ending:
+                               // only such a word teaches the rhyme tool the ending's sound
+};
+
+// The sound `ending` (the word's last letters) has in the word; nothing when the word has fewer
+// than two phonemes or when no step of its walk starts where the ending's letters begin (a
+// rhyme that starts inside a letter group, as the "n" of "an", is never met there).
+std::optional<EndingSound> SoundOfEnding(std::string_view spelling, std::string_view phonetic, std::string_view ending);
+
 }  // namespace tavilo

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "core/large_pages.h"
 #include "core/text.h"
 #include "core/word_table.h"
 
@@ -228,7 +227,7 @@ PhoneticAnagramIndex BuildPhoneticAnagramIndex(const WordTable& nouns, const Wor
   }
   // Merged form then key, end to end, for every entry, in one block sized first.
   index.text_.resize(bytes);
-  std::vector<PhoneticAnagramRow, LargeBlockAllocator<PhoneticAnagramRow>> items;
+  std::vector<PhoneticAnagramRow> items;
   items.reserve(entries);
   std::size_t used = 0;
   for (int t = 0; t < 5; ++t) {

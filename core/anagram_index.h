@@ -14,8 +14,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/large_pages.h"
-
 namespace tavilo {
 
 class WordTable;
@@ -61,7 +59,7 @@ class AnagramIndex {
                                         const WordTable&, const std::function<void(int)>&,
                                         std::optional<std::string_view>);
   std::unique_ptr<char[]> keys_;  // every key and word, end to end (moving the index never moves them)
-  std::vector<AnagramRow, LargeBlockAllocator<AnagramRow>> rows_;
+  std::vector<AnagramRow> rows_;
   std::vector<std::int32_t> lengthStart_;
 };
 
@@ -103,7 +101,7 @@ class PhoneticAnagramIndex {
                                                         const WordTable&, const WordTable&,
                                                         const std::function<void(int)>&);
   std::vector<char> text_;  // merged forms and keys, end to end
-  std::vector<PhoneticAnagramRow, LargeBlockAllocator<PhoneticAnagramRow>> rows_;
+  std::vector<PhoneticAnagramRow> rows_;
 };
 
 // `progress` receives 80, 85, 90 and 98.

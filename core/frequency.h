@@ -9,17 +9,18 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/tav_file.h"
-#include "core/word_table.h"
 
 namespace tavilo {
 
 inline constexpr char kFrequencyFileName[] = "frequences.txt";
 
+// The values of a loaded file; copies share it. An empty one knows no spelling.
 class WordFrequencies {
  public:
   WordFrequencies() = default;
@@ -27,13 +28,13 @@ class WordFrequencies {
   // The value of a spelling in tenths (52 stands for 5,2); 0 when the file does not hold it.
   int Tenths(std::string_view spelling) const;
   // How many spellings the file holds.
-  std::size_t Size() const { return lines_; }
+  std::size_t Size() const;
+
+  struct Table;  // the file's text and a hash index of its lines (frequency.cpp)
 
  private:
   friend struct FrequencyParser;
-  // The file as read, looked up in place by a binary search over its sorted lines.
-  WordTable::Text text_;
-  std::size_t lines_ = 0;
+  std::shared_ptr<const Table> table_;
 };
 
 struct FrequencyLoad {

@@ -1,63 +1,49 @@
+// The heap of a short command on large pages: the Linux and GNU C library code, and a portable
+// fallback (other systems, the WebAssembly page, sanitizer builds) that leaves the heap alone.
 #include "core/large_pages.h"
+
+#if defined(__linux__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#include <unistd.h>
+// A sanitizer's allocator keeps its blocks elsewhere: there is nothing to place then.
+#if defined(__SANITIZE_ADDRESS__)
+#define TAVILO_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TAVILO_SANITIZED 1
 #endif
-#if defined(__GLIBC__)
-#include <malloc.h>
+#endif
+
+#if defined(__linux__) && defined(__GLIBC__) && defined(MADV_HUGEPAGE) && !defined(TAVILO_SANITIZED)
+#if __GLIBC_PREREQ(2, 33)
+#define TAVILO_HEAP_ON_LARGE_PAGES 1
+#endif
 #endif
 
 namespace tavilo {
+
+#if defined(TAVILO_HEAP_ON_LARGE_PAGES)
+
 namespace {
 
-constexpr std::size_t kLargePage = std::size_t{2} << 20;
+constexpr std::uintptr_t kLargePage = std::uintptr_t{2} << 20;
+constexpr std::uintptr_t kSmallPage = 4096;
 
-bool IsLarge(std::size_t bytes) { return bytes >= kLargeBlockBytes; }
-
-// Set once the heap itself grows on large pages: a block then needs no pages of its own, and
-// packed in the heap with the others it leaves no half-empty 2 MB page behind it.
-bool heapOnLargePages = false;
-
-// The heap below the first 2 MB boundary, taken and kept (held here so the block is really taken).
-void* volatile belowTheBoundary = nullptr;
+// Keeps a block that is never read from being dropped by the compiler: it is taken only so that
+// what the program allocates next lies past it.
+void Keep(void* block) { __asm__ __volatile__("" : : "r"(block) : "memory"); }
 
 }  // namespace
 
-void* AllocateLargeBlock(std::size_t bytes) {
-  if (!IsLarge(bytes)) return ::operator new(bytes == 0 ? 1 : bytes);
-  if (heapOnLargePages) {
-    void* block = std::malloc(bytes);
-    if (!block) throw std::bad_alloc();
-    return block;
-  }
-  const std::size_t rounded = (bytes + kLargePage - 1) & ~(kLargePage - 1);
-  void* block = std::aligned_alloc(kLargePage, rounded);
-  if (!block) throw std::bad_alloc();
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-  madvise(block, rounded, MADV_HUGEPAGE);  // only a hint: refused, the pages stay 4 KB ones
-#endif
-  return block;
-}
-
-void FreeLargeBlock(void* block, std::size_t bytes) noexcept {
-  if (!block) return;
-  if (IsLarge(bytes)) {
-    std::free(block);
-  } else {
-    ::operator delete(block);
-  }
-}
-
-void PlaceHeapOnLargePages(std::size_t bytes) {
-#if defined(__linux__) && defined(__GLIBC__) && defined(MADV_HUGEPAGE) && __GLIBC_PREREQ(2, 33) && \
-    !defined(__SANITIZE_ADDRESS__)
-  // (A sanitizer's allocator keeps its blocks elsewhere: nothing to do there.)
-  const int size = static_cast<int>(std::min<std::size_t>(bytes, std::size_t{1} << 30));
+bool PlaceShortProcessHeapOnLargePages(std::size_t growth) {
+  const int size = static_cast<int>(std::min<std::size_t>(growth, std::size_t{1} << 30));
   // Every block in the heap, which grows `size` at a time and keeps what is freed.
   mallopt(M_MMAP_THRESHOLD, size);
   mallopt(M_TOP_PAD, size);
@@ -66,22 +52,25 @@ void PlaceHeapOnLargePages(std::size_t bytes) {
   // the advice stays a small page and keeps its whole 2 MB range on small pages, so the only
   // pages written here lie below the first 2 MB boundary past the old end.
   const auto oldEnd = reinterpret_cast<std::uintptr_t>(sbrk(0));
-  void* const grown = std::malloc(mallinfo2().keepcost + 4096);
-  if (!grown) return;
+  void* const grown = std::malloc(mallinfo2().keepcost + kSmallPage);
+  if (!grown) return false;
   const auto start = reinterpret_cast<std::uintptr_t>(grown);
   const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0));
-  const std::uintptr_t aligned = (oldEnd + 2 * 4096 + kLargePage - 1) & ~(std::uintptr_t{kLargePage} - 1);
+  const std::uintptr_t aligned = (oldEnd + 2 * kSmallPage + kLargePage - 1) & ~(kLargePage - 1);
   const bool advised = aligned + kLargePage <= end && start < aligned &&
                        madvise(reinterpret_cast<void*>(aligned), end - aligned, MADV_HUGEPAGE) == 0;
   std::free(grown);
-  if (!advised) return;
-  heapOnLargePages = true;
+  if (!advised) return false;
   // The heap below the boundary is taken once and never used, so that what the program
   // allocates next lies above it. Never written, it costs no memory.
-  if (aligned - start > 2 * 4096) belowTheBoundary = std::malloc(aligned - start - 4096);
-#else
-  static_cast<void>(bytes);
-#endif
+  if (aligned - start > 2 * kSmallPage) Keep(std::malloc(aligned - start - kSmallPage));
+  return true;
 }
+
+#else
+
+bool PlaceShortProcessHeapOnLargePages(std::size_t) { return false; }
+
+#endif
 
 }  // namespace tavilo

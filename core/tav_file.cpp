@@ -9,7 +9,6 @@
 #include <memory>
 #include <system_error>
 
-#include "core/large_pages.h"
 #include "core/text.h"
 
 namespace tavilo {
@@ -135,109 +134,112 @@ char* DecodeField(char* p, const char* end, const std::array<char, 256>& decode,
   }
 }
 
-// Parses a data file's bytes, which become the table's text: the two text fields of each row
-// are decoded where they lie as they are checked, and the row records where they are.
-TableLoad ParseText(WordTable::Text bytes, TableKind kind, std::string_view fileName) {
-  static const DecodeTables kDecode;
-  const TableInfo& info = InfoOf(kind);
-  TableLoad result{WordTable(info.capacity), std::nullopt};
-  if (bytes.empty()) {
-    result.error = MakeError(LoadError::Code::EmptyFile, fileName, 0);
-    return result;
-  }
-  if (bytes.size() > info.capacity * kMaxTavLineBytes) {
-    result.error = MakeError(LoadError::Code::TooLarge, fileName, 0,
-                             std::to_string(bytes.size()) + " octets pour " + std::to_string(info.capacity) +
-                                 " lignes au plus");
-    return result;
-  }
-  auto fail = [&](LoadError error) {
-    result.table.Reset(info.capacity);
-    result.error = std::move(error);
-    return result;
-  };
-
-  const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
-  char* const begin = bytes.data();
-  char* const end = begin + bytes.size();
-  result.table.AdoptText(std::move(bytes));  // the block does not move: `begin` stays valid
-  result.table.Reserve(lines);
-  // One pass over each line: its two text fields are checked and decoded where they lie, then
-  // its digits are read, then the row records where its text is.
-  char* pos = begin;
-  int lineNo = 0;
-  using Code = LoadError::Code;
-  while (pos < end) {
-    ++lineNo;
-    if (result.table.Size() >= info.capacity) {
-      return fail(MakeError(Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
-    }
-    char* const lineStart = pos;
-    std::optional<Code> fault;
-    char* const sep1 = DecodeField(lineStart, end, kDecode.spelling, true, fault);
-    char* const sep2 = fault ? sep1 : DecodeField(sep1 + 1, end, kDecode.phonetic, false, fault);
-    if (fault) {
-      return fail(MakeError(*fault, fileName, lineNo,
-                            *fault == Code::BadSpellingByte ? DescribeByte(static_cast<unsigned char>(*sep1)) : ""));
-    }
-    if (sep2 - lineStart > static_cast<std::ptrdiff_t>(kMaxTavFieldBytes)) {
-      return fail(MakeError(Code::LineTooLong, fileName, lineNo, std::to_string(sep2 - lineStart)));
-    }
-    // The rest of the line: the digits, up to the line's end.
-    char* restEnd = sep2 + 1;
-    while (!LineEndsAt(restEnd, end)) {
-      if (*restEnd == '\r') return fail(MakeError(Code::CarriageReturn, fileName, lineNo));
-      ++restEnd;
-    }
-    const std::string_view rest(sep2 + 1, static_cast<std::size_t>(restEnd - sep2 - 1));
-    pos = restEnd == end ? end : restEnd + (*restEnd == '\r' ? 2 : 1);
-    if (pos > end) pos = end;
-
-    auto digitAt = [&](std::size_t i) -> int {
-      if (i >= rest.size() || rest[i] < '0' || rest[i] > '9') return -1;
-      return rest[i] - '0';
-    };
-    int syllables = 0, marker = 0;
-    std::size_t digits = 0;  // how many characters of `rest` the kind reads
-    switch (kind) {
-      case TableKind::Taboo:
-        break;
-      case TableKind::Locutions: {
-        const int tens = digitAt(0), units = digitAt(1);
-        if (tens < 0 || units < 0) {
-          return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes sur deux chiffres"));
-        }
-        syllables = tens * 10 + units;
-        digits = 2;
-        break;
-      }
-      default: {
-        // The syllable count is the first character and the marker the last: one digit alone
-        // is both.
-        syllables = digitAt(0);
-        marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
-        if (syllables < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
-        if (marker < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "marqueur"));
-        if (marker > 1) return fail(MakeError(Code::BadMarker, fileName, lineNo, std::to_string(marker)));
-        digits = std::min<std::size_t>(rest.size(), 2);
-        break;
-      }
-    }
-    if (rest.size() > digits) {
-      return fail(MakeError(Code::UnexpectedCharacters, fileName, lineNo,
-                            DescribeByte(static_cast<unsigned char>(rest[digits]))));
-    }
-    result.table.AppendSlot({static_cast<std::uint32_t>(lineStart - begin), static_cast<std::uint16_t>(sep1 - lineStart),
-                             static_cast<std::uint16_t>(sep2 - sep1 - 1), static_cast<std::int16_t>(syllables),
-                             static_cast<std::int16_t>(marker)});
-  }
-  return result;
-}
-
 }  // namespace
 
+// The loader, the one code that fills a table's block and row records itself.
+struct TableParser {
+  // Parses a data file's bytes, which become the table's text: the two text fields of each row
+  // are decoded where they lie as they are checked, and the row records where they are.
+  static TableLoad Parse(WordTable::Text bytes, TableKind kind, std::string_view fileName) {
+    static const DecodeTables kDecode;
+    const TableInfo& info = InfoOf(kind);
+    TableLoad result{WordTable(info.capacity), std::nullopt};
+    if (bytes.empty()) {
+      result.error = MakeError(LoadError::Code::EmptyFile, fileName, 0);
+      return result;
+    }
+    if (bytes.size() > info.capacity * kMaxTavLineBytes) {
+      result.error = MakeError(LoadError::Code::TooLarge, fileName, 0,
+                               std::to_string(bytes.size()) + " octets pour " + std::to_string(info.capacity) +
+                                   " lignes au plus");
+      return result;
+    }
+    auto fail = [&](LoadError error) {
+      result.table.Reset(info.capacity);
+      result.error = std::move(error);
+      return result;
+    };
+
+    const std::size_t lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+    char* const begin = bytes.data();
+    char* const end = begin + bytes.size();
+    result.table.AdoptText(std::move(bytes));  // the block does not move: `begin` stays valid
+    result.table.Reserve(lines);
+    // One pass over each line: its two text fields are checked and decoded where they lie, then
+    // its digits are read, then the row records where its text is.
+    char* pos = begin;
+    int lineNo = 0;
+    using Code = LoadError::Code;
+    while (pos < end) {
+      ++lineNo;
+      if (result.table.Size() >= info.capacity) {
+        return fail(MakeError(Code::TooManyLines, fileName, lineNo, std::to_string(info.capacity)));
+      }
+      char* const lineStart = pos;
+      std::optional<Code> fault;
+      char* const sep1 = DecodeField(lineStart, end, kDecode.spelling, true, fault);
+      char* const sep2 = fault ? sep1 : DecodeField(sep1 + 1, end, kDecode.phonetic, false, fault);
+      if (fault) {
+        return fail(MakeError(*fault, fileName, lineNo,
+                              *fault == Code::BadSpellingByte ? DescribeByte(static_cast<unsigned char>(*sep1)) : ""));
+      }
+      if (sep2 - lineStart > static_cast<std::ptrdiff_t>(kMaxTavFieldBytes)) {
+        return fail(MakeError(Code::LineTooLong, fileName, lineNo, std::to_string(sep2 - lineStart)));
+      }
+      // The rest of the line: the digits, up to the line's end.
+      char* restEnd = sep2 + 1;
+      while (!LineEndsAt(restEnd, end)) {
+        if (*restEnd == '\r') return fail(MakeError(Code::CarriageReturn, fileName, lineNo));
+        ++restEnd;
+      }
+      const std::string_view rest(sep2 + 1, static_cast<std::size_t>(restEnd - sep2 - 1));
+      pos = restEnd == end ? end : restEnd + (*restEnd == '\r' ? 2 : 1);
+      if (pos > end) pos = end;
+
+      auto digitAt = [&](std::size_t i) -> int {
+        if (i >= rest.size() || rest[i] < '0' || rest[i] > '9') return -1;
+        return rest[i] - '0';
+      };
+      int syllables = 0, marker = 0;
+      std::size_t digits = 0;  // how many characters of `rest` the kind reads
+      switch (kind) {
+        case TableKind::Taboo:
+          break;
+        case TableKind::Locutions: {
+          const int tens = digitAt(0), units = digitAt(1);
+          if (tens < 0 || units < 0) {
+            return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes sur deux chiffres"));
+          }
+          syllables = tens * 10 + units;
+          digits = 2;
+          break;
+        }
+        default: {
+          // The syllable count is the first character and the marker the last: one digit alone
+          // is both.
+          syllables = digitAt(0);
+          marker = rest.empty() ? -1 : digitAt(std::min<std::size_t>(rest.size(), 2) - 1);
+          if (syllables < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "nombre de syllabes"));
+          if (marker < 0) return fail(MakeError(Code::DigitExpected, fileName, lineNo, "marqueur"));
+          if (marker > 1) return fail(MakeError(Code::BadMarker, fileName, lineNo, std::to_string(marker)));
+          digits = std::min<std::size_t>(rest.size(), 2);
+          break;
+        }
+      }
+      if (rest.size() > digits) {
+        return fail(MakeError(Code::UnexpectedCharacters, fileName, lineNo,
+                              DescribeByte(static_cast<unsigned char>(rest[digits]))));
+      }
+      result.table.AppendSlot({static_cast<std::uint32_t>(lineStart - begin),
+                               static_cast<std::uint16_t>(sep1 - lineStart), static_cast<std::uint16_t>(sep2 - sep1 - 1),
+                               static_cast<std::int16_t>(syllables), static_cast<std::int16_t>(marker)});
+    }
+    return result;
+  }
+};
+
 TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fileName) {
-  return ParseText(WordTable::Text(bytes.begin(), bytes.end()), kind, fileName);
+  return TableParser::Parse(WordTable::Text(bytes.begin(), bytes.end()), kind, fileName);
 }
 
 namespace {
@@ -247,7 +249,7 @@ TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
   FileRead read = ReadDataFile(path, info.capacity * kMaxTavLineBytes,
                                std::to_string(info.capacity) + " lignes au plus");
   if (read.error) return TableLoad{WordTable(info.capacity), std::move(read.error)};
-  TableLoad load = ParseText(std::move(read.bytes), kind, Utf8ToCp1252(ForDisplay(path.filename().string())));
+  TableLoad load = TableParser::Parse(std::move(read.bytes), kind, Utf8ToCp1252(ForDisplay(path.filename().string())));
   if (load.error) load.error->folder = path.parent_path();
   return load;
 }
@@ -287,8 +289,6 @@ FileRead ReadDataFile(const std::filesystem::path& path, std::size_t maxBytes, s
 }
 
 TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) { return LoadFile(path, kind); }
-TableLoad LoadTabooTable(const std::filesystem::path& path) { return LoadFile(path, TableKind::Taboo); }
-TableLoad LoadLocutionTable(const std::filesystem::path& path) { return LoadFile(path, TableKind::Locutions); }
 
 std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error) {
   const std::string spelling(entry.spelling);

@@ -66,8 +66,6 @@ struct TableLoad {
 // On any fault the returned table is empty and `error` says why; nothing is ever read past the
 // capacity.
 TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind);
-TableLoad LoadTabooTable(const std::filesystem::path& path);
-TableLoad LoadLocutionTable(const std::filesystem::path& path);
 
 // Reads a whole data file into memory, refusing before any read a file larger than `maxBytes`
 // (`limit` says what the limit is, for the message). On a fault `error` names the file and its

@@ -338,20 +338,30 @@ int CompareDisplay(std::string_view a, std::string_view b) {
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
+namespace {
+
+// The primary weights of every byte, looked up once.
+const std::array<std::uint16_t, 256>& PrimaryWeights() {
+  static const auto weights = [] {
+    std::array<std::uint16_t, 256> table{};
+    for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
+    return table;
+  }();
+  return weights;
+}
+
+}  // namespace
+
 std::string DisplaySortKey(std::string_view s) {
   // The primary weights (two bytes each, high byte first; every weight is at least 1), a zero
   // pair so that a string sorts before any longer one with the same primary weights, then, for
   // strings of equal length and equal primary weights, the secondary and tertiary weights (one
   // byte each) and the bytes themselves.
-  static const auto kPrimary = [] {
-    std::array<std::uint16_t, 256> weights{};
-    for (int c = 0; c < 256; ++c) weights[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
-    return weights;
-  }();
+  const auto& primary = PrimaryWeights();
   std::string key;
   key.reserve(s.size() * 5 + 2);
   for (char c : s) {
-    const std::uint16_t w = kPrimary[static_cast<unsigned char>(c)];
+    const std::uint16_t w = primary[static_cast<unsigned char>(c)];
     key += static_cast<char>(w >> 8);
     key += static_cast<char>(w & 0xFF);
   }
@@ -362,35 +372,60 @@ std::string DisplaySortKey(std::string_view s) {
   return key;
 }
 
-void SortForDisplay(std::vector<std::string>& items) {
-  // The primary weights of the first twelve characters, ten bits each (every weight is below
-  // 1024 and at least 1, and a missing character counts 0), packed six to a number: where two
-  // strings' numbers differ their order is the display order, so most comparisons are settled
-  // there and only strings that agree on them are compared in full.
-  static const auto kPrimary = [] {
-    std::array<std::uint16_t, 256> weights{};
-    for (int c = 0; c < 256; ++c) weights[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
-    return weights;
-  }();
-  struct Slot {
-    std::uint64_t high, low;
-    std::uint32_t index;
-  };
-  const auto pack = [](const std::string& s, std::size_t from) {
+namespace {
+
+// The one display sort: the positions 0 to n-1 of the strings `spellingOf(i)` in display order,
+// those of equal strings ordered by `tieLess` when it is given. The primary weights of the first
+// twelve characters, ten bits each (every weight is below 1024 and at least 1, and a missing
+// character counts 0), are packed six to a number: where two strings' numbers differ their order
+// is the display order, so most comparisons are settled there and only strings that agree on them
+// are compared in full.
+struct DisplaySlot {
+  std::uint64_t high, low;
+  std::uint32_t index;
+};
+
+template <typename SpellingOf>
+std::vector<DisplaySlot> SortedDisplaySlots(std::size_t n, SpellingOf spellingOf,
+                                            const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
+  const auto& primary = PrimaryWeights();
+  const auto pack = [&primary](std::string_view s, std::size_t from) {
     std::uint64_t packed = 0;
-    for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? kPrimary[static_cast<unsigned char>(s[k])] : 0u);
+    for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? primary[static_cast<unsigned char>(s[k])] : 0u);
     return packed;
   };
-  std::vector<Slot> slots(items.size());
-  for (std::size_t i = 0; i < items.size(); ++i) slots[i] = {pack(items[i], 0), pack(items[i], 6), static_cast<std::uint32_t>(i)};
-  std::sort(slots.begin(), slots.end(), [&](const Slot& a, const Slot& b) {
+  std::vector<DisplaySlot> slots(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string_view s = spellingOf(i);
+    slots[i] = {pack(s, 0), pack(s, 6), static_cast<std::uint32_t>(i)};
+  }
+  std::sort(slots.begin(), slots.end(), [&](const DisplaySlot& a, const DisplaySlot& b) {
     if (a.high != b.high) return a.high < b.high;
     if (a.low != b.low) return a.low < b.low;
-    return CompareDisplay(items[a.index], items[b.index]) < 0;
+    const int order = CompareDisplay(spellingOf(a.index), spellingOf(b.index));
+    return order != 0 ? order < 0 : (tieLess && tieLess(a.index, b.index));
   });
+  return slots;
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
+                                        const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
+  const std::vector<DisplaySlot> slots =
+      SortedDisplaySlots(spellings.size(), [spellings](std::size_t i) { return spellings[i]; }, tieLess);
+  std::vector<std::uint32_t> order(slots.size());
+  for (std::size_t i = 0; i < slots.size(); ++i) order[i] = slots[i].index;
+  return order;
+}
+
+void SortForDisplay(std::vector<std::string>& items) {
+  // The strings themselves are read, with no views beside them: the sort touches less memory.
+  const std::vector<DisplaySlot> slots =
+      SortedDisplaySlots(items.size(), [&items](std::size_t i) -> std::string_view { return items[i]; }, {});
   std::vector<std::string> sorted;
   sorted.reserve(items.size());
-  for (const Slot& slot : slots) sorted.push_back(std::move(items[slot.index]));
+  for (const DisplaySlot& slot : slots) sorted.push_back(std::move(items[slot.index]));
   items = std::move(sorted);
 }
 

@@ -6,8 +6,12 @@
 // command line, user files) through the codec below.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tavilo {
@@ -85,6 +89,13 @@ std::string Trim(std::string_view s);
 // typography puts inside them: « mot ».
 inline std::string Quoted(std::string_view s) { return "\xAB\xA0" + std::string(s) + "\xA0\xBB"; }
 
+// A typed text quoted in a message: its first kQuotedInputLength characters, then "\x85" when
+// it is longer, so that a very long entry cannot push the message past the screen's edge.
+inline constexpr std::size_t kQuotedInputLength = 40;
+inline std::string QuotedInput(std::string_view s) {
+  return s.size() <= kQuotedInputLength ? Quoted(s) : Quoted(std::string(s.substr(0, kQuotedInputLength)) + '\x85');
+}
+
 // A duration as the result headers show it: "1 min 15 s".
 inline std::string ElapsedTime(long seconds) {
   return std::to_string(seconds / 60) + " min " + std::to_string(seconds % 60) + " s";
@@ -102,19 +113,38 @@ std::string FrenchDecimal(double x, int decimals);
 int CompareDisplay(std::string_view a, std::string_view b);
 
 // A byte string whose byte order is the display order: DisplaySortKey(a) < DisplaySortKey(b)
-// exactly when CompareDisplay(a, b) < 0. Sorting many words by their keys is much faster than
-// sorting them with CompareDisplay.
+// exactly when CompareDisplay(a, b) < 0, for a search that ranks words on several keys.
 std::string DisplaySortKey(std::string_view s);
 
-// Sorts the strings into display order (as std::sort with DisplayLess would, through the keys).
+// The positions of `spellings` in display order. Spellings that compare equal come in the order
+// `tieLess` gives their positions, or in any order without it. This is the one sort of lists shown
+// to people: most comparisons are settled on the packed weights of the first twelve characters.
+std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
+                                        const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess = {});
+
+// Puts `items` into the display order of their spellings (`spellingOf(item)`); items of equal
+// spelling are ordered by `tieLess`, when given.
+template <typename T, typename SpellingOf>
+void SortForDisplay(std::vector<T>& items, SpellingOf spellingOf,
+                    const std::type_identity_t<std::function<bool(const T&, const T&)>>& tieLess = {}) {
+  std::vector<std::string_view> spellings;
+  spellings.reserve(items.size());
+  for (const T& item : items) spellings.push_back(spellingOf(item));
+  std::function<bool(std::uint32_t, std::uint32_t)> byPosition;
+  if (tieLess) byPosition = [&](std::uint32_t a, std::uint32_t b) { return tieLess(items[a], items[b]); };
+  const std::vector<std::uint32_t> order = DisplayOrder(spellings, byPosition);
+  std::vector<T> sorted;
+  sorted.reserve(items.size());
+  for (const std::uint32_t i : order) sorted.push_back(std::move(items[i]));
+  items = std::move(sorted);
+}
+
+// Sorts the strings into display order.
 void SortForDisplay(std::vector<std::string>& items);
 
 struct DisplayLess {
   bool operator()(std::string_view a, std::string_view b) const { return CompareDisplay(a, b) < 0; }
 };
-
-// Byte order (index keys).
-inline int CompareBytes(std::string_view a, std::string_view b) { return a.compare(b); }
 
 // The character-class pattern test of the search tools: a whole-string match where "*" matches
 // any run of characters (also none), "?" one character, "[...]" one character of the list (with

@@ -13,7 +13,7 @@ std::string TabooWordMessage() {
 }
 
 std::string UnknownWordMessage(const std::string& typedWord) {
-  return "Apparemment le mot " + Quoted(typedWord) + " n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.";
+  return "Apparemment le mot " + QuotedInput(typedWord) + " n'est pas reconnu.\nV\xE9rifiez l'orthographe, ou essayez un homonyme.";
 }
 
 namespace {

@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/large_pages.h"
-
 namespace tavilo {
 
 // One row of a word table, owning its text: what a row is built from (the dictionary builder, a
@@ -75,16 +73,8 @@ inline constexpr std::size_t kResultListCapacity = 30000;
 // data file itself, decoded where it lies.
 class WordTable {
  public:
-  // Where a row's text lies in the block: the spelling at `text`, the phonetic form right after
-  // it and one separator byte.
-  struct Slot {
-    std::uint32_t text = 0;
-    std::uint16_t spellingSize = 0;
-    std::uint16_t phoneticSize = 0;
-    std::int16_t syllables = 0;
-    std::int16_t marker = 0;
-  };
-  using Text = std::vector<char, LargeBlockAllocator<char>>;
+  // The block of a table's text: also how a data file is read whole before it becomes one.
+  using Text = std::vector<char>;
 
   // Rows handed out by value, in order.
   class Iterator {
@@ -132,7 +122,7 @@ class WordTable {
     return {{text, slot.spellingSize}, {text + slot.spellingSize + 1, slot.phoneticSize}, slot.syllables, slot.marker};
   }
   // Two tables are equal when they hold the same rows in the same order.
-  bool operator==(const WordTable& other) const { return std::ranges::equal(*this, other); }
+  bool operator==(const WordTable& other) const { return std::equal(begin(), end(), other.begin(), other.end()); }
   Iterator begin() const { return {this, 0}; }
   Iterator end() const { return {this, slots_.size()}; }
 
@@ -151,16 +141,27 @@ class WordTable {
     capacity_ = capacity;
   }
 
-  // For the loader, which decodes a data file where it lies: the table takes `text` as its block
-  // (dropping any row it held), then AppendSlot adds rows whose text the loader has placed in it.
+ private:
+  // Where a row's text lies in the block: the spelling at `text`, the phonetic form right after
+  // it and one separator byte.
+  struct Slot {
+    std::uint32_t text = 0;
+    std::uint16_t spellingSize = 0;
+    std::uint16_t phoneticSize = 0;
+    std::int16_t syllables = 0;
+    std::int16_t marker = 0;
+  };
+
+  // The loader decodes a data file where it lies: the table takes the file's bytes as its block
+  // (dropping any row it held), then the loader adds rows whose text it has placed in it.
+  friend struct TableParser;
   void AdoptText(Text text) {
     slots_.clear();
     text_ = std::move(text);
   }
   void AppendSlot(const Slot& slot) { slots_.push_back(slot); }
 
- private:
-  std::vector<Slot, LargeBlockAllocator<Slot>> slots_;
+  std::vector<Slot> slots_;
   Text text_;
   std::size_t capacity_ = 0;
 };

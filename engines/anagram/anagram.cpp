@@ -169,7 +169,14 @@ ManualResult ListCandidates(const AnagramIndex& index, std::string_view lettersT
     if (length != table.rows[i - 1].key.size() && length < table.lengthStart.size())
       table.lengthStart[length] = static_cast<std::int32_t>(i);
   }
-  for (auto& items : result.byLength) SortForDisplay(items);
+  // A word of several tables is in the index once per table: it is listed once, and counted once.
+  for (auto& items : result.byLength) {
+    SortForDisplay(items);
+    const auto repeated = std::unique(items.begin(), items.end());
+    result.count -= static_cast<long>(items.end() - repeated);
+    items.erase(repeated, items.end());
+  }
+  observer.SetCount(result.count);
   result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   return result;
 }

@@ -23,7 +23,7 @@ std::string ValidateAnagramInput(int lettersToSearch, int jokers) {
 }
 
 std::string NothingFoundMessage(std::string_view enteredText) {
-  return "Apparemment il n'y a pas d'anagrammes possibles avec les lettres " + Quoted(enteredText) +
+  return "Apparemment il n'y a pas d'anagrammes possibles avec les lettres " + QuotedInput(enteredText) +
          "\net les options choisies !!!\nEssayez autre chose.";
 }
 
@@ -40,7 +40,7 @@ Document WriteManualBlock(const ManualResult& result) {
     if (items.empty()) continue;
     text += ' ';
     text += std::to_string(length);
-    text += " lettres :\n";
+    text += length == 1 ? " lettre :\n" : " lettres :\n";
     for (const std::string& item : items) text += item + "\n";
   }
   Document block;

@@ -119,7 +119,7 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
   result.phonetic = state.inputPhonetic;
   if (result.phonetic.size() > kAnaphoneMaxPhonemes) {
     return Refuse(std::move(result), AnaphoneRefusal::TooManySounds,
-                  "Le mot " + Quoted(result.word) + " contient trop de sons !!!\nChoisissez un mot un peu plus simple.");
+                  "Le mot " + QuotedInput(result.word) + " contient trop de sons !!!\nChoisissez un mot un peu plus simple.");
   }
   result.syllableBound = std::max<int>(state.inputSyllables, 2);
   result.sortedPhonemes = SortLetters(result.phonetic);
@@ -174,7 +174,7 @@ AnaphoneResult FindAnaphones(const Lexicon& lexicon, const AnaphoneQuery& query,
 
   if (result.count == 0) {
     return Refuse(std::move(result), AnaphoneRefusal::NothingFound,
-                  "Apparemment il n'y a pas d'anaphones possibles avec le mot " + Quoted(result.word) +
+                  "Apparemment il n'y a pas d'anaphones possibles avec le mot " + QuotedInput(result.word) +
                       " !!!\nEssayez autre chose.");
   }
   return result;

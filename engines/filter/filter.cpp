@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "core/text.h"
@@ -56,7 +57,7 @@ FilterResult Refuse(FilterResult result, FilterRefusal refusal) {
                        std::to_string(result.longestWord) + " lettres.";
       break;
     case FilterRefusal::NothingFound:
-      result.message = "D\xE9sol\xE9, avec le mod\xE8le " + Quoted(result.pattern) +
+      result.message = "D\xE9sol\xE9, avec le mod\xE8le " + QuotedInput(result.pattern) +
                        " il n'y a aucun mot possible !!!\nChoisissez d'autres lettres ou d'autres options.";
       break;
   }
@@ -85,27 +86,6 @@ FilterRefusal Prepare(const FilterQuery& query, FilterResult& result) {
   result.maxLetters = std::max(query.maxLetters, 0);
   if (!a.HasMultiJoker() || (result.maxLetters != 0 && result.maxLetters < minimum)) result.maxLetters = minimum;
   return FilterRefusal::None;
-}
-
-// Puts a bucket in display order. Every character of a word found is a letter, and for letters
-// the display order's first level is the byte order of the fully folded lower-case word, so that
-// key decides most comparisons at the cost of a memcmp; the display order settles the ties.
-void SortForDisplay(std::vector<FilterEntry>& words) {
-  if (words.size() < 2) return;
-  std::vector<std::pair<std::string, std::size_t>> keys;
-  keys.reserve(words.size());
-  for (std::size_t i = 0; i < words.size(); ++i) keys.emplace_back(FoldAll(ToLower(words[i].spelling)), i);
-  std::sort(keys.begin(), keys.end(), [&words](const auto& a, const auto& b) {
-    if (const int order = a.first.compare(b.first); order != 0) return order < 0;
-    const FilterEntry& x = words[a.second];
-    const FilterEntry& y = words[b.second];
-    const int order = CompareDisplay(x.spelling, y.spelling);
-    return order != 0 ? order < 0 : x.marks < y.marks;
-  });
-  std::vector<FilterEntry> sorted;
-  sorted.reserve(words.size());
-  for (const auto& key : keys) sorted.push_back(std::move(words[key.second]));
-  words = std::move(sorted);
 }
 
 }  // namespace
@@ -144,6 +124,8 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
   std::string word;   // the row's spelling, lowered and folded
   std::string marks;  // the positions the explicit letters matched
   bool capped = false;
+  // A word of several tables (or repeated in the current list) is listed and kept once.
+  std::unordered_set<std::string_view> listed;
   // The progress: rows read out of the rows of every table searched.
   const auto sources = SourcesOf(query.domain, lexicon, session);
   double rows = 0, read = 0;
@@ -161,13 +143,15 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
         word.resize(spelling.size());
         for (std::size_t k = 0; k < spelling.size(); ++k) word[k] = lowered[static_cast<unsigned char>(spelling[k])];
         marks.clear();
-        if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks)) {
+        if (!(result.heterogram && HasRepeatedLetter(word)) && matcher.Matches(word, marks) &&
+            !listed.contains(spelling)) {
           // The word after the last one a search may hold ends the search, unlisted.
           if (result.count == kFilterMatchCap) {
             capped = true;
             break;
           }
           if (result.byLength.size() <= spelling.size()) result.byLength.resize(spelling.size() + 1);
+          listed.insert(spelling);
           result.byLength[spelling.size()].push_back({std::string(spelling), marks});
           if (result.keep) {
             WordRow row = entry;
@@ -186,7 +170,10 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
     if (result.stopped) break;
   }
 
-  for (std::vector<FilterEntry>& words : result.byLength) SortForDisplay(words);
+  for (std::vector<FilterEntry>& words : result.byLength) {
+    SortForDisplay(words, [](const FilterEntry& e) -> std::string_view { return e.spelling; },
+                   [](const FilterEntry& x, const FilterEntry& y) { return x.marks < y.marks; });
+  }
   if (result.count == 0) return Refuse(std::move(result), FilterRefusal::NothingFound);
   return result;
 }

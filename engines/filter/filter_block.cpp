@@ -91,7 +91,7 @@ Document WriteFilterBlock(const FilterResult& result) {
     block.SetTabStops(std::move(stops));
     std::string heading = " ";  // built piece by piece: GCC 12 warns wrongly on " " + string
     heading += std::to_string(length);
-    heading += " lettres :\n";
+    heading += length == 1 ? " lettre :\n" : " lettres :\n";
     out.Write(heading, kWordFormat);
     for (std::size_t i = 0; i < words.size(); ++i) {
       out.Write('\t', kWordFormat);

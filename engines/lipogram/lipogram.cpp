@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <unordered_set>
 
 #include "core/frequency_order.h"
 #include "core/text.h"
@@ -97,7 +98,7 @@ std::string MonoPattern(char letter, bool exactAccents) {
 }
 
 std::string NothingFoundMessage(const std::string& letters) {
-  return "D\xE9sol\xE9, avec les lettres " + Quoted(letters) +
+  return "D\xE9sol\xE9, avec les lettres " + QuotedInput(letters) +
          " il n'y a aucun mot possible !!!\nChoisissez d'autres lettres.";
 }
 
@@ -176,6 +177,8 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
 
   // Gathered per syllable count and sorted once at the end.
   std::map<int, std::vector<std::string>> found;
+  // A word of several tables (or repeated in the current list) is listed and kept once.
+  std::unordered_set<std::string_view> listed;
   const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
   const double rows = static_cast<double>(source.Size());
   double read = 0;
@@ -187,7 +190,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
     }
     if (syllables != 0 && entry.syllables != syllables) continue;
     if (query.reducedVocabulary && entry.marker == 0) continue;
-    if (!accepts(entry.spelling)) continue;
+    if (!accepts(entry.spelling) || !listed.insert(entry.spelling).second) continue;
     found[entry.syllables].emplace_back(entry.spelling);
     observer.SetCount(static_cast<long>(++result.count));
     if (result.keep) result.kept.Append(entry);

@@ -2,6 +2,7 @@
 // the phonetic and spelling patterns for the chosen position, scan the domain.
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <utility>
 
 #include "core/alignment.h"
@@ -28,9 +29,9 @@ std::string RefusalMessage(RhymeRefusal refusal, const std::string& rhyme) {
     case RhymeRefusal::LoneE:
       return "En g\xE9n\xE9ral le \xAB\xA0" "e\xA0\xBB en fin de mot est muet !!!\nEssayez quelque chose de plus parlant.";
     case RhymeRefusal::UnknownSound:
-      return "Apparemment il n'existe aucun mot avec une rime en " + Quoted(rhyme) + " !!!\nEssayez une autre rime.";
+      return "Apparemment il n'existe aucun mot avec une rime en " + QuotedInput(rhyme) + " !!!\nEssayez une autre rime.";
     case RhymeRefusal::NothingFound:
-      return "Apparemment il n'y a pas de rimes en " + Quoted(rhyme) + " avec ces options !!!\nEssayez autre chose.";
+      return "Apparemment il n'y a pas de rimes en " + QuotedInput(rhyme) + " avec ces options !!!\nEssayez autre chose.";
   }
   return {};
 }
@@ -65,7 +66,9 @@ std::string FindRhymeSound(const Lexicon& lexicon, const std::string& rhyme) {
     for (const WordRow entry : lexicon.Table(kind)) {
       if (entry.phonetic.size() < 2 || (endsWithRhyme && !entry.spelling.ends_with(rhyme))) continue;
       if (!MatchesPattern(entry.spelling, probePattern)) continue;
-      if (auto phonemes = PhonemesOfEnding(entry.spelling, entry.phonetic, rhyme)) return *std::move(phonemes);
+      if (auto sound = SoundOfEnding(entry.spelling, entry.phonetic, rhyme); sound && sound->afterNonVowel) {
+        return std::move(sound->phonemes);
+      }
     }
   }
   return {};
@@ -120,6 +123,8 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   // The words are gathered per syllable count and sorted once at the end: adding them one by one
   // to a sorted list would cost a shift of the whole list per word.
   std::array<std::vector<std::string>, kRhymeMaxSyllables> found;
+  // A word of several rows (two readings, or repeated in the current list) is listed and kept once.
+  std::unordered_set<std::string_view> listed;
   const WordTable& source = result.fromResultList ? session.resultList : lexicon.Domain(domain);
   for (const WordRow entry : source) {
     if (!observer.Yield()) {
@@ -130,6 +135,7 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
     if (query.syllables != 0 && entry.syllables != query.syllables) continue;
     if (!MatchesPattern(entry.phonetic, result.phoneticPattern)) continue;
     if (query.keepSpelling && !MatchesPattern(entry.spelling, result.spellingPattern)) continue;
+    if (!listed.insert(entry.spelling).second) continue;
     found[static_cast<std::size_t>(entry.syllables - 1)].emplace_back(entry.spelling);
     observer.SetCount(static_cast<long>(++result.count));
     if (!result.fromResultList) result.kept.Append(entry);
@@ -138,8 +144,6 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   for (std::size_t i = 0; i < found.size(); ++i) {
     std::sort(found[i].begin(), found[i].end(), DisplayLess{});
     for (std::string& word : found[i]) result.lists[i].Add(std::move(word));  // in order: appends
-    // A current list may hold the same word more than once; it is listed once.
-    if (result.fromResultList) result.count -= result.lists[i].RemoveDuplicates();
   }
   observer.SetCount(static_cast<long>(result.count));
 

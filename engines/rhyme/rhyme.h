@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/alignment.h"
 #include "core/document.h"
 #include "core/frequency.h"
 #include "core/lexicon.h"
@@ -34,11 +35,6 @@ enum class RhymePosition {
 
 // Syllable counts the tool lists: 1 to kRhymeMaxSyllables.
 inline constexpr int kRhymeMaxSyllables = 9;
-
-// One character that is not a vowel (nor a space): what must stand just before the rhyme in the
-// word whose alignment gives the rhyme's sound, so that the rhyme starts a syllable of its own.
-// The spaces are characters of the class. "y" is not in it: it counts as a consonant here.
-inline constexpr std::string_view kRhymeNonVowelClass = "[! aeiou \xE0-\xE4 \xE8-\xEB \xEE-\xEF \xF4-\xF6 \xF9-\xFC]";
 
 // What the kept list holds after a rhyme search (Session::resultListKind).
 inline constexpr std::string_view kRhymeListKind = " rimes";

@@ -47,7 +47,7 @@ std::size_t CountEe(std::string_view phonetic) {
 bool IsSpoonerismLetter(unsigned char c) { return (c >= 'A' && c <= 'z') || (c >= 0xE0 && c <= 0xFC); }
 
 std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& result) {
-  const std::string word = Quoted(result.word);
+  const std::string word = QuotedInput(result.word);
   switch (refusal) {
     case SpoonerismRefusal::None:
     case SpoonerismRefusal::NotValidated:
@@ -493,13 +493,17 @@ bool Search::ContrepetophileSearch() {
         }
       }
       ++row;
-      result_.foundCount += found.size();
-      observer_.SetCount(static_cast<long>(result_.foundCount));
-      if (found.empty()) continue;
       std::sort(found.begin(), found.end(), [](const Found& l, const Found& r) {
         if (const int order = CompareDisplay(l.word.spelling, r.word.spelling); order != 0) return order < 0;
         return std::tie(l.word.letterStart, l.word.letterLength) < std::tie(r.word.letterStart, r.word.letterLength);
       });
+      // A word of two rows is listed once, as in the other blocks.
+      found.erase(std::unique(found.begin(), found.end(),
+                              [](const Found& l, const Found& r) { return l.word.spelling == r.word.spelling; }),
+                  found.end());
+      result_.foundCount += found.size();
+      observer_.SetCount(static_cast<long>(result_.foundCount));
+      if (found.empty()) continue;
       if (found.size() > kMaxBlockWords) found.resize(kMaxBlockWords);
       SpoonerismBlock block;
       block.fragmentStart = i;

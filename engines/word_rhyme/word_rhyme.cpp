@@ -27,14 +27,14 @@ std::string RefusalMessage(WordRhymeRefusal refusal, const WordRhymeResult& resu
     case WordRhymeRefusal::UnknownWord:
       return UnknownWordMessage(typed);
     case WordRhymeRefusal::NoSuchReading:
-      return "Le mot " + Quoted(result.readings.front().spelling) + " n'a " +
+      return "Le mot " + QuotedInput(result.readings.front().spelling) + " n'a " +
              (result.readings.size() == 1 ? std::string("qu'une lecture.")
                                           : "que " + std::to_string(result.readings.size()) + " lectures.") +
              "\nChoisissez-en une de 1 \xE0 " + std::to_string(result.readings.size()) + ".";
     case WordRhymeRefusal::NoVowel:
-      return "Le mot " + Quoted(result.word) + " n'a pas de voyelle sur laquelle rimer.";
+      return "Le mot " + QuotedInput(result.word) + " n'a pas de voyelle sur laquelle rimer.";
     case WordRhymeRefusal::NothingFound:
-      return "Aucun mot ne rime avec " + Quoted(result.word) + " avec ces options.\nEssayez autre chose.";
+      return "Aucun mot ne rime avec " + QuotedInput(result.word) + " avec ces options.\nEssayez autre chose.";
   }
   return {};
 }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTextEdit>
@@ -44,6 +45,11 @@ class AnagramDialogTest : public MainWindowFixture {
   static QString Text(const QWidget& d, const char* name) { return Child<QLabel>(d, name)->text(); }
   static QStringList Lines(const AnagramDialog& d) {
     return d.autoWindow()->text()->toPlainText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  }
+  static void SearchChienAutomatically(AnagramDialog& d) {
+    Type(d, QStringLiteral("chien"));
+    Child<QRadioButton>(d, "Auto")->click();
+    Child<QPushButton>(d, "OKButton")->click();
   }
   // Sixteen letters, automatic, up to 8 words at depth 4: long enough to act on mid-search.
   static void StartLongSearch(AnagramDialog& d) {
@@ -198,11 +204,7 @@ TEST_F(AnagramDialogTest, ClosingTheWindowEndsTheSearch) {
 }
 
 TEST_F(AnagramDialogTest, TheWindowsTextServesSaveAndCopy) {
-  Open([](AnagramDialog& d) {
-    Type(d, QStringLiteral("chien"));
-    Child<QRadioButton>(d, "Auto")->click();
-    Child<QPushButton>(d, "OKButton")->click();
-  });
+  Open(SearchChienAutomatically);
   auto* aux = window->findChild<AnagramAutoWindow*>();
   ASSERT_NE(aux, nullptr);
   EXPECT_EQ(aux->text()->toPlainText(), "\tchien \n\tchine \n\tniche \n");
@@ -218,6 +220,56 @@ TEST_F(AnagramDialogTest, TheWindowsTextServesSaveAndCopy) {
   window->SelectAll();
   EXPECT_EQ(aux->text()->textCursor().selectedText().size(), aux->text()->toPlainText().size());
   EXPECT_TRUE(Child<QAction>(*window, "mnuEditCopy")->isEnabled());
+}
+
+// A window closed when the dialog is reopened is deleted only once the main event loop runs
+// again, which is after the next search started: each search must get a window that stays.
+TEST_F(AnagramDialogTest, ThreeAutomaticSearchesInARowEachKeepTheirWindow) {
+  for (int run = 0; run < 3; ++run) {
+    Open(SearchChienAutomatically);
+    // Back in the main event loop: what was closed is deleted now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto* d = dynamic_cast<AnagramDialog*>(window->toolDialog(ToolId::Anagram));
+    ASSERT_NE(d, nullptr);
+    ASSERT_NE(d->autoWindow(), nullptr) << "run " << run;
+    EXPECT_TRUE(d->autoWindow()->isVisible()) << "run " << run;
+    EXPECT_EQ(Lines(*d), QStringList({"\tchien ", "\tchine ", "\tniche "})) << "run " << run;
+  }
+  EXPECT_EQ(window->findChildren<AnagramAutoWindow*>().size(), 1);
+}
+
+TEST_F(AnagramDialogTest, EnterOnAutomaticRunsTheSearch) {
+  Open([](AnagramDialog& d) {
+    Type(d, QStringLiteral("chien"));
+    auto* automatic = Child<QRadioButton>(d, "Auto");
+    automatic->click();
+    QTest::keyClick(automatic, Qt::Key_Return);
+    ASSERT_NE(d.autoWindow(), nullptr);
+    EXPECT_EQ(Lines(d).size(), 3);
+  });
+}
+
+// The automatic window opens beside the main window but never past the screen's edge.
+TEST_F(AnagramDialogTest, TheAutomaticWindowStaysOnTheScreen) {
+  const QRect screen = window->screen()->availableGeometry();
+  window->move(screen.right() - window->frameGeometry().width() / 2, screen.top() + 20);
+  Open(SearchChienAutomatically);
+  auto* aux = window->findChild<AnagramAutoWindow*>();
+  ASSERT_NE(aux, nullptr);
+  EXPECT_TRUE(screen.contains(aux->frameGeometry())) << aux->frameGeometry().x() << "+" << aux->frameGeometry().width();
+}
+
+// Typing changes the details and the unit labels ("1 mot", "2 lettres"): the dialog keeps its width.
+TEST_F(AnagramDialogTest, TheDialogKeepsItsWidthWhileTyping) {
+  Open([](AnagramDialog& d) {
+    Child<QRadioButton>(d, "Auto")->click();
+    QList<int> widths;
+    for (const char* typed : {"a", "ab", "chien", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwx", "c?!"}) {
+      Type(d, QString::fromLatin1(typed));
+      widths << d.sizeHint().width();
+    }
+    EXPECT_EQ(widths.count(widths.front()), widths.size()) << widths.front() << " " << widths.back();
+  });
 }
 
 }  // namespace

@@ -214,5 +214,27 @@ TEST_F(FilterDialogTest, OkTurnsIntoStopAndStopsTheSearch) {
   EXPECT_TRUE(Displayed().contains("\tbateau\n")) << Displayed().toStdString();
 }
 
+// The two limit lists show whole rows: no last row cut in half.
+TEST_F(FilterDialogTest, TheLimitListsShowWholeRows) {
+  Open([](FilterDialog& d) {
+    for (QListWidget* list : {Lengths(d), Syllables(d)}) {
+      const int inside = list->height() - 2 * list->frameWidth();
+      ASSERT_GT(list->sizeHintForRow(0), 0);
+      EXPECT_EQ(inside % list->sizeHintForRow(0), 0) << list->objectName().toStdString() << " " << inside;
+      EXPECT_GE(inside / list->sizeHintForRow(0), 3);
+    }
+  });
+}
+
+// Searched as a user would, a one-letter word goes under "1 lettre :", in the singular.
+TEST_F(FilterDialogTest, OneLetterIsSingular) {
+  lexicon = MakeLexicon({{TableKind::FunctionWords, {{"y", "i", 1, 1}, {"ou", "u", 1, 1}}}});
+  MakeWindow();
+  Open([](FilterDialog& d) { Search(d, QStringLiteral("@")); });
+  ASSERT_TRUE(dialogs->messages.empty()) << Messages().join('|').toStdString();
+  EXPECT_TRUE(Displayed().contains(" 1 lettre :\n\ty\n")) << Displayed().toStdString();
+  EXPECT_TRUE(Displayed().contains(" 2 lettres :\n\tou\n")) << Displayed().toStdString();
+}
+
 }  // namespace
 }  // namespace tavilo::testing

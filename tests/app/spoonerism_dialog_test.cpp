@@ -43,10 +43,11 @@ class SpoonerismDialogTest : public MainWindowFixture {
   QString LastMessage() const { return dialogs->messages.empty() ? QString() : dialogs->messages.back().text; }
 };
 
-const QString kNormal = QStringLiteral("Normale  (Tabous dans le mot entré                   après permutation)");
-const QString kReversed = QStringLiteral("Inversée  (Tabous dans le résultat                       après permutation)");
-const QString kDouble = QStringLiteral("Double   (Tabous dans le mot entré                   et dans le résultat)");
-const QString kChild = QStringLiteral("Enfant  (Aucun mot tabou)");
+// The method captions go on three lines where their runs of spaces were, without a blank gap.
+const QString kNormal = QStringLiteral("Normale\n(Tabous dans le mot entré\naprès permutation)");
+const QString kReversed = QStringLiteral("Inversée\n(Tabous dans le résultat\naprès permutation)");
+const QString kDouble = QStringLiteral("Double\n(Tabous dans le mot entré\net dans le résultat)");
+const QString kChild = QStringLiteral("Enfant\n(Aucun mot tabou)");
 const QString kTabooSearch = QStringLiteral("Recherche des mots contrepétophiles");
 const QString kClassic = QStringLiteral("Classiques - Début des mots");
 const QString kDecadent = QStringLiteral("Décadentes - Début ou milieu des mots");

@@ -246,5 +246,34 @@ TEST(Alignment, AnyWordAndAnyRequestStayInRange) {
   }
 }
 
+// The sound of a written ending as the rhyme tool learns it and the dictionary builder checks it:
+// met only at the start of a step, from words of two phonemes or more, and taught only by a word
+// where a letter that is no vowel stands before the ending.
+TEST(SoundOfEnding, MetWhereAStepStartsAndTaughtAfterANonVowel) {
+  struct Case {
+    const char *word, *phonetic, *ending;
+    const char* sound;  // nullptr when the ending is not met
+    bool afterNonVowel;
+  };
+  const Case cases[] = {
+      {"maison", "m3z8", "son", "z8", false},  // after a vowel letter
+      {"maison", "m3z8", "on", "8", true},
+      {"maison", "m3z8", "ison", nullptr, false},  // inside the letters of one phoneme
+      {"maison", "m3z8", "maison", "m3z8", false},  // nothing before the whole word
+      {"crier", "kri72", "er", "72", false},
+      {"homme", "om", "mme", "m", false},  // met after a silent letter, but after a vowel
+      {"a", "a", "a", nullptr, false},  // one phoneme: no word to learn from
+      {"mai", "m3", "ai", "3", true},  // two phonemes are enough
+      {"t\xEAte", "t3t", "te", "t", false},  // an accented vowel is a vowel too
+  };
+  for (const Case& c : cases) {
+    const std::optional<EndingSound> sound = SoundOfEnding(c.word, c.phonetic, c.ending);
+    ASSERT_EQ(sound.has_value(), c.sound != nullptr) << c.word << " " << c.ending;
+    if (!sound) continue;
+    EXPECT_EQ(sound->phonemes, c.sound) << c.word << " " << c.ending;
+    EXPECT_EQ(sound->afterNonVowel, c.afterNonVowel) << c.word << " " << c.ending;
+  }
+}
+
 }  // namespace
 }  // namespace tavilo

@@ -48,6 +48,19 @@ TEST(WordFrequencies, FindsEveryLineAndNothingElse) {
   }
 }
 
+TEST(WordFrequencies, IndexGrowsForFilesOfShortLines) {
+  // Lines of eight bytes fill the first index past three-quarters: it must grow and keep them all.
+  std::map<std::string, int> values;
+  for (int i = 0; values.size() < 4000; ++i) {
+    values[{static_cast<char>('a' + i / 256), static_cast<char>('a' + i / 16 % 16), static_cast<char>('a' + i % 16)}] =
+        i % 100;
+  }
+  const FrequencyLoad load = ParseWordFrequencies(FileOf(values), "frequences.txt");
+  ASSERT_FALSE(load.error);
+  for (const auto& [spelling, tenths] : values) ASSERT_EQ(load.frequencies.Tenths(spelling), tenths) << spelling;
+  EXPECT_EQ(load.frequencies.Tenths("zzz"), 0);
+}
+
 TEST(WordFrequencies, ReadsCrLfLinesAndLocutions) {
   const FrequencyLoad load = ParseWordFrequencies("a priori\t3.9\r\nmaison\t5.2\r\n", "frequences.txt");
   ASSERT_FALSE(load.error);

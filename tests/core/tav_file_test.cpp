@@ -168,7 +168,7 @@ TEST(TavFile, OnlyAFileThatDoesNotExistIsAbsent) {
   // Refused by its size before it is read.
   std::ofstream(dir / "tb.tav").close();
   std::filesystem::resize_file(dir / "tb.tav", 500 * kMaxTavLineBytes + 1);
-  EXPECT_EQ(LoadTabooTable(dir / "tb.tav").error->code, LoadError::Code::TooLarge);
+  EXPECT_EQ(LoadWordTable(dir / "tb.tav", TableKind::Taboo).error->code, LoadError::Code::TooLarge);
 
   WordTable table(InfoOf(TableKind::Nouns).capacity);
   table.Append({"chat", "ha", 1, 0});

@@ -163,6 +163,26 @@ TEST(DisplaySortTest, KeysOrderAsTheDisplayComparison) {
   EXPECT_EQ(sorted, words);
 }
 
+// Items of equal spelling come in the order of the tie-breaker, whatever their place in the list;
+// the spellings run past the twelve packed characters and often differ only after them.
+TEST(DisplaySortTest, EqualSpellingsFollowTheTieBreaker) {
+  std::mt19937 random(11);
+  std::vector<std::pair<std::string, int>> items;
+  for (int i = 0; i < 600; ++i) {
+    std::string spelling(11 + random() % 3, 'a');
+    spelling += "b\xE9" "B"[random() % 3];
+    items.emplace_back(spelling, static_cast<int>(random() % 50));
+  }
+  auto expected = items;
+  std::sort(expected.begin(), expected.end(), [](const auto& x, const auto& y) {
+    const int order = CompareDisplay(x.first, y.first);
+    return order != 0 ? order < 0 : x.second < y.second;
+  });
+  SortForDisplay(items, [](const auto& item) -> std::string_view { return item.first; },
+                 [](const auto& x, const auto& y) { return x.second < y.second; });
+  EXPECT_EQ(items, expected);
+}
+
 // A naive recursive matcher: the reference the fast one must agree with.
 bool NaiveMatch(std::string_view t, std::string_view p) {
   if (p.empty()) return t.empty();

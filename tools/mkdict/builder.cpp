@@ -10,7 +10,6 @@
 
 #include "core/alignment.h"
 #include "core/text.h"
-#include "engines/rhyme/rhyme.h"
 
 namespace tavilo::mkdict {
 namespace {
@@ -517,14 +516,11 @@ class EndingSounds {
     const auto [it, isNew] = cache_.try_emplace(row.spelling + '\x13' + row.phonetic);
     if (!isNew) return it->second;
     const std::string& s = row.spelling;
-    if (row.phonetic.size() < 2) return it->second;
     for (std::size_t length = 1; length <= kEndingMaxLetters && length < s.size(); ++length) {
       std::string ending = s.substr(s.size() - length);
       if (ending.find_first_of("-'") != std::string::npos) break;
-      std::optional<std::string> sound = PhonemesOfEnding(s, row.phonetic, ending);
-      if (!sound) continue;
-      const bool learnable = MatchesPattern(s.substr(s.size() - length - 1, 1), kRhymeNonVowelClass);
-      it->second.push_back({std::move(ending), std::move(*sound), learnable});
+      std::optional<EndingSound> sound = SoundOfEnding(s, row.phonetic, ending);
+      if (sound) it->second.push_back({std::move(ending), std::move(sound->phonemes), sound->afterNonVowel});
     }
     return it->second;
   }
@@ -582,12 +578,12 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
     // The row's own table judges the ending where it has enough rows with it. A short ending
     // (-ez) is a rhyme typed on its own, searched in every table: where the row's table has few
     // rows with it, every word table judges it (fez, the first noun in -ez, against the verbs).
-    auto rowsWith = [&](std::size_t table) {
-      std::size_t total = 0;
-      for (const auto& [sound, n] : tally[table][ending]) total += n;
-      return total;
-    };
-    const bool judgedByAll = ending.size() <= kEndingShortLetters && rowsWith(found.table) < kEndingMinRows;
+    bool judgedByAll = false;
+    if (ending.size() <= kEndingShortLetters) {
+      std::size_t rowsInTable = 0;
+      for (const auto& [sound, n] : tally[found.table][ending]) rowsInTable += n;
+      judgedByAll = rowsInTable < kEndingMinRows;
+    }
     const auto& endingSounds = tally[judgedByAll ? std::size(kWordTableKinds) : found.table][ending];
     std::size_t total = 0, most = 0;
     for (const auto& [sound, n] : endingSounds) {
@@ -623,41 +619,73 @@ MorphologyList WithMissingAnalyses(const MorphologyList& source) {
   return out;
 }
 
-}  // namespace
+// What the steps of the build share: the sources as corrected and completed, and the project's
+// lists as sets.
+struct BuildInputs {
+  BuildInputs(const Sources& sources_, const BuildOptions& options_)
+      : sources(sources_), options(options_), freq(sources_.frequencies),
+        list(CorrectedPronunciations(sources_, correctedOut)), morphology(WithMissingAnalyses(sources_.morphology)) {
+    for (const ListedWord& w : sources.taboo) taboo.insert(w.text);
+    for (const ListedWord& w : sources.childWords) childList.insert(w.text);
+    for (const ListedWord& w : sources.corrections) corrected.insert(w.text);
+  }
 
-BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {
-  BuildResult result;
-  BuildReport& report = result.report;
-  report.childVocabularyZipf = options.childVocabularyZipf;
-  const FrequencyList& freq = sources.frequencies;
-  std::unordered_set<std::string> correctedOut;
-  const PronunciationList list = CorrectedPronunciations(sources, correctedOut);
-  const auto& pronunciations = list.readings;
-  const MorphologyList morphology = WithMissingAnalyses(sources.morphology);
-
-  std::array<std::vector<Candidate>, kTableCount> candidates;
-  std::array<std::vector<std::string>, kLeftOutReasonCount> leftOut;
-  std::unordered_set<std::string> usedPronunciations;
-
+  const Sources& sources;
+  const BuildOptions& options;
+  const FrequencyList& freq;
+  std::unordered_set<std::string> correctedOut;  // spellings the corrections list leaves out
+  const PronunciationList list;
+  const MorphologyList morphology;
   std::unordered_set<std::string> taboo, childList, corrected;
-  for (const ListedWord& w : sources.taboo) taboo.insert(w.text);
-  for (const ListedWord& w : sources.childWords) childList.insert(w.text);
-  for (const ListedWord& w : sources.corrections) corrected.insert(w.text);
+};
 
-  // The forms of each lemma, to tell a proper name from the common word spelled alike.
-  std::unordered_map<std::string, std::vector<const std::string*>> formsOfLemma;
-  for (const auto& [form, analyses] : morphology) {
-    for (const Analysis& a : analyses) {
-      if (!a.reformOnly && a.tables) formsOfLemma[a.lemma].push_back(&form);
+using Candidates = std::array<std::vector<Candidate>, kTableCount>;
+
+// Which rows of the reduced (child's) vocabulary a spelling's rows are, and the spellings the
+// report names: frequent but taboo, frequent but mostly a proper name, marked for the list alone.
+class ChildMarker {
+ public:
+  explicit ChildMarker(const BuildInputs& in) : in_(in) {
+    for (const auto& [form, analyses] : in.morphology) {
+      for (const Analysis& a : analyses) {
+        if (!a.reformOnly && a.tables) formsOfLemma_[a.lemma].push_back(&form);
+      }
     }
   }
+
+  std::int16_t Of(const std::string& form, const std::vector<Analysis>& analyses, int syllables) {
+    if (syllables > 2 || std::find(std::begin(kForeignFrequency), std::end(kForeignFrequency), form) !=
+                             std::end(kForeignFrequency)) {
+      return 0;
+    }
+    const bool frequent = Zipf(in_.freq.Of(form)) >= in_.options.childVocabularyZipf &&
+                          form.find_first_of("-'") == std::string::npos;
+    if (in_.taboo.count(form)) {
+      if (frequent) taboo.push_back(form);
+      return 0;
+    }
+    if (in_.childList.count(form)) {
+      if (!frequent) listed.push_back(form);
+      return 1;
+    }
+    if (!frequent) return 0;
+    if (MostlyProperName(form, analyses)) {
+      properNames.push_back(form);
+      return 0;
+    }
+    return 1;
+  }
+
+  std::vector<std::string> taboo, properNames, listed;
+
+ private:
   // A noun whose capitalised spelling is a proper name and that is far more frequent than any
   // other form of its lemma (jacques, robert, hollande): the frequency is the name's.
-  auto mostlyProperName = [&](const std::string& form, const std::vector<Analysis>& analyses) {
+  bool MostlyProperName(const std::string& form, const std::vector<Analysis>& analyses) {
     std::string capital = form;
     capital[0] = ToUpper(capital[0]);
-    const auto it = morphology.find(capital);
-    if (it == morphology.end() ||
+    const auto it = in_.morphology.find(capital);
+    if (it == in_.morphology.end() ||
         std::none_of(it->second.begin(), it->second.end(), [](const Analysis& a) { return a.properName; })) {
       return false;
     }
@@ -665,216 +693,214 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
     for (const Analysis& a : analyses) {
       if (a.reformOnly || !a.tables) continue;
       if (a.tables != Bit(TableKind::Nouns)) return false;
-      sibling = std::max(sibling, a.lemma == form ? 0.0 : freq.Of(a.lemma));
-      for (const std::string* other : formsOfLemma[a.lemma]) {
-        if (*other != form) sibling = std::max(sibling, freq.Of(*other));
+      sibling = std::max(sibling, a.lemma == form ? 0.0 : in_.freq.Of(a.lemma));
+      for (const std::string* other : formsOfLemma_[a.lemma]) {
+        if (*other != form) sibling = std::max(sibling, in_.freq.Of(*other));
       }
     }
-    return Zipf(freq.Of(form)) - Zipf(sibling) > kProperNameZipfLead;
-  };
-  std::vector<std::string> childTaboo, childProperNames, childListed;
-  auto marker = [&](const std::string& form, const std::vector<Analysis>& analyses, int syllables) -> std::int16_t {
-    if (syllables > 2 || std::find(std::begin(kForeignFrequency), std::end(kForeignFrequency), form) !=
-                             std::end(kForeignFrequency)) {
-      return 0;
-    }
-    const bool frequent = Zipf(freq.Of(form)) >= options.childVocabularyZipf &&
-                          form.find_first_of("-'") == std::string::npos;
-    if (taboo.count(form)) {
-      if (frequent) childTaboo.push_back(form);
-      return 0;
-    }
-    if (childList.count(form)) {
-      if (!frequent) childListed.push_back(form);
-      return 1;
-    }
-    if (!frequent) return 0;
-    if (mostlyProperName(form, analyses)) {
-      childProperNames.push_back(form);
-      return 0;
-    }
-    return 1;
-  };
+    return Zipf(in_.freq.Of(form)) - Zipf(sibling) > kProperNameZipfLead;
+  }
 
-  std::unordered_set<std::string> participleOnlyAdjectives;
-  for (const auto& formAnalyses : morphology) {
-    const std::string& form = formAnalyses.first;  // a reference the lambda below can capture
-    const auto& analyses = formAnalyses.second;
-    auto leave = [&](LeftOutReason why) { leftOut[static_cast<std::size_t>(why)].push_back(form); };
-    if (HasUpper(form)) {
-      leave(LeftOutReason::Capital);
-      continue;
+  const BuildInputs& in_;
+  // The forms of each lemma, to tell a proper name from the common word spelled alike.
+  std::unordered_map<std::string, std::vector<const std::string*>> formsOfLemma_;
+};
+
+// Why a form of the morphological list cannot be a row whatever its readings, if it cannot.
+std::optional<LeftOutReason> UnstorableForm(const std::string& form, const std::vector<Analysis>& analyses,
+                                            const BuildInputs& in) {
+  if (HasUpper(form)) return LeftOutReason::Capital;
+  unsigned tables = 0;
+  bool current = false;
+  for (const Analysis& a : analyses) {
+    if (a.reformOnly) continue;
+    current = true;
+    tables |= a.tables;
+  }
+  if (!current) return LeftOutReason::ReformOnly;
+  if (!tables) return LeftOutReason::NoCategory;
+  if (form.ends_with('\'')) return LeftOutReason::Elided;
+  if (!IsStorableSpelling(form)) return LeftOutReason::Characters;
+  if (form.size() > kMaxSpellingLength) return LeftOutReason::TooLong;
+  if (form.size() > 1 &&
+      std::none_of(form.begin(), form.end(), [](char c) { return IsVowelLetter(static_cast<unsigned char>(c)); })) {
+    return LeftOutReason::NoVowelLetter;
+  }
+  if (in.correctedOut.count(form)) return LeftOutReason::Corrected;
+  return std::nullopt;
+}
+
+// The rows the morphological list's forms give each table, before any table is filled.
+struct Gathered {
+  Candidates candidates;
+  std::array<std::vector<std::string>, kLeftOutReasonCount> leftOut;  // forms, by LeftOutReason
+  std::unordered_set<std::string> usedPronunciations;                // keys of the pronunciation list
+  std::unordered_set<std::string> participleOnlyAdjectives;          // adjectives only as a verb's participle
+};
+
+// The candidate rows of one storable form, in every table its analyses name; says whether it has
+// any reading at all and whether a row was kept.
+struct FormRows {
+  bool read = false;
+  bool stored = false;
+};
+
+FormRows AddFormRows(const std::string& form, const std::vector<Analysis>& analyses,
+                     const std::vector<Transcription>& own, const BuildInputs& in, ChildMarker& marker,
+                     Gathered& out) {
+  unsigned tables = 0;
+  double lemmaFrequency = 0;
+  bool adjective = false, verb = false, infinitive = false, participle = false;
+  for (const Analysis& a : analyses) {
+    if (a.reformOnly || !a.tables) continue;
+    tables |= a.tables;
+    lemmaFrequency = std::max(lemmaFrequency, in.freq.Of(a.lemma));
+    const bool isVerb = (a.tables & Bit(TableKind::Verbs)) != 0;
+    verb |= isVerb;
+    adjective |= !isVerb && (a.tables & Bit(TableKind::Adjectives));
+    infinitive |= isVerb && a.infinitive;
+    participle |= isVerb && a.participle;
+  }
+  if (verb && !adjective && (tables & Bit(TableKind::Adjectives))) out.participleOnlyAdjectives.insert(form);
+  const double compound = in.freq.Of(form) > 0 ? 0 : CompoundFrequency(form, in.freq);
+  FormRows done{!own.empty(), false};
+  for (TableKind kind : kWordTableKinds) {
+    if (!(tables & Bit(kind))) continue;
+    const int rankClass = kind != TableKind::Verbs ? 0 : infinitive ? 0 : participle ? 1 : 2;
+    std::vector<Transcription> readings = ReadingsFor(form, kind, analyses, own);
+    // A plural reads as its singular (its ending is silent), unless French says it otherwise or
+    // the corrections list reads it; a plural the pronunciation list lacks is read so too.
+    const std::optional<std::string> singular = SingularOf(form, kind, in.morphology);
+    if (singular && !IsPluralSaidOtherwise(form) && !in.corrected.count(form)) {
+      if (const auto s = in.list.readings.find(ToUpper(*singular)); s != in.list.readings.end()) {
+        std::vector<Transcription> same = ReadingsFor(*singular, kind, in.morphology.at(*singular), s->second);
+        if (!std::is_permutation(same.begin(), same.end(), readings.begin(), readings.end())) {
+          for (Transcription& r : same) r.changes |= kPlural;
+          readings = std::move(same);
+        }
+      }
     }
-    unsigned tables = 0;
-    bool current = false;
-    for (const Analysis& a : analyses) {
-      if (a.reformOnly) continue;
-      current = true;
-      tables |= a.tables;
+    done.read |= !readings.empty();
+    for (const Transcription& r : readings) {
+      if (r.syllables < kMinWordSyllables || r.syllables > kMaxWordSyllables) continue;
+      // A plural is marked as its singular is, unless the child list names it; a letter's
+      // frequency is that of the elided l', s', d'... and never marks it.
+      std::int16_t mark = marker.Of(form, analyses, r.syllables);
+      if (singular && !in.taboo.count(form) && !in.childList.count(form)) {
+        mark = marker.Of(*singular, in.morphology.at(*singular), r.syllables);
+      }
+      if (kind == TableKind::Nouns && form.size() == 1) mark = 0;
+      Candidate c{WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), mark},
+                  compound > 0 ? compound : in.freq.Of(form), lemmaFrequency, rankClass, r.changes, compound > 0};
+      out.candidates[Index(kind)].push_back(std::move(c));
+      done.stored = true;
     }
-    if (!current) {
-      leave(LeftOutReason::ReformOnly);
-      continue;
-    }
-    if (!tables) {
-      leave(LeftOutReason::NoCategory);
-      continue;
-    }
-    if (form.ends_with('\'')) {
-      leave(LeftOutReason::Elided);
-      continue;
-    }
-    if (!IsStorableSpelling(form)) {
-      leave(LeftOutReason::Characters);
-      continue;
-    }
-    if (form.size() > kMaxSpellingLength) {
-      leave(LeftOutReason::TooLong);
-      continue;
-    }
-    if (form.size() > 1 && std::none_of(form.begin(), form.end(), [](char c) {
-          return IsVowelLetter(static_cast<unsigned char>(c));
-        })) {
-      leave(LeftOutReason::NoVowelLetter);
-      continue;
-    }
-    if (correctedOut.count(form)) {
-      leave(LeftOutReason::Corrected);
+  }
+  return done;
+}
+
+// Every form of the morphological list as candidate rows of the word tables, or as left out.
+Gathered GatherWordCandidates(const BuildInputs& in, ChildMarker& marker) {
+  Gathered out;
+  const std::vector<Transcription> noReading;
+  for (const auto& [form, analyses] : in.morphology) {
+    if (const auto why = UnstorableForm(form, analyses, in)) {
+      out.leftOut[static_cast<std::size_t>(*why)].push_back(form);
       continue;
     }
     const std::string key = ToUpper(form);
-    const auto found = pronunciations.find(key);
-    const std::vector<Transcription> noReading;
-    const std::vector<Transcription>& own = found == pronunciations.end() ? noReading : found->second;
-    double lemmaFrequency = 0;
-    bool adjective = false, verb = false, infinitive = false, participle = false;
-    for (const Analysis& a : analyses) {
-      if (a.reformOnly || !a.tables) continue;
-      lemmaFrequency = std::max(lemmaFrequency, freq.Of(a.lemma));
-      const bool isVerb = (a.tables & Bit(TableKind::Verbs)) != 0;
-      verb |= isVerb;
-      adjective |= !isVerb && (a.tables & Bit(TableKind::Adjectives));
-      infinitive |= isVerb && a.infinitive;
-      participle |= isVerb && a.participle;
+    const auto found = in.list.readings.find(key);
+    const FormRows rows =
+        AddFormRows(form, analyses, found == in.list.readings.end() ? noReading : found->second, in, marker, out);
+    if (!rows.read) {
+      out.leftOut[static_cast<std::size_t>(LeftOutReason::NoPronunciation)].push_back(form);
+    } else if (!rows.stored) {
+      out.leftOut[static_cast<std::size_t>(LeftOutReason::Syllables)].push_back(form);
     }
-    if (verb && !adjective && (tables & Bit(TableKind::Adjectives))) participleOnlyAdjectives.insert(form);
-    const double compound = freq.Of(form) > 0 ? 0 : CompoundFrequency(form, freq);
-    bool stored = false, read = !own.empty();
-    for (TableKind kind : kWordTableKinds) {
-      if (!(tables & Bit(kind))) continue;
-      const int rankClass = kind != TableKind::Verbs ? 0 : infinitive ? 0 : participle ? 1 : 2;
-      std::vector<Transcription> readings = ReadingsFor(form, kind, analyses, own);
-      // A plural reads as its singular (its ending is silent), unless French says it otherwise or
-      // the corrections list reads it; a plural the pronunciation list lacks is read so too.
-      const std::optional<std::string> singular = SingularOf(form, kind, morphology);
-      if (singular && !IsPluralSaidOtherwise(form) && !corrected.count(form)) {
-        if (const auto s = pronunciations.find(ToUpper(*singular)); s != pronunciations.end()) {
-          std::vector<Transcription> same = ReadingsFor(*singular, kind, morphology.at(*singular), s->second);
-          if (!std::is_permutation(same.begin(), same.end(), readings.begin(), readings.end())) {
-            for (Transcription& r : same) r.changes |= kPlural;
-            readings = std::move(same);
-          }
-        }
-      }
-      read |= !readings.empty();
-      for (const Transcription& r : readings) {
-        if (r.syllables < kMinWordSyllables || r.syllables > kMaxWordSyllables) continue;
-        // A plural is marked as its singular is, unless the child list names it; a letter's
-        // frequency is that of the elided l', s', d'... and never marks it.
-        std::int16_t mark = marker(form, analyses, r.syllables);
-        if (singular && !taboo.count(form) && !childList.count(form)) {
-          mark = marker(*singular, morphology.at(*singular), r.syllables);
-        }
-        if (kind == TableKind::Nouns && form.size() == 1) mark = 0;
-        Candidate c{WordEntry{form, r.phonetic, static_cast<std::int16_t>(r.syllables), mark},
-                    compound > 0 ? compound : freq.Of(form), lemmaFrequency, rankClass, r.changes, compound > 0};
-        candidates[Index(kind)].push_back(std::move(c));
-        stored = true;
-      }
-    }
-    if (!read) {
-      leave(LeftOutReason::NoPronunciation);
-    } else if (!stored) {
-      leave(LeftOutReason::Syllables);
-    }
-    if (stored && found != pronunciations.end()) usedPronunciations.insert(key);
+    if (rows.stored && found != in.list.readings.end()) out.usedPronunciations.insert(key);
   }
+  return out;
+}
 
-  // A rare word that reads a common ending unlike nearly all the others (a loanword read in
-  // English) must not be the one the rhyme tool learns the ending's sound from; the rows that
-  // take its place are checked in turn. The corrections list's readings are deliberate.
-  {
-    EndingSounds sounds;
-    std::vector<std::string> removed;
-    // A word read right whose walk goes astray is left out only when it is rarer.
-    auto mayLeaveOut = [&](const WordEntry& row, bool walkFault) {
-      return !corrected.count(row.spelling) &&
-             Zipf(freq.Of(row.spelling)) < (walkFault ? kWalkFaultZipf : kEndingOutlierZipf);
-    };
-    for (;;) {
-      std::array<std::vector<WordEntry>, kTableCount> trial;
-      for (TableKind kind : kWordTableKinds) {
-        trial[Index(kind)] = SelectForTable(candidates[Index(kind)], options.capacities[Index(kind)]);
-      }
-      const std::set<std::string> misleading = MisleadingFirstRows(trial, sounds, mayLeaveOut);
-      if (misleading.empty()) break;
-      for (TableKind kind : kWordTableKinds) {
-        auto& rows = candidates[Index(kind)];
-        rows.erase(std::remove_if(rows.begin(), rows.end(),
-                                  [&](const Candidate& c) {
-                                    if (!misleading.count(c.entry.spelling + '\x13' + c.entry.phonetic)) return false;
-                                    removed.push_back(c.entry.spelling + " /" + c.entry.phonetic + "/");
-                                    return true;
-                                  }),
-                   rows.end());
-      }
-    }
-    std::sort(removed.begin(), removed.end());
-    removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
-    report.endingOutliers.count = removed.size();
-    removed.resize(std::min(removed.size(), 4 * kExamples));
-    report.endingOutliers.examples = std::move(removed);
-  }
-
-  // The project's lists: every entry must be transcribable and fit the format.
-  auto addListed = [&](const std::vector<ListedWord>& words, TableKind kind, bool locutions) -> bool {
-    const char* file = locutions ? kLocutionListFile : kTabooListFile;
-    for (const ListedWord& word : words) {
-      if (word.text.size() > kMaxSpellingLength) {
-        result.error = ListError(file, word, "d\xE9passe " + std::to_string(kMaxSpellingLength) + " caract\xE8res");
-        return false;
-      }
-      std::vector<Transcription> readings;
-      std::string missing;
-      if (locutions && word.transcription.empty()) {
-        if (auto r = ComposeLocution(word.text, list, &missing)) readings.push_back(*r);
-      } else {
-        readings = ListedReadings(word, list);
-      }
-      if (readings.empty()) {
-        result.error = ListError(file, word,
-                                 missing.empty() ? "est absent de la liste de prononciations ; donnez sa transcription"
-                                                 : "contient \xAB" + missing + "\xBB, absent de la liste de prononciations");
-        return false;
-      }
-      for (const Transcription& r : readings) {
-        candidates[Index(kind)].push_back({WordEntry{word.text, r.phonetic, static_cast<std::int16_t>(r.syllables), 0},
-                                           freq.Of(word.text), 0, 0, r.changes, false});
-      }
-    }
-    return true;
+// A rare word that reads a common ending unlike nearly all the others (a loanword read in
+// English) must not be the one the rhyme tool learns the ending's sound from: such rows are
+// taken out of the candidates, and the rows that take their place are checked in turn. The
+// corrections list's readings are deliberate. Returns the rows taken out ("spelling /phonetic/").
+std::vector<std::string> RemoveMisleadingEndings(Candidates& candidates, const BuildInputs& in) {
+  EndingSounds sounds;
+  std::vector<std::string> removed;
+  // A word read right whose walk goes astray is left out only when it is rarer.
+  const auto mayLeaveOut = [&in](const WordEntry& row, bool walkFault) {
+    return !in.corrected.count(row.spelling) &&
+           Zipf(in.freq.Of(row.spelling)) < (walkFault ? kWalkFaultZipf : kEndingOutlierZipf);
   };
-  if (!addListed(sources.taboo, TableKind::Taboo, false) || !addListed(sources.locutions, TableKind::Locutions, true)) {
-    return result;
+  for (;;) {
+    std::array<std::vector<WordEntry>, kTableCount> trial;
+    for (TableKind kind : kWordTableKinds) {
+      trial[Index(kind)] = SelectForTable(candidates[Index(kind)], in.options.capacities[Index(kind)]);
+    }
+    const std::set<std::string> misleading = MisleadingFirstRows(trial, sounds, mayLeaveOut);
+    if (misleading.empty()) break;
+    for (TableKind kind : kWordTableKinds) {
+      auto& rows = candidates[Index(kind)];
+      rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                [&](const Candidate& c) {
+                                  if (!misleading.count(c.entry.spelling + '\x13' + c.entry.phonetic)) return false;
+                                  removed.push_back(c.entry.spelling + " /" + c.entry.phonetic + "/");
+                                  return true;
+                                }),
+                 rows.end());
+    }
   }
+  std::sort(removed.begin(), removed.end());
+  removed.erase(std::unique(removed.begin(), removed.end()), removed.end());
+  return removed;
+}
 
-  std::unordered_set<std::string> inWordTables;
-  std::unordered_set<std::string> childSpellings;
+// The rows of one of the project's lists (taboo words, or locutions): every entry must be
+// transcribable and fit the format. Returns the error that names the faulty entry, if any.
+std::optional<std::string> AddListedWords(const std::vector<ListedWord>& words, TableKind kind, const BuildInputs& in,
+                                          Candidates& candidates) {
+  const bool locutions = kind == TableKind::Locutions;
+  const char* file = locutions ? kLocutionListFile : kTabooListFile;
+  for (const ListedWord& word : words) {
+    if (word.text.size() > kMaxSpellingLength) {
+      return ListError(file, word, "d\xE9passe " + std::to_string(kMaxSpellingLength) + " caract\xE8res");
+    }
+    std::vector<Transcription> readings;
+    std::string missing;
+    if (locutions && word.transcription.empty()) {
+      if (auto r = ComposeLocution(word.text, in.list, &missing)) readings.push_back(*r);
+    } else {
+      readings = ListedReadings(word, in.list);
+    }
+    if (readings.empty()) {
+      return ListError(file, word,
+                       missing.empty() ? "est absent de la liste de prononciations ; donnez sa transcription"
+                                       : "contient \xAB" + missing + "\xBB, absent de la liste de prononciations");
+    }
+    for (const Transcription& r : readings) {
+      candidates[Index(kind)].push_back({WordEntry{word.text, r.phonetic, static_cast<std::int16_t>(r.syllables), 0},
+                                         in.freq.Of(word.text), 0, 0, r.changes, false});
+    }
+  }
+  return std::nullopt;
+}
+
+// The spellings the filled word tables hold, all of them and those of the reduced vocabulary.
+struct TableSpellings {
+  std::unordered_set<std::string> all, child;
+};
+
+// Fills each table with the candidates it keeps, within its capacity, and its part of the report.
+TableSpellings FillTables(Candidates& candidates, const Gathered& gathered, const BuildInputs& in,
+                          BuildResult& result) {
+  TableSpellings spellings;
   for (std::size_t t = 0; t < kTableCount; ++t) {
-    TableReport& tr = report.tables[t];
+    TableReport& tr = result.report.tables[t];
     tr.candidates = candidates[t].size();
     std::vector<Candidate> dropped, kept;
-    std::vector<WordEntry> rows = SelectForTable(std::move(candidates[t]), options.capacities[t], &dropped, &kept);
+    std::vector<WordEntry> rows = SelectForTable(std::move(candidates[t]), in.options.capacities[t], &dropped, &kept);
     for (const Candidate& c : kept) {
       for (std::size_t b = 0; b < kReadingChangeCount; ++b) {
         if (c.changes & (1u << b)) ++tr.changed[b];
@@ -884,21 +910,22 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
         tr.infinitives += c.rankClass == 0;
         tr.participles += c.rankClass == 1;
       }
-      if (static_cast<TableKind>(t) == TableKind::Adjectives && participleOnlyAdjectives.count(c.entry.spelling)) {
+      if (static_cast<TableKind>(t) == TableKind::Adjectives &&
+          gathered.participleOnlyAdjectives.count(c.entry.spelling)) {
         ++tr.participleAdjectives;
       }
     }
-    result.tables[t].Reset(options.capacities[t]);
+    result.tables[t].Reset(in.options.capacities[t]);
     double lastKept = -1;
     for (WordEntry& e : rows) {
       if (t < std::size(kWordTableKinds)) {
-        inWordTables.insert(e.spelling);
+        spellings.all.insert(e.spelling);
         if (e.marker == 1) {
           ++tr.marked;
-          childSpellings.insert(e.spelling);
+          spellings.child.insert(e.spelling);
         }
       }
-      const double f = freq.Of(e.spelling);
+      const double f = in.freq.Of(e.spelling);
       lastKept = lastKept < 0 ? f : std::min(lastKept, f);
       result.tables[t].Append(std::move(e));
     }
@@ -909,44 +936,81 @@ BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options)
       tr.overCapacity.examples.push_back(dropped[i].entry.spelling);
     }
   }
-  report.childSpellings = childSpellings.size();
-  report.pluralsReadApart = PluralsReadApart(result.tables, morphology);
-  // Every word of the child list must be in the reduced vocabulary: a word the tables lack or
-  // that has more than two syllables is a fault of the list.
-  for (const ListedWord& w : sources.childWords) {
-    if (!childSpellings.count(w.text)) {
-      result.error = ListError(kChildListFile, w, "n'est dans aucune table avec une ou deux syllabes");
-      return result;
-    }
-  }
-  auto distinct = [&](std::vector<std::string>& words) {
-    std::sort(words.begin(), words.end());
-    words.erase(std::unique(words.begin(), words.end()), words.end());
-    return Count(words, freq);
-  };
-  report.childTaboo = distinct(childTaboo);
-  report.childProperNames = distinct(childProperNames);
-  report.childListed = distinct(childListed);
+  return spellings;
+}
 
-  for (std::size_t r = 0; r < kLeftOutReasonCount; ++r) report.leftOut[r] = Count(leftOut[r], freq);
+// The words of a report line: each once, in byte order, with how many there are.
+WordCount Distinct(std::vector<std::string> words, const FrequencyList& freq) {
+  std::sort(words.begin(), words.end());
+  words.erase(std::unique(words.begin(), words.end()), words.end());
+  return Count(words, freq);
+}
+
+// The report's account of the sources: what was left out and why, the pronunciations no row
+// took, and how many of the most frequent words the word tables hold.
+void ReportSources(const Gathered& gathered, const TableSpellings& spellings, const BuildInputs& in,
+                   BuildReport& report) {
+  for (std::size_t r = 0; r < kLeftOutReasonCount; ++r) report.leftOut[r] = Count(gathered.leftOut[r], in.freq);
 
   std::vector<std::string> unused;
-  for (const auto& [spelling, readings] : pronunciations) {
-    if (!usedPronunciations.count(spelling)) unused.push_back(ToLower(spelling));
+  for (const auto& [spelling, readings] : in.list.readings) {
+    if (!gathered.usedPronunciations.count(spelling)) unused.push_back(ToLower(spelling));
   }
-  report.unusedPronunciations = Count(unused, freq);
-  report.refusedTranscriptions = sources.pronunciations.refused;
+  report.unusedPronunciations = Count(unused, in.freq);
+  report.refusedTranscriptions = in.sources.pronunciations.refused;
 
-  for (const std::string& form : freq.ranked) {
+  for (const std::string& form : in.freq.ranked) {
     if (report.coverageSample == kCoverageSample) break;
-    if (!morphology.count(form)) continue;
+    if (!in.morphology.count(form)) continue;
     ++report.coverageSample;
-    if (inWordTables.count(form)) {
+    if (spellings.all.count(form)) {
       ++report.coverageHits;
     } else if (report.coverageMisses.size() < 3 * kExamples) {
       report.coverageMisses.push_back(form);
     }
   }
+}
+
+}  // namespace
+
+BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {
+  BuildResult result;
+  BuildReport& report = result.report;
+  report.childVocabularyZipf = options.childVocabularyZipf;
+  const BuildInputs in(sources, options);
+
+  ChildMarker marker(in);
+  Gathered gathered = GatherWordCandidates(in, marker);
+  Candidates& candidates = gathered.candidates;
+
+  std::vector<std::string> removed = RemoveMisleadingEndings(candidates, in);
+  report.endingOutliers.count = removed.size();
+  removed.resize(std::min(removed.size(), 4 * kExamples));
+  report.endingOutliers.examples = std::move(removed);
+
+  for (const auto& [words, kind] : {std::pair{&sources.taboo, TableKind::Taboo},
+                                    std::pair{&sources.locutions, TableKind::Locutions}}) {
+    if (auto error = AddListedWords(*words, kind, in, candidates)) {
+      result.error = std::move(error);
+      return result;
+    }
+  }
+
+  const TableSpellings spellings = FillTables(candidates, gathered, in, result);
+  report.childSpellings = spellings.child.size();
+  report.pluralsReadApart = PluralsReadApart(result.tables, in.morphology);
+  // Every word of the child list must be in the reduced vocabulary: a word the tables lack or
+  // that has more than two syllables is a fault of the list.
+  for (const ListedWord& w : sources.childWords) {
+    if (!spellings.child.count(w.text)) {
+      result.error = ListError(kChildListFile, w, "n'est dans aucune table avec une ou deux syllabes");
+      return result;
+    }
+  }
+  report.childTaboo = Distinct(std::move(marker.taboo), in.freq);
+  report.childProperNames = Distinct(std::move(marker.properNames), in.freq);
+  report.childListed = Distinct(std::move(marker.listed), in.freq);
+  ReportSources(gathered, spellings, in, report);
   return result;
 }
 

@@ -103,6 +103,7 @@ std::vector<WordRow> Reference(const Lexicon& lexicon, const FilterResult& searc
                             : query.maxLetters == 0 ? 0
                                                     : std::max(static_cast<std::size_t>(query.maxLetters), minimum);
   std::vector<WordRow> found;
+  std::set<std::string_view> listed;  // a word of several tables is listed once
   for (const WordTable* table : tables) {
     for (const WordRow entry : *table) {
       const std::size_t length = entry.spelling.size();
@@ -111,7 +112,7 @@ std::vector<WordRow> Reference(const Lexicon& lexicon, const FilterResult& searc
       std::string word = ToLower(entry.spelling);
       if (!searched.matchOptions.distinguishDiacritics) word = FoldStandard(word);
       if (searched.heterogram && std::set<char>(word.begin(), word.end()).size() != word.size()) continue;
-      if (std::regex_match(word, re)) found.push_back(entry);
+      if (std::regex_match(word, re) && listed.insert(entry.spelling).second) found.push_back(entry);
     }
   }
   if (found.size() > kFilterMatchCap) found.resize(kFilterMatchCap);

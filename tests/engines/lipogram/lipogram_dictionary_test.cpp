@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -59,10 +60,12 @@ std::map<int, std::vector<std::string>> Reference(const Lexicon& lexicon, const 
   const std::string letters = q.exactAccents ? ToLower(q.typed) : FoldStandard(ToLower(q.typed));
   const int syllables = q.reducedVocabulary ? 0 : q.syllables;
   std::map<int, std::vector<std::string>> lists;
+  std::set<std::string_view> listed;  // a word of several rows is listed once
   for (const WordRow entry : lexicon.Domain(q.domain)) {
     if (syllables != 0 && entry.syllables != syllables) continue;
     if (q.reducedVocabulary && entry.marker == 0) continue;
-    if (ReferenceAccepts(entry.spelling, q, letters)) lists[entry.syllables].emplace_back(entry.spelling);
+    if (ReferenceAccepts(entry.spelling, q, letters) && listed.insert(entry.spelling).second)
+      lists[entry.syllables].emplace_back(entry.spelling);
   }
   for (auto& [count, words] : lists) std::sort(words.begin(), words.end());
   return lists;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -60,12 +61,13 @@ bool StandsAt(std::string_view word, std::string_view part, RhymePosition positi
 std::map<int, std::vector<std::string>> ReferenceLists(const WordTable& table, const std::string& rhyme,
                                                         const std::string& sound, const RhymeQuery& query) {
   std::map<int, std::vector<std::string>> lists;
+  std::set<std::string_view> listed;  // a word of two rows (two readings) is listed once
   for (const WordRow entry : table) {
     if (entry.syllables < 1 || entry.syllables > 9) continue;
     if (query.syllables != 0 && entry.syllables != query.syllables) continue;
     if (!StandsAt(entry.phonetic, sound, query.position, true)) continue;
     if (query.keepSpelling && !StandsAt(entry.spelling, rhyme, query.position)) continue;
-    lists[entry.syllables].emplace_back(entry.spelling);
+    if (listed.insert(entry.spelling).second) lists[entry.syllables].emplace_back(entry.spelling);
   }
   for (auto& [count, words] : lists) std::sort(words.begin(), words.end());
   return lists;

@@ -142,16 +142,18 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   twice.Add(TableKind::Nouns, {{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}});
   const auto lexicon = twice.Load();
   const RhymeResult fromTable = FindRhymes(*lexicon, session_, {.typed = "ane"});
-  EXPECT_EQ(AllWords(fromTable), (std::vector<std::string>{"cane", "cane"}));
+  // A word of two rows is listed, counted and kept once: its first row.
+  EXPECT_EQ(AllWords(fromTable), (std::vector<std::string>{"cane"}));
+  EXPECT_EQ(fromTable.count, 1u);
   KeepRhymeResult(fromTable, session_);
   EXPECT_EQ(session_.resultListKind, " rimes");
-  const std::vector<WordEntry> kept{{"cane", "kan", 1, 1}, {"cane", "kan", 1, 0}};
+  const std::vector<WordEntry> kept{{"cane", "kan", 1, 1}};
   EXPECT_TRUE(std::ranges::equal(session_.resultList, kept));
 
   // A refusal before the scan leaves the list; nothing found empties it and keeps its kind.
   KeepRhymeResult(Find("a1"), session_);
   KeepRhymeResult(Find("xyz"), session_);
-  EXPECT_EQ(session_.resultList.Size(), 2u);
+  EXPECT_EQ(session_.resultList.Size(), 1u);
   session_.resultListKind = " contrep\xE8teries";
   KeepRhymeResult(Find("ane", SearchDomain::Nouns, 7), session_);
   EXPECT_TRUE(session_.resultList.Empty());
