@@ -169,7 +169,7 @@ LipogramQuery LipogramDialog::Query() const {
   query.syllables = std::max(0, syllables_->currentIndex());  // item 0 is "Toutes"
   query.reducedVocabulary = reducedVocabulary_->isChecked();
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    if (domains_[i]->isChecked()) query.domain = static_cast<int>(i) + 1;
+    if (domains_[i]->isChecked()) query.domain = static_cast<SearchDomain>(i + 1);
   }
   query.keepAsNewList = keepAsNewList_->isChecked();
   return query;

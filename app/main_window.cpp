@@ -149,7 +149,7 @@ void MainWindow::BuildMenus() {
         QAction* item = NewAction(this, info.menuName, FromUtf8(info.caption));
         toolsMenu->addAction(item);
         listingMenuItems_[entry.listing] = item;
-        const ListingId id = entry.listing;
+        const ListingKind id = entry.listing;
         connect(item, &QAction::triggered, this, [this, id] { RunListing(id); });
         break;
       }
@@ -292,7 +292,7 @@ void MainWindow::OnLoad() {
     toolButtons_[id]->setEnabled(tools_.HasDialog(id));
   }
   for (const auto& [id, item] : listingMenuItems_) item->setEnabled(tools_.HasListing(id));
-  if (lexicon_.adjectivesMissing) listingMenuItems_[ListingId::Palindromes]->setEnabled(false);
+  if (lexicon_.adjectivesMissing) listingMenuItems_[ListingKind::Palindromes]->setEnabled(false);
 
   state_.activeTool.reset();
 
@@ -398,7 +398,7 @@ void MainWindow::OpenTool(ToolId id) {
   button->setChecked(false);
 }
 
-void MainWindow::RunListing(ListingId id) {
+void MainWindow::RunListing(ListingKind id) {
   const ListingRun* run = tools_.Listing(id);
   if (busy_ || run == nullptr) return;
   const ListingInfo& info = InfoOf(id);

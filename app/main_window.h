@@ -41,7 +41,7 @@ class MainWindow : public QMainWindow, public ToolHost {
 
   // The commands, as the menus and tool bars run them.
   void OpenTool(ToolId id);
-  void RunListing(ListingId id);
+  void RunListing(ListingKind id);
   void OpenListFile();
   void SaveListAs();
   void PageSetup();
@@ -117,7 +117,7 @@ class MainWindow : public QMainWindow, public ToolHost {
   std::map<ToolId, std::unique_ptr<ToolDialog>> toolDialogs_;
   std::map<ToolId, QAction*> toolMenuItems_;
   std::map<ToolId, QAction*> toolButtons_;
-  std::map<ListingId, QAction*> listingMenuItems_;
+  std::map<ListingKind, QAction*> listingMenuItems_;
   QPointer<QWidget> auxiliaryWindow_;
   std::function<std::optional<SaveProposal>()> auxiliaryProposal_;
   QPointer<QTextEdit> auxiliaryText_;  // the auxiliary window's text, while Copy and Select all act on it

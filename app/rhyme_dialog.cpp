@@ -106,7 +106,7 @@ RhymeQuery RhymeDialog::Query() const {
   query.keepSpelling = keepSpelling_->isChecked();
   query.syllables = std::max(0, syllables_->currentIndex());  // item 0 is "Toutes"
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    if (domains_[i]->isChecked()) query.domain = static_cast<int>(i) + 1;
+    if (domains_[i]->isChecked()) query.domain = static_cast<SearchDomain>(i + 1);
   }
   return query;
 }

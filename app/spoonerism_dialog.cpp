@@ -181,7 +181,7 @@ SpoonerismQuery SpoonerismDialog::Query() const {
   }
   query.mergeEe = mergeEe_->isChecked();
   for (std::size_t i = 0; i < domains_.size(); ++i) {
-    if (domains_[i]->isChecked()) query.domain = static_cast<int>(i) + 1;
+    if (domains_[i]->isChecked()) query.domain = static_cast<SearchDomain>(i + 1);
   }
   query.keepAsNewList = keepAsNewList_->isEnabled() && keepAsNewList_->isChecked();
   return query;

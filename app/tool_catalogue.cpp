@@ -24,30 +24,30 @@ constexpr std::array kTools = {
 };
 
 constexpr std::array kListings = {
-    ListingInfo{ListingId::Anaphones, "mnuCmpListAnaphone", "Listage des mots anaphones", "", "Courier New"},
-    ListingInfo{ListingId::PhoneticPalindromes, "mnuCmpListPali2", "Listag&e des palindromes phonétiques",
+    ListingInfo{ListingKind::Anaphones, "mnuCmpListAnaphone", "Listage des mots anaphones", "", "Courier New"},
+    ListingInfo{ListingKind::PhoneticPalindromes, "mnuCmpListPali2", "Listag&e des palindromes phonétiques",
                 "MotPaliPhon", "Courier New"},
-    ListingInfo{ListingId::PhoneticAnacycles, "mnuCmpListAnacyclePhon", "Listage des anacycles phonétiques",
+    ListingInfo{ListingKind::PhoneticAnacycles, "mnuCmpListAnacyclePhon", "Listage des anacycles phonétiques",
                 "", "Courier New"},
-    ListingInfo{ListingId::Phokapi, "mnuCmpListPhokapi", "Listage des mo&ts \"phokapi\"", "MotPhokapi",
+    ListingInfo{ListingKind::Phokapi, "mnuCmpListPhokapi", "Listage des mo&ts \"phokapi\"", "MotPhokapi",
                 "Courier New"},
-    ListingInfo{ListingId::Palindromes, "mnuCmpListPali", "Lista&ge des mots palindromiques", "MotPali",
+    ListingInfo{ListingKind::Palindromes, "mnuCmpListPali", "Lista&ge des mots palindromiques", "MotPali",
                 "Courier New"},
-    ListingInfo{ListingId::Anacyclic, "mnuCmpListBoust", "Listage des mots anac&ycliques", "MotJanus",
+    ListingInfo{ListingKind::Anacyclic, "mnuCmpListBoust", "Listage des mots anac&ycliques", "MotJanus",
                 "Courier New"},
-    ListingInfo{ListingId::Ouroboros, "mnuCmpListOuro", "Listage des mots o&urobores", "MotOuro", "Courier New"},
-    ListingInfo{ListingId::AmbigramRotation, "mnuCmpAmb", "Listage des mots \"am&bigrammes à rotation 180°\"",
+    ListingInfo{ListingKind::Ouroboros, "mnuCmpListOuro", "Listage des mots o&urobores", "MotOuro", "Courier New"},
+    ListingInfo{ListingKind::AmbigramRotation, "mnuCmpAmb", "Listage des mots \"am&bigrammes à rotation 180°\"",
                 "MotAmbi", "Courier New"},
-    ListingInfo{ListingId::AmbigramHorizontal, "mnuCmpAmbH",
+    ListingInfo{ListingKind::AmbigramHorizontal, "mnuCmpAmbH",
                 "Listage des mots \"ambigrammes à symétrie horizontale\"", "MotAmbi", "Futura Medium BT"},
-    ListingInfo{ListingId::AnagramFamilies, "mnuCmpListAna", "L&istage des mots anagrammatiques", "MotAna",
+    ListingInfo{ListingKind::AnagramFamilies, "mnuCmpListAna", "L&istage des mots anagrammatiques", "MotAna",
                 "Courier New"},
-    ListingInfo{ListingId::Okapi, "mnuCmpListOkapi", "Listage des mots \"o&kapi\"", "MotOkapi", "Courier New"},
+    ListingInfo{ListingKind::Okapi, "mnuCmpListOkapi", "Listage des mots \"o&kapi\"", "MotOkapi", "Courier New"},
 };
 
 using E = ToolsMenuEntry;
-constexpr E Tool(ToolId id) { return E{E::Kind::Tool, id, ListingId::Anaphones}; }
-constexpr E Listing(ListingId id) { return E{E::Kind::Listing, ToolId::Spoonerism, id}; }
+constexpr E Tool(ToolId id) { return E{E::Kind::Tool, id, ListingKind::Anaphones}; }
+constexpr E Listing(ListingKind id) { return E{E::Kind::Listing, ToolId::Spoonerism, id}; }
 constexpr E kSeparator{E::Kind::Separator};
 
 // Separators after the two spoonerism tools, after Rimes, after the phonetic group, after the written
@@ -60,24 +60,24 @@ constexpr std::array kToolsMenu = {
     Tool(ToolId::WordRhyme),
     kSeparator,
     Tool(ToolId::Anaphone),
-    Listing(ListingId::Anaphones),
-    Listing(ListingId::PhoneticPalindromes),
-    Listing(ListingId::PhoneticAnacycles),
-    Listing(ListingId::Phokapi),
+    Listing(ListingKind::Anaphones),
+    Listing(ListingKind::PhoneticPalindromes),
+    Listing(ListingKind::PhoneticAnacycles),
+    Listing(ListingKind::Phokapi),
     kSeparator,
-    Listing(ListingId::Palindromes),
-    Listing(ListingId::Anacyclic),
-    Listing(ListingId::Ouroboros),
-    Listing(ListingId::AmbigramRotation),
-    Listing(ListingId::AmbigramHorizontal),
+    Listing(ListingKind::Palindromes),
+    Listing(ListingKind::Anacyclic),
+    Listing(ListingKind::Ouroboros),
+    Listing(ListingKind::AmbigramRotation),
+    Listing(ListingKind::AmbigramHorizontal),
     kSeparator,
     Tool(ToolId::Anagram),
-    Listing(ListingId::AnagramFamilies),
+    Listing(ListingKind::AnagramFamilies),
     kSeparator,
     Tool(ToolId::Lipogram),
     kSeparator,
     Tool(ToolId::Filter),
-    Listing(ListingId::Okapi),
+    Listing(ListingKind::Okapi),
     kSeparator,
 };
 
@@ -92,7 +92,7 @@ const ToolInfo& InfoOf(ToolId id) {
   return kTools.front();  // unreachable: every id is in the table
 }
 
-const ListingInfo& InfoOf(ListingId id) {
+const ListingInfo& InfoOf(ListingKind id) {
   for (const ListingInfo& info : kListings)
     if (info.id == id) return info;
   return kListings.front();

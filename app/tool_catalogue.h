@@ -7,23 +7,11 @@
 #include <span>
 #include <string_view>
 
+#include "engines/listings/listing_kind.h"
+
 namespace tavilo {
 
 enum class ToolId { Spoonerism, Phrase, Rhyme, WordRhyme, Anaphone, Anagram, Lipogram, Filter };
-
-enum class ListingId {
-  Anaphones,
-  PhoneticPalindromes,
-  PhoneticAnacycles,
-  Phokapi,
-  Palindromes,
-  Anacyclic,
-  Ouroboros,
-  AmbigramRotation,
-  AmbigramHorizontal,
-  AnagramFamilies,
-  Okapi,
-};
 
 // Strings are UTF-8; captions keep their '&' access keys.
 struct ToolInfo {
@@ -38,7 +26,7 @@ struct ToolInfo {
 };
 
 struct ListingInfo {
-  ListingId id;
+  ListingKind id;
   const char* menuName;    // e.g. "mnuCmpListPali"
   const char* caption;
   const char* toolKey;     // ToolKey after the listing; "" when the listing has none
@@ -49,13 +37,13 @@ struct ListingInfo {
 std::span<const ToolInfo> AllTools();
 std::span<const ListingInfo> AllListings();
 const ToolInfo& InfoOf(ToolId id);
-const ListingInfo& InfoOf(ListingId id);
+const ListingInfo& InfoOf(ListingKind id);
 
 // One entry of the "&Outils" menu, in menu order: a dialog tool, a listing or a separator.
 struct ToolsMenuEntry {
   enum class Kind { Tool, Listing, Separator } kind;
   ToolId tool = ToolId::Spoonerism;
-  ListingId listing = ListingId::Anaphones;
+  ListingKind listing = ListingKind::Anaphones;
 };
 std::span<const ToolsMenuEntry> ToolsMenuLayout();
 

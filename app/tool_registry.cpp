@@ -9,7 +9,7 @@ std::unique_ptr<ToolDialog> ToolRegistry::CreateDialog(ToolId id, ToolHost& host
   return it == dialogs_.end() ? nullptr : it->second(host, parent);
 }
 
-const ListingRun* ToolRegistry::Listing(ListingId id) const {
+const ListingRun* ToolRegistry::Listing(ListingKind id) const {
   const auto it = listings_.find(id);
   return it == listings_.end() ? nullptr : &it->second;
 }

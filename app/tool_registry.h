@@ -39,18 +39,18 @@ class ToolRegistry {
     AddDialog(id, [](ToolHost& host, QWidget* parent) { return std::make_unique<Dialog>(host, parent); });
   }
   void AddDialog(ToolId id, DialogFactory factory) { dialogs_[id] = std::move(factory); }
-  void AddListing(ListingId id, ListingRun run) { listings_[id] = std::move(run); }
+  void AddListing(ListingKind id, ListingRun run) { listings_[id] = std::move(run); }
 
   bool HasDialog(ToolId id) const { return dialogs_.count(id) != 0; }
-  bool HasListing(ListingId id) const { return listings_.count(id) != 0; }
+  bool HasListing(ListingKind id) const { return listings_.count(id) != 0; }
 
   // Null when the tool is not registered.
   std::unique_ptr<ToolDialog> CreateDialog(ToolId id, ToolHost& host, QWidget* parent) const;
-  const ListingRun* Listing(ListingId id) const;
+  const ListingRun* Listing(ListingKind id) const;
 
  private:
   std::map<ToolId, DialogFactory> dialogs_;
-  std::map<ListingId, ListingRun> listings_;
+  std::map<ListingKind, ListingRun> listings_;
 };
 
 // The tools of this program (builtin_tools.cpp).

@@ -1,40 +1,19 @@
 #include "app/word_listings.h"
 
 #include <QString>
-#include <array>
-#include <utility>
 
 #include "app/gui_observer.h"
 #include "app/qt_text.h"
+#include "app/tool_catalogue.h"
 #include "app/user_dialogs.h"
 #include "core/frequency_order.h"
 
 namespace tavilo {
 namespace {
 
-constexpr std::array<std::pair<ListingId, ListingKind>, 11> kMenuListings = {{
-    {ListingId::Anaphones, ListingKind::Anaphones},
-    {ListingId::PhoneticPalindromes, ListingKind::PhoneticPalindromes},
-    {ListingId::PhoneticAnacycles, ListingKind::PhoneticAnacycles},
-    {ListingId::Phokapi, ListingKind::Phokapi},
-    {ListingId::Palindromes, ListingKind::Palindromes},
-    {ListingId::Anacyclic, ListingKind::Anacyclic},
-    {ListingId::Ouroboros, ListingKind::Ouroboros},
-    {ListingId::AmbigramRotation, ListingKind::AmbigramRotation},
-    {ListingId::AmbigramHorizontal, ListingKind::AmbigramHorizontal},
-    {ListingId::AnagramFamilies, ListingKind::AnagramFamilies},
-    {ListingId::Okapi, ListingKind::Okapi},
-}};
-
 constexpr std::string_view kWaiting = "            Tri et chargement de la liste\x85 Patientez\x85";
 
 }  // namespace
-
-ListingKind ListingKindOf(ListingId id) {
-  for (const auto& [menu, kind] : kMenuListings)
-    if (menu == id) return kind;
-  return ListingKind::Palindromes;  // unreachable: every menu listing is in the table
-}
 
 std::optional<ToolResult> RunWordListingFromMenu(ListingKind kind, ListingContext& context) {
   GuiObserver& observer = context.observer;
@@ -66,8 +45,9 @@ std::optional<ToolResult> RunWordListingFromMenu(ListingKind kind, ListingContex
 }
 
 void AddWordListings(ToolRegistry& tools) {
-  for (const auto& [menu, kind] : kMenuListings) {
-    tools.AddListing(menu, [kind](ListingContext& context) { return RunWordListingFromMenu(kind, context); });
+  for (const ListingInfo& info : AllListings()) {
+    const ListingKind kind = info.id;
+    tools.AddListing(kind, [kind](ListingContext& context) { return RunWordListingFromMenu(kind, context); });
   }
 }
 

@@ -7,9 +7,6 @@
 
 namespace tavilo {
 
-// The engine's listing behind a menu item.
-ListingKind ListingKindOf(ListingId id);
-
 // Runs one listing for the main window: the live count on the count label (" mots 'okapi'" and
 // " mots 'phokapi'" after the number for those two), the current list for 'okapi' and
 // 'phokapi', "Patientez" on the waiting line while the block is written. Nothing when stopped.

@@ -13,7 +13,8 @@
 namespace tavilo {
 namespace {
 
-RhymeResult Search(const char* rhyme, int domain, RhymePosition position = RhymePosition::End) {
+RhymeResult Search(const char* rhyme, SearchDomain domain = SearchDomain::Nouns,
+                   RhymePosition position = RhymePosition::End) {
   static const Session session;
   return FindRhymes(ShippedLexicon(), session, {.typed = rhyme, .position = position, .domain = domain});
 }
@@ -27,7 +28,7 @@ void Report(benchmark::State& state, const RhymeResult& result) {
 // words found).
 void BM_RhymeNouns(benchmark::State& state) {
   RhymeResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = Search("age", 1));
+  for (auto _ : state) benchmark::DoNotOptimize(result = Search("age"));
   Report(state, result);
 }
 BENCHMARK(BM_RhymeNouns)->Unit(benchmark::kMillisecond);
@@ -37,7 +38,7 @@ void BM_RhymeAllTables(benchmark::State& state) {
   std::size_t words = 0;
   for (auto _ : state) {
     words = 0;
-    for (int domain = 1; domain <= 4; ++domain) {
+    for (const SearchDomain domain : kWordTableDomains) {
       const RhymeResult result = Search("age", domain);
       words += result.count;
       benchmark::DoNotOptimize(result);
@@ -51,13 +52,13 @@ BENCHMARK(BM_RhymeAllTables)->Unit(benchmark::kMillisecond);
 // and the block weigh most.
 void BM_RhymeCommonSound(benchmark::State& state) {
   RhymeResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = Search("\xE9", 1));
+  for (auto _ : state) benchmark::DoNotOptimize(result = Search("\xE9"));
   Report(state, result);
 }
 BENCHMARK(BM_RhymeCommonSound)->Unit(benchmark::kMillisecond);
 
 void BM_RhymeBlockOfACommonSound(benchmark::State& state) {
-  const RhymeResult result = Search("\xE9", 1);
+  const RhymeResult result = Search("\xE9");
   for (auto _ : state) benchmark::DoNotOptimize(WriteRhymeBlock(result));
   Report(state, result);
 }
@@ -67,7 +68,7 @@ BENCHMARK(BM_RhymeBlockOfACommonSound)->Unit(benchmark::kMillisecond);
 // slowest of the three for the matcher.
 void BM_RhymeInsideNouns(benchmark::State& state) {
   RhymeResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = Search("on", 1, RhymePosition::Inside));
+  for (auto _ : state) benchmark::DoNotOptimize(result = Search("on", SearchDomain::Nouns, RhymePosition::Inside));
   Report(state, result);
 }
 BENCHMARK(BM_RhymeInsideNouns)->Unit(benchmark::kMillisecond);
@@ -75,7 +76,7 @@ BENCHMARK(BM_RhymeInsideNouns)->Unit(benchmark::kMillisecond);
 // A rhyme no word spells: the probe tests every spelling of the four tables before refusing.
 void BM_RhymeUnknownSound(benchmark::State& state) {
   RhymeResult result;
-  for (auto _ : state) benchmark::DoNotOptimize(result = Search("zqx", 1));
+  for (auto _ : state) benchmark::DoNotOptimize(result = Search("zqx"));
   if (result.refusal != RhymeRefusal::UnknownSound) state.SkipWithError("expected an unknown sound");
 }
 BENCHMARK(BM_RhymeUnknownSound)->Unit(benchmark::kMillisecond);

@@ -98,10 +98,10 @@ std::optional<AnagramArgs> ParseArgs(Context& ctx, Options& options, const Comma
   TakeSortOption(options, args.output);
   options.Refuse(!args.automatic && (imposed || forbidden || args.completeBase || args.noAcronyms || words ||
                                      lengths || level),
-                 "Les r\xC3\xA9glages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
+                 "Les réglages (--imposes, --interdits, --base-complete, --sans-sigles, --mots, --longueurs, "
                  "--niveau) vont avec --auto.");
   if (level) args.level = ParseRange(*level, 1, 4);
-  options.Refuse(level && !args.level, "L'option --niveau attend un nombre de 1 \xC3\xA0 4.");
+  options.Refuse(level && !args.level, "L'option --niveau attend un nombre de 1 à 4.");
   if (words) args.words = ParseRange(*words, 1, 99);
   options.Refuse(words && !args.words, "L'option --mots attend MIN-MAX, par exemple 1-3.");
   if (lengths) args.lengths = ParseRange(*lengths, 1, kMaxWordLength);
@@ -219,39 +219,39 @@ int RunAnagrams(Context& ctx) {
 }  // namespace
 
 Command AnagramCommand() {
-  return {"anagrammes",
-          "LETTRES [--auto] [--base-complete] [--imposes \"MOTS\"] [--interdits \"MOTS\"] [--sans-sigles] "
-          "[--mots MIN-MAX] [--longueurs MIN-MAX] [--niveau 1-4] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
-          "Cherche les mots (ou les groupes de mots) \xC3\xA9" "crits avec les LETTRES.",
-          "De 3 \xC3\xA0 50 lettres ; les accents sont ignor\xC3\xA9s, espaces, tirets et apostrophes s\xC3\xA9parent les mots.\n"
-          "Jokers : ? = toute lettre, \xC2\xA7 = voyelle, ! = consonne (apr\xC3\xA8s deux lettres au moins).\n\n"
-          "Sans --auto (m\xC3\xA9thode manuelle), chaque mot qu'on peut \xC3\xA9" "crire avec une partie des lettres,\n"
-          "suivi des lettres qui restent et des jokers entre crochets, class\xC3\xA9 par longueur.\n"
-          "Avec --auto (m\xC3\xA9thode automatique), les groupes de mots qui utilisent toutes les lettres,\n"
-          "une ligne par groupe, affich\xC3\xA9s d\xC3\xA8s qu'ils sont trouv\xC3\xA9s ; avec des jokers, chaque ligne\n"
-          "commence par le nombre de lettres et de mots, et les lettres des jokers sont en majuscules.\n"
-          "La recherche s'arr\xC3\xAAte \xC3\xA0 32\xC2\xA0" "767 groupes, ce qui est dit sur la sortie d'erreur.\n\n"
-          "  --auto             m\xC3\xA9thode automatique (groupes de plusieurs mots)\n"
-          "  --base-complete    avec des jokers, cherche dans tout le dictionnaire (plus long)\n"
-          "  --imposes \"MOTS\"   mots pr\xC3\xA9sents dans chaque groupe ; leurs lettres sont retir\xC3\xA9" "es\n"
-          "  --interdits \"MOTS\" mots qu'aucun groupe ne doit contenir\n"
-          "  --sans-sigles      sigles et acronymes interdits\n"
-          "  --mots MIN-MAX     nombre de mots d'un groupe, mots impos\xC3\xA9s compris\n"
-          "  --longueurs MIN-MAX  longueur de chaque mot\n"
-          "  --niveau N         niveau de recherche, 1 (mini, rapide) \xC3\xA0 4 (maxi, complet)\n"
-          "                     (par d\xC3\xA9" "faut, celui que propose la fen\xC3\xAAtre pour ces lettres)\n"
-          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus\n"
-          "                     courants d'abord dans chaque longueur ; avec --auto, les groupes class\xC3\xA9s par\n"
-          "                     la fr\xC3\xA9quence moyenne de leurs mots, les meilleurs en t\xC3\xAAte, et affich\xC3\xA9s\n"
-          "                     \xC3\xA0 la fin de la recherche plut\xC3\xB4t qu'au fur et \xC3\xA0 mesure\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut             seulement les mots (ou les groupes), un par ligne\n\n"
-          "Codes de sortie : 0 r\xC3\xA9sultat, 1 aucune anagramme, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"
-          "3 donn\xC3\xA9" "es illisibles, 130 recherche interrompue par Ctrl-C (ce qui a \xC3\xA9t\xC3\xA9 trouv\xC3\xA9 est affich\xC3\xA9).\n\n"
-          "Exemples : tavilo-cli anagrammes chien\n"
-          "           tavilo-cli anagrammes contrepeterie --auto --mots 1-3 --longueurs 2-13\n"
-          "           tavilo-cli anagrammes \"la vie\" --auto --imposes \"il\"\n",
-          RunAnagrams};
+  return {.name = "anagrammes",
+          .usage = "LETTRES [--auto] [--base-complete] [--imposes \"MOTS\"] [--interdits \"MOTS\"] [--sans-sigles] "
+              "[--mots MIN-MAX] [--longueurs MIN-MAX] [--niveau 1-4] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
+          .summary = "Cherche les mots (ou les groupes de mots) écrits avec les LETTRES.",
+          .help = "De 3 à 50 lettres ; les accents sont ignorés, espaces, tirets et apostrophes séparent les mots.\n"
+              "Jokers : ? = toute lettre, § = voyelle, ! = consonne (après deux lettres au moins).\n\n"
+              "Sans --auto (méthode manuelle), chaque mot qu'on peut écrire avec une partie des lettres,\n"
+              "suivi des lettres qui restent et des jokers entre crochets, classé par longueur.\n"
+              "Avec --auto (méthode automatique), les groupes de mots qui utilisent toutes les lettres,\n"
+              "une ligne par groupe, affichés dès qu'ils sont trouvés ; avec des jokers, chaque ligne\n"
+              "commence par le nombre de lettres et de mots, et les lettres des jokers sont en majuscules.\n"
+              "La recherche s'arrête à 32\u00A0" "767 groupes, ce qui est dit sur la sortie d'erreur.\n\n"
+              "  --auto             méthode automatique (groupes de plusieurs mots)\n"
+              "  --base-complete    avec des jokers, cherche dans tout le dictionnaire (plus long)\n"
+              "  --imposes \"MOTS\"   mots présents dans chaque groupe ; leurs lettres sont retirées\n"
+              "  --interdits \"MOTS\" mots qu'aucun groupe ne doit contenir\n"
+              "  --sans-sigles      sigles et acronymes interdits\n"
+              "  --mots MIN-MAX     nombre de mots d'un groupe, mots imposés compris\n"
+              "  --longueurs MIN-MAX  longueur de chaque mot\n"
+              "  --niveau N         niveau de recherche, 1 (mini, rapide) à 4 (maxi, complet)\n"
+              "                     (par défaut, celui que propose la fenêtre pour ces lettres)\n"
+              "  --tri ORDRE        alpha (par défaut, ordre habituel) ou frequence : les mots les plus\n"
+              "                     courants d'abord dans chaque longueur ; avec --auto, les groupes classés par\n"
+              "                     la fréquence moyenne de leurs mots, les meilleurs en tête, et affichés\n"
+              "                     à la fin de la recherche plutôt qu'au fur et à mesure\n"
+              "  --rtf FICHIER      écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut             seulement les mots (ou les groupes), un par ligne\n\n"
+              "Codes de sortie : 0 résultat, 1 aucune anagramme, 2 lettres refusées ou erreur d'utilisation,\n"
+              "3 données illisibles, 130 recherche interrompue par Ctrl-C (ce qui a été trouvé est affiché).\n\n"
+              "Exemples : tavilo-cli anagrammes chien\n"
+              "           tavilo-cli anagrammes contrepeterie --auto --mots 1-3 --longueurs 2-13\n"
+              "           tavilo-cli anagrammes \"la vie\" --auto --imposes \"il\"\n",
+          .run = RunAnagrams};
 }
 
 }  // namespace tavilo::cli

@@ -37,21 +37,21 @@ int RunAnaphones(Context& ctx) {
 }  // namespace
 
 Command AnaphoneCommand() {
-  return {"anaphones",
-          "MOT [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
-          "Cherche les mots, et les paires de mots, faits des m\xC3\xAAmes sons que MOT dans un autre ordre.",
-          "MOT doit \xC3\xAAtre un mot du dictionnaire ; ses accents sont retir\xC3\xA9s avant la recherche\n"
-          "(tapez-le sans accent), et sa prononciation est celle du dictionnaire. Les noms, adjectifs,\n"
-          "verbes et adverbes sont parcourus ; les r\xC3\xA9sultats sont group\xC3\xA9s par nombre de phon\xC3\xA8mes du\n"
-          "premier mot, comme dans la fen\xC3\xAAtre Anaphones. Un mot de plus de 16 phon\xC3\xA8mes est refus\xC3\xA9.\n\n"
-          "  --tri ORDRE     alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
-          "                  d'abord dans chaque groupe (voir la commande mot)\n"
-          "  --rtf FICHIER   \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut          seulement les mots et les paires, un par ligne\n\n"
-          "Codes de sortie : 0 anaphones trouv\xC3\xA9s, 1 aucun, 2 mot refus\xC3\xA9 ou erreur d'utilisation,\n"
-          "3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemple : tavilo-cli anaphones rame\n",
-          RunAnaphones};
+  return {.name = "anaphones",
+          .usage = "MOT [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
+          .summary = "Cherche les mots, et les paires de mots, faits des mêmes sons que MOT dans un autre ordre.",
+          .help = "MOT doit être un mot du dictionnaire ; ses accents sont retirés avant la recherche\n"
+              "(tapez-le sans accent), et sa prononciation est celle du dictionnaire. Les noms, adjectifs,\n"
+              "verbes et adverbes sont parcourus ; les résultats sont groupés par nombre de phonèmes du\n"
+              "premier mot, comme dans la fenêtre Anaphones. Un mot de plus de 16 phonèmes est refusé.\n\n"
+              "  --tri ORDRE     alpha (par défaut, ordre habituel) ou frequence : les mots les plus courants\n"
+              "                  d'abord dans chaque groupe (voir la commande mot)\n"
+              "  --rtf FICHIER   écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut          seulement les mots et les paires, un par ligne\n\n"
+              "Codes de sortie : 0 anaphones trouvés, 1 aucun, 2 mot refusé ou erreur d'utilisation,\n"
+              "3 fichier ou données illisibles.\n\n"
+              "Exemple : tavilo-cli anaphones rame\n",
+          .run = RunAnaphones};
 }
 
 }  // namespace tavilo::cli

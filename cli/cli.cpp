@@ -1,3 +1,5 @@
+// The command line's driver: the context commands receive, option parsing, the general help, and
+// the dispatch from the command name to the command.
 #include "cli/cli.h"
 
 #include <unistd.h>
@@ -8,6 +10,29 @@
 #include "core/text.h"
 
 namespace tavilo::cli {
+
+namespace {
+
+bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.compare(0, 2, "--") == 0; }
+
+void PrintGeneralHelp(std::ostream& out) {
+  out << "tavilo-cli " << Version() << " — les jeux de mots de Tavilo en ligne de commande\n\n"
+      << "Usage : tavilo-cli [--data DOSSIER] COMMANDE [ARGUMENTS] [OPTIONS]\n\n"
+      << "Commandes :\n";
+  for (const Command& c : Commands()) {
+    std::string name = c.name;
+    name.resize(std::max<std::size_t>(name.size() + 2, 16), ' ');
+    out << "  " << name << c.summary << '\n';
+  }
+  out << "\nOptions générales :\n"
+      << "  --data DOSSIER  le dossier des fichiers .tav (sinon $TAVILO_DATA, le dossier courant,\n"
+      << "                  le dossier d'installation, puis data/ des sources)\n"
+      << "  --help          cette aide ; tavilo-cli COMMANDE --help pour l'aide d'une commande\n\n"
+      << "Codes de sortie : 0 résultat, 1 rien trouvé, 2 saisie refusée ou erreur d'utilisation,\n"
+      << "3 données illisibles.\n";
+}
+
+}  // namespace
 
 const Lexicon* Context::GetLexicon(LoadOptions needs) {
   if (lexicon_) {
@@ -86,10 +111,6 @@ std::optional<std::string> Options::Value(std::string_view name) {
   return value;
 }
 
-namespace {
-bool IsOption(const std::string& arg) { return arg.size() > 2 && arg.compare(0, 2, "--") == 0; }
-}  // namespace
-
 std::vector<std::string> Options::Positionals() const {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < args_.size(); ++i) {
@@ -135,10 +156,11 @@ std::optional<int> ParseNumber(std::string_view value, int least, int most) {
   return n;
 }
 
-std::optional<int> ParseDomainOption(std::string_view value) {
+std::optional<SearchDomain> ParseDomainOption(std::string_view value) {
   static const char* const kNames[] = {"noms", "adjectifs", "verbes", "adverbes"};
-  for (int code = 1; code <= 4; ++code) {
-    if (value == kNames[code - 1]) return code;
+  static_assert(std::size(kNames) == std::size(kWordTableDomains));
+  for (std::size_t i = 0; i < std::size(kNames); ++i) {
+    if (value == kNames[i]) return kWordTableDomains[i];
   }
   return std::nullopt;
 }
@@ -148,27 +170,6 @@ void PrintCommandHelp(Context& ctx, const Command& command) {
             << command.summary << "\n\n"
             << command.help;
 }
-
-namespace {
-
-void PrintGeneralHelp(std::ostream& out) {
-  out << "tavilo-cli " << Version() << " \xE2\x80\x94 les jeux de mots de Tavilo en ligne de commande\n\n"
-      << "Usage : tavilo-cli [--data DOSSIER] COMMANDE [ARGUMENTS] [OPTIONS]\n\n"
-      << "Commandes :\n";
-  for (const Command& c : Commands()) {
-    std::string name = c.name;
-    name.resize(std::max<std::size_t>(name.size() + 2, 16), ' ');
-    out << "  " << name << c.summary << '\n';
-  }
-  out << "\nOptions g\xC3\xA9n\xC3\xA9rales :\n"
-      << "  --data DOSSIER  le dossier des fichiers .tav (sinon $TAVILO_DATA, le dossier courant,\n"
-      << "                  le dossier d'installation, puis data/ des sources)\n"
-      << "  --help          cette aide ; tavilo-cli COMMANDE --help pour l'aide d'une commande\n\n"
-      << "Codes de sortie : 0 r\xC3\xA9sultat, 1 rien trouv\xC3\xA9, 2 saisie refus\xC3\xA9" "e ou erreur d'utilisation,\n"
-      << "3 donn\xC3\xA9" "es illisibles.\n";
-}
-
-}  // namespace
 
 int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostream& err) {
   std::vector<std::string> args = argsIn;
@@ -199,7 +200,7 @@ int RunCli(const std::vector<std::string>& argsIn, std::ostream& out, std::ostre
   // message ever prints a stray byte.
   for (const std::string& arg : args) {
     if (!IsValidUtf8(arg)) {
-      err << "L'argument \xC2\xAB\xC2\xA0" << ForDisplay(arg, 40) << "\xC2\xA0\xC2\xBB n'est pas du texte UTF-8 valide.\n";
+      err << "L'argument «\u00A0" << ForDisplay(arg, 40) << "\u00A0» n'est pas du texte UTF-8 valide.\n";
       return kExitRefused;
     }
   }

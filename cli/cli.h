@@ -113,8 +113,8 @@ class Options {
 // anything else (a sign, a space, an empty text, a number out of range).
 std::optional<int> ParseNumber(std::string_view value, int least, int most);
 
-// The domain code of a --domaine value: noms 1, adjectifs 2, verbes 3, adverbes 4; nullopt else.
-std::optional<int> ParseDomainOption(std::string_view value);
+// The word table a --domaine value names: noms, adjectifs, verbes, adverbes; nullopt else.
+std::optional<SearchDomain> ParseDomainOption(std::string_view value);
 
 // Prints "Usage : tavilo-cli <usage>" and the command's help: what "--help" (or "-h") anywhere
 // after the command name asks for, before the command reads any other argument.

@@ -44,15 +44,16 @@ std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Comman
                            "L'option --lettres-max attend un nombre de lettres (2 ou plus) ou toutes.")
                      .value_or(0);
   q.maxSyllables =
-      TakeLimit(options, "--syllabes-max", 1, 9, "L'option --syllabes-max attend un nombre de 1 \xC3\xA0 9 ou toutes.")
+      TakeLimit(options, "--syllabes-max", 1, 9, "L'option --syllabes-max attend un nombre de 1 à 9 ou toutes.")
           .value_or(0);
   options.Refuse(q.maxLetters != 0 && q.maxSyllables != 0,
-                 "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite \xC3\xA0 la fois.");
+                 "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite à la fois.");
   args.lists = TakeListChain(options);
   static constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
                                               FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
-  static_assert(std::size(kDomains) == kDomainResultList + 1);
-  q.domain = kDomains[TakeDomainOption(options, args.lists, true, 0)];
+  static_assert(std::size(kDomains) == static_cast<std::size_t>(SearchDomain::ResultList) + 1);
+  const std::optional<SearchDomain> domain = TakeDomainOption(options, args.lists, true);
+  q.domain = domain ? kDomains[static_cast<std::size_t>(*domain)] : FilterDomain::All;
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Expect(self, 1, 1);
@@ -115,40 +116,40 @@ int RunFilter(Context& ctx) {
 }  // namespace
 
 Command FilterCommand() {
-  return {"filtre",
-          "MODELE [--une-fois-simple] [--une-fois-multiple] [--heterogramme] [--diacritiques] [--inverse] "
-          "[--lettres-max N] [--syllabes-max N] [--domaine tous|noms|adjectifs|verbes|adverbes] [--liste FICHIER] "
-          "[--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--couleur auto|toujours|jamais] [--brut]",
-          "Cherche les mots qui correspondent \xC3\xA0 un mod\xC3\xA8le de mots crois\xC3\xA9s (b?t*), group\xC3\xA9s par longueur.",
-          "Le mod\xC3\xA8le m\xC3\xAAle des lettres et des jokers :\n"
-          "  ?  une seule lettre       !  une seule consonne       \xC2\xA7  une seule voyelle\n"
-          "  *  aucune ou plusieurs lettres    ^  ... consonnes    @  ... voyelles\n"
-          "Il est d'abord r\xC3\xA9\xC3\xA9" "crit comme dans la fen\xC3\xAAtre Mots filtr\xC3\xA9s (majuscules en minuscules,\n"
-          "chiffres et signes retir\xC3\xA9s, \"?*\" lu \"*\", \"**\" lu \"*\"...) ; le mod\xC3\xA8le cherch\xC3\xA9 est dit\n"
-          "sur la sortie d'erreur quand il diff\xC3\xA8re de celui tap\xC3\xA9. Mettez-le entre apostrophes.\n\n"
-          "  --une-fois-simple    ? ! \xC2\xA7 ne reprennent aucune lettre \xC3\xA9" "crite dans le mod\xC3\xA8le\n"
-          "  --une-fois-multiple  * ^ @ ne reprennent aucune lettre \xC3\xA9" "crite dans le mod\xC3\xA8le\n"
-          "  --heterogramme       aucune lettre r\xC3\xA9p\xC3\xA9t\xC3\xA9" "e dans le mot\n"
-          "  --diacritiques       \"e\" ne trouve plus \"\xC3\xA9\" (accents, tr\xC3\xA9ma, c\xC3\xA9" "dille distingu\xC3\xA9s)\n"
-          "  --inverse            chaque mot est suivi du mot lu \xC3\xA0 l'envers\n"
-          "  --lettres-max N      des mots de N lettres au plus (ou toutes)\n"
-          "  --syllabes-max N     des mots de N syllabes au plus (1 \xC3\xA0 9, ou toutes)\n"
-          "  --domaine D          tous (par d\xC3\xA9" "faut), noms, adjectifs, verbes ou adverbes\n"
-          "  --liste FICHIER      cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
-          "  --garder FICHIER     garde ensuite la liste courante dans FICHIER (avec --liste : les mots\n"
-          "                       trouv\xC3\xA9s, comme \"Conserver le r\xC3\xA9sultat comme nouvelle liste\")\n"
-          "  --tri ORDRE          alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
-          "                       d'abord dans chaque groupe (voir la commande mot)\n"
-          "  --rtf FICHIER        \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --couleur QUAND      les lettres du mod\xC3\xA8le en rouge : auto (sur un terminal), toujours, jamais\n"
-          "  --brut               les mots seuls, un par ligne, dans l'ordre du bloc\n\n"
-          "Une option que le mod\xC3\xA8le rend sans objet est ignor\xC3\xA9" "e (et dite sur la sortie d'erreur).\n"
-          "La recherche s'arr\xC3\xAAte \xC3\xA0 15\xC2\xA0" "000 mots, ce qui est dit sur la sortie d'erreur.\n\n"
-          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 mod\xC3\xA8le refus\xC3\xA9 (trop court, trop long)\n"
-          "ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemples : tavilo-cli filtre 'b?t*' --syllabes-max 2\n"
-          "           tavilo-cli filtre '*tion' --domaine noms --brut | wc -l\n",
-          RunFilter};
+  return {.name = "filtre",
+          .usage = "MODELE [--une-fois-simple] [--une-fois-multiple] [--heterogramme] [--diacritiques] [--inverse] "
+              "[--lettres-max N] [--syllabes-max N] [--domaine tous|noms|adjectifs|verbes|adverbes] [--liste FICHIER] "
+              "[--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--couleur auto|toujours|jamais] [--brut]",
+          .summary = "Cherche les mots qui correspondent à un modèle de mots croisés (b?t*), groupés par longueur.",
+          .help = "Le modèle mêle des lettres et des jokers :\n"
+              "  ?  une seule lettre       !  une seule consonne       §  une seule voyelle\n"
+              "  *  aucune ou plusieurs lettres    ^  ... consonnes    @  ... voyelles\n"
+              "Il est d'abord réécrit comme dans la fenêtre Mots filtrés (majuscules en minuscules,\n"
+              "chiffres et signes retirés, \"?*\" lu \"*\", \"**\" lu \"*\"...) ; le modèle cherché est dit\n"
+              "sur la sortie d'erreur quand il diffère de celui tapé. Mettez-le entre apostrophes.\n\n"
+              "  --une-fois-simple    ? ! § ne reprennent aucune lettre écrite dans le modèle\n"
+              "  --une-fois-multiple  * ^ @ ne reprennent aucune lettre écrite dans le modèle\n"
+              "  --heterogramme       aucune lettre répétée dans le mot\n"
+              "  --diacritiques       \"e\" ne trouve plus \"é\" (accents, tréma, cédille distingués)\n"
+              "  --inverse            chaque mot est suivi du mot lu à l'envers\n"
+              "  --lettres-max N      des mots de N lettres au plus (ou toutes)\n"
+              "  --syllabes-max N     des mots de N syllabes au plus (1 à 9, ou toutes)\n"
+              "  --domaine D          tous (par défaut), noms, adjectifs, verbes ou adverbes\n"
+              "  --liste FICHIER      cherche dans une liste gardée par --garder au lieu d'un domaine\n"
+              "  --garder FICHIER     garde ensuite la liste courante dans FICHIER (avec --liste : les mots\n"
+              "                       trouvés, comme \"Conserver le résultat comme nouvelle liste\")\n"
+              "  --tri ORDRE          alpha (par défaut, ordre habituel) ou frequence : les mots les plus courants\n"
+              "                       d'abord dans chaque groupe (voir la commande mot)\n"
+              "  --rtf FICHIER        écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --couleur QUAND      les lettres du modèle en rouge : auto (sur un terminal), toujours, jamais\n"
+              "  --brut               les mots seuls, un par ligne, dans l'ordre du bloc\n\n"
+              "Une option que le modèle rend sans objet est ignorée (et dite sur la sortie d'erreur).\n"
+              "La recherche s'arrête à 15\u00A0" "000 mots, ce qui est dit sur la sortie d'erreur.\n\n"
+              "Codes de sortie : 0 mots trouvés, 1 aucun mot, 2 modèle refusé (trop court, trop long)\n"
+              "ou erreur d'utilisation, 3 fichier ou données illisibles.\n\n"
+              "Exemples : tavilo-cli filtre 'b?t*' --syllabes-max 2\n"
+              "           tavilo-cli filtre '*tion' --domaine noms --brut | wc -l\n",
+          .run = RunFilter};
 }
 
 }  // namespace tavilo::cli

@@ -35,10 +35,10 @@ std::optional<LipogramArgs> ParseArgs(Context& ctx, Options& options, const Comm
                  "Les options --mono et --beau-present vont avec --obligatoires.");
   const auto syllables = TakeSyllableOption(options);
   options.Refuse(syllables && q.reducedVocabulary,
-                 "Le vocabulaire r\xC3\xA9" "duit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.");
+                 "Le vocabulaire réduit prend toutes les syllabes : pas de --syllabes avec --vocabulaire-reduit.");
   q.syllables = syllables.value_or(3);
   args.lists = TakeListChain(options);
-  q.domain = TakeDomainOption(options, args.lists);
+  q.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, false);
   TakeSortOption(options, args.output);
   if (options.Expect(self, 1, 1)) {
@@ -77,34 +77,34 @@ int RunLipograms(Context& ctx) {
 }  // namespace
 
 Command LipogramCommand() {
-  return {"lipogrammes",
-          "LETTRES [--obligatoires] [--tous-diacritiques] [--diacritiques] [--mono] [--beau-present] "
-          "[--syllabes N|toutes] [--vocabulaire-reduit] [--domaine noms|adjectifs|verbes|adverbes] "
-          "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
-          "Cherche les mots sans les LETTRES (ou avec elles), class\xC3\xA9s par nombre de syllabes.",
-          "Par d\xC3\xA9" "faut les lettres sont interdites et, sans --diacritiques, chacune interdit aussi ses\n"
-          "formes accentu\xC3\xA9" "es (e interdit \xC3\xA9, \xC3\xA8, \xC3\xAA, \xC3\xAB), comme dans la fen\xC3\xAAtre "
-          "Lipogrammes ouverte pour\nla premi\xC3\xA8re fois : noms de 3 syllabes.\n\n"
-          "  --obligatoires       les mots doivent contenir chacune des lettres\n"
-          "  --tous-diacritiques  interdit en plus toute lettre accentu\xC3\xA9" "e (lettres interdites seulement)\n"
-          "  --diacritiques       une lettre accentu\xC3\xA9" "e n'est que la lettre tap\xC3\xA9" "e : e n'est pas \xC3\xA9\n"
-          "  --mono               avec --obligatoires et une seule lettre : aucune autre voyelle (ou\n"
-          "                       consonne) que celle-ci (monovocalisme, monoconsonantisme)\n"
-          "  --beau-present       avec --obligatoires : le mot n'est \xC3\xA9" "crit qu'avec les lettres donn\xC3\xA9" "es\n"
-          "  --syllabes N         seulement les mots de N syllabes (1 \xC3\xA0 9, ou toutes ; 3 par d\xC3\xA9" "faut)\n"
-          "  --vocabulaire-reduit seulement les mots du vocabulaire r\xC3\xA9" "duit, toutes syllabes\n"
-          "  --domaine D          noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
-          "  --liste FICHIER      cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
-          "  --garder FICHIER     garde le r\xC3\xA9sultat comme nouvelle liste dans FICHIER\n"
-          "  --tri ORDRE          alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
-          "                       d'abord dans chaque groupe (voir la commande mot)\n"
-          "  --rtf FICHIER        \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut               seulement les mots, un par ligne\n\n"
-          "Codes de sortie : 0 mots trouv\xC3\xA9s, 1 aucun mot, 2 lettres refus\xC3\xA9" "es ou erreur d'utilisation,\n"
-          "3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemples : tavilo-cli lipogrammes e --syllabes toutes\n"
-          "           tavilo-cli lipogrammes a --obligatoires --mono --syllabes 2\n",
-          RunLipograms};
+  return {.name = "lipogrammes",
+          .usage = "LETTRES [--obligatoires] [--tous-diacritiques] [--diacritiques] [--mono] [--beau-present] "
+              "[--syllabes N|toutes] [--vocabulaire-reduit] [--domaine noms|adjectifs|verbes|adverbes] "
+              "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut]",
+          .summary = "Cherche les mots sans les LETTRES (ou avec elles), classés par nombre de syllabes.",
+          .help = "Par défaut les lettres sont interdites et, sans --diacritiques, chacune interdit aussi ses\n"
+              "formes accentuées (e interdit é, è, ê, ë), comme dans la fenêtre "
+              "Lipogrammes ouverte pour\nla première fois : noms de 3 syllabes.\n\n"
+              "  --obligatoires       les mots doivent contenir chacune des lettres\n"
+              "  --tous-diacritiques  interdit en plus toute lettre accentuée (lettres interdites seulement)\n"
+              "  --diacritiques       une lettre accentuée n'est que la lettre tapée : e n'est pas é\n"
+              "  --mono               avec --obligatoires et une seule lettre : aucune autre voyelle (ou\n"
+              "                       consonne) que celle-ci (monovocalisme, monoconsonantisme)\n"
+              "  --beau-present       avec --obligatoires : le mot n'est écrit qu'avec les lettres données\n"
+              "  --syllabes N         seulement les mots de N syllabes (1 à 9, ou toutes ; 3 par défaut)\n"
+              "  --vocabulaire-reduit seulement les mots du vocabulaire réduit, toutes syllabes\n"
+              "  --domaine D          noms (par défaut), adjectifs, verbes ou adverbes\n"
+              "  --liste FICHIER      cherche dans une liste gardée par --garder au lieu d'un domaine\n"
+              "  --garder FICHIER     garde le résultat comme nouvelle liste dans FICHIER\n"
+              "  --tri ORDRE          alpha (par défaut, ordre habituel) ou frequence : les mots les plus courants\n"
+              "                       d'abord dans chaque groupe (voir la commande mot)\n"
+              "  --rtf FICHIER        écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut               seulement les mots, un par ligne\n\n"
+              "Codes de sortie : 0 mots trouvés, 1 aucun mot, 2 lettres refusées ou erreur d'utilisation,\n"
+              "3 fichier ou données illisibles.\n\n"
+              "Exemples : tavilo-cli lipogrammes e --syllabes toutes\n"
+              "           tavilo-cli lipogrammes a --obligatoires --mono --syllabes 2\n",
+          .run = RunLipograms};
 }
 
 }  // namespace tavilo::cli

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
 #include <unordered_map>
 #include <vector>
 
@@ -17,10 +18,11 @@ namespace tavilo::cli {
 namespace {
 
 std::string FileName(std::string_view utf8) { return Utf8ToCp1252(ForDisplay(utf8)); }
-std::string FileName(const std::filesystem::path& path) { return FileName(std::string_view(path.string())); }
 
-std::string LineError(std::string_view file, std::size_t line, const std::string& what) {
-  return "Fichier " + Quoted(FileName(file)) + ", ligne " + std::to_string(line) + " : " + what;
+ListFileError Error(ListFileError::Code code, std::string_view file) { return {code, std::string(file), 0, {}}; }
+
+ListFileError LineError(std::string_view file, std::size_t line, std::string what) {
+  return {ListFileError::Code::BadLine, std::string(file), line, std::move(what)};
 }
 
 // The message for a word holding a character with no Windows-1252 code: ligatures and the
@@ -120,40 +122,50 @@ std::unordered_map<std::string_view, WordRow> FirstEntries(const Lexicon& lexico
 
 }  // namespace
 
-std::optional<std::string> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon, Session& session) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (status.type() == fs::file_type::not_found) return "Le fichier " + Quoted(FileName(path)) + " n'existe pas.";
-  if (status.type() != fs::file_type::regular) {
-    return "Le fichier " + Quoted(FileName(path)) + " n'est pas un fichier ordinaire.";
+std::string ListFileError::Message() const {
+  const std::string name = Quoted(FileName(std::string_view(file)));
+  switch (code) {
+    case Code::NotFound: return "Le fichier " + name + " n'existe pas.";
+    case Code::NotRegular: return "Le fichier " + name + " n'est pas un fichier ordinaire.";
+    case Code::TooLarge:
+      return "Le fichier " + name + " est trop grand pour une liste de " + std::to_string(kResultListCapacity) +
+             " mots au plus.";
+    case Code::ReadError: return "Impossible de lire le fichier " + name + ".";
+    case Code::Rtf:
+      return "Fichier " + name + " : une liste RTF ne peut servir de source ; enregistrez-la en texte brut (.txt).";
+    case Code::Empty: return "Le fichier " + name + " est vide.";
+    case Code::NoWord: return "Le fichier " + name + " ne contient aucun mot.";
+    case Code::BadLine: return "Fichier " + name + ", ligne " + std::to_string(line) + " : " + detail;
+    case Code::WriteError: break;
   }
-  // A larger file cannot be a list the program can hold: refused before it is read.
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec || size > kResultListCapacity * kMaxListBytesPerRow) {
-    return "Le fichier " + Quoted(FileName(path)) + " est trop grand pour une liste de " +
-           std::to_string(kResultListCapacity) + " mots au plus.";
-  }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
-    return "Impossible de lire le fichier " + Quoted(FileName(path)) + ".";
-  }
-  return ReadListBytes(bytes, path.string(), lexicon, session);
+  return "Impossible d'\xE9" "crire le fichier " + name + ".";
 }
 
-std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_view file, const Lexicon& lexicon,
-                                         Session& session) {
-  if (bytes.size() > kResultListCapacity * kMaxListBytesPerRow) {
-    return "Le fichier " + Quoted(FileName(file)) + " est trop grand pour une liste de " +
-           std::to_string(kResultListCapacity) + " mots au plus.";
-  }
-  if (LooksLikeRtf(bytes)) {
-    return "Fichier " + Quoted(FileName(file)) + " : une liste RTF ne peut servir de source ; "
-           "enregistrez-la en texte brut (.txt).";
-  }
+std::optional<ListFileError> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon,
+                                          Session& session) {
+  namespace fs = std::filesystem;
+  using Code = ListFileError::Code;
+  const std::string file = path.string();
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (status.type() == fs::file_type::not_found) return Error(Code::NotFound, file);
+  if (status.type() != fs::file_type::regular) return Error(Code::NotRegular, file);
+  // A larger file cannot be a list the program can hold: refused before it is read.
+  const std::uintmax_t size = fs::file_size(path, ec);
+  if (ec || size > kResultListCapacity * kMaxListBytesPerRow) return Error(Code::TooLarge, file);
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  if (!in || !in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) return Error(Code::ReadError, file);
+  return ReadListBytes(bytes, file, lexicon, session);
+}
+
+std::optional<ListFileError> ReadListBytes(std::string_view bytes, std::string_view file, const Lexicon& lexicon,
+                                           Session& session) {
+  using Code = ListFileError::Code;
+  if (bytes.size() > kResultListCapacity * kMaxListBytesPerRow) return Error(Code::TooLarge, file);
+  if (LooksLikeRtf(bytes)) return Error(Code::Rtf, file);
   const std::string text = DecodeTextFileBytes(bytes);
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "Le fichier " + Quoted(FileName(file)) + " est vide.";
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return Error(Code::Empty, file);
 
   WordTable list(kResultListCapacity);
   std::string kind;
@@ -202,13 +214,13 @@ std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_vie
       }
     }
   }
-  if (!kept && list.Empty()) return "Le fichier " + Quoted(FileName(file)) + " ne contient aucun mot.";
+  if (!kept && list.Empty()) return Error(Code::NoWord, file);
   session.resultList = std::move(list);
   session.resultListKind = std::move(kind);
   return std::nullopt;
 }
 
-std::optional<std::string> WriteListFile(const std::filesystem::path& path, const Session& session) {
+std::optional<ListFileError> WriteListFile(const std::filesystem::path& path, const Session& session) {
   std::string text = std::string(kListFileMagic) + "\t" + Cp1252ToUtf8(session.resultListKind) + "\n";
   for (const WordRow entry : session.resultList) {
     text += Cp1252ToUtf8(entry.spelling) + "\t" + Cp1252ToUtf8(entry.phonetic) + "\t" +
@@ -217,11 +229,11 @@ std::optional<std::string> WriteListFile(const std::filesystem::path& path, cons
   return WriteTextFile(path, text);
 }
 
-std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std::string_view text) {
+std::optional<ListFileError> WriteTextFile(const std::filesystem::path& path, std::string_view text) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
-  if (!out) return "Impossible d'\xE9" "crire le fichier " + Quoted(FileName(path)) + ".";
+  if (!out) return Error(ListFileError::Code::WriteError, path.string());
   return std::nullopt;
 }
 
@@ -236,12 +248,14 @@ int RunListChain(Context& ctx, const Lexicon& lexicon, const ListChain& lists, b
                  const std::function<int(Session&)>& search) {
   Session session;
   if (lists.listFile) {
-    if (auto error = ReadListFile(*lists.listFile, lexicon, session)) return ctx.PrintError(*error), kExitDataError;
+    if (auto error = ReadListFile(*lists.listFile, lexicon, session)) {
+      return ctx.PrintError(error->Message()), kExitDataError;
+    }
   }
   const int code = search(session);
   const bool listLeft = code == kExitOk || (code == kExitNothingFound && keepWhenNothingFound);
   if (lists.keepFile && listLeft) {
-    if (auto error = WriteListFile(*lists.keepFile, session)) return ctx.PrintError(*error), kExitDataError;
+    if (auto error = WriteListFile(*lists.keepFile, session)) return ctx.PrintError(error->Message()), kExitDataError;
   }
   return code;
 }

@@ -31,21 +31,34 @@ inline constexpr std::string_view kListFileMagic = "#tavilo-liste";
 // list the program can hold and is refused before it is read.
 inline constexpr std::size_t kMaxListBytesPerRow = 256;
 
-// Replaces session's list and kind with the file's. On failure returns the French message
-// (Windows-1252) naming the file and, where it applies, the line; the session is then unchanged.
-// An empty file, an RTF file, control characters in a word or in the kind, and characters with
-// no Windows-1252 code are refused.
-std::optional<std::string> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon, Session& session);
+// Why a list file (or a result file) could not be read or written: what went wrong, the file
+// (UTF-8, as given), and for a line that is refused, its number and what is wrong with it.
+struct ListFileError {
+  enum class Code { NotFound, NotRegular, TooLarge, ReadError, Rtf, Empty, NoWord, BadLine, WriteError };
+  Code code = Code::ReadError;
+  std::string file;
+  std::size_t line = 0;  // BadLine only
+  std::string detail;    // BadLine only: what is wrong with the line (Windows-1252)
+
+  // The French message (Windows-1252) naming the file and, where it applies, the line.
+  std::string Message() const;
+};
+
+// Replaces session's list and kind with the file's. On failure the session is unchanged. An
+// empty file, an RTF file, control characters in a word or in the kind, and characters with no
+// Windows-1252 code are refused.
+std::optional<ListFileError> ReadListFile(const std::filesystem::path& path, const Lexicon& lexicon,
+                                          Session& session);
 
 // The same over the file's bytes; `fileName` (UTF-8) names it in messages.
-std::optional<std::string> ReadListBytes(std::string_view bytes, std::string_view fileName, const Lexicon& lexicon,
-                                         Session& session);
+std::optional<ListFileError> ReadListBytes(std::string_view bytes, std::string_view fileName, const Lexicon& lexicon,
+                                           Session& session);
 
-// Writes session's list and kind in the kept-list format. On failure returns the French message.
-std::optional<std::string> WriteListFile(const std::filesystem::path& path, const Session& session);
+// Writes session's list and kind in the kept-list format.
+std::optional<ListFileError> WriteListFile(const std::filesystem::path& path, const Session& session);
 
-// Writes text (bytes as they are) to a file; on failure returns the French message naming it.
-std::optional<std::string> WriteTextFile(const std::filesystem::path& path, std::string_view text);
+// Writes text (bytes as they are) to a file.
+std::optional<ListFileError> WriteTextFile(const std::filesystem::path& path, std::string_view text);
 
 // The list chain of a search command: --liste FICHIER, the source list read before the search
 // ("Liste de recherche précédente"), and --garder FICHIER, where the current list goes after it.

@@ -25,7 +25,7 @@ std::optional<PhraseArgs> ParseArgs(Context& ctx, Options& options, const Comman
   args.query.three = options.Flag("--trois");
   const auto first = options.Value("--premiers");
   const auto parsedFirst = first ? ParseNumber(*first, 1, 100000) : std::optional(0);
-  options.Refuse(!parsedFirst, "L'option --premiers attend un nombre de 1 \xC3\xA0 100000.");
+  options.Refuse(!parsedFirst, "L'option --premiers attend un nombre de 1 à 100000.");
   args.query.first = static_cast<std::size_t>(parsedFirst.value_or(0));
   args.output = TakeResultOptions(options, true);
   options.Expect(self, 1, 1);
@@ -57,29 +57,29 @@ int RunPhrase(Context& ctx) {
 }  // namespace
 
 Command PhraseCommand() {
-  return {"phrase",
-          "PHRASE [--sons 1|2|3] [--trois] [--premiers N] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
-          "Cherche les contrep\xC3\xA8teries cach\xC3\xA9" "es dans une phrase, les meilleures d'abord.",
-          "Deux mots de la phrase \xC3\xA9" "changent un fragment d'un \xC3\xA0 trois sons (\xC2\xAB\xC2\xA0" "ch\xC2\xA0\xC2\xBB contre\n"
-          "\xC2\xAB\xC2\xA0t\xC2\xA0\xC2\xBB, ou deux sons contre un), \xC3\xA0 n'importe quelle place de chaque mot, quand les deux\n"
-          "nouveaux sons sont des mots du dictionnaire. Chaque phrase cach\xC3\xA9" "e est \xC3\xA9" "crite avec les lettres\n"
-          "re\xC3\xA7ues en couleur, puis \xC3\xA9" "change, mots chang\xC3\xA9s (et leurs autres graphies) et score. Le score\n"
-          "favorise un mot tabou, la forme classique (deux consonnes ou deux voyelles, \xC3\xA0 la m\xC3\xAAme place),\n"
-          "les noms, adjectifs et verbes, les mots courants (fichier frequences.txt), la m\xC3\xAAme cat\xC3\xA9gorie de\n"
-          "mots, et le moins de sons d\xC3\xA9plac\xC3\xA9s.\n"
-          "Les mots inconnus du dictionnaire restent tels quels. 30 mots au plus.\n\n"
-          "  --sons N           chaque fragment a au plus N sons (1, 2 ou 3 : par d\xC3\xA9" "faut)\n"
-          "  --trois            aussi les rotations entre trois mots\n"
-          "  --premiers N       seulement les N meilleures phrases\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut             une ligne par phrase : la phrase, les mots chang\xC3\xA9s (ancien>nouveau), les\n"
-          "                     fragments en phon\xC3\xA8mes (A/B) et le score, s\xC3\xA9par\xC3\xA9s par des tabulations\n"
-          "  --couleur QUAND    lettres re\xC3\xA7ues en couleur : auto (sur un terminal), toujours, jamais\n\n"
-          "Codes de sortie : 0 phrases trouv\xC3\xA9" "es, 1 aucune, 2 phrase refus\xC3\xA9" "e (vide, moins de deux mots\n"
-          "connus, plus de 30 mots, chiffres ou signes) ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemples : tavilo-cli phrase \"Quel champ de coton !\" --premiers 5\n"
-          "           tavilo-cli phrase \"La cuvette est pleine de bouillon\" --sons 1 --brut\n",
-          RunPhrase};
+  return {.name = "phrase",
+          .usage = "PHRASE [--sons 1|2|3] [--trois] [--premiers N] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          .summary = "Cherche les contrepèteries cachées dans une phrase, les meilleures d'abord.",
+          .help = "Deux mots de la phrase échangent un fragment d'un à trois sons («\u00A0" "ch\u00A0» contre\n"
+              "«\u00A0t\u00A0», ou deux sons contre un), à n'importe quelle place de chaque mot, quand les deux\n"
+              "nouveaux sons sont des mots du dictionnaire. Chaque phrase cachée est écrite avec les lettres\n"
+              "reçues en couleur, puis échange, mots changés (et leurs autres graphies) et score. Le score\n"
+              "favorise un mot tabou, la forme classique (deux consonnes ou deux voyelles, à la même place),\n"
+              "les noms, adjectifs et verbes, les mots courants (fichier frequences.txt), la même catégorie de\n"
+              "mots, et le moins de sons déplacés.\n"
+              "Les mots inconnus du dictionnaire restent tels quels. 30 mots au plus.\n\n"
+              "  --sons N           chaque fragment a au plus N sons (1, 2 ou 3 : par défaut)\n"
+              "  --trois            aussi les rotations entre trois mots\n"
+              "  --premiers N       seulement les N meilleures phrases\n"
+              "  --rtf FICHIER      écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut             une ligne par phrase : la phrase, les mots changés (ancien>nouveau), les\n"
+              "                     fragments en phonèmes (A/B) et le score, séparés par des tabulations\n"
+              "  --couleur QUAND    lettres reçues en couleur : auto (sur un terminal), toujours, jamais\n\n"
+              "Codes de sortie : 0 phrases trouvées, 1 aucune, 2 phrase refusée (vide, moins de deux mots\n"
+              "connus, plus de 30 mots, chiffres ou signes) ou erreur d'utilisation, 3 fichier ou données illisibles.\n\n"
+              "Exemples : tavilo-cli phrase \"Quel champ de coton !\" --premiers 5\n"
+              "           tavilo-cli phrase \"La cuvette est pleine de bouillon\" --sons 1 --brut\n",
+          .run = RunPhrase};
 }
 
 }  // namespace tavilo::cli

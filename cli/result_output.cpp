@@ -67,7 +67,7 @@ std::string WriteTerminalText(const Document& doc, bool colour) {
       if (sgr.empty()) {
         out += run.text;
       } else {
-        out += "\x1b[" + sgr + "m" + run.text + "\x1b[0m";
+        out += "\x1B[" + sgr + "m" + run.text + "\x1B[0m";
       }
     }
   }
@@ -91,7 +91,7 @@ int EmitResult(Context& ctx, const Document& header, const Document& block, cons
     return kExitOk;
   }
   if (auto error = WriteTextFile(*rtfFile, WriteRtf(doc))) {
-    ctx.PrintError(*error);
+    ctx.PrintError(error->Message());
     return kExitDataError;
   }
   return kExitOk;

@@ -27,7 +27,7 @@ std::optional<RhymeArgs> ParseArgs(Context& ctx, Options& options, const Command
   args.query.keepSpelling = options.Flag("--graphie");
   args.query.syllables = TakeSyllableOption(options).value_or(0);
   args.lists = TakeListChain(options);
-  args.query.domain = TakeDomainOption(options, args.lists);
+  args.query.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Refuse(start && inside, "Choisissez --debut ou --interieur, pas les deux.");
@@ -66,32 +66,32 @@ int RunRhymes(Context& ctx) {
 }  // namespace
 
 Command RhymeCommand() {
-  return {"rimes",
-          "RIME [--debut|--interieur] [--graphie] [--syllabes N] [--domaine noms|adjectifs|verbes|adverbes] "
-          "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
-          "Cherche les mots qui riment avec RIME, class\xC3\xA9s par nombre de syllabes.",
-          "Le son de la rime est pris \xC3\xA0 un mot du dictionnaire qui finit par ses lettres ; les mots dont\n"
-          "la phon\xC3\xA9tique finit par ce son sont list\xC3\xA9s, comme dans la fen\xC3\xAAtre Rimes.\n\n"
-          "  --debut            le son en d\xC3\xA9" "but de mot (au lieu de la fin)\n"
-          "  --interieur        le son \xC3\xA0 l'int\xC3\xA9rieur du mot, ni au d\xC3\xA9" "but ni \xC3\xA0 la fin\n"
-          "  --graphie          les lettres de la rime doivent aussi s'y trouver (Conserver la graphie)\n"
-          "  --syllabes N       seulement les mots de N syllabes (1 \xC3\xA0 9, ou toutes)\n"
-          "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
-          "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder (ou enregistr\xC3\xA9" "e en texte\n"
-          "                     depuis la fen\xC3\xAAtre) au lieu d'un domaine ; les mots r\xC3\xA9p\xC3\xA9t\xC3\xA9s n'y sont\n"
-          "                     list\xC3\xA9s qu'une fois\n"
-          "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
-          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
-          "                     d'abord dans chaque groupe (voir la commande mot)\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut             seulement les mots trouv\xC3\xA9s, un par ligne, pour les scripts\n"
-          "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"
-          "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 rime refus\xC3\xA9" "e\n"
-          "(chiffres, signes, \xC2\xAB\xC2\xA0" "e\xC2\xA0\xC2\xBB seul, son inconnu) ou erreur d'utilisation, 3 fichier\n"
-          "ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemples : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"
-          "           tavilo-cli rimes on --interieur --liste age.liste\n",
-          RunRhymes};
+  return {.name = "rimes",
+          .usage = "RIME [--debut|--interieur] [--graphie] [--syllabes N] [--domaine noms|adjectifs|verbes|adverbes] "
+              "[--liste FICHIER] [--garder FICHIER] [--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          .summary = "Cherche les mots qui riment avec RIME, classés par nombre de syllabes.",
+          .help = "Le son de la rime est pris à un mot du dictionnaire qui finit par ses lettres ; les mots dont\n"
+              "la phonétique finit par ce son sont listés, comme dans la fenêtre Rimes.\n\n"
+              "  --debut            le son en début de mot (au lieu de la fin)\n"
+              "  --interieur        le son à l'intérieur du mot, ni au début ni à la fin\n"
+              "  --graphie          les lettres de la rime doivent aussi s'y trouver (Conserver la graphie)\n"
+              "  --syllabes N       seulement les mots de N syllabes (1 à 9, ou toutes)\n"
+              "  --domaine D        noms (par défaut), adjectifs, verbes ou adverbes\n"
+              "  --liste FICHIER    cherche dans une liste gardée par --garder (ou enregistrée en texte\n"
+              "                     depuis la fenêtre) au lieu d'un domaine ; les mots répétés n'y sont\n"
+              "                     listés qu'une fois\n"
+              "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+              "  --tri ORDRE        alpha (par défaut, ordre habituel) ou frequence : les mots les plus courants\n"
+              "                     d'abord dans chaque groupe (voir la commande mot)\n"
+              "  --rtf FICHIER      écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut             seulement les mots trouvés, un par ligne, pour les scripts\n"
+              "  --couleur QUAND    auto (par défaut : couleur sur un terminal), toujours ou jamais\n\n"
+              "Codes de sortie : 0 rimes trouvées, 1 aucune rime avec ces options, 2 rime refusée\n"
+              "(chiffres, signes, «\u00A0" "e\u00A0» seul, son inconnu) ou erreur d'utilisation, 3 fichier\n"
+              "ou données illisibles.\n\n"
+              "Exemples : tavilo-cli rimes age --syllabes 2 --garder age.liste\n"
+              "           tavilo-cli rimes on --interieur --liste age.liste\n",
+          .run = RunRhymes};
 }
 
 }  // namespace tavilo::cli

@@ -1,7 +1,6 @@
 #include "cli/search_options.h"
 
 #include "cli/list_file.h"
-#include "core/word_table.h"
 
 namespace tavilo::cli {
 
@@ -14,19 +13,22 @@ std::optional<int> TakeSyllableOption(Options& options) {
   const auto value = options.Value("--syllabes");
   if (!value) return std::nullopt;
   const auto syllables = ParseSyllableOption(*value);
-  options.Refuse(!syllables, "L'option --syllabes attend un nombre de 1 \xC3\xA0 9 (ou toutes).");
+  options.Refuse(!syllables, "L'option --syllabes attend un nombre de 1 à 9 (ou toutes).");
   return syllables.value_or(0);
 }
 
-int TakeDomainOption(Options& options, const ListChain& lists, bool allowAll, int byDefault) {
+std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists, bool allowAll) {
   const auto value = options.Value("--domaine");
-  if (!value) return lists.listFile ? kDomainResultList : byDefault;
-  const auto domain = allowAll && *value == "tous" ? std::optional(0) : ParseDomainOption(*value);
-  options.Refuse(!domain, allowAll ? "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes."
-                                   : "L'option --domaine attend noms, adjectifs, verbes ou adverbes.");
-  options.Refuse(lists.listFile.has_value(),
-                 "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.");
-  return lists.listFile ? kDomainResultList : domain.value_or(byDefault);
+  std::optional<SearchDomain> domain;
+  if (value) {
+    const bool all = allowAll && *value == "tous";
+    if (!all) domain = ParseDomainOption(*value);
+    options.Refuse(!all && !domain, allowAll ? "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes."
+                                             : "L'option --domaine attend noms, adjectifs, verbes ou adverbes.");
+    options.Refuse(lists.listFile.has_value(),
+                   "Choisissez --domaine ou --liste, pas les deux : la liste est elle-même le domaine.");
+  }
+  return lists.listFile ? std::optional(SearchDomain::ResultList) : domain;
 }
 
 void TakeSortOption(Options& options, ResultOptions& output) {

@@ -18,10 +18,10 @@ std::optional<int> ParseSyllableOption(std::string_view value);
 // Takes --syllabes: nullopt when absent; a value other than "toutes" or 1 to 9 is refused.
 std::optional<int> TakeSyllableOption(Options& options);
 
-// Takes --domaine: its table code (noms 1, adjectifs 2, verbes 3, adverbes 4; "tous" 0 when
-// `allowAll`), `byDefault` when absent, kDomainResultList with --liste. An unknown name, and
+// Takes --domaine: the table it names (noms, adjectifs, verbes, adverbes), nullopt when absent
+// (and for "tous" when `allowAll`), SearchDomain::ResultList with --liste. An unknown name, and
 // --domaine given with --liste (the list is itself the domain), are refused.
-int TakeDomainOption(Options& options, const ListChain& lists, bool allowAll = false, int byDefault = 1);
+std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists, bool allowAll = false);
 
 // Takes --tri: "alpha" (the default, each tool's usual order) or "frequence" (the most common
 // words first), into output.commonWordsFirst; any other value is refused.

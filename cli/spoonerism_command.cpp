@@ -45,17 +45,17 @@ std::optional<SpoonerismArgs> ParseArgs(Context& ctx, Options& options, const Co
   options.Refuse(!parsedMethod, "L'option --methode attend normale, inversee, double, enfant ou contrepetophile.");
   q.method = parsedMethod.value_or(SpoonerismMethod::Normal);
   args.lists = TakeListChain(options);
-  q.domain = TakeDomainOption(options, args.lists);
+  q.domain = TakeDomainOption(options, args.lists).value_or(SearchDomain::Nouns);
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Refuse(q.swapLength > 1 && !q.decadent,
-                 "Les contrep\xC3\xA8teries classiques n'\xC3\xA9" "changent qu'un phon\xC3\xA8me : ajoutez --decadentes.");
+                 "Les contrepèteries classiques n'échangent qu'un phonème : ajoutez --decadentes.");
   options.Refuse(q.swapLength > 1 && q.method == SpoonerismMethod::Child,
-                 "La m\xC3\xA9thode enfant n'\xC3\xA9" "change qu'un phon\xC3\xA8me.");
+                 "La méthode enfant n'échange qu'un phonème.");
   options.Refuse(q.swapLength > 2 && q.method == SpoonerismMethod::Reversed,
-                 "La m\xC3\xA9thode invers\xC3\xA9" "e \xC3\xA9" "change au plus deux phon\xC3\xA8mes.");
+                 "La méthode inversée échange au plus deux phonèmes.");
   options.Refuse(args.lists.listFile && q.method == SpoonerismMethod::Contrepetophile,
-                 "La recherche des mots contrep\xC3\xA9tophiles ne lit pas de liste : choisissez un --domaine.");
+                 "La recherche des mots contrepétophiles ne lit pas de liste : choisissez un --domaine.");
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return std::nullopt;
   q.typed = Utf8ToCp1252(options.Positionals()[0]);
@@ -91,7 +91,7 @@ int RunSpoonerisms(Context& ctx) {
   return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
     // As in the window, where "Liste de recherche précédente" is then disabled.
     if (args->lists.listFile && session.resultListKind == kSpoonerismListKind) {
-      ctx.Err() << "Une liste de contrep\xC3\xA8teries ne sert pas de domaine \xC3\xA0 une recherche de contrep\xC3\xA8teries.\n";
+      ctx.Err() << "Une liste de contrepèteries ne sert pas de domaine à une recherche de contrepèteries.\n";
       return kExitRefused;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -118,34 +118,34 @@ int RunSpoonerisms(Context& ctx) {
 }  // namespace
 
 Command SpoonerismCommand() {
-  return {"contrepeteries",
-          "MOT [--decadentes] [--phonemes 1|2|3] [--methode normale|inversee|double|enfant|contrepetophile] "
-          "[--distinguer-e] [--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] "
-          "[--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
-          "Cherche les contrep\xC3\xA8teries d'un mot : \xC3\xA9" "changes de sons qui donnent de vrais mots.",
-          "Un fragment A du mot (un \xC3\xA0 trois phon\xC3\xA8mes) est remplac\xC3\xA9 par un fragment B qui donne un mot ;\n"
-          "les mots trouv\xC3\xA9s contiennent B, et donnent un mot quand A prend sa place. Chaque bloc montre\n"
-          "le mot (lettres de A en couleur) puis les mots trouv\xC3\xA9s (lettres de B en couleur).\n\n"
-          "  --decadentes       \xC3\xA9" "change au d\xC3\xA9" "but ou au milieu des mots (sinon : au d\xC3\xA9" "but seulement)\n"
-          "  --phonemes N       1 (par d\xC3\xA9" "faut), 2 ou 3 phon\xC3\xA8mes \xC3\xA9" "chang\xC3\xA9s (avec --decadentes)\n"
-          "  --methode M        normale (tabou dans le mot entr\xC3\xA9 apr\xC3\xA8s permutation, par d\xC3\xA9" "faut),\n"
-          "                     inversee (tabou dans le r\xC3\xA9sultat), double (dans les deux), enfant (aucun\n"
-          "                     mot tabou), contrepetophile (les mots qui donnent le mot TABOU entr\xC3\xA9)\n"
-          "  --distinguer-e     distingue les sons \xC2\xAB\xC2\xA0\xC3\xA9\xC2\xA0\xC2\xBB et \xC2\xAB\xC2\xA0\xC3\xA8\xC2\xA0\xC2\xBB (confondus par d\xC3\xA9" "faut)\n"
-          "  --domaine D        noms (par d\xC3\xA9" "faut), adjectifs, verbes ou adverbes\n"
-          "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
-          "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
-          "  --tri ORDRE        alpha (par d\xC3\xA9" "faut, ordre habituel) ou frequence : les mots les plus courants\n"
-          "                     d'abord dans chaque groupe (voir la commande mot)\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut             une ligne par mot trouv\xC3\xA9 : A, B (en phon\xC3\xA8mes) et le mot, s\xC3\xA9par\xC3\xA9s par\n"
-          "                     des tabulations (contrepetophile : le fragment du mot tabou et le mot)\n"
-          "  --couleur QUAND    lettres \xC3\xA9" "chang\xC3\xA9" "es en couleur : auto (sur un terminal), toujours, jamais\n\n"
-          "Codes de sortie : 0 contrep\xC3\xA8teries trouv\xC3\xA9" "es, 1 aucune, 2 mot refus\xC3\xA9\n"
-          "ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles.\n\n"
-          "Exemples : tavilo-cli contrepeteries bateau --methode inversee\n"
-          "           tavilo-cli contrepeteries chapeau --decadentes --phonemes 2 --brut\n",
-          RunSpoonerisms};
+  return {.name = "contrepeteries",
+          .usage = "MOT [--decadentes] [--phonemes 1|2|3] [--methode normale|inversee|double|enfant|contrepetophile] "
+              "[--distinguer-e] [--domaine noms|adjectifs|verbes|adverbes] [--liste FICHIER] [--garder FICHIER] "
+              "[--tri alpha|frequence] [--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          .summary = "Cherche les contrepèteries d'un mot : échanges de sons qui donnent de vrais mots.",
+          .help = "Un fragment A du mot (un à trois phonèmes) est remplacé par un fragment B qui donne un mot ;\n"
+              "les mots trouvés contiennent B, et donnent un mot quand A prend sa place. Chaque bloc montre\n"
+              "le mot (lettres de A en couleur) puis les mots trouvés (lettres de B en couleur).\n\n"
+              "  --decadentes       échange au début ou au milieu des mots (sinon : au début seulement)\n"
+              "  --phonemes N       1 (par défaut), 2 ou 3 phonèmes échangés (avec --decadentes)\n"
+              "  --methode M        normale (tabou dans le mot entré après permutation, par défaut),\n"
+              "                     inversee (tabou dans le résultat), double (dans les deux), enfant (aucun\n"
+              "                     mot tabou), contrepetophile (les mots qui donnent le mot TABOU entré)\n"
+              "  --distinguer-e     distingue les sons «\u00A0é\u00A0» et «\u00A0è\u00A0» (confondus par défaut)\n"
+              "  --domaine D        noms (par défaut), adjectifs, verbes ou adverbes\n"
+              "  --liste FICHIER    cherche dans une liste gardée par --garder au lieu d'un domaine\n"
+              "  --garder FICHIER   garde ensuite la liste courante dans FICHIER, pour un --liste suivant\n"
+              "  --tri ORDRE        alpha (par défaut, ordre habituel) ou frequence : les mots les plus courants\n"
+              "                     d'abord dans chaque groupe (voir la commande mot)\n"
+              "  --rtf FICHIER      écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut             une ligne par mot trouvé : A, B (en phonèmes) et le mot, séparés par\n"
+              "                     des tabulations (contrepetophile : le fragment du mot tabou et le mot)\n"
+              "  --couleur QUAND    lettres échangées en couleur : auto (sur un terminal), toujours, jamais\n\n"
+              "Codes de sortie : 0 contrepèteries trouvées, 1 aucune, 2 mot refusé\n"
+              "ou erreur d'utilisation, 3 fichier ou données illisibles.\n\n"
+              "Exemples : tavilo-cli contrepeteries bateau --methode inversee\n"
+              "           tavilo-cli contrepeteries chapeau --decadentes --phonemes 2 --brut\n",
+          .run = RunSpoonerisms};
 }
 
 }  // namespace tavilo::cli

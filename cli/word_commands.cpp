@@ -24,7 +24,7 @@ const char* TableName(TableKind kind) {
     case TableKind::Nouns: return "Noms";
     case TableKind::Adjectives: return "Adjectifs";
     case TableKind::Verbs: return "Verbes";
-    case TableKind::FunctionWords: return "Adverbes, pronoms, pr\xC3\xA9positions...";
+    case TableKind::FunctionWords: return "Adverbes, pronoms, prépositions...";
     case TableKind::Taboo: return "Mots tabous";
     case TableKind::Locutions: return "Locutions";
   }
@@ -86,7 +86,7 @@ int RunWord(Context& ctx) {
 
   std::ostream& out = ctx.Out();
   out << "Mot : " << Utf8(state.inputWord) << '\n';
-  out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
+  out << "Phonétique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
   std::string tables;
   std::optional<WordRow> first;
   for (TableKind kind : kLookupOrder) {
@@ -100,14 +100,14 @@ int RunWord(Context& ctx) {
   }
   if (!flags.contrepetophile) out << "Syllabes : " << state.inputSyllables << '\n';
   if (first && !flags.contrepetophile) {
-    out << "Marqueur : " << first->marker << (first->marker == 1 ? " (vocabulaire r\xC3\xA9" "duit)" : "") << '\n';
+    out << "Marqueur : " << first->marker << (first->marker == 1 ? " (vocabulaire réduit)" : "") << '\n';
   }
   out << "Tables : " << tables << '\n';
   // The frequency file is optional: without it (or with a faulty one) the line is left out.
   if (const FrequencyLoad load = LoadWordFrequencies(ctx.DataDirectory()); !load.error) {
     const int tenths = load.frequencies.Tenths(state.inputWord);
-    out << "Fr\xC3\xA9quence : "
-        << (tenths > 0 ? FormatZipfTenths(tenths) + " (\xC3\xA9" "chelle Zipf)" : "0 (aucun de ses mots n'est dans la liste)")
+    out << "Fréquence : "
+        << (tenths > 0 ? FormatZipfTenths(tenths) + " (échelle Zipf)" : "0 (aucun de ses mots n'est dans la liste)")
         << '\n';
   }
   if (!flags.anaphoneTool && !flags.contrepetophile) {
@@ -126,7 +126,7 @@ int RunAlign(Context& ctx) {
   if (options.Expect(self, 3, 3)) {
     start = ParseNumber(options.Positionals()[1], 1, 999999999);
     length = ParseNumber(options.Positionals()[2], 1, 999999999);
-    options.Refuse(!start || !length, "D\xC3\x89" "BUT et LONGUEUR sont des nombres entiers positifs.");
+    options.Refuse(!start || !length, "DÉBUT et LONGUEUR sont des nombres entiers positifs.");
   }
   if (options.Failed(ctx)) return kExitRefused;
   const auto positionals = options.Positionals();
@@ -136,36 +136,31 @@ int RunAlign(Context& ctx) {
   if (!Lookup(ctx, *lexicon, ValidationFlags{.anaphoneTool = true}, positionals[0], state)) return kExitRefused;
   const int phonemes = static_cast<int>(state.inputPhonetic.size());
   if (*start > phonemes) {
-    if (phonemes == 1) ctx.Err() << "Le mot n'a qu'un phon\xC3\xA8me.\n";
-    else ctx.Err() << "Le mot n'a que " << phonemes << " phon\xC3\xA8mes.\n";
+    if (phonemes == 1) ctx.Err() << "Le mot n'a qu'un phonème.\n";
+    else ctx.Err() << "Le mot n'a que " << phonemes << " phonèmes.\n";
     return kExitRefused;
   }
 
-  AlignmentRequest request;
-  request.spelling = state.inputWord;
-  request.phonetic = state.inputPhonetic;
-  request.fragmentStart = *start;
-  request.fragmentLength = std::min(*length, phonemes - *start + 1);
-  request.mode = AlignMode::Fragment;
-  AlignSpelling(request);
+  const int fragmentLength = std::min(*length, phonemes - *start + 1);
+  const Alignment alignment = AlignFragment(state.inputWord, state.inputPhonetic, *start, fragmentLength);
 
-  const std::string& s = request.spelling;
-  const auto from = static_cast<std::size_t>(std::clamp(request.letterStart - 1, 0, static_cast<int>(s.size())));
-  const auto to = static_cast<std::size_t>(std::clamp(request.letterEnd - 1, static_cast<int>(from), static_cast<int>(s.size())));
+  const std::string& s = alignment.spelling;
+  const auto from = static_cast<std::size_t>(std::clamp(alignment.letterStart - 1, 0, static_cast<int>(s.size())));
+  const auto to = static_cast<std::size_t>(std::clamp(alignment.letterEnd - 1, static_cast<int>(from), static_cast<int>(s.size())));
   const std::string fragment = state.inputPhonetic.substr(static_cast<std::size_t>(*start - 1),
-                                                          static_cast<std::size_t>(request.fragmentLength));
+                                                          static_cast<std::size_t>(fragmentLength));
   std::ostream& out = ctx.Out();
   out << "Mot : " << Utf8(state.inputWord) << '\n';
-  out << "Phon\xC3\xA9tique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
-  const int last = *start + request.fragmentLength - 1;
+  out << "Phonétique : " << Utf8(state.inputPhonetic) << "  (" << TranscribePhonetic(state.inputPhonetic) << ")\n";
+  const int last = *start + fragmentLength - 1;
   out << "Fragment : ";
-  if (last == *start) out << "phon\xC3\xA8me " << *start;
-  else out << "phon\xC3\xA8mes " << *start << " \xC3\xA0 " << last;
+  if (last == *start) out << "phonème " << *start;
+  else out << "phonèmes " << *start << " à " << last;
   out << ", " << Utf8(fragment) << "  (" << TranscribePhonetic(fragment) << ")\n";
-  out << "Graphie align\xC3\xA9" "e : " << Utf8(s) << '\n';
+  out << "Graphie alignée : " << Utf8(s) << '\n';
   out << "Lettres : " << Utf8(s.substr(0, from)) << '[' << Utf8(s.substr(from, to - from)) << ']' << Utf8(s.substr(to))
-      << "  (positions " << request.letterStart << " \xC3\xA0 " << (request.letterEnd - 1) << ")\n";
-  if (request.insertedMarks > 0) out << "Yods sans lettre : " << request.insertedMarks << '\n';
+      << "  (positions " << alignment.letterStart << " à " << (alignment.letterEnd - 1) << ")\n";
+  if (alignment.bulletCount > 0) out << "Yods sans lettre : " << alignment.bulletCount << '\n';
   return kExitOk;
 }
 
@@ -187,7 +182,7 @@ int RunInfo(Context& ctx) {
   if (!lexicon) return kExitDataError;
   std::ostream& out = ctx.Out();
   out << "Tavilo " << Version() << '\n';
-  out << "Dossier des donn\xC3\xA9" "es : " << lexicon->dataDirectory.string() << '\n';
+  out << "Dossier des données : " << lexicon->dataDirectory.string() << '\n';
   for (TableKind kind : kLookupOrder) {
     const TableInfo& info = InfoOf(kind);
     out << "  " << info.fileName << "  " << TableName(kind) << " : " << Utf8(FrenchNumber(lexicon->Table(kind).Size()))
@@ -200,13 +195,13 @@ int RunInfo(Context& ctx) {
     unaligned += CountRowsNotFullyAligned(lexicon->Table(kind));
   }
   const double percent = rows ? 100.0 * static_cast<double>(unaligned) / static_cast<double>(rows) : 0.0;
-  out << "Lignes dont un phon\xC3\xA8me reste sans lettres : " << Utf8(FrenchNumber(unaligned)) << " sur "
-      << Utf8(FrenchNumber(rows)) << " (" << Utf8(FrenchDecimal(percent, 2)) << "\xC2\xA0%)\n";
+  out << "Lignes dont un phonème reste sans lettres : " << Utf8(FrenchNumber(unaligned)) << " sur "
+      << Utf8(FrenchNumber(rows)) << " (" << Utf8(FrenchDecimal(percent, 2)) << "\u00A0%)\n";
   out << "Index des anagrammes : " << Utf8(FrenchNumber(lexicon->anagramIndex.Size())) << " lignes\n";
-  out << "Index phon\xC3\xA9tique : " << Utf8(FrenchNumber(lexicon->phoneticIndex.Size())) << " lignes\n";
-  out << "Chargement : " << Utf8(FrenchDecimal(ctx.Timings().total.count() / 1000.0, 3)) << "\xC2\xA0ms\n";
+  out << "Index phonétique : " << Utf8(FrenchNumber(lexicon->phoneticIndex.Size())) << " lignes\n";
+  out << "Chargement : " << Utf8(FrenchDecimal(ctx.Timings().total.count() / 1000.0, 3)) << "\u00A0ms\n";
   for (const auto& [step, time] : ctx.Timings().steps) {
-    out << "  " << Utf8(step) << " : " << Utf8(FrenchDecimal(time.count() / 1000.0, 3)) << "\xC2\xA0ms\n";
+    out << "  " << Utf8(step) << " : " << Utf8(FrenchDecimal(time.count() / 1000.0, 3)) << "\u00A0ms\n";
   }
   return kExitOk;
 }
@@ -214,41 +209,48 @@ int RunInfo(Context& ctx) {
 }  // namespace
 
 Command WordCommand() {
-  return {"mot", "MOT [--enfant|--contrepetophile|--anaphone]",
-          "Cherche un mot dans le lexique : graphie, phon\xC3\xA9tique, syllabes, fr\xC3\xA9quence, homophones.",
-          "Le mot est cherch\xC3\xA9 comme le font les outils : d'abord parmi les locutions, puis les noms,\n"
-          "adjectifs, verbes et adverbes. Les accents \xC3\xA0 \xC3\xA2 \xC3\xAE \xC3\xAF \xC3\xB4 \xC3\xB9 \xC3\xBB "
-          "\xC3\xBC peuvent \xC3\xAAtre omis ; \xC3\xA9 \xC3\xA8 \xC3\xAA \xC3\xAB et \xC3\xA7 doivent \xC3\xAAtre tap\xC3\xA9s.\n\n"
-          "La fr\xC3\xA9quence est sur l'\xC3\xA9" "chelle Zipf : le logarithme d\xC3\xA9" "cimal du nombre d'occurrences\n"
-          "par milliard de mots (7 pour \xC2\xAB de \xC2\xBB, 5 pour \xC2\xAB maison \xC2\xBB, 1 pour un mot rare). Un mot compos\xC3\xA9\n"
-          "ou une locution absents de la liste valent la plus petite valeur de leurs mots, moins 1.\n\n"
-          "  --enfant           comme la m\xC3\xA9thode Enfant des contrep\xC3\xA8teries : mots tabous refus\xC3\xA9s\n"
-          "  --contrepetophile  le mot doit \xC3\xAAtre un mot tabou\n"
-          "  --anaphone         comme l'outil Anaphones : sans la liste des homophones\n\n"
-          "Exemple : tavilo-cli mot ane\n",
-          RunWord};
+  return {.name = "mot",
+          .usage = "MOT [--enfant|--contrepetophile|--anaphone]",
+          .summary = "Cherche un mot dans le lexique : graphie, phonétique, syllabes, fréquence, homophones.",
+          .help = "Le mot est cherché comme le font les outils : d'abord parmi les locutions, puis les noms,\n"
+              "adjectifs, verbes et adverbes. Les accents à â î ï ô ù û "
+              "ü peuvent être omis ; é è ê ë et ç doivent être tapés.\n\n"
+              "La fréquence est sur l'échelle Zipf : le logarithme décimal du nombre d'occurrences\n"
+              "par milliard de mots (7 pour « de », 5 pour « maison », 1 pour un mot rare). Un mot composé\n"
+              "ou une locution absents de la liste valent la plus petite valeur de leurs mots, moins 1.\n\n"
+              "  --enfant           comme la méthode Enfant des contrepèteries : mots tabous refusés\n"
+              "  --contrepetophile  le mot doit être un mot tabou\n"
+              "  --anaphone         comme l'outil Anaphones : sans la liste des homophones\n\n"
+              "Exemple : tavilo-cli mot ane\n",
+          .run = RunWord};
 }
 
 Command AlignCommand() {
-  return {"aligner", "MOT D\xC3\x89" "BUT LONGUEUR",
-          "Montre les lettres d'un fragment de la phon\xC3\xA9tique d'un mot.",
-          "D\xC3\x89" "BUT est le rang du premier phon\xC3\xA8me du fragment (\xC3\xA0 partir de 1), LONGUEUR son nombre\n"
-          "de phon\xC3\xA8mes. Les lettres du fragment sont montr\xC3\xA9" "es entre crochets ; un yod sans lettre\n"
-          "est marqu\xC3\xA9 \xC2\xAB\xC2\xA0\xE2\x80\xA2\xC2\xA0\xC2\xBB, un x partag\xC3\xA9 par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
-          "Exemple : tavilo-cli aligner taxi 3 1\n",
-          RunAlign};
+  return {.name = "aligner",
+          .usage = "MOT DÉBUT LONGUEUR",
+          .summary = "Montre les lettres d'un fragment de la phonétique d'un mot.",
+          .help = "DÉBUT est le rang du premier phonème du fragment (à partir de 1), LONGUEUR son nombre\n"
+              "de phonèmes. Les lettres du fragment sont montrées entre crochets ; un yod sans lettre\n"
+              "est marqué «\u00A0•\u00A0», un x partagé par la limite du fragment est suivi de (k), (s), (g) ou (z).\n\n"
+              "Exemple : tavilo-cli aligner taxi 3 1\n",
+          .run = RunAlign};
 }
 
 Command KeyCommand() {
-  return {"cle", "MOT", "Donne la cl\xC3\xA9 de lettres d'un mot (lettres sans accents, tri\xC3\xA9" "es).",
-          "La cl\xC3\xA9 sert \xC3\xA0 la recherche des anagrammes : deux mots anagrammes ont la m\xC3\xAAme cl\xC3\xA9.\n\n"
-          "Exemple : tavilo-cli cle gar\xC3\xA7on   (donne acgnor)\n",
-          RunKey};
+  return {.name = "cle",
+          .usage = "MOT",
+          .summary = "Donne la clé de lettres d'un mot (lettres sans accents, triées).",
+          .help = "La clé sert à la recherche des anagrammes : deux mots anagrammes ont la même clé.\n\n"
+              "Exemple : tavilo-cli cle garçon   (donne acgnor)\n",
+          .run = RunKey};
 }
 
 Command InfoCommand() {
-  return {"info", "", "D\xC3\xA9" "crit le dictionnaire charg\xC3\xA9 : tables, index, dossier, temps de chargement.",
-          "Exemple : tavilo-cli info\n", RunInfo};
+  return {.name = "info",
+          .usage = "",
+          .summary = "Décrit le dictionnaire chargé : tables, index, dossier, temps de chargement.",
+          .help = "Exemple : tavilo-cli info\n",
+          .run = RunInfo};
 }
 
 }  // namespace tavilo::cli

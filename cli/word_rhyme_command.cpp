@@ -26,7 +26,7 @@ std::optional<WordRhymeDomain> ParseWordRhymeDomain(std::string_view value) {
   if (value == "locutions") return WordRhymeDomain::Locutions;
   constexpr WordRhymeDomain kTables[] = {WordRhymeDomain::Nouns, WordRhymeDomain::Adjectives, WordRhymeDomain::Verbs,
                                          WordRhymeDomain::FunctionWords};
-  if (const auto code = ParseDomainOption(value)) return kTables[*code - 1];
+  if (const auto table = ParseDomainOption(value)) return kTables[static_cast<std::size_t>(*table) - 1];
   return std::nullopt;
 }
 
@@ -35,7 +35,7 @@ std::optional<WordRhymeArgs> ParseArgs(Context& ctx, Options& options, const Com
   WordRhymeArgs args;
   if (const auto reading = options.Value("--lecture")) {
     const auto number = ParseNumber(*reading, 1, 99);
-    options.Refuse(!number, "L'option --lecture attend le num\xC3\xA9ro d'une lecture du mot (1, 2...).");
+    options.Refuse(!number, "L'option --lecture attend le numéro d'une lecture du mot (1, 2...).");
     args.query.reading = number.value_or(1);
   }
   args.query.assonances = options.Flag("--assonances");
@@ -45,7 +45,7 @@ std::optional<WordRhymeArgs> ParseArgs(Context& ctx, Options& options, const Com
     const auto parsed = ParseWordRhymeDomain(*domain);
     options.Refuse(!parsed, "L'option --domaine attend tous, noms, adjectifs, verbes, adverbes ou locutions.");
     options.Refuse(args.lists.listFile.has_value(),
-                   "Choisissez --domaine ou --liste, pas les deux : la liste est elle-m\xC3\xAAme le domaine.");
+                   "Choisissez --domaine ou --liste, pas les deux : la liste est elle-même le domaine.");
     args.query.domain = parsed.value_or(WordRhymeDomain::All);
   }
   if (args.lists.listFile) args.query.domain = WordRhymeDomain::ResultList;
@@ -90,32 +90,32 @@ int RunWordRhymes(Context& ctx) {
 }  // namespace
 
 Command WordRhymeCommand() {
-  return {"rimes-mot",
-          "MOT [--lecture N] [--assonances] [--syllabes N] "
-          "[--domaine tous|noms|adjectifs|verbes|adverbes|locutions] [--liste FICHIER] [--garder FICHIER] "
-          "[--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
-          "Cherche les rimes d'un MOT, des plus riches aux plus pauvres, les mots courants d'abord.",
-          "Le mot est cherch\xC3\xA9 dans le lexique comme dans les autres outils ; sa rime est sa derni\xC3\xA8re\n"
-          "voyelle (le son) et ce qui la suit. Les mots dont la phon\xC3\xA9tique finit par cette rime sont\n"
-          "group\xC3\xA9s par le nombre de sons qu'ils partagent avec la fin du mot : rime riche (3 sons\n"
-          "et plus), suffisante (2), pauvre (1). Dans chaque groupe, les mots les plus courants viennent\n"
-          "d'abord (fichier frequences.txt des donn\xC3\xA9" "es). Les homophones du mot ne sont pas des rimes.\n\n"
-          "  --lecture N        la lecture N du mot quand il en a plusieurs (1 par d\xC3\xA9" "faut ; l'en-t\xC3\xAAte\n"
-          "                     nomme les autres)\n"
-          "  --assonances       ajoute les mots de m\xC3\xAAme derni\xC3\xA8re voyelle suivie d'autres sons (ton, tombe)\n"
-          "  --syllabes N       seulement les mots de N syllabes (1 \xC3\xA0 9, ou toutes)\n"
-          "  --domaine D        tous (par d\xC3\xA9" "faut), noms, adjectifs, verbes, adverbes ou locutions\n"
-          "  --liste FICHIER    cherche dans une liste gard\xC3\xA9" "e par --garder au lieu d'un domaine\n"
-          "  --garder FICHIER   garde ensuite les mots trouv\xC3\xA9s dans FICHIER, pour un --liste suivant\n"
-          "  --rtf FICHIER      \xC3\xA9" "crit le r\xC3\xA9sultat en RTF dans FICHIER au lieu de l'afficher\n"
-          "  --brut             une ligne par mot : la richesse (0 pour une assonance), une tabulation, le mot\n"
-          "  --couleur QUAND    auto (par d\xC3\xA9" "faut : couleur sur un terminal), toujours ou jamais\n\n"
-          "Codes de sortie : 0 rimes trouv\xC3\xA9" "es, 1 aucune rime avec ces options, 2 mot refus\xC3\xA9 ou\n"
-          "inconnu, lecture absente, ou erreur d'utilisation, 3 fichier ou donn\xC3\xA9" "es illisibles (dont frequences.txt).\n\n"
-          "Exemples : tavilo-cli rimes-mot chanson\n"
-          "           tavilo-cli rimes-mot orange --assonances --brut\n"
-          "           tavilo-cli rimes-mot amour --domaine locutions\n",
-          RunWordRhymes};
+  return {.name = "rimes-mot",
+          .usage = "MOT [--lecture N] [--assonances] [--syllabes N] "
+              "[--domaine tous|noms|adjectifs|verbes|adverbes|locutions] [--liste FICHIER] [--garder FICHIER] "
+              "[--rtf FICHIER] [--brut] [--couleur auto|toujours|jamais]",
+          .summary = "Cherche les rimes d'un MOT, des plus riches aux plus pauvres, les mots courants d'abord.",
+          .help = "Le mot est cherché dans le lexique comme dans les autres outils ; sa rime est sa dernière\n"
+              "voyelle (le son) et ce qui la suit. Les mots dont la phonétique finit par cette rime sont\n"
+              "groupés par le nombre de sons qu'ils partagent avec la fin du mot : rime riche (3 sons\n"
+              "et plus), suffisante (2), pauvre (1). Dans chaque groupe, les mots les plus courants viennent\n"
+              "d'abord (fichier frequences.txt des données). Les homophones du mot ne sont pas des rimes.\n\n"
+              "  --lecture N        la lecture N du mot quand il en a plusieurs (1 par défaut ; l'en-tête\n"
+              "                     nomme les autres)\n"
+              "  --assonances       ajoute les mots de même dernière voyelle suivie d'autres sons (ton, tombe)\n"
+              "  --syllabes N       seulement les mots de N syllabes (1 à 9, ou toutes)\n"
+              "  --domaine D        tous (par défaut), noms, adjectifs, verbes, adverbes ou locutions\n"
+              "  --liste FICHIER    cherche dans une liste gardée par --garder au lieu d'un domaine\n"
+              "  --garder FICHIER   garde ensuite les mots trouvés dans FICHIER, pour un --liste suivant\n"
+              "  --rtf FICHIER      écrit le résultat en RTF dans FICHIER au lieu de l'afficher\n"
+              "  --brut             une ligne par mot : la richesse (0 pour une assonance), une tabulation, le mot\n"
+              "  --couleur QUAND    auto (par défaut : couleur sur un terminal), toujours ou jamais\n\n"
+              "Codes de sortie : 0 rimes trouvées, 1 aucune rime avec ces options, 2 mot refusé ou\n"
+              "inconnu, lecture absente, ou erreur d'utilisation, 3 fichier ou données illisibles (dont frequences.txt).\n\n"
+              "Exemples : tavilo-cli rimes-mot chanson\n"
+              "           tavilo-cli rimes-mot orange --assonances --brut\n"
+              "           tavilo-cli rimes-mot amour --domaine locutions\n",
+          .run = RunWordRhymes};
 }
 
 }  // namespace tavilo::cli

@@ -156,29 +156,18 @@ std::string_view XMarker(int xState) {
   }
 }
 
-}  // namespace
-
-void AlignSpelling(AlignmentRequest& request) {
-  std::string& spelling = request.spelling;
-  const std::string& phonetic = request.phonetic;
+// The walk itself, over phonemes 1 to `walkEnd` (capped at the phonetic form's length), the
+// fragment starting at phoneme `fragmentStart`. With an `ending` to probe for, the walk stops at
+// the first step whose letters to the end of the word are that ending and puts the phonemes from
+// that step on in `probed` (the Alignment returned is then unfinished).
+Alignment Walk(std::string_view word, std::string_view phonetic, int fragmentStart, long long walkEnd,
+               const std::string* ending, std::optional<std::string>* probed) {
+  Alignment out;
+  out.spelling = word;
+  std::string& spelling = out.spelling;
   const int phonemeCount = static_cast<int>(std::min<std::size_t>(phonetic.size(), INT_MAX / 2));
-  const int fragmentStart = request.fragmentStart;
-
-  // Computed wide so that absurd requests cannot overflow; the walk never reads past the
-  // phonetic form.
-  long long walkEnd = phonemeCount;
-  if (request.mode == AlignMode::Fragment) {
-    walkEnd = static_cast<long long>(fragmentStart) + request.fragmentLength - 1;
-  } else if (request.mode == AlignMode::FixedEnd) {
-    walkEnd = request.fixedEnd;
-  }
   const int lastStep = static_cast<int>(std::min<long long>(walkEnd, phonemeCount));
-
-  const bool probing = request.mode == AlignMode::Probe;
-  const std::string suffix = ToLower(request.probeSuffix);
-  request.probeFound = false;
-  request.probePhonemes.clear();
-  request.letterStart = static_cast<int>(std::min<std::size_t>(spelling.size(), INT_MAX / 2));
+  out.letterStart = static_cast<int>(std::min<std::size_t>(spelling.size(), INT_MAX / 2));
 
   int i = 1;  // letter cursor
   int xState = 0;
@@ -192,21 +181,20 @@ void AlignSpelling(AlignmentRequest& request) {
 
     // One step; it starts again at the next letter when the letter at the cursor is silent.
     for (;;) {
-      if (probing && LettersFromAre(spelling, i, suffix)) {
-        request.probePhonemes = phonetic.substr(static_cast<std::size_t>(j - 1));
-        request.probeFound = true;
-        return;
+      if (ending && LettersFromAre(spelling, i, *ending)) {
+        *probed = std::string(phonetic.substr(static_cast<std::size_t>(j - 1)));
+        return out;
       }
 
       if (const auto group = FirstFittingSpelling(phoneme, spelling, i)) {
         const int groupStart = i;
-        if (j == fragmentStart) request.letterStart = i;
+        if (j == fragmentStart) out.letterStart = i;
         i += static_cast<int>(group->size());
 
         if ((*group == "g" || *group == "j") && phoneme == 'd') {
           // "jazz", "manager": the letter spells the whole dj pair, so the j sound has no letters
           // of its own. A fragment that starts on it shares the letter with the d.
-          if (j + 1 == fragmentStart) request.letterStart = groupStart;
+          if (j + 1 == fragmentStart) out.letterStart = groupStart;
           ++j;
         } else if (*group == "x" && XSpellsPartOfCluster(spelling, i)) {
           // "taxi", "exact": the x spells k or g and then s or z. The cursor goes back onto the x
@@ -234,12 +222,12 @@ void AlignSpelling(AlignmentRequest& request) {
       if (phoneme == '7' && LetterAt(spelling, i) != 'h') {
         // "crier": nothing spells the yod between the i and the e. Inside the fragment a bullet
         // shows where it is heard.
-        if (j == fragmentStart) request.letterStart = i;
+        if (j == fragmentStart) out.letterStart = i;
         if (inFragment) {
           spelling.insert(static_cast<std::size_t>(i - 1), 1, kYodBullet);
           if (xPos >= i) ++xPos;  // keep pointing at the x
           ++i;
-          ++request.insertedMarks;
+          ++out.bulletCount;
         }
         break;
       }
@@ -248,44 +236,52 @@ void AlignSpelling(AlignmentRequest& request) {
     }
   }
 
-  request.letterEnd = i;
-  request.lettersRanOut = lettersRunOut;
+  out.letterEnd = i;
+  out.lettersRanOut = lettersRunOut;
 
   const std::string_view marker = XMarker(xState);
   if (!marker.empty() && xPos >= 1 && xPos <= static_cast<int>(spelling.size())) {
     spelling.insert(static_cast<std::size_t>(xPos), marker);
     // The fragment's end moves past the marker. When the walk stopped on the k or g of the x,
     // the cursor was left on the x itself, so the x is taken in as well (one more position).
-    request.letterEnd = std::max(request.letterEnd, xPos + 1) + kXMarkerLength;
+    out.letterEnd = std::max(out.letterEnd, xPos + 1) + kXMarkerLength;
   }
 
   // A fragment the walk never reached (letters run out, or a request that ends before it
   // starts) keeps the spelling's length, but never points past the fragment's end.
-  request.letterStart = std::clamp(request.letterStart, 1, request.letterEnd);
+  out.letterStart = std::clamp(out.letterStart, 1, out.letterEnd);
+  return out;
 }
 
+}  // namespace
+
+Alignment AlignFragment(std::string_view spelling, std::string_view phonetic, int start, int length) {
+  // Computed wide so that absurd requests cannot overflow; the walk never reads past the
+  // phonetic form.
+  return Walk(spelling, phonetic, start, static_cast<long long>(start) + length - 1, nullptr, nullptr);
+}
+
+std::optional<std::string> PhonemesOfEnding(std::string_view spelling, std::string_view phonetic,
+                                            std::string_view ending) {
+  const std::string lower = ToLower(ending);
+  std::optional<std::string> phonemes;
+  Walk(spelling, phonetic, 1, static_cast<long long>(phonetic.size()), &lower, &phonemes);
+  return phonemes;
+}
+
+
 bool AlignsEveryPhoneme(std::string_view spelling, std::string_view phonetic) {
-  AlignmentRequest request;
-  request.spelling = spelling;
-  request.phonetic = phonetic;
-  request.mode = AlignMode::FixedEnd;
-  request.fixedEnd = static_cast<int>(std::min<std::size_t>(phonetic.size(), INT_MAX / 2));
-  AlignSpelling(request);
-  return !request.lettersRanOut;
+  const int phonemes = static_cast<int>(std::min<std::size_t>(phonetic.size(), INT_MAX / 2));
+  return !AlignFragment(spelling, phonetic, 1, phonemes).lettersRanOut;
 }
 
 std::optional<EndingSound> SoundOfEnding(std::string_view spelling, std::string_view phonetic, std::string_view ending) {
   if (phonetic.size() < 2) return std::nullopt;
-  AlignmentRequest request;
-  request.spelling = spelling;
-  request.phonetic = phonetic;
-  request.probeSuffix = ending;
-  request.mode = AlignMode::Probe;
-  AlignSpelling(request);
-  if (!request.probeFound) return std::nullopt;
+  std::optional<std::string> phonemes = PhonemesOfEnding(spelling, phonetic, ending);
+  if (!phonemes) return std::nullopt;
   const bool afterNonVowel = spelling.size() > ending.size() &&
                              MatchesPattern(spelling.substr(spelling.size() - ending.size() - 1, 1), kRhymeNonVowelClass);
-  return EndingSound{std::move(request.probePhonemes), afterNonVowel};
+  return EndingSound{std::move(*phonemes), afterNonVowel};
 }
 
 std::size_t CountRowsNotFullyAligned(const WordTable& table) {
@@ -295,18 +291,13 @@ std::size_t CountRowsNotFullyAligned(const WordTable& table) {
 }
 
 SpelledFragment SpellFragment(std::string_view spelling, std::string_view phonetic, int start, int length) {
-  AlignmentRequest request;
-  request.spelling = spelling;
-  request.phonetic = phonetic;
-  request.fragmentStart = start;
-  request.fragmentLength = length;
-  AlignSpelling(request);
+  Alignment walked = AlignFragment(spelling, phonetic, start, length);
   SpelledFragment out;
-  out.spelling = std::move(request.spelling);
-  out.yodMarked = request.insertedMarks > 0;
+  out.spelling = std::move(walked.spelling);
+  out.yodMarked = walked.bulletCount > 0;
   const std::size_t size = out.spelling.size();
-  out.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterStart, 1) - 1), size);
-  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1), size);
+  out.letterStart = std::min<std::size_t>(static_cast<std::size_t>(std::max(walked.letterStart, 1) - 1), size);
+  const std::size_t end = std::min<std::size_t>(static_cast<std::size_t>(std::max(walked.letterEnd, 1) - 1), size);
   out.letterLength = end > out.letterStart ? end - out.letterStart : 0;
   return out;
 }

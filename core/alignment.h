@@ -1,7 +1,7 @@
 // Which letters of a spelling spell a stretch of its phonemes.
 //
 // The lexicon gives each word its spelling and its phonetic form but not which letters go with
-// which sound. AlignSpelling walks the phonetic form phoneme by phoneme and, with the grapheme
+// which sound. The walk goes through the phonetic form phoneme by phoneme and, with the grapheme
 // table, consumes the letters that spell each one. It reports where a chosen fragment of phonemes
 // starts and ends in the spelling, and marks two situations in the spelling itself: a yod that no
 // letter spells (a bullet "•" is inserted) and an x whose two sounds are split by the fragment's
@@ -20,36 +20,28 @@ namespace tavilo {
 // The bullet inserted for a yod no letter spells (Windows-1252 0x95).
 inline constexpr char kYodBullet = '\x95';
 
-enum class AlignMode {
-  Fragment,  // align up to the end of the fragment FragmentStart..FragmentStart+FragmentLength-1
-  FixedEnd,  // align phonemes 1..FixedEnd
-  Probe,     // walk the whole word looking for the letters ProbeSuffix at the start of a step
+// Where a fragment's letters lie in a spelling. Positions are 1-based, as the callers count
+// letters and phonemes from 1: the fragment's letters, with any marker, are
+// spelling[letterStart-1 .. letterEnd-2].
+struct Alignment {
+  std::string spelling;        // the word as shown: any bullets and the x marker the walk put in
+  int letterStart = 0;         // first letter of the fragment; the spelling's length when the
+                               // fragment is never reached
+  int letterEnd = 0;           // just after the fragment's last letter (and marker); when the
+                               // letters run out first, just after the last letter
+  int bulletCount = 0;         // the yod bullets inserted
+  bool lettersRanOut = false;  // the letters ran out before the fragment's last phoneme
 };
 
-// Inputs and outputs of one alignment. Positions are 1-based, as the callers count letters and
-// phonemes from 1.
-struct AlignmentRequest {
-  std::string spelling;       // in/out: on return it may hold bullets and one x marker
-  std::string phonetic;       // in: phoneme codes only
-  int fragmentStart = 1;      // in: first phoneme of the fragment
-  int fragmentLength = 1;     // in: number of phonemes of the fragment (Fragment mode)
-  int fixedEnd = 0;           // in: last phoneme to align (FixedEnd mode)
-  std::string probeSuffix;    // in: final letters looked for (Probe mode), lower case
-  AlignMode mode = AlignMode::Fragment;
+// Walks phonemes 1 to start + length - 1 and tells where phonemes start .. start + length - 1
+// are spelled. Any start and length are taken, absurd ones included.
+Alignment AlignFragment(std::string_view spelling, std::string_view phonetic, int start, int length);
 
-  int letterStart = 0;        // out: first letter of the fragment; the spelling's length when the
-                              // fragment is never reached
-  int letterEnd = 0;          // out: position just after the fragment's last letter (and marker)
-  int insertedMarks = 0;      // in/out: one more per bullet inserted; the caller resets it
-  std::string probePhonemes;  // out (Probe): the phonemes from the step where the suffix was met
-  bool probeFound = false;    // out (Probe): whether the suffix was met
-  bool lettersRanOut = false; // out: the letters ran out before the walk's last phoneme
-};
-
-// Runs the alignment and fills the outputs. After the call the fragment's letters, with any
-// marker, are spelling[letterStart-1 .. letterEnd-2]. When the letters run out before the end of
-// the fragment, letterEnd is the position after the last letter.
-void AlignSpelling(AlignmentRequest& request);
+// Walks the whole word looking, at the start of each step, for the letters `ending` (compared in
+// lower case) running to the end of the spelling: the phonemes from that step on, or nullopt
+// when no step starts there (an ending inside the letters of one phoneme, or silent letters).
+std::optional<std::string> PhonemesOfEnding(std::string_view spelling, std::string_view phonetic,
+                                            std::string_view ending);
 
 // The letters of a spelling that spell `length` phonemes of its phonetic form from `start`
 // (1-based), as a result block highlights them: the spelling as shown (with any yod bullet or x

@@ -52,10 +52,6 @@ void Report(const std::function<void(int)>& progress, int value) {
   if (progress) progress(value);
 }
 
-}  // namespace
-
-namespace {
-
 // Sorts the characters of `text` by code, in place.
 void SortInPlace(char* begin, char* end) {
   std::sort(begin, end, [](char a, char b) { return static_cast<unsigned char>(a) < static_cast<unsigned char>(b); });

@@ -101,6 +101,30 @@ Paragraph JoinParagraphs(const Paragraph& receiver, const Paragraph& incoming,
   return joined;
 }
 
+std::string DecodeUtf16(std::string_view bytes, bool big_endian) {
+  std::string out;
+  out.reserve(bytes.size() * 3 / 2);
+  const auto unit = [&](std::size_t i) -> char32_t {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
+    return big_endian ? (b0 << 8 | b1) : (b1 << 8 | b0);
+  };
+  std::size_t i = 0;
+  for (; i + 1 < bytes.size(); i += 2) {
+    char32_t c = unit(i);
+    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+      const char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    AppendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacementChar : c);  // lone surrogate
+  }
+  if (i < bytes.size()) AppendUtf8(out, kReplacementChar);  // odd final byte
+  return out;
+}
+
 }  // namespace
 
 FontName::FontName() : name_(DefaultFont()) {}
@@ -264,34 +288,6 @@ Document DocumentFromPlainText(std::string_view utf8) {
   doc.Append(utf8, CharFormat{});
   return doc;
 }
-
-namespace {
-
-std::string DecodeUtf16(std::string_view bytes, bool big_endian) {
-  std::string out;
-  out.reserve(bytes.size() * 3 / 2);
-  const auto unit = [&](std::size_t i) -> char32_t {
-    const auto b0 = static_cast<unsigned char>(bytes[i]);
-    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-    return big_endian ? (b0 << 8 | b1) : (b1 << 8 | b0);
-  };
-  std::size_t i = 0;
-  for (; i + 1 < bytes.size(); i += 2) {
-    char32_t c = unit(i);
-    if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
-      const char32_t low = unit(i + 2);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-        i += 2;
-      }
-    }
-    AppendUtf8(out, c >= 0xD800 && c <= 0xDFFF ? kReplacementChar : c);  // lone surrogate
-  }
-  if (i < bytes.size()) AppendUtf8(out, kReplacementChar);  // odd final byte
-  return out;
-}
-
-}  // namespace
 
 std::string DecodeTextFileBytes(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return SanitizeUtf8(bytes.substr(3));

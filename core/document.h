@@ -2,8 +2,7 @@
 // each run a piece of UTF-8 text with one character format. The front ends show it, save it as
 // RTF (core/rtf.h) or plain text, print it and copy from it. No Qt here: the desktop front end
 // converts a Document to and from its own rich-text document.
-#ifndef TAVILO_CORE_DOCUMENT_H_
-#define TAVILO_CORE_DOCUMENT_H_
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -170,5 +169,3 @@ void AppendHighlighted(Document& doc, std::string_view cp1252Word, std::size_t s
                        const CharFormat& format, Rgb colour);
 
 }  // namespace tavilo
-
-#endif  // TAVILO_CORE_DOCUMENT_H_

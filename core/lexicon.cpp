@@ -16,13 +16,15 @@ const WordTable& Lexicon::Table(TableKind kind) const {
   return nouns;
 }
 
-const WordTable& Lexicon::Domain(int code) const {
-  switch (code) {
-    case 2: return adjectives;
-    case 3: return verbs;
-    case 4: return functionWords;
-    default: return nouns;
+const WordTable& Lexicon::Domain(SearchDomain domain) const {
+  switch (domain) {
+    case SearchDomain::Adjectives: return adjectives;
+    case SearchDomain::Verbs: return verbs;
+    case SearchDomain::FunctionWords: return functionWords;
+    case SearchDomain::Nouns:
+    case SearchDomain::ResultList: break;
   }
+  return nouns;
 }
 
 namespace {

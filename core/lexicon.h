@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/anagram_index.h"
+#include "core/search_domain.h"
 #include "core/tav_file.h"
 #include "core/word_table.h"
 
@@ -29,8 +30,8 @@ struct Lexicon {
 
   // The table of a kind.
   const WordTable& Table(TableKind kind) const;
-  // The table of a domain code 1 to 4 (the result list, code 5, lives in the session).
-  const WordTable& Domain(int code) const;
+  // The table of a domain; the nouns for the result list, which lives in the session.
+  const WordTable& Domain(SearchDomain domain) const;
 };
 
 // Time spent in each start-up step, for the `info` command and the benchmarks.

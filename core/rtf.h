@@ -2,8 +2,7 @@
 // name, and the reader behind "Ouvrir..." of such a file. The reader takes back everything the
 // writer produces, and shows the text of ordinary RTF from word processors with the formatting
 // the document model knows (font, size, colour, bold, italic, tab stops); the rest is dropped.
-#ifndef TAVILO_CORE_RTF_H_
-#define TAVILO_CORE_RTF_H_
+#pragma once
 
 #include <string>
 #include <string_view>
@@ -65,5 +64,3 @@ struct RtfReadResult {
 RtfReadResult ReadRtf(std::string_view rtf);
 
 }  // namespace tavilo
-
-#endif  // TAVILO_CORE_RTF_H_

@@ -17,16 +17,6 @@ const TableInfo& InfoOf(TableKind kind) {
   return kInfo[static_cast<int>(kind)];
 }
 
-const char* DomainShortName(int domain) {
-  switch (domain) {
-    case 1: return "Noms";
-    case 2: return "Adjectifs";
-    case 3: return "Verbes";
-    case 4: return "Adverbes";
-    default: return "Liste";
-  }
-}
-
 bool WordTable::Append(WordRow row) {
   constexpr std::size_t kMaxField = std::numeric_limits<std::uint16_t>::max();
   if (slots_.size() >= capacity_ || row.spelling.size() > kMaxField || row.phonetic.size() > kMaxField) return false;

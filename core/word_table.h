@@ -60,13 +60,6 @@ const TableInfo& InfoOf(TableKind kind);
 inline constexpr TableKind kWordTableKinds[] = {TableKind::Nouns, TableKind::Adjectives,
                                                 TableKind::Verbs, TableKind::FunctionWords};
 
-// Domain codes of the search dialogs: 1 to 4 are the word tables, 5 the current result list.
-inline constexpr int kDomainResultList = 5;
-
-// The name of a domain code in result headers and list names: "Noms", "Adjectifs", "Verbes",
-// "Adverbes", and "Liste" for the current list (and any other code).
-const char* DomainShortName(int domain);
-
 // The current result list holds at most this many rows.
 inline constexpr std::size_t kResultListCapacity = 30000;
 

@@ -26,7 +26,7 @@ void Rhyme(std::uint8_t flags, std::string_view typed) {
   query.position = static_cast<RhymePosition>(flags % 3);
   query.keepSpelling = flags & 4;
   query.syllables = (flags >> 3) % 10;
-  query.domain = 1 + (flags >> 5) % 5;
+  query.domain = static_cast<SearchDomain>(1 + (flags >> 5) % 5);
   const RhymeResult result = FindRhymes(fuzz::SmallLexicon(), session, query);
   if (result.Accepted()) {
     (void)WriteRhymeHeader(result);
@@ -50,21 +50,16 @@ void Lookup(std::uint8_t flags, std::string_view typed) {
 
 void Align(std::uint8_t flags, std::string_view rest) {
   const std::size_t split = rest.find('\0');
-  AlignmentRequest r;
-  r.spelling = std::string(rest.substr(0, split));
-  r.phonetic = split == std::string_view::npos ? std::string("taksi") : std::string(rest.substr(split + 1));
-  r.mode = static_cast<AlignMode>(flags % 3);
-  r.fragmentStart = static_cast<std::int8_t>(flags) / 8;
-  r.fragmentLength = flags % 7 - 1;
-  r.fixedEnd = flags % 11 - 2;
-  r.probeSuffix = r.spelling.substr(r.spelling.size() / 2);
-  AlignSpelling(r);
-  if (!r.probeFound) {
-    fuzz::Check(r.letterStart >= 1 && r.letterStart <= r.letterEnd &&
-                    r.letterEnd <= static_cast<int>(r.spelling.size()) + 1,
-                "fragment positions inside the spelling");
+  const std::string_view spelling = rest.substr(0, split);
+  const std::string_view phonetic = split == std::string_view::npos ? "taksi" : rest.substr(split + 1);
+  const Alignment r = AlignFragment(spelling, phonetic, static_cast<std::int8_t>(flags) / 8, flags % 7 - 1);
+  fuzz::Check(r.letterStart >= 1 && r.letterStart <= r.letterEnd &&
+                  r.letterEnd <= static_cast<int>(r.spelling.size()) + 1,
+              "fragment positions inside the spelling");
+  if (const auto phonemes = PhonemesOfEnding(spelling, phonetic, spelling.substr(spelling.size() / 2))) {
+    fuzz::Check(phonetic.ends_with(*phonemes), "the phonemes of an ending end the phonetic form");
   }
-  (void)AlignsEveryPhoneme(std::string(rest.substr(0, split)), r.phonetic);
+  (void)AlignsEveryPhoneme(spelling, phonetic);
 }
 
 // The sentence reader, then the whole sentence search over the small lexicon (with no word

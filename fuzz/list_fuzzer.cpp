@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Session session;
   session.resultListKind = "avant";
   if (const auto error = cli::ReadListBytes(bytes, "liste.txt", fuzz::SmallLexicon(), session)) {
-    fuzz::Check(!error->empty() && session.resultListKind == "avant", "a refusal leaves the list alone");
+    fuzz::Check(!error->Message().empty() && session.resultListKind == "avant", "a refusal leaves the list alone");
   } else {
     fuzz::Check(session.resultList.Size() <= kResultListCapacity, "within the list's capacity");
     const auto control = [](std::string_view s) {

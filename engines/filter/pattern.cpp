@@ -93,6 +93,25 @@ PatternAnalysis ReadOnce(std::string_view text, int longestWord, const PatternKe
   return a;
 }
 
+// Character classes of one match, one bit each.
+enum : unsigned char {
+  kLetter = 1,
+  kVowel = 2,
+  kConsonant = 4,
+  kPlainVowel = 8,       // a e i o u y
+  kPlainConsonant = 16,  // b c d ... z but the vowels
+  kExplicit = 32,        // an explicit letter of the pattern: outside the "once" options' class
+};
+
+bool IsPlainVowel(unsigned char c) {
+  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y';
+}
+
+void AppendPosition(std::string& marks, int position) {
+  if (position < 10) marks += '0';
+  marks += std::to_string(position);
+}
+
 }  // namespace
 
 PatternAnalysis CanonicalisePattern(std::string_view text, int longestWord, const PatternKeystroke& key) {
@@ -153,29 +172,6 @@ PatternOptions AvailableOptions(const PatternAnalysis& analysis, bool heterogram
 }
 
 // ---- The matcher ----
-
-namespace {
-
-// Character classes of one match, one bit each.
-enum : unsigned char {
-  kLetter = 1,
-  kVowel = 2,
-  kConsonant = 4,
-  kPlainVowel = 8,       // a e i o u y
-  kPlainConsonant = 16,  // b c d ... z but the vowels
-  kExplicit = 32,        // an explicit letter of the pattern: outside the "once" options' class
-};
-
-bool IsPlainVowel(unsigned char c) {
-  return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y';
-}
-
-void AppendPosition(std::string& marks, int position) {
-  if (position < 10) marks += '0';
-  marks += std::to_string(position);
-}
-
-}  // namespace
 
 FilterMatcher::FilterMatcher(std::string pattern, const MatchOptions& options)
     : pattern_(std::move(pattern)), options_(options) {

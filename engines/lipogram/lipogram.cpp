@@ -112,11 +112,11 @@ LipogramResult Refuse(LipogramResult result, LipogramRefusal refusal, std::strin
 
 LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, const LipogramQuery& query,
                              SearchObserver& observer) {
-  const int domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
+  const SearchDomain domain = query.domain;
   const int syllables = query.reducedVocabulary ? 0 : query.syllables;
   LipogramResult result;
   result.method = query.method;
-  result.fromResultList = domain == kDomainResultList;
+  result.fromResultList = domain == SearchDomain::ResultList;
   result.keep = query.keepAsNewList;
   result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
   result.syllableItem = syllables == 0 ? "Toutes" : std::to_string(syllables);

@@ -19,6 +19,7 @@
 #include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
+#include "core/search_domain.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "core/word_table.h"
@@ -48,7 +49,7 @@ struct LipogramQuery {
   bool beauPresent = false;
   int syllables = 3;               // 0 for "Toutes", else only words of exactly that many syllables
   bool reducedVocabulary = false;  // only words of the reduced vocabulary, whatever their syllables (Check1)
-  int domain = 1;                  // 1 to 4: a word table; kDomainResultList: the current list; else 1
+  SearchDomain domain = SearchDomain::Nouns;
   bool keepAsNewList = false;      // "Conserver le résultat comme nouvelle liste" (Check6)
 };
 
@@ -89,7 +90,7 @@ struct LipogramResult {
 };
 
 // Checks the typed letters, builds the patterns and scans the domain (or session.resultList for
-// kDomainResultList) in table order. The session is only read. Reports the live count and
+// SearchDomain::ResultList) in table order. The session is only read. Reports the live count and
 // yields to the observer after each entry.
 LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, const LipogramQuery& query,
                              SearchObserver& observer = NullObserver());

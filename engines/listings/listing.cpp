@@ -17,29 +17,37 @@ using L = ListingKind;
 using G = ListingGrouping;
 
 constexpr std::array kDescriptions = {
-    ListingDescription{L::Palindromes, "palindromes", "   Liste des mots palindromiques ", false, G::Letters, false,
-                       false, "", "Courier New", false, false},
-    ListingDescription{L::PhoneticPalindromes, "palindromes-phonetiques", "   Liste des palindromes phon\xE9tiques",
-                       false, G::Letters, false, false, "", "Courier New", false, false},
-    ListingDescription{L::Anacyclic, "anacycliques", "   Liste des mots anacycliques ", true, G::Letters, false, true,
-                       "", "Courier New", true, false},
-    ListingDescription{L::Ouroboros, "ourobores", "   Liste des mots ourobores ", false, G::Letters, false, false, "",
-                       "Courier New", false, false},
-    ListingDescription{L::PhoneticAnacycles, "anacycles-phonetiques", "   Liste des anacycles phon\xE9tiques", true,
-                       G::Phonemes, true, true, "", "Courier New", false, true},
-    ListingDescription{L::Anaphones, "anaphones", "   Liste des mots anaphones", true, G::Phonemes, true, true, "",
-                       "Courier New", false, true},
-    ListingDescription{L::AmbigramRotation, "ambigrammes", "   Liste des mots ambigrammes \xE0 rotation 180\xB0",
-                       false, G::Letters, true, false, "", "Courier New", false, false},
-    ListingDescription{L::AmbigramHorizontal, "ambigrammes-horizontaux",
-                       "   Liste des mots ambigrammes \xE0 sym\xE9trie horizontale", false, G::Letters, true, false, "",
-                       "Futura Medium BT", false, false},
-    ListingDescription{L::Okapi, "okapi", "   Liste des mots 'okapi'", false, G::Letters, false, false, "MotOkapi",
-                       "Courier New", false, false},
-    ListingDescription{L::Phokapi, "phokapi", "   Liste des mots 'phokapi'", false, G::Syllables, true, false,
-                       "MotPhokapi", "Courier New", false, false},
-    ListingDescription{L::AnagramFamilies, "familles", "   Liste des mots anagrammatiques", true, G::Letters, false,
-                       true, "", "Courier New", true, false},
+    ListingDescription{.kind = L::Palindromes, .commandName = "palindromes",
+                       .title = "   Liste des mots palindromiques ", .grouping = G::Letters, .font = "Courier New"},
+    ListingDescription{.kind = L::PhoneticPalindromes, .commandName = "palindromes-phonetiques",
+                       .title = "   Liste des palindromes phon\xE9tiques", .grouping = G::Letters,
+                       .font = "Courier New"},
+    ListingDescription{.kind = L::Anacyclic, .commandName = "anacycliques", .title = "   Liste des mots anacycliques ",
+                       .countsGroups = true, .grouping = G::Letters, .oneItemPerLine = true, .font = "Courier New",
+                       .needsAnagramIndex = true},
+    ListingDescription{.kind = L::Ouroboros, .commandName = "ourobores", .title = "   Liste des mots ourobores ",
+                       .grouping = G::Letters, .font = "Courier New"},
+    ListingDescription{.kind = L::PhoneticAnacycles, .commandName = "anacycles-phonetiques",
+                       .title = "   Liste des anacycles phon\xE9tiques", .countsGroups = true, .grouping = G::Phonemes,
+                       .singularHeading = true, .oneItemPerLine = true, .font = "Courier New",
+                       .needsPhoneticIndex = true},
+    ListingDescription{.kind = L::Anaphones, .commandName = "anaphones", .title = "   Liste des mots anaphones",
+                       .countsGroups = true, .grouping = G::Phonemes, .singularHeading = true, .oneItemPerLine = true,
+                       .font = "Courier New", .needsPhoneticIndex = true},
+    ListingDescription{.kind = L::AmbigramRotation, .commandName = "ambigrammes",
+                       .title = "   Liste des mots ambigrammes \xE0 rotation 180\xB0", .grouping = G::Letters,
+                       .singularHeading = true, .font = "Courier New"},
+    ListingDescription{.kind = L::AmbigramHorizontal, .commandName = "ambigrammes-horizontaux",
+                       .title = "   Liste des mots ambigrammes \xE0 sym\xE9trie horizontale", .grouping = G::Letters,
+                       .singularHeading = true, .font = "Futura Medium BT"},
+    ListingDescription{.kind = L::Okapi, .commandName = "okapi", .title = "   Liste des mots 'okapi'",
+                       .grouping = G::Letters, .listKind = "MotOkapi", .font = "Courier New"},
+    ListingDescription{.kind = L::Phokapi, .commandName = "phokapi", .title = "   Liste des mots 'phokapi'",
+                       .grouping = G::Syllables, .singularHeading = true, .listKind = "MotPhokapi",
+                       .font = "Courier New"},
+    ListingDescription{.kind = L::AnagramFamilies, .commandName = "familles",
+                       .title = "   Liste des mots anagrammatiques", .countsGroups = true, .grouping = G::Letters,
+                       .oneItemPerLine = true, .font = "Courier New", .needsAnagramIndex = true},
 };
 
 bool In(std::string_view set, char c) { return set.find(c) != std::string_view::npos; }
@@ -182,6 +190,29 @@ std::span<const PhoneticAnagramRow> IndexRows(const PhoneticAnagramIndex& index)
   return rows.empty() ? std::span<const PhoneticAnagramRow>() : std::span(rows).first(rows.size() - 1);
 }
 
+EntryTest ItemWhen(std::optional<std::string> (*item)(std::string_view)) {
+  return [item](WordRow entry) -> std::optional<std::pair<int, std::string>> {
+    auto text = item(entry.spelling);
+    if (!text) return std::nullopt;
+    return std::pair{static_cast<int>(entry.spelling.size()), std::move(*text)};
+  };
+}
+
+// The spellings of one phonetic form, shortest first, without repeats nor the spellings that
+// are inflections of a shorter one.
+std::vector<std::string_view> BaseSpellings(std::vector<std::string_view> spellings) {
+  std::sort(spellings.begin(), spellings.end(), [](std::string_view a, std::string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : CompareDisplay(a, b) < 0;
+  });
+  std::vector<std::string_view> bases;
+  for (std::string_view s : spellings) {
+    const bool derived = std::any_of(bases.begin(), bases.end(),
+                                     [s](std::string_view base) { return base == s || AreInflections(base, s); });
+    if (!derived) bases.push_back(s);
+  }
+  return bases;
+}
+
 }  // namespace
 
 std::span<const ListingDescription> AllListingDescriptions() { return kDescriptions; }
@@ -270,18 +301,6 @@ ListingResult ListOuroboros(const Lexicon& lexicon, SearchObserver& observer) {
   return ScanTables(L::Ouroboros, lexicon, kScannedTables, observer, SpellingWhen(IsOuroboros));
 }
 
-namespace {
-
-EntryTest ItemWhen(std::optional<std::string> (*item)(std::string_view)) {
-  return [item](WordRow entry) -> std::optional<std::pair<int, std::string>> {
-    auto text = item(entry.spelling);
-    if (!text) return std::nullopt;
-    return std::pair{static_cast<int>(entry.spelling.size()), std::move(*text)};
-  };
-}
-
-}  // namespace
-
 ListingResult ListRotationAmbigrams(const Lexicon& lexicon, SearchObserver& observer) {
   return ScanTables(L::AmbigramRotation, lexicon, kScannedTables, observer, ItemWhen(RotationAmbigramItem));
 }
@@ -348,25 +367,6 @@ ListingResult ListPhoneticAnacycles(const Lexicon& lexicon, SearchObserver& obse
   }
   return collector.Finish();
 }
-
-namespace {
-
-// The spellings of one phonetic form, shortest first, without repeats nor the spellings that
-// are inflections of a shorter one.
-std::vector<std::string_view> BaseSpellings(std::vector<std::string_view> spellings) {
-  std::sort(spellings.begin(), spellings.end(), [](std::string_view a, std::string_view b) {
-    return a.size() != b.size() ? a.size() < b.size() : CompareDisplay(a, b) < 0;
-  });
-  std::vector<std::string_view> bases;
-  for (std::string_view s : spellings) {
-    const bool derived = std::any_of(bases.begin(), bases.end(),
-                                     [s](std::string_view base) { return base == s || AreInflections(base, s); });
-    if (!derived) bases.push_back(s);
-  }
-  return bases;
-}
-
-}  // namespace
 
 ListingResult ListAnaphones(const Lexicon& lexicon, SearchObserver& observer) {
   const auto rows = IndexRows(lexicon.phoneticIndex);

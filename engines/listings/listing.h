@@ -24,22 +24,9 @@
 #include "core/lexicon.h"
 #include "core/observer.h"
 #include "core/session.h"
+#include "engines/listings/listing_kind.h"
 
 namespace tavilo {
-
-enum class ListingKind {
-  Palindromes,
-  PhoneticPalindromes,
-  Anacyclic,
-  Ouroboros,
-  PhoneticAnacycles,
-  Anaphones,
-  AmbigramRotation,
-  AmbigramHorizontal,
-  Okapi,
-  Phokapi,
-  AnagramFamilies,
-};
 
 // What a listing's groups are counted by.
 enum class ListingGrouping { Letters, Phonemes, Syllables };
@@ -47,16 +34,16 @@ enum class ListingGrouping { Letters, Phonemes, Syllables };
 // The fixed facts of each listing.
 struct ListingDescription {
   ListingKind kind;
-  const char* commandName;     // the command line's name, e.g. "palindromes" (ASCII)
-  std::string_view title;      // the header's title, e.g. "   Liste des mots palindromiques "
-  bool countsGroups;           // "     Groupes de mots : " rather than "     Mots : "
-  ListingGrouping grouping;
-  bool singularHeading;        // " 1 lettre :" / " 1 phonème :" for length 1 (else " 1 lettres :")
-  bool oneItemPerLine;         // groups of words take a line each; single words stand in columns
-  std::string_view listKind;   // the current list's kind it leaves ("MotOkapi"), or "" for none
-  std::string_view font;       // "Courier New", or "Futura Medium BT" for the horizontal ambigrams
-  bool needsAnagramIndex;
-  bool needsPhoneticIndex;
+  const char* commandName;                // the command line's name, e.g. "palindromes" (ASCII)
+  std::string_view title;                 // the header's title, e.g. "   Liste des mots palindromiques "
+  bool countsGroups = false;              // "     Groupes de mots : " rather than "     Mots : "
+  ListingGrouping grouping = ListingGrouping::Letters;
+  bool singularHeading = false;           // " 1 lettre :" / " 1 phonème :" for length 1 (else " 1 lettres :")
+  bool oneItemPerLine = false;            // groups of words take a line each; single words stand in columns
+  std::string_view listKind = "";         // the current list's kind it leaves ("MotOkapi"), or "" for none
+  std::string_view font;                  // "Courier New", or "Futura Medium BT" for the horizontal ambigrams
+  bool needsAnagramIndex = false;
+  bool needsPhoneticIndex = false;
 };
 
 // The eleven listings, in the order of the ListingKind values.

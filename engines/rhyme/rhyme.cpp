@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "core/alignment.h"
 #include "core/frequency_order.h"
@@ -103,9 +104,9 @@ RhymeResult Refuse(RhymeResult result, RhymeRefusal refusal) {
 
 RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
                        SearchObserver& observer) {
-  const int domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
+  const SearchDomain domain = query.domain;
   RhymeResult result;
-  result.fromResultList = domain == kDomainResultList;
+  result.fromResultList = domain == SearchDomain::ResultList;
   result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 

@@ -19,6 +19,7 @@
 #include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
+#include "core/search_domain.h"
 #include "core/session.h"
 #include "core/text.h"
 #include "core/word_table.h"
@@ -43,8 +44,7 @@ struct RhymeQuery {
   RhymePosition position = RhymePosition::End;
   bool keepSpelling = false;  // "Conserver la graphie": the letters must stand there too
   int syllables = 0;          // 0 for "Toutes", else only words of exactly that many syllables (1 to 9)
-  int domain = 1;             // 1 to 4: a word table; kDomainResultList (5): the current list;
-                              // any other value is taken as 1
+  SearchDomain domain = SearchDomain::Nouns;
 };
 
 // Why a query gave no block. Each has its own French message (RhymeResult::message).
@@ -94,7 +94,7 @@ struct RhymeResult {
 // Runs the whole search: checks the typed rhyme, learns its sound from the first word of the
 // nouns, adjectives, verbs and adverbs (in this order) that ends with a non-vowel followed by the
 // rhyme and whose alignment reaches the rhyme's letters at a phoneme boundary, then scans the
-// domain (or session.resultList for kDomainResultList) in table order. The session is only read.
+// domain (or session.resultList for SearchDomain::ResultList) in table order. The session is only read.
 // Reports the live count and yields to the observer after each entry scanned.
 RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const RhymeQuery& query,
                        SearchObserver& observer = NullObserver());

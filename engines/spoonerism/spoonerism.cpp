@@ -61,7 +61,7 @@ std::string RefusalMessage(SpoonerismRefusal refusal, const SpoonerismResult& re
     case SpoonerismRefusal::TooShort:
       return "Le mot " + word + " est trop court pour construire des contrep\xE8teries !!!";
     case SpoonerismRefusal::NoReplacement:
-      if (result.method != SpoonerismMethod::Contrepetophile && result.domain == 3) {
+      if (result.method != SpoonerismMethod::Contrepetophile && result.domain == SearchDomain::Verbs) {
         return "D\xE9sol\xE9, le mot " + word + " ne g\xE9n\xE8re pas de contrep\xE8teries int\xE9ressantes.\n"
                "Choisissez un autre mot, ou un autre domaine que \xAB\xA0Verbes\xA0\xBB.";
       }
@@ -115,6 +115,36 @@ struct RowWork {
   std::size_t eeCodesKept = 0;
 };
 
+// The progress display of phase 2: at 0 while the places of every row are collected (yielding now
+// and then), then rising with the items each replacement's work list walks, so that it reaches the
+// expected work with the last replacement.
+class MatchProgress {
+ public:
+  MatchProgress(SearchObserver& observer, double expected) : observer_(observer), expected_(expected) {
+    observer_.SetProgress(0, expected_);
+  }
+  // At candidate `j` of a row's collection; false when the observer asks to stop.
+  bool Collecting(std::size_t j) { return j % kYieldEvery != 0 || Report(0); }
+  // Each replacement's items, before the first is matched.
+  void Expect(std::size_t items) { total_ += static_cast<double>(items); }
+  // After a replacement worth `items`; false when the observer asks to stop.
+  bool Matched(std::size_t items) {
+    done_ += static_cast<double>(items);
+    return Report(total_ > 0 ? expected_ * (done_ / total_) : expected_);
+  }
+
+ private:
+  bool Report(double at) {
+    observer_.SetProgress(at, expected_);
+    return observer_.Yield();
+  }
+
+  SearchObserver& observer_;
+  const double expected_;
+  double total_ = 0;
+  double done_ = 0;
+};
+
 // A found word before it is written: the lookup entry, the place's taboo marker and position.
 struct Hit {
   std::size_t entry;
@@ -145,14 +175,14 @@ class Search {
   std::size_t ReplacementCount() const { return replacementCount_; }
 
   void SetWord(const std::string& phonetic) {
-    p_ = phonetic;
-    q_ = Merge(p_, query_.mergeEe);
+    phonetic_ = phonetic;
+    mergedPhonetic_ = Merge(phonetic_, query_.mergeEe);
   }
 
  private:
   // The lookup table: the words of the domain, or the current list.
   const WordTable& Domain() const {
-    return query_.domain == kDomainResultList ? session_.resultList : lexicon_.Domain(query_.domain);
+    return query_.domain == SearchDomain::ResultList ? session_.resultList : lexicon_.Domain(query_.domain);
   }
   // Reports `done` units of the current stage's `expected_` work, then yields.
   bool Report(double done) {
@@ -180,7 +210,8 @@ class Search {
   SearchObserver& observer_;
   SpoonerismResult& result_;
 
-  std::string p_, q_;
+  std::string phonetic_;        // the word's phonetic form
+  std::string mergedPhonetic_;  // the same with é and è as one sound, under that option
   std::vector<SwapRow> rows_;
   std::size_t replacementCount_ = 0;
   double expected_ = 0;  // the current stage's expected work, in the progress display's units
@@ -193,7 +224,7 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
   rows_.clear();
   replacementCount_ = 0;
   const bool merge = query_.mergeEe;
-  int length = static_cast<int>(p_.size());
+  int length = static_cast<int>(phonetic_.size());
   int n = SwapLength(query_);
   if (n >= length) n = length - 1;
   const int maxReplacement = n;
@@ -202,18 +233,18 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
   const double step = kPhase1Work / (length * n);
   std::size_t row = 0;
   const bool verbEndings = (query_.method == SpoonerismMethod::Reversed || query_.method == SpoonerismMethod::Child) &&
-                           query_.domain == 3;
+                           query_.domain == SearchDomain::Verbs;
   const std::size_t rows = source.Size();
 
   for (int i = 1; i <= length; ++i) {
     if (n > length - i + 1) --n;
     for (int k = 1; k <= n; ++k) {
-      const std::string a = p_.substr(static_cast<std::size_t>(i - 1), static_cast<std::size_t>(k));
+      const std::string a = phonetic_.substr(static_cast<std::size_t>(i - 1), static_cast<std::size_t>(k));
       // The endings of conjugated verbs are not exchanged.
       if (verbEndings && i == length && (a == "5" || a == "8" || a == "a" || a == "3" || a == "2")) break;
       SwapRow swaps{i, k, Merge(a, merge), {}};
       const std::size_t prefix = static_cast<std::size_t>(i - 1);
-      const std::string_view suffix = std::string_view(q_).substr(prefix + static_cast<std::size_t>(k));
+      const std::string_view suffix = std::string_view(mergedPhonetic_).substr(prefix + static_cast<std::size_t>(k));
       for (int m = 1; m <= maxReplacement; ++m) {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < rows; ++j) {
@@ -226,12 +257,12 @@ bool Search::Phase1(const WordTable& source, bool childFlags) {
           }
           if (j > 0 && source[j - 1].phonetic == f) continue;  // homophones count once
           bool matches = true;
-          for (std::size_t t = 0; t < prefix && matches; ++t) matches = MergeCode(f[t], merge) == q_[t];
+          for (std::size_t t = 0; t < prefix && matches; ++t) matches = MergeCode(f[t], merge) == mergedPhonetic_[t];
           for (std::size_t t = 0; t < suffix.size() && matches; ++t) {
             matches = MergeCode(f[size - suffix.size() + t], merge) == suffix[t];
           }
-          if (!matches || f == p_) continue;
-          if (merge && Merge(f, true) == q_) continue;  // differs only by é against è
+          if (!matches || f == phonetic_) continue;
+          if (merge && Merge(f, true) == mergedPhonetic_) continue;  // differs only by é against è
           swaps.replacements.emplace_back(f.substr(prefix, static_cast<std::size_t>(m)));
         }
       }
@@ -283,9 +314,8 @@ bool Search::Phase2() {
   mergedCandidates_.reserve(candidates.Size());
   for (const WordRow entry : candidates) mergedCandidates_.push_back(Merge(entry.phonetic, merge));
 
-  // The places of every row first: the display stays at 0 meanwhile, only the matcher steps it.
-  expected_ = result_.expectedWork;
-  observer_.SetProgress(0, expected_);
+  // The places of every row first, then the matching of each replacement.
+  MatchProgress progress(observer_, result_.expectedWork);
   std::vector<std::vector<Place>> rowPlaces(rows_.size());
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const SwapRow& row = rows_[r];
@@ -297,7 +327,7 @@ bool Search::Phase2() {
       const auto scan = [&](const WordTable& table, bool taboo) {
         for (const WordRow entry : table) {
           const std::string_view f = entry.phonetic;
-          if (f.ends_with(p_)) continue;
+          if (f.ends_with(phonetic_)) continue;
           if (query_.decadent ? f.find(a) == std::string::npos : !f.starts_with(a)) continue;
           TakePlaces(row, f, f, taboo, false);
         }
@@ -306,13 +336,13 @@ bool Search::Phase2() {
       if (method == SpoonerismMethod::Normal) scan(lexicon_.locutions, false);
     }
     for (std::size_t j = 0; j < candidates.Size(); ++j) {
-      if (j % kYieldEvery == 0 && !Report(0)) return false;
+      if (!progress.Collecting(j)) return false;
       const WordRow entry = candidates[j];
       if (method == SpoonerismMethod::Child && entry.marker == 1) continue;
       const std::string& searched = mergedCandidates_[j];
       if (searched == a) continue;
       const std::size_t before = places_.size();
-      TakePlaces(row, entry.phonetic, searched, false, query_.domain == 3);
+      TakePlaces(row, entry.phonetic, searched, false, query_.domain == SearchDomain::Verbs);
       if (method == SpoonerismMethod::Normal && places_.size() > before &&
           HoldsPhonetic(lexicon_.taboo, entry.phonetic)) {
         for (std::size_t i = before; i < places_.size(); ++i) places_[i].taboo = true;
@@ -322,25 +352,20 @@ bool Search::Phase2() {
     rowPlaces[r].swap(places_);
   }
 
-  // Then the replacements, each worth the items its work list walks, so that the display rises
-  // with the work done and reaches the expected work with the last replacement.
   std::vector<RowWork> work(rows_.size());
-  double total = 0;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     work[r] = Work(rows_[r], rowPlaces[r]);
-    for (const std::string& b : rows_[r].replacements) total += static_cast<double>(ProgressItems(work[r], b));
+    for (const std::string& b : rows_[r].replacements) progress.Expect(ProgressItems(work[r], b));
   }
-  double done = 0;
   for (std::size_t r = 0; r < rows_.size(); ++r) {
     const SwapRow& row = rows_[r];
     if (row.replacements.empty()) continue;
     bool yod = false;
-    const SpoonerismWord heading = Aligned(result_.word, p_, row.start, row.length, yod);
+    const SpoonerismWord heading = Aligned(result_.word, phonetic_, row.start, row.length, yod);
     if (yod) result_.yodMark = true;
     for (const std::string& b : row.replacements) {
       Match(row, rowPlaces[r], b, heading);
-      done += static_cast<double>(ProgressItems(work[r], b));
-      if (!Report(total > 0 ? expected_ * (done / total) : expected_)) return false;
+      if (!progress.Matched(ProgressItems(work[r], b))) return false;
     }
   }
   return true;
@@ -411,7 +436,7 @@ void Search::Match(const SwapRow& row, const std::vector<Place>& places, const s
   });
   SpoonerismBlock block;
   block.fragmentStart = row.start;
-  block.fragment = p_.substr(static_cast<std::size_t>(row.start - 1), static_cast<std::size_t>(row.length));
+  block.fragment = phonetic_.substr(static_cast<std::size_t>(row.start - 1), static_cast<std::size_t>(row.length));
   block.replacement = b;
   block.heading = heading;
   std::string previous;
@@ -436,8 +461,8 @@ void Search::Match(const SwapRow& row, const std::vector<Place>& places, const s
 
 bool Search::ContrepetophileSearch() {
   // Over the current list, the words come from the nouns.
-  const WordTable& source = query_.domain == kDomainResultList ? lexicon_.nouns : lexicon_.Domain(query_.domain);
-  int length = static_cast<int>(p_.size());
+  const WordTable& source = query_.domain == SearchDomain::ResultList ? lexicon_.nouns : lexicon_.Domain(query_.domain);
+  int length = static_cast<int>(phonetic_.size());
   int n = SwapLength(query_);
   if (n >= length) n = length - 1;
   const int maxReplacement = n;
@@ -455,15 +480,15 @@ bool Search::ContrepetophileSearch() {
     if (n > length - i + 1) --n;
     for (int k = 1; k <= n; ++k) {
       const std::size_t prefix = static_cast<std::size_t>(i - 1);
-      const std::string_view suffix = std::string_view(p_).substr(prefix + static_cast<std::size_t>(k));
+      const std::string_view suffix = std::string_view(phonetic_).substr(prefix + static_cast<std::size_t>(k));
       std::vector<Found> found;
       for (int m = 1; m <= maxReplacement; ++m) {
         const std::size_t size = prefix + static_cast<std::size_t>(m) + suffix.size();
         for (std::size_t j = 0; j < source.Size(); ++j) {
           if (!ScanTick(row, step, m - 1, maxReplacement, j, source.Size())) return false;
           const std::string_view f = source[j].phonetic;
-          if (f.size() != size || f == p_) continue;
-          if (f.compare(0, prefix, p_, 0, prefix) != 0 || !f.ends_with(suffix)) continue;
+          if (f.size() != size || f == phonetic_) continue;
+          if (f.compare(0, prefix, phonetic_, 0, prefix) != 0 || !f.ends_with(suffix)) continue;
           found.push_back({j, Aligned(source[j].spelling, f, i, m, result_.yodMark), std::string(f.substr(prefix, m))});
         }
       }
@@ -482,8 +507,8 @@ bool Search::ContrepetophileSearch() {
       if (found.size() > kMaxBlockWords) found.resize(kMaxBlockWords);
       SpoonerismBlock block;
       block.fragmentStart = i;
-      block.fragment = p_.substr(prefix, static_cast<std::size_t>(k));
-      block.heading = Aligned(result_.word, p_, i, k, result_.yodMark);
+      block.fragment = phonetic_.substr(prefix, static_cast<std::size_t>(k));
+      block.heading = Aligned(result_.word, phonetic_, i, k, result_.yodMark);
       for (Found& f : found) {
         block.words.push_back(std::move(f.word));
         block.wordFragments.push_back(std::move(f.fragment));
@@ -543,9 +568,10 @@ std::pair<int, int> SpoonerismSearchKeys(const SpoonerismQuery& query) {
   }
   static constexpr int kFirst[] = {32, 64, 128, 256};
   static constexpr int kSecond[] = {1, 2, 4, 8};
-  if (query.domain >= 1 && query.domain <= 4) {
-    first += kFirst[query.domain - 1];
-    second += kSecond[query.domain - 1];
+  if (query.domain != SearchDomain::ResultList) {
+    const auto table = static_cast<std::size_t>(query.domain) - 1;
+    first += kFirst[table];
+    second += kSecond[table];
   }
   if (query.mergeEe) {
     first += 512;
@@ -564,10 +590,10 @@ SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session,
                                  SearchObserver& observer, const std::function<void(SpoonerismStage)>& stage) {
   SpoonerismResult result;
   result.method = query.method;
-  result.domain = query.domain >= 1 && query.domain <= kDomainResultList ? query.domain : 1;
+  result.domain = query.domain;
   const bool contrepetophile = query.method == SpoonerismMethod::Contrepetophile;
   // The contrepétophile search never reads the current list: it stands for the nouns there.
-  if (contrepetophile && result.domain == kDomainResultList) result.domain = 1;
+  if (contrepetophile && result.domain == SearchDomain::ResultList) result.domain = SearchDomain::Nouns;
   result.domainName = DomainShortName(result.domain);
 
   if (const auto refusal = PrepareSpoonerismWord(query.typed, result.word); refusal != SpoonerismRefusal::None) {
@@ -622,7 +648,7 @@ SpoonerismResult FindSpoonerisms(const Lexicon& lexicon, const Session& session,
   if (stage) stage(SpoonerismStage::Phase2);
   // Phase 2 re-creates the current list unless it reads it; reading it, the list is replaced only
   // when asked to keep the result.
-  result.replacesList = result.domain != kDomainResultList || query.keepAsNewList;
+  result.replacesList = result.domain != SearchDomain::ResultList || query.keepAsNewList;
   result.stopped = !search.Phase2();
   if (stage) stage(SpoonerismStage::Done);
   if (!result.found) return Refuse(std::move(result), SpoonerismRefusal::NothingFound);
@@ -650,7 +676,7 @@ void SortSpoonerismsByFrequency(SpoonerismResult& result, const WordFrequencies&
 void KeepSpoonerismResult(const SpoonerismResult& result, Session& session) {
   if (!result.replacesList) return;
   // A search over the current list that found nothing leaves the list it read.
-  if (result.domain == kDomainResultList && !result.found) return;
+  if (result.domain == SearchDomain::ResultList && !result.found) return;
   session.resultList.Reset(kResultListCapacity);
   if (!result.found) return;
   session.resultListKind = std::string(kSpoonerismListKind);

@@ -26,6 +26,7 @@
 #include "core/frequency.h"
 #include "core/lexicon.h"
 #include "core/observer.h"
+#include "core/search_domain.h"
 #include "core/session.h"
 #include "core/word_table.h"
 
@@ -53,8 +54,8 @@ struct SpoonerismQuery {
   bool decadent = false;  // "Décadentes": the fragment anywhere; else "Classiques": word starts only
   SpoonerismMethod method = SpoonerismMethod::Normal;
   bool mergeEe = true;    // "Confondre les sons «é» et «è»"
-  int domain = 1;         // 1 to 4: a word table; kDomainResultList (5): the current list
-  bool keepAsNewList = false;  // "Conserver le résultat comme nouvelle liste" (domain 5 only)
+  SearchDomain domain = SearchDomain::Nouns;
+  bool keepAsNewList = false;  // "Conserver le résultat comme nouvelle liste" (the current list only)
 };
 
 // Why a query gave no block. Each has its French message (SpoonerismResult::message).
@@ -97,7 +98,7 @@ struct SpoonerismResult {
   std::string message;  // the refusal's text, lines joined by "\n"; empty when accepted
 
   SpoonerismMethod method = SpoonerismMethod::Normal;
-  int domain = 1;
+  SearchDomain domain = SearchDomain::Nouns;
   std::string word;      // prepared as typed, then the dictionary spelling once validated
   bool validated = false;      // the lookup accepted the word (the word box then shows it)
   bool clearWordBox = false;   // the refusal asks the front end to empty its word box

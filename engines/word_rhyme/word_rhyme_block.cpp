@@ -40,13 +40,9 @@ std::string Heading(const WordRhymeSection& section) {
 // letters only. {size, 0} when the alignment cannot tell.
 std::pair<std::size_t, std::size_t> SoundLetters(const WordEntry& entry, std::size_t from, std::size_t length,
                                                  bool toTheEnd) {
-  AlignmentRequest request;
-  request.spelling = entry.spelling;
-  request.phonetic = entry.phonetic;
-  request.fragmentStart = static_cast<int>(from) + 1;
-  request.fragmentLength = static_cast<int>(length);
-  AlignSpelling(request);
-  const std::string& aligned = request.spelling;
+  const Alignment alignment =
+      AlignFragment(entry.spelling, entry.phonetic, static_cast<int>(from) + 1, static_cast<int>(length));
+  const std::string& aligned = alignment.spelling;
   // Maps a position of the aligned spelling to the word's own.
   const auto original = [&aligned](std::size_t position) {
     std::size_t letters = 0;
@@ -61,10 +57,10 @@ std::pair<std::size_t, std::size_t> SoundLetters(const WordEntry& entry, std::si
     return letters;
   };
   const std::size_t size = entry.spelling.size();
-  if (request.lettersRanOut || request.letterStart < 1) return {size, 0};
-  const std::size_t start = std::min(original(static_cast<std::size_t>(request.letterStart - 1)), size);
+  if (alignment.lettersRanOut || alignment.letterStart < 1) return {size, 0};
+  const std::size_t start = std::min(original(static_cast<std::size_t>(alignment.letterStart - 1)), size);
   const std::size_t end =
-      toTheEnd ? size : std::min(original(static_cast<std::size_t>(std::max(request.letterEnd, 1) - 1)), size);
+      toTheEnd ? size : std::min(original(static_cast<std::size_t>(std::max(alignment.letterEnd, 1) - 1)), size);
   return {start, end > start ? end - start : 0};
 }
 

@@ -147,8 +147,8 @@ TEST_F(MainWindowTest, CommandsFollowTheToolsTheTextAndTheSelection) {
   lexicon.adjectivesMissing = true;
   ToolRegistry tools;
   tools.AddDialog<FakeDialog<ToolId::Rhyme>>(ToolId::Rhyme);
-  tools.AddListing(ListingId::Palindromes, NoResult);
-  tools.AddListing(ListingId::Okapi, NoResult);
+  tools.AddListing(ListingKind::Palindromes, NoResult);
+  tools.AddListing(ListingKind::Okapi, NoResult);
   MakeWindow(std::move(tools));
   EXPECT_EQ(window->windowTitle(), "Tavilo");
   EXPECT_EQ(Label("Label1"), "Liste du résultat");
@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, CommandsFollowTheToolsTheTextAndTheSelection) {
     EXPECT_EQ(On(tool.buttonKey), tool.id == ToolId::Rhyme) << tool.buttonKey;
   }
   for (const ListingInfo& listing : AllListings())
-    EXPECT_EQ(On(listing.menuName), listing.id == ListingId::Okapi) << listing.menuName;
+    EXPECT_EQ(On(listing.menuName), listing.id == ListingKind::Okapi) << listing.menuName;
   for (const char* name : {"mnuFileOpen", "mnuFilePageSetup", "mnuFileExit", "mnuEditSelectAll", "mnuHelpContents",
                            "mnuHelpSearchForHelpOn", "mnuHelpAbout", "Open"})
     EXPECT_TRUE(On(name)) << name;
@@ -376,7 +376,7 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey
   ToolRegistry tools;
   std::string fontSeen;
   int progressShown = -1;
-  tools.AddListing(ListingId::AmbigramHorizontal, [&](ListingContext& context) {
+  tools.AddListing(ListingKind::AmbigramHorizontal, [&](ListingContext& context) {
     fontSeen = context.resultFont;
     context.observer.SetCount(2);
     // The bar shows the progress once the search has run a moment, when the observer next lets
@@ -410,7 +410,7 @@ TEST_F(MainWindowTest, AListingReportsItsCountAndProgressAndPublishesUnderItsKey
 TEST_F(MainWindowTest, ClosingDuringAListingStopsItAndLeavesTheDisplayThenCloses) {
   ToolRegistry tools;
   int steps = 0;
-  tools.AddListing(ListingId::Palindromes, [&](ListingContext& context) -> std::optional<ToolResult> {
+  tools.AddListing(ListingKind::Palindromes, [&](ListingContext& context) -> std::optional<ToolResult> {
     while (steps < 1000000) {
       if (++steps == 10) context.host.window()->close();
       if (!context.observer.Yield()) return std::nullopt;

@@ -37,9 +37,9 @@ TEST_F(WordListingsTest, EveryListingRunsFromItsMenuItem) {
     QFile::remove(folder.File("Listes/SansTitre.rtf"));
     window->setWindowTitle("Tavilo");
     Trigger(info.menuName);
-    const ListingDescription& d = DescribeListing(ListingKindOf(info.id));
+    const ListingDescription& d = DescribeListing(info.id);
     EXPECT_TRUE(Label("lblHeader").startsWith(FromCp1252(d.title)));
-    if (info.id != ListingId::AnagramFamilies) {
+    if (info.id != ListingKind::AnagramFamilies) {
       EXPECT_TRUE(Label("lblHeader2").startsWith(d.countsGroups ? "     Groupes de mots : " : "     Mots : "));
     }
     EXPECT_TRUE(Displayed().contains(QString(80, QLatin1Char('-')))) << "nothing listed";
@@ -48,11 +48,11 @@ TEST_F(WordListingsTest, EveryListingRunsFromItsMenuItem) {
     EXPECT_TRUE(QFileInfo::exists(folder.File("Listes/SansTitre.rtf")));
     EXPECT_EQ(Label("Label4"), "") << "the waiting line is cleared once the list is shown";
     // 'okapi' and 'phokapi' make their words the current list and count them with their unit.
-    if (info.id == ListingId::Okapi) {
+    if (info.id == ListingKind::Okapi) {
       EXPECT_EQ(window->session().resultListKind, "MotOkapi");
       EXPECT_EQ(window->session().resultList.Size(), 6u);  // radar, sel, rame, mare, nu, okapi
       EXPECT_EQ(Label("Label2"), "6 mots 'okapi'");
-    } else if (info.id == ListingId::Phokapi) {
+    } else if (info.id == ListingKind::Phokapi) {
       EXPECT_EQ(window->session().resultListKind, "MotPhokapi");
       EXPECT_TRUE(Label("Label2").endsWith(" mots 'phokapi'"));
     } else {

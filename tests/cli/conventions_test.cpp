@@ -30,6 +30,8 @@ TEST_F(ConventionsTest, EveryCommandHasHelpAndRefusesUnknownOptionsShownSafely) 
     EXPECT_EQ(help.code, kExitOk) << command.name;
     EXPECT_TRUE(help.out.starts_with("Usage : tavilo-cli " + std::string(command.name) + " " + command.usage + "\n"))
         << help.out;
+    // The shell prompt comes back on a line of its own, right after the last line of the help.
+    EXPECT_TRUE(help.out.ends_with("\n") && !help.out.ends_with("\n\n")) << command.name;
     const std::pair<std::string, std::string> options[] = {
         {"--vite", "--vite"},
         {"--\x1B[2J", "--\\x1B[2J"},  // a control character is shown escaped

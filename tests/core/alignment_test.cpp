@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -16,26 +17,9 @@
 namespace tavilo {
 namespace {
 
-// Runs one request as a caller makes it, after an earlier call that inserted two bullets.
-AlignmentRequest Aligned(const std::string& word, const std::string& phonetic, int start, int length,
-                     AlignMode mode = AlignMode::Fragment, const std::string& suffix = "") {
-  AlignmentRequest r;
-  r.spelling = word;
-  r.phonetic = phonetic;
-  r.fragmentStart = start;
-  r.fragmentLength = length;
-  r.fixedEnd = static_cast<int>(std::clamp<long long>(static_cast<long long>(start) + length - 1, INT_MIN, INT_MAX));
-  r.probeSuffix = suffix;
-  r.mode = mode;
-  r.insertedMarks = 2;  // the count adds up across calls: the caller resets it
-  r.probePhonemes = "stale";
-  AlignSpelling(r);
-  return r;
-}
-
 // One row per rule of the walk, on words of the dictionary; `segments` joins each phoneme's letters
 // (a one-phoneme fragment) with '|'. Removing or changing a rule changes some row's segments.
-TEST(AlignSpelling, EachRuleOnRealWords) {
+TEST(Alignment, EachRuleOnRealWords) {
   struct Case {
     const char *rule, *word, *phonetic, *segments;
     bool full = true;  // whether every phoneme has letters
@@ -112,7 +96,7 @@ TEST(AlignSpelling, EachRuleOnRealWords) {
   for (const Case& c : cases) {
     std::string segments;
     for (int j = 1; j <= static_cast<int>(std::string(c.phonetic).size()); ++j) {
-      const AlignmentRequest r = Aligned(c.word, c.phonetic, j, 1);
+      const Alignment r = AlignFragment(c.word, c.phonetic, j, 1);
       segments += (j > 1 ? "|" : "") + r.spelling.substr(static_cast<std::size_t>(r.letterStart - 1),
                                                          static_cast<std::size_t>(r.letterEnd - r.letterStart));
     }
@@ -124,16 +108,16 @@ TEST(AlignSpelling, EachRuleOnRealWords) {
 // Fragments of several phonemes, and the probe: where bullets and x markers go, what the fragment
 // covers, and where a written ending is met. For a probe `expected` holds the phonemes found,
 // empty when the suffix is not met.
-TEST(AlignSpelling, FragmentsAndProbes) {
+TEST(Alignment, FragmentsAndProbes) {
   struct Case {
     const char *word, *phonetic;
     int start, length;
-    AlignMode mode;
+    bool probe;
     const char* expected;  // the spelling with the fragment in brackets, or the probe's phonemes
     int bullets = 0;
     const char* suffix = "";
   };
-  constexpr AlignMode F = AlignMode::Fragment, E = AlignMode::FixedEnd, P = AlignMode::Probe;
+  constexpr bool F = false, P = true;
   const Case cases[] = {
       {"taxi", "taksi", 1, 3, F, "[tax(k)]i"},
       {"taxi", "taksi", 4, 2, F, "ta[x(s)i]"},
@@ -148,12 +132,12 @@ TEST(AlignSpelling, FragmentsAndProbes) {
       // A yod no letter spells, met on the x after its k: the bullet goes before the x.
       {"taxi", "tak7", 3, 2, F, "ta[\x95x(k)]i", 1},
       {"crier", "kri72", 4, 2, F, "cri[\x95" "er]", 1},
-      {"crier", "kri72", 1, 5, E, "[cri\x95" "er]", 1},
+      {"crier", "kri72", 1, 5, F, "[cri\x95" "er]", 1},
       // A fragment that starts on the skipped j sound of the dj pair gets the letter that spells
       // the pair: a fragment without letters could be neither shown nor exchanged.
       {"jazz", "djaz", 2, 2, F, "[ja]zz"},
       {"sculpteur", "skult1r", 5, 1, F, "sculp[t]eur"},  // the silent p goes before the fragment
-      {"chats", "ha", 2, 8, E, "ch[a]ts"},  // past the last phoneme: the silent s is not taken
+      {"chats", "ha", 2, 8, F, "ch[a]ts"},  // past the last phoneme: the silent s is not taken
       {"flirt", "fl1rt", 3, 2, F, "flir[t]"},  // never reached: the spelling's last letter
       {"MAISON", "m3z8", 1, 0, P, "z8", 0, "Son"},
       {"maison", "m3z8", 1, 0, P, "m3z8", 0, "maison"},
@@ -165,23 +149,24 @@ TEST(AlignSpelling, FragmentsAndProbes) {
       {"crier", "kri72", 1, 0, P, "72", 0, "er"},  // the yod's step starts before its bullet
   };
   for (const Case& c : cases) {
-    AlignmentRequest r = Aligned(c.word, c.phonetic, c.start, c.length, c.mode, c.suffix);
-    if (c.mode == P) {
-      EXPECT_EQ(r.probeFound, *c.expected != '\0') << c.word << " " << c.suffix;
-      EXPECT_EQ(r.probePhonemes, c.expected) << c.word << " " << c.suffix;
+    if (c.probe) {
+      const std::optional<std::string> phonemes = PhonemesOfEnding(c.word, c.phonetic, c.suffix);
+      EXPECT_EQ(phonemes.value_or(""), c.expected) << c.word << " " << c.suffix;
+      EXPECT_EQ(phonemes.has_value(), *c.expected != '\0') << c.word << " " << c.suffix;
       continue;
     }
+    Alignment r = AlignFragment(c.word, c.phonetic, c.start, c.length);
     r.spelling.insert(static_cast<std::size_t>(r.letterEnd - 1), "]");
     r.spelling.insert(static_cast<std::size_t>(r.letterStart - 1), "[");
     EXPECT_EQ(r.spelling, c.expected) << c.word << " " << c.start << "+" << c.length;
-    EXPECT_EQ(r.insertedMarks, 2 + c.bullets) << c.word;
+    EXPECT_EQ(r.bulletCount, c.bullets) << c.word;
   }
 }
 
 // The rows of the shipped dictionary where some phoneme is left without letters: loanwords
 // read the English way, single letters read by their names, and a few spellings the grapheme
 // table has no group for (coïncide, señor, monsieur).
-TEST(AlignSpelling, ShippedDictionaryIsAlmostFullyAligned) {
+TEST(Alignment, ShippedDictionaryIsAlmostFullyAligned) {
   const LexiconLoad load = LoadLexicon(TAVILO_SOURCE_DATA_DIR, {});
   ASSERT_TRUE(load.lexicon) << load.error->Message();
   std::size_t rows = 0, unaligned = 0;
@@ -197,20 +182,19 @@ TEST(AlignSpelling, ShippedDictionaryIsAlmostFullyAligned) {
 
 // Whatever the request, the positions stay inside the spelling, and taking out the bullets (as
 // many as counted) and the marker, one at most and after an x, gives the word back.
-void CheckInvariants(const std::string& word, const AlignmentRequest& r) {
+void CheckInvariants(const std::string& word, const Alignment& r) {
   std::string letters = r.spelling;
-  EXPECT_EQ(static_cast<int>(std::erase(letters, kYodBullet)) + 2, r.insertedMarks);
+  EXPECT_EQ(static_cast<int>(std::erase(letters, kYodBullet)), r.bulletCount);
   int markers = 0;
   for (const char* marker : {"(k)", "(s)", "(g)", "(z)"}) {
     const std::size_t at = letters.find(marker);
     if (at == std::string::npos) continue;
     ++markers;
-    EXPECT_TRUE(!r.probeFound && at > 0 && ToLower(letters[at - 1]) == 'x') << r.spelling;
+    EXPECT_TRUE(at > 0 && ToLower(letters[at - 1]) == 'x') << r.spelling;
     letters.erase(at, 3);
   }
   EXPECT_EQ(letters, word);  // a second marker of the same kind stays in
   EXPECT_LE(markers, 1);
-  if (r.probeFound) return;
   EXPECT_GE(r.letterStart, 1);
   EXPECT_LE(r.letterStart, r.letterEnd);
   EXPECT_LE(r.letterEnd, static_cast<int>(r.spelling.size()) + 1);
@@ -219,7 +203,7 @@ void CheckInvariants(const std::string& word, const AlignmentRequest& r) {
 // Words put together from the grapheme table (each phoneme spelled by one of its spellings, now
 // and then a silent letter, a yod with no letter, a capital or a character that is no code), and
 // words of random letters and codes, under every kind of request, absurd ones included.
-TEST(AlignSpelling, AnyWordAndAnyRequestStayInRange) {
+TEST(Alignment, AnyWordAndAnyRequestStayInRange) {
   std::mt19937 rng(20260605);
   std::uniform_int_distribution<int> percent(0, 99);
   static const std::string kSilent = "hestx", kJunk = std::string("?A.\x95 ", 5);
@@ -242,21 +226,21 @@ TEST(AlignSpelling, AnyWordAndAnyRequestStayInRange) {
       }
     }
     SCOPED_TRACE(word + " /" + phonetic + "/");
-    const std::string suffix = ToLower(word.substr(rng() % (word.size() + 1)));
+    const std::string suffix = word.substr(rng() % (word.size() + 1));
+    if (const auto phonemes = PhonemesOfEnding(word, phonetic, suffix)) {
+      EXPECT_TRUE(phonetic.ends_with(*phonemes)) << suffix;
+    }
     const int absurd = k % 5 == 0 ? INT_MAX : k % 5 == 1 ? INT_MIN : -static_cast<int>(rng() % 3);
     int firstLetter = 0;
     for (int start = -1; start <= n + 2; ++start) {
       for (int length : {1, 2, 4, absurd}) {
-        for (AlignMode mode : {AlignMode::Fragment, AlignMode::FixedEnd, AlignMode::Probe}) {
-          const int from = start == n + 2 ? absurd : start;  // one absurd start too
-          const AlignmentRequest r = Aligned(word, phonetic, from, length, mode, suffix);
-          CheckInvariants(word, r);
-          if (r.probeFound) { EXPECT_TRUE(phonetic.ends_with(r.probePhonemes)); }
-          // Where a fragment starts does not depend on its length.
-          if (mode != AlignMode::Fragment || from < 1 || length == absurd) continue;
-          if (length == 1) firstLetter = r.letterStart;
-          EXPECT_EQ(r.letterStart, firstLetter) << "from " << start << " length " << length;
-        }
+        const int from = start == n + 2 ? absurd : start;  // one absurd start too
+        const Alignment r = AlignFragment(word, phonetic, from, length);
+        CheckInvariants(word, r);
+        // Where a fragment starts does not depend on its length.
+        if (from < 1 || length == absurd) continue;
+        if (length == 1) firstLetter = r.letterStart;
+        EXPECT_EQ(r.letterStart, firstLetter) << "from " << start << " length " << length;
       }
     }
   }

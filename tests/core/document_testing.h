@@ -1,7 +1,6 @@
 // Helpers shared by the document and RTF tests: seeded random documents built only through the
 // public API, a per-character view of a document, and the model's structural rules.
-#ifndef TAVILO_TESTS_CORE_DOCUMENT_TESTING_H_
-#define TAVILO_TESTS_CORE_DOCUMENT_TESTING_H_
+#pragma once
 
 #include <gtest/gtest.h>
 
@@ -101,5 +100,3 @@ inline void ExpectWellFormed(const Document& doc) {
 }
 
 }  // namespace tavilo::testing
-
-#endif  // TAVILO_TESTS_CORE_DOCUMENT_TESTING_H_

@@ -222,7 +222,7 @@ TEST(IsStorableSpelling, LowerCaseLettersHyphenApostrophe) {
 PronunciationList Pronunciations(std::initializer_list<std::pair<const char*, const char*>> lines) {
   PronunciationList list;
   for (const auto& [spelling, phones] : lines) {
-    list.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)));
+    list.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)).transcription);
   }
   return list;
 }
@@ -461,7 +461,7 @@ TEST(BuildDictionary, PluralsTakeTheReadingAndMarkOfTheirSingular) {
   for (const auto& [spelling, phones] : std::initializer_list<std::pair<const char*, const char*>>{
            {"COOKIE", "k u k i"}, {"COOKIES", "k u k i z"}, {"OEUF", "neuf f"}, {"OEUFS", "deux"}, {"L", "E l"},
            {"FUN", "f neuf n"}, {"VERTS", "v E R t"}}) {
-    s.pronunciations.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)));
+    s.pronunciations.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)).transcription);
   }
   auto add = [&](const char* form, const char* lemma, const char* tags) {
     s.morphology[form].push_back(A(lemma, tags));

@@ -7,10 +7,9 @@ namespace tavilo::mkdict {
 namespace {
 
 Transcription Convert(std::string_view spelling, std::string_view phones) {
-  std::string why;
-  const auto r = ConvertLexique(spelling, SplitPhones(phones), &why);
-  EXPECT_TRUE(r) << spelling << ": " << why;
-  return r.value_or(Transcription{});
+  const LexiqueConversion r = ConvertLexique(spelling, SplitPhones(phones));
+  EXPECT_TRUE(r.transcription) << spelling << ": " << r.refusal;
+  return r.transcription.value_or(Transcription{});
 }
 
 struct Case {
@@ -80,11 +79,11 @@ TEST(ConvertLexique, SharedNIsGnOrNasalOnByTheSpelling) {
 }
 
 TEST(ConvertLexique, RefusesUnknownSymbolsAndEmptyTranscriptions) {
-  std::string why;
-  EXPECT_FALSE(ConvertLexique("RATON-LAVEUR", SplitPhones("R a to n l a v neuf R"), &why));
-  EXPECT_NE(why.find("to"), std::string::npos);
-  EXPECT_FALSE(ConvertLexique("A", SplitPhones("   "), &why));
-  EXPECT_FALSE(ConvertLexique("A", SplitPhones("A"), &why));  // symbols are case-sensitive
+  const LexiqueConversion unknown = ConvertLexique("RATON-LAVEUR", SplitPhones("R a to n l a v neuf R"));
+  EXPECT_FALSE(unknown.transcription);
+  EXPECT_NE(unknown.refusal.find("to"), std::string::npos);
+  EXPECT_FALSE(ConvertLexique("A", SplitPhones("   ")).transcription);
+  EXPECT_FALSE(ConvertLexique("A", SplitPhones("A")).transcription);  // symbols are case-sensitive
 }
 
 TEST(SplitPhones, SpacesAndTabsSeparate) {

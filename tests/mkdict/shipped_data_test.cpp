@@ -268,13 +268,13 @@ TEST(ShippedDataRebuild, BuilderReproducesTheShippedFilesExactly) {
   }
   Sources sources;
   const auto error = LoadSources(kSourcesDir, kDataDir, sources);
-  ASSERT_FALSE(error) << Cp1252ToUtf8(*error);
+  ASSERT_FALSE(error) << Cp1252ToUtf8(error->Message());
   const BuildResult built = BuildDictionary(sources);
   ASSERT_FALSE(built.error) << Cp1252ToUtf8(*built.error);
   const std::filesystem::path out = std::filesystem::path(TAVILO_TEST_BINARY_DIR) / "rebuilt-data";
   std::filesystem::remove_all(out);
   const auto written = WriteTables(out, built.tables, FrequencyFileText(built.tables, sources.frequencies));
-  ASSERT_FALSE(written) << Cp1252ToUtf8(*written);
+  ASSERT_FALSE(written) << Cp1252ToUtf8(written->Message());
   std::vector<const char*> names = {kFrequencyFileName};
   for (std::size_t t = 0; t < kTableCount; ++t) names.push_back(InfoOf(static_cast<TableKind>(t)).fileName);
   for (const char* name : names) {

@@ -140,8 +140,9 @@ TEST(Readers, RefusalsNameTheFileAndLine) {
   for (const Case& c : cases) {
     const auto error = c.read(c.text);
     ASSERT_TRUE(error) << c.text;
-    EXPECT_NE(error->message.find("source.txt"), std::string::npos) << error->message;
-    EXPECT_NE(error->message.find("ligne " + std::to_string(c.line)), std::string::npos) << error->message;
+    const std::string message = error->Message();
+    EXPECT_NE(message.find("source.txt"), std::string::npos) << message;
+    EXPECT_NE(message.find("ligne " + std::to_string(c.line)), std::string::npos) << message;
   }
 }
 

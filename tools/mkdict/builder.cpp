@@ -64,18 +64,13 @@ bool IsVowelLetter(unsigned char c) {
          c == 0xFF;
 }
 
-// Whether the walk of AlignSpelling gives every phoneme of the row some letters (or a bullet).
+// Whether the walk of AlignFragment gives every phoneme of the row some letters (or a bullet).
 // A sign no spelling holds ends the word, so that a phoneme the walk never reaches starts there.
 bool WalkCoversEveryPhoneme(const std::string& spelling, const std::string& phonetic) {
   const int end = static_cast<int>(spelling.size()) + 1;
   for (std::size_t j = 1; j <= phonetic.size(); ++j) {
-    AlignmentRequest request;
-    request.spelling = spelling + '#';
-    request.phonetic = phonetic;
-    request.fragmentStart = static_cast<int>(j);
-    request.fragmentLength = 1;
-    AlignSpelling(request);
-    if (request.letterStart >= end || request.letterEnd <= request.letterStart) return false;
+    const Alignment alignment = AlignFragment(spelling + '#', phonetic, static_cast<int>(j), 1);
+    if (alignment.letterStart >= end || alignment.letterEnd <= alignment.letterStart) return false;
   }
   return true;
 }
@@ -123,7 +118,7 @@ bool HasUpper(std::string_view s) {
 // pronunciation list has.
 std::vector<Transcription> ListedReadings(const ListedWord& word, const PronunciationList& list) {
   if (!word.transcription.empty()) {
-    if (auto r = ConvertLexique(word.text, SplitPhones(word.transcription))) return {*r};
+    if (auto r = ConvertLexique(word.text, SplitPhones(word.transcription)).transcription) return {*r};
     return {};
   }
   const auto it = list.readings.find(ToUpper(word.text));
@@ -163,17 +158,12 @@ Transcription NormaliseReading(std::string_view spelling, Transcription reading)
   for (std::size_t j = 0; j < p.size(); ++j) {
     if (p[j] != '1') continue;
     if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
-    AlignmentRequest request;
-    request.spelling = std::string(spelling);
-    request.phonetic = p;
-    request.fragmentStart = static_cast<int>(j) + 1;
-    request.fragmentLength = 1;
-    AlignSpelling(request);
-    if (request.letterEnd - request.letterStart != 1) continue;
+    const Alignment alignment = AlignFragment(spelling, p, static_cast<int>(j) + 1, 1);
+    if (alignment.letterEnd - alignment.letterStart != 1) continue;
     // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
     // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
-    const auto at = static_cast<std::size_t>(request.letterStart) - 1;
-    const std::string& w = request.spelling;
+    const auto at = static_cast<std::size_t>(alignment.letterStart) - 1;
+    const std::string& w = alignment.spelling;
     auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
     if (w[at] != 'e' || at == 0) continue;
     const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
@@ -497,7 +487,7 @@ PronunciationList CorrectedPronunciations(const Sources& sources, std::unordered
   for (const ListedWord& c : sources.corrections) {
     std::vector<Transcription> readings;
     for (std::string_view reading : SplitReadings(c.transcription)) {
-      if (auto r = ConvertLexique(c.text, SplitPhones(reading))) {
+      if (auto r = ConvertLexique(c.text, SplitPhones(reading)).transcription) {
         r->changes = kCorrected;
         readings.push_back(*r);
       }
@@ -580,7 +570,11 @@ std::set<std::string> MisleadingFirstRows(const std::array<std::vector<WordEntry
     }
   }
   std::set<std::string> misleading;
-  for (const auto& [ending, found] : first) {
+  for (const auto& firstRow : first) {
+    // Named references rather than a structured binding: the lambda below uses the ending, and
+    // not every compiler lets a lambda capture a binding.
+    const std::string& ending = firstRow.first;
+    const First& found = firstRow.second;
     // The row's own table judges the ending where it has enough rows with it. A short ending
     // (-ez) is a rhyme typed on its own, searched in every table: where the row's table has few
     // rows with it, every word table judges it (fez, the first noun in -ez, against the verbs).
@@ -1034,7 +1028,7 @@ std::string FormatReport(const BuildReport& report) {
       "\xE9" "cart\xE9" "es par la liste des corrections",
   };
   static const char* const kChanges[kReadingChangeCount] = {
-      "e muet \xE9" "crit e (le, premier)",
+      ("e muet \xE9" "crit e (le, premier)"),  // one string: clang would suspect a missing comma
       "e muet final supprim\xE9 (blanche, \xE9rable)",
       "lecture de la liste des corrections",
       "verbe en -tions lu t78",

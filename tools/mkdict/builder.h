@@ -197,7 +197,7 @@ std::optional<Transcription> ComposeLocution(std::string_view text, const Pronun
 double Zipf(double frequency);
 
 // The corrections the builder makes to a reading of the pronunciation list, by the spelling:
-// a "1" spelled by a lone letter e (as the walk of AlignSpelling pairs them) becomes the mute e,
+// a "1" spelled by a lone letter e (as the walk of AlignFragment pairs them) becomes the mute e,
 // unless it is the last vowel and a consonant follows it (hunter); and a final mute e after a
 // consonant, in a word that has another vowel, is dropped (blanche, érable). `spelling` is
 // lower case.

@@ -1,5 +1,7 @@
 #include "tools/mkdict/lexique.h"
 
+#include <utility>
+
 #include "core/text.h"
 
 namespace tavilo::mkdict {
@@ -64,12 +66,8 @@ std::vector<std::string_view> SplitPhones(std::string_view text) {
   return phones;
 }
 
-std::optional<Transcription> ConvertLexique(std::string_view spelling, const std::vector<std::string_view>& phones,
-                                            std::string* error) {
-  auto refuse = [&](std::string why) -> std::optional<Transcription> {
-    if (error) *error = std::move(why);
-    return std::nullopt;
-  };
+LexiqueConversion ConvertLexique(std::string_view spelling, const std::vector<std::string_view>& phones) {
+  auto refuse = [](std::string why) { return LexiqueConversion{std::nullopt, std::move(why)}; };
   if (phones.empty()) return refuse("transcription vide");
   std::vector<const Symbol*> symbols;
   symbols.reserve(phones.size());
@@ -105,7 +103,7 @@ std::optional<Transcription> ConvertLexique(std::string_view spelling, const std
     out.phonetic += s.code;
     if (s.vowel) ++out.syllables;
   }
-  return out;
+  return {std::move(out), {}};
 }
 
 }  // namespace tavilo::mkdict

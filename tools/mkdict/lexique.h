@@ -30,8 +30,11 @@ std::vector<std::string_view> SplitPhones(std::string_view text);
 // when the spelling still has an unused "gn" (or "ñ") and the `N` is followed by a vowel, `N`, `w`,
 // `j` or `huit`, or ends a word spelled -gne, -gnes or -gnent. Every other `N` is the nasal on.
 // Syllables are the vowel phonemes; the semivowels j, w and huit do not count.
-// Returns nullopt (and says why in `error`) for an unknown symbol or an empty transcription.
-std::optional<Transcription> ConvertLexique(std::string_view spelling, const std::vector<std::string_view>& phones,
-                                            std::string* error = nullptr);
+// An unknown symbol or an empty transcription gives no transcription, and the refusal says why.
+struct LexiqueConversion {
+  std::optional<Transcription> transcription;
+  std::string refusal;  // Windows-1252, when there is no transcription
+};
+LexiqueConversion ConvertLexique(std::string_view spelling, const std::vector<std::string_view>& phones);
 
 }  // namespace tavilo::mkdict

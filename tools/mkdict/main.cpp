@@ -54,11 +54,11 @@ int main(int argc, char** argv) {
   if (listsDir.empty()) listsDir = outDir;
 
   Sources sources;
-  if (auto error = LoadSources(sourcesDir, listsDir, sources)) return Fail(*error);
+  if (auto error = LoadSources(sourcesDir, listsDir, sources)) return Fail(error->Message());
   const BuildResult built = BuildDictionary(sources);
   if (built.error) return Fail(*built.error);
   if (auto error = WriteTables(outDir, built.tables, FrequencyFileText(built.tables, sources.frequencies))) {
-    return Fail(*error);
+    return Fail(error->Message());
   }
 
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

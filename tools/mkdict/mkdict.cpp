@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "core/frequency.h"
 #include "core/tav_file.h"
@@ -9,14 +10,12 @@
 
 namespace tavilo::mkdict {
 
-std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
+std::optional<SourceError> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
                                        Sources& out) {
-  auto read = [](const std::filesystem::path& path, auto reader) -> std::optional<std::string> {
-    std::string error;
-    const auto bytes = ReadFileBytes(path, &error);
-    if (!bytes) return error;
-    if (auto fault = reader(*bytes, path.filename().string())) return fault->message;
-    return std::nullopt;
+  auto read = [](const std::filesystem::path& path, auto reader) -> std::optional<SourceError> {
+    const FileBytes file = ReadFileBytes(path);
+    if (file.error) return file.error;
+    return reader(file.bytes, path.filename().string());
   };
   using std::string_view;
   // The project's lists first: they are small and the likeliest to hold a fault.
@@ -43,21 +42,25 @@ std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, 
   return std::nullopt;
 }
 
-std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
+std::optional<SourceError> WriteTables(const std::filesystem::path& outDir,
                                        const std::array<WordTable, kTableCount>& tables,
                                        std::string_view frequencies) {
+  using Code = SourceError::Code;
   std::error_code ec;
   std::filesystem::create_directories(outDir, ec);
-  if (ec) return "Impossible de cr\xE9" "er le dossier \xAB " + Utf8ToCp1252(outDir.string()) + " \xBB.";
+  if (ec) return SourceError{Code::CannotCreateFolder, Utf8ToCp1252(outDir.string()), 0, {}};
   for (std::size_t t = 0; t < kTableCount; ++t) {
     const auto kind = static_cast<TableKind>(t);
-    if (auto error = WriteTavFile(outDir / InfoOf(kind).fileName, tables[t], kind)) return error;
+    const char* name = InfoOf(kind).fileName;
+    if (auto error = WriteTavFile(outDir / name, tables[t], kind)) {
+      return SourceError{Code::TableNotWritten, name, 0, std::move(*error)};
+    }
   }
   if (frequencies.empty()) return std::nullopt;
   std::ofstream out(outDir / kFrequencyFileName, std::ios::binary);
   out.write(frequencies.data(), static_cast<std::streamsize>(frequencies.size()));
   out.close();
-  if (!out) return std::string("Impossible d'\xE9" "crire le fichier \xAB ") + kFrequencyFileName + " \xBB.";
+  if (!out) return SourceError{Code::CannotWrite, kFrequencyFileName, 0, {}};
   return std::nullopt;
 }
 

@@ -12,13 +12,13 @@
 namespace tavilo::mkdict {
 
 // Reads the three lexicon sources from `sourcesDir` and the taboo and locution lists from
-// `listsDir`. Returns the French message of the first fault (Windows-1252).
-std::optional<std::string> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
+// `listsDir`. Returns the first fault.
+std::optional<SourceError> LoadSources(const std::filesystem::path& sourcesDir, const std::filesystem::path& listsDir,
                                        Sources& out);
 
 // Writes the six tables under their bare file names into `outDir` (created if needed), and the
 // frequency file beside them when `frequencies` holds its text.
-std::optional<std::string> WriteTables(const std::filesystem::path& outDir,
+std::optional<SourceError> WriteTables(const std::filesystem::path& outDir,
                                        const std::array<WordTable, kTableCount>& tables,
                                        std::string_view frequencies = {});
 

@@ -12,8 +12,7 @@ namespace tavilo::mkdict {
 namespace {
 
 SourceError LineError(std::string_view fileName, int line, std::string_view detail) {
-  return SourceError{"Le fichier \xAB " + std::string(fileName) + " \xBB est mal form\xE9 \xE0 la ligne " +
-                     std::to_string(line) + " : " + std::string(detail) + "."};
+  return {SourceError::Code::BadLine, std::string(fileName), line, std::string(detail)};
 }
 
 // Calls `onLine(line, lineNumber)` for each line (CR LF or LF, the last one may lack it);
@@ -111,10 +110,10 @@ std::optional<SourceError> ReadPronunciations(std::string_view bytes, std::strin
       return LineError(fileName, lineNo, "graphie suivie de sa transcription attendue");
     }
     const std::string spelling = Utf8ToCp1252(line.substr(0, space));
-    std::string why;
-    const auto reading = ConvertLexique(spelling, SplitPhones(line.substr(space + 1)), &why);
+    const LexiqueConversion converted = ConvertLexique(spelling, SplitPhones(line.substr(space + 1)));
+    const std::optional<Transcription>& reading = converted.transcription;
     if (!reading) {
-      out.refused.push_back(spelling + " : " + why);
+      out.refused.push_back(spelling + " : " + converted.refusal);
       return std::nullopt;
     }
     std::vector<Transcription>& readings = out.readings[spelling];
@@ -187,8 +186,8 @@ std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view
       return LineError(fileName, lineNo, "\xAB" + word.text + "\xBB doit \xEAtre \xE9" "crit en minuscules");
     }
     for (std::string_view reading : SplitReadings(word.transcription)) {
-      std::string why;
-      if (!ConvertLexique(word.text, SplitPhones(reading), &why)) return LineError(fileName, lineNo, why);
+      const LexiqueConversion converted = ConvertLexique(word.text, SplitPhones(reading));
+      if (!converted.transcription) return LineError(fileName, lineNo, converted.refusal);
     }
     if (!seen.insert(word.text).second) return LineError(fileName, lineNo, "\xAB" + word.text + "\xBB est en double");
     out.push_back(std::move(word));
@@ -196,23 +195,31 @@ std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view
   });
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* error) {
+std::string SourceError::Message() const {
+  const std::string name = "\xAB " + file + " \xBB";
+  switch (code) {
+    case Code::BadLine:
+      return "Le fichier " + name + " est mal form\xE9 \xE0 la ligne " + std::to_string(line) + " : " + detail + ".";
+    case Code::CannotOpen: return "Impossible d'ouvrir le fichier " + name + ".";
+    case Code::ReadFailed: return "Erreur de lecture du fichier " + name + ".";
+    case Code::CannotCreateFolder: return "Impossible de cr\xE9" "er le dossier " + name + ".";
+    case Code::CannotWrite: return "Impossible d'\xE9" "crire le fichier " + name + ".";
+    case Code::TableNotWritten: break;
+  }
+  return detail;
+}
+
+FileBytes ReadFileBytes(const std::filesystem::path& path) {
   const std::string name = Utf8ToCp1252(path.string());
   std::error_code ec;
   std::ifstream in;
   if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary | std::ios::ate);
-  if (!in.is_open()) {
-    if (error) *error = "Impossible d'ouvrir le fichier \xAB " + name + " \xBB.";
-    return std::nullopt;
-  }
+  if (!in.is_open()) return {{}, SourceError{SourceError::Code::CannotOpen, name, 0, {}}};
   std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
   in.seekg(0);
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!in) {
-    if (error) *error = "Erreur de lecture du fichier \xAB " + name + " \xBB.";
-    return std::nullopt;
-  }
-  return bytes;
+  if (!in) return {{}, SourceError{SourceError::Code::ReadFailed, name, 0, {}}};
+  return {std::move(bytes), std::nullopt};
 }
 
 }  // namespace tavilo::mkdict

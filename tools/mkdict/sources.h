@@ -24,9 +24,16 @@ inline constexpr const char* kLocutionListFile = "locutions.txt";
 inline constexpr const char* kCorrectionListFile = "corrections.txt";
 inline constexpr const char* kChildListFile = "enfant.txt";
 
-// A fault in a source file: the French message, already naming the file and the line.
+// A fault in a source file, or in writing the tables: what went wrong, the file (or folder) as the
+// message names it, the line, and what was found there; Message() writes the French message.
 struct SourceError {
-  std::string message;  // Windows-1252
+  enum class Code { BadLine, CannotOpen, ReadFailed, CannotCreateFolder, CannotWrite, TableNotWritten };
+  Code code = Code::BadLine;
+  std::string file;    // Windows-1252
+  int line = 0;        // BadLine only
+  std::string detail;  // BadLine: what is wrong with the line; TableNotWritten: the table writer's message
+
+  std::string Message() const;  // Windows-1252
 };
 
 // The pronunciation list: upper-case spelling -> its distinct readings in list order.
@@ -95,7 +102,11 @@ std::optional<SourceError> ReadWordList(std::string_view bytes, std::string_view
 // The readings of a list entry's transcription (comma-separated; none when it is empty).
 std::vector<std::string_view> SplitReadings(std::string_view transcription);
 
-// Reads a whole file; nullopt with `error` set when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string* error);
+// A whole file's bytes, or why it could not be read.
+struct FileBytes {
+  std::string bytes;
+  std::optional<SourceError> error;
+};
+FileBytes ReadFileBytes(const std::filesystem::path& path);
 
 }  // namespace tavilo::mkdict

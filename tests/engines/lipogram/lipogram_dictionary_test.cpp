@@ -110,12 +110,12 @@ const Mode kModes[] = {
 void CompareEverywhere(const Lexicon& lexicon, const std::string& letters, bool onlyExact = false) {
   for (const Mode& mode : kModes) {
     if (onlyExact && !mode.query.exactAccents) continue;
-    for (int domain = 1; domain <= 4; ++domain) {
+    for (const SearchDomain domain : kWordTableDomains) {
       LipogramQuery q = mode.query;
       q.typed = letters;
       q.syllables = 0;
       q.domain = domain;
-      Compare(lexicon, q, "\xAB" + Cp1252ToUtf8(letters) + "\xBB " + mode.name + ", domain " + std::to_string(domain));
+      Compare(lexicon, q, "\xAB" + Cp1252ToUtf8(letters) + "\xBB " + mode.name + ", domain " + DomainShortName(domain));
     }
   }
 }
@@ -147,13 +147,13 @@ TEST(LipogramDictionaryTest, SyllablesAndReducedVocabulary) {
     Compare(lexicon, {.typed = "e", .syllables = syllables, .reducedVocabulary = true},
             "e, reduced vocabulary over " + std::to_string(syllables));
   }
-  Compare(lexicon, {.typed = "o", .method = LipogramMethod::Obligatory, .mono = true, .reducedVocabulary = true, .domain = 3},
+  Compare(lexicon, {.typed = "o", .method = LipogramMethod::Obligatory, .mono = true, .reducedVocabulary = true, .domain = SearchDomain::Verbs},
           "mono o, verbs, reduced");
   // Beau présent wins over mono.
-  for (int domain = 1; domain <= 4; ++domain) {
+  for (const SearchDomain domain : kWordTableDomains) {
     Compare(lexicon, {.typed = "e", .method = LipogramMethod::Obligatory, .mono = true, .beauPresent = true,
                       .syllables = 0, .domain = domain},
-            "mono and beau present, domain " + std::to_string(domain));
+            "mono and beau present, domain " + std::string(DomainShortName(domain)));
   }
 }
 

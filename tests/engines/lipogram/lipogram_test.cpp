@@ -90,7 +90,7 @@ TEST_F(LipogramTest, KeptList) {
   ASSERT_EQ(session_.resultList.Size(), 7u);
   EXPECT_EQ(session_.resultList[0].spelling, "bal");
   // Read from the current list and kept: the list becomes the words accepted from it.
-  const LipogramResult fromList = Find({.typed = "b", .syllables = 0, .domain = kDomainResultList, .keepAsNewList = true});
+  const LipogramResult fromList = Find({.typed = "b", .syllables = 0, .domain = SearchDomain::ResultList, .keepAsNewList = true});
   EXPECT_EQ(fromList.domainLabel, "Liste lipogrammes");
   KeepLipogramResult(fromList, session_);
   EXPECT_EQ(session_.resultList.Size(), 4u);  // chat, mot, garçon, ananas

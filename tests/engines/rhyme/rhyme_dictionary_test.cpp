@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/alignment.h"
@@ -26,18 +27,12 @@ bool IsProbeVowel(unsigned char c) {
 // The first word, nouns to adverbs, that spells the rhyme after a non-vowel and whose walk starts
 // a phoneme where the rhyme starts.
 std::string ReferenceSound(const Lexicon& lexicon, const std::string& rhyme) {
-  for (int domain = 1; domain <= 4; ++domain) {
+  for (const SearchDomain domain : kWordTableDomains) {
     for (const WordRow entry : lexicon.Domain(domain)) {
       const std::string_view s = entry.spelling;
       if (entry.phonetic.size() < 2 || s.size() <= rhyme.size() || !s.ends_with(rhyme)) continue;
       if (IsProbeVowel(static_cast<unsigned char>(s[s.size() - rhyme.size() - 1]))) continue;
-      AlignmentRequest request;
-      request.spelling = s;
-      request.phonetic = entry.phonetic;
-      request.probeSuffix = rhyme;
-      request.mode = AlignMode::Probe;
-      AlignSpelling(request);
-      if (request.probeFound) return request.probePhonemes;
+      if (auto phonemes = PhonemesOfEnding(s, entry.phonetic, rhyme)) return *std::move(phonemes);
     }
   }
   return {};
@@ -101,11 +96,11 @@ TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
     const std::string& rhyme = rhymes[r];
     const std::string sound = ReferenceSound(lexicon, rhyme);
     std::vector<RhymeQuery> queries;
-    for (int domain = 1; domain <= 4; ++domain) queries.push_back({.typed = rhyme, .domain = domain});
+    for (const SearchDomain domain : kWordTableDomains) queries.push_back({.typed = rhyme, .domain = domain});
     for (RhymePosition position : {RhymePosition::End, RhymePosition::Start, RhymePosition::Inside}) {
       for (bool keepSpelling : {false, true}) {
         queries.push_back({.typed = rhyme, .position = position, .keepSpelling = keepSpelling,
-                           .domain = static_cast<int>(r % 4) + 1});
+                           .domain = kWordTableDomains[r % 4]});
       }
     }
     queries.push_back({.typed = rhyme, .syllables = static_cast<int>(r % 4) + 1});
@@ -113,7 +108,7 @@ TEST(RhymeDictionaryTest, EngineAgreesWithTheNaiveReference) {
     for (const RhymeQuery& query : queries) {
       const RhymeResult result = FindRhymes(lexicon, session, query);
       const std::string what = rhyme + " position " + std::to_string(static_cast<int>(query.position)) +
-                               (query.keepSpelling ? " graphie" : "") + " domain " + std::to_string(query.domain) +
+                               (query.keepSpelling ? " graphie" : "") + " domain " + DomainShortName(query.domain) +
                                " syllables " + std::to_string(query.syllables);
       ++searches;
       if (sound.empty()) {

@@ -39,7 +39,7 @@ class RhymeTest : public ::testing::Test {
     lexicon_ = fixture_.Load();
     ASSERT_TRUE(lexicon_);
   }
-  RhymeResult Find(const std::string& typed, int domain = 1, int syllables = 0) {
+  RhymeResult Find(const std::string& typed, SearchDomain domain = SearchDomain::Nouns, int syllables = 0) {
     return FindRhymes(*lexicon_, session_, {.typed = typed, .syllables = syllables, .domain = domain});
   }
 
@@ -92,7 +92,7 @@ TEST_F(RhymeTest, RefusalsAndLearntSounds) {
     }
   }
   EXPECT_EQ(Find("  A NE").rhyme, "ane");
-  const RhymeResult none = Find("ane", 1, 9);
+  const RhymeResult none = Find("ane", SearchDomain::Nouns, 9);
   EXPECT_EQ(none.message, "Apparemment il n'y a pas de rimes en \xAB\xA0" "ane\xA0\xBB avec ces options !!!\nEssayez autre chose.");
   EXPECT_TRUE(none.SoundFound());
 }
@@ -101,23 +101,23 @@ TEST_F(RhymeTest, LabelsOfEachDomain) {
   session_.StartResultList(" contrep\xE8teries");
   session_.resultList.Append({"cane", "kan", 1, 1});
   const struct {
-    int domain, syllables;
+    SearchDomain domain;
+    int syllables;
     const char *label, *listName, *syllableItem;
   } cases[] = {
-      {1, 0, "Noms", "Nom_ane", "Toutes"},          {2, 1, "Adjectifs", "Adj_ane", "1"},
-      {3, 0, "Verbes", "Ver_ane", "Toutes"},        {4, 0, "Adverbes", "Adv_ane", "Toutes"},
-      {0, 0, "Noms", "Nom_ane", "Toutes"},          {6, 0, "Noms", "Nom_ane", "Toutes"},
-      {5, 0, "Liste contrep\xE8teries", "Lis_ane", "Toutes"},
+      {SearchDomain::Nouns, 0, "Noms", "Nom_ane", "Toutes"},
+      {SearchDomain::Adjectives, 1, "Adjectifs", "Adj_ane", "1"},
+      {SearchDomain::Verbs, 0, "Verbes", "Ver_ane", "Toutes"},
+      {SearchDomain::FunctionWords, 0, "Adverbes", "Adv_ane", "Toutes"},
+      {SearchDomain::ResultList, 0, "Liste contrep\xE8teries", "Lis_ane", "Toutes"},
   };
   for (const auto& c : cases) {
     const RhymeResult result = Find("ane", c.domain, c.syllables);
-    EXPECT_EQ(result.domainLabel, c.label) << c.domain;
-    EXPECT_EQ(result.listName, c.listName) << c.domain;
-    EXPECT_EQ(result.syllableItem, c.syllableItem) << c.domain;
-    EXPECT_EQ(result.fromResultList, c.domain == kDomainResultList);
+    EXPECT_EQ(result.domainLabel, c.label) << c.label;
+    EXPECT_EQ(result.listName, c.listName) << c.label;
+    EXPECT_EQ(result.syllableItem, c.syllableItem) << c.label;
+    EXPECT_EQ(result.fromResultList, c.domain == SearchDomain::ResultList);
   }
-  // Codes no front end sends search the nouns.
-  EXPECT_EQ(AllWords(Find("ane", 6)), AllWords(Find("ane", 1)));
 }
 
 // A current list is listed without repeats and stays as it was; a table lists every row;
@@ -130,7 +130,7 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
     session_.resultList.Append(row);
   }
   const WordTable before = session_.resultList;
-  const RhymeResult fromList = Find("ane", kDomainResultList);
+  const RhymeResult fromList = Find("ane", SearchDomain::ResultList);
   EXPECT_EQ(AllWords(fromList), (std::vector<std::string>{"cane", "banane"}));
   EXPECT_EQ(fromList.count, 2u);
   EXPECT_TRUE(fromList.kept.Empty());
@@ -155,10 +155,10 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   KeepRhymeResult(Find("xyz"), session_);
   EXPECT_EQ(session_.resultList.Size(), 1u);
   session_.resultListKind = " contrep\xE8teries";
-  KeepRhymeResult(Find("ane", 1, 7), session_);
+  KeepRhymeResult(Find("ane", SearchDomain::Nouns, 7), session_);
   EXPECT_TRUE(session_.resultList.Empty());
   EXPECT_EQ(session_.resultListKind, " contrep\xE8teries");
-  EXPECT_EQ(Find("ane", kDomainResultList).refusal, RhymeRefusal::NothingFound);
+  EXPECT_EQ(Find("ane", SearchDomain::ResultList).refusal, RhymeRefusal::NothingFound);
 }
 
 class CountingObserver : public SearchObserver {

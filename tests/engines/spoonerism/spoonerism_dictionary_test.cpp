@@ -46,7 +46,7 @@ struct Config {
   M method;
   bool decadent;
   int swap;
-  int domain;
+  SearchDomain domain;
 };
 
 // The replacements B of the fragment P[i, i+k) that make a word of `forms` other than P.
@@ -185,10 +185,11 @@ std::vector<WordRow> SampleWords(const WordTable& nouns, std::size_t count) {
 
 TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
   const Lexicon& lex = ShippedTables();
+  constexpr SearchDomain N = SearchDomain::Nouns, A = SearchDomain::Adjectives;
   const Config configs[] = {
-      {M::Normal, false, 1, 1},   {M::Normal, true, 3, 1},    {M::Reversed, false, 1, 2},
-      {M::Reversed, true, 2, 1},  {M::Double, true, 3, 1},    {M::Child, true, 1, 1},
-      {M::Child, false, 1, 2},
+      {M::Normal, false, 1, N},   {M::Normal, true, 3, N},    {M::Reversed, false, 1, A},
+      {M::Reversed, true, 2, N},  {M::Double, true, 3, N},    {M::Child, true, 1, N},
+      {M::Child, false, 1, A},
   };
   const Session session;
   std::size_t compared = 0, nonEmpty = 0, marked = 0;
@@ -198,7 +199,7 @@ TEST(SpoonerismDictionaryTest, EngineFindsWhatTheDefinitionFinds) {
   for (const std::string& word : words) {
     for (const Config& c : configs) {
       SCOPED_TRACE(word + " method " + std::to_string(static_cast<int>(c.method)) + " decadent " +
-                   std::to_string(c.decadent) + " domain " + std::to_string(c.domain));
+                   std::to_string(c.decadent) + " domain " + DomainShortName(c.domain));
       const SpoonerismQuery query{.typed = word, .swapLength = c.swap, .decadent = c.decadent,
                                   .method = c.method, .mergeEe = false, .domain = c.domain};
       const SpoonerismResult result = FindSpoonerisms(lex, session, query);

@@ -127,8 +127,8 @@ TEST_F(SpoonerismTest, RefusalsCarryTheirMessages) {
       {{.typed = "cil"}, R::NoReplacement, "Visiblement le mot \xAB\xA0" "cil\xA0\xBB n'est pas tr\xE8s"},
       {{.typed = "cil", .method = SpoonerismMethod::Double}, R::NoReplacement,
        "Visiblement le mot \xAB\xA0" "cil\xA0\xBB ne donne pas de r\xE9sultat !!!\nEssayez une autre m\xE9thode, ou choisissez un autre mot."},
-      {{.typed = "cil", .domain = 3}, R::NoReplacement, "D\xE9sol\xE9, le mot \xAB\xA0" "cil\xA0\xBB ne g\xE9n\xE8re pas"},
-      {{.typed = "pou", .domain = 3}, R::NothingFound, "D\xE9sol\xE9, le mot \xAB\xA0pou\xA0\xBB ne g\xE9n\xE8re aucune"},
+      {{.typed = "cil", .domain = SearchDomain::Verbs}, R::NoReplacement, "D\xE9sol\xE9, le mot \xAB\xA0" "cil\xA0\xBB ne g\xE9n\xE8re pas"},
+      {{.typed = "pou", .domain = SearchDomain::Verbs}, R::NothingFound, "D\xE9sol\xE9, le mot \xAB\xA0pou\xA0\xBB ne g\xE9n\xE8re aucune"},
       {{.typed = "eau"}, R::TooShort, "Le mot \xAB\xA0" "eau\xA0\xBB est trop court pour construire des contrep\xE8teries !!!"},
   };
   for (const auto& c : cases) {
@@ -143,7 +143,7 @@ TEST_F(SpoonerismTest, EeOptionRefusesAWordDifferingOnlyByEe) {
   // pilait and piler differ by è against é only: merged, neither replaces the other.
   fixture_.Add(TableKind::Taboo, {{"pilet", "pil3", 2, 0}});
   lexicon_ = fixture_.Load();
-  const SpoonerismQuery query{.typed = "piler", .swapLength = 1, .decadent = true, .domain = 3};
+  const SpoonerismQuery query{.typed = "piler", .swapLength = 1, .decadent = true, .domain = SearchDomain::Verbs};
   EXPECT_EQ(Run(query).replacementCount, 0u);
   SpoonerismQuery apart = query;
   apart.mergeEe = false;
@@ -154,7 +154,7 @@ TEST_F(SpoonerismTest, VerbEndingsAreNotExchangedForReversedAndChild) {
   // chais (h3): in the verbs domain its final è is never replaced; elsewhere it becomes chou.
   const SpoonerismQuery nouns{.typed = "chais", .decadent = true, .method = SpoonerismMethod::Reversed, .mergeEe = false};
   SpoonerismQuery verbs = nouns;
-  verbs.domain = 3;
+  verbs.domain = SearchDomain::Verbs;
   EXPECT_EQ(Run(nouns).replacementCount, 2u);  // h -> k (quet), 3 -> 4 (chou)
   EXPECT_EQ(Run(verbs).replacementCount, 1u);
 }
@@ -164,7 +164,7 @@ TEST_F(SpoonerismTest, VerbEndingsAreNotPartners) {
   // the ending of a conjugated verb, so the verbs' scan takes no place there.
   fixture_.Add(TableKind::Verbs, {{"pilou", "pil4", 2, 0}});
   lexicon_ = fixture_.Load();
-  const SpoonerismResult result = Run({.typed = "quai", .decadent = true, .domain = 3});
+  const SpoonerismResult result = Run({.typed = "quai", .decadent = true, .domain = SearchDomain::Verbs});
   EXPECT_EQ(result.replacementCount, 2u);  // k -> p (pet), é -> ou (cou)
   EXPECT_EQ(result.refusal, SpoonerismRefusal::NothingFound);
 }
@@ -175,7 +175,7 @@ TEST_F(SpoonerismTest, SearchKeysTellEveryOptionApart) {
   std::vector<SpoonerismQuery> variants(6, base);
   variants[0].mergeEe = false;
   variants[1].method = SpoonerismMethod::Child;
-  variants[2].domain = 5;
+  variants[2].domain = SearchDomain::ResultList;
   variants[3].decadent = true;
   variants[4].decadent = true, variants[4].swapLength = 3;
   variants[5].method = SpoonerismMethod::Contrepetophile;
@@ -193,11 +193,11 @@ TEST_F(SpoonerismTest, CurrentListIsReplacedReadOrKept) {
   ASSERT_EQ(session_.resultList.Size(), 3u);
 
   // Over the current list (quai, quet, quille), which holds no pile: only quet (from pet).
-  const SpoonerismResult read = Run({.typed = "pou", .mergeEe = false, .domain = 5});
+  const SpoonerismResult read = Run({.typed = "pou", .mergeEe = false, .domain = SearchDomain::ResultList});
   EXPECT_EQ(Blocks(read), (std::vector<std::string>{"p>k: quet#"}));
   KeepSpoonerismResult(read, session_);
   EXPECT_EQ(session_.resultList.Size(), 3u);
-  const SpoonerismResult kept = Run({.typed = "pou", .mergeEe = false, .domain = 5, .keepAsNewList = true});
+  const SpoonerismResult kept = Run({.typed = "pou", .mergeEe = false, .domain = SearchDomain::ResultList, .keepAsNewList = true});
   KeepSpoonerismResult(kept, session_);
   EXPECT_EQ(session_.resultList.Size(), 1u);
 }
