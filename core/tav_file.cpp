@@ -61,29 +61,6 @@ std::string FillFolder(std::string text, std::string_view folder) {
   return text;
 }
 
-}  // namespace
-
-std::string LoadError::Message() const {
-  return FillFolder(MessageTemplate(*this), Utf8ToCp1252(ForDisplay(folder.string())));
-}
-
-std::string LoadError::MessageUtf8() const {
-  return FillFolder(Cp1252ToUtf8(MessageTemplate(*this)), ForDisplay(folder.string()));
-}
-
-char DecodeSpellingByte(unsigned char b) {
-  if (b >= 128 && b <= 159) return static_cast<char>(b - 32);
-  if (b >= 161 && b <= 192) return static_cast<char>(b + 63);
-  return static_cast<char>(b);
-}
-
-char DecodePhoneticByte(unsigned char b) {
-  if (b >= 128 && b <= 159) return static_cast<char>(b - 32);
-  return static_cast<char>(b);
-}
-
-namespace {
-
 // The most bytes a line may hold: a row records the size of each field in 16 bits.
 constexpr std::size_t kMaxTavFieldBytes = 65535;
 
@@ -92,10 +69,6 @@ LoadError MakeError(LoadError::Code code, std::string_view file, int line, std::
 }
 
 std::string DescribeByte(unsigned char b) { return "octet " + std::to_string(b); }
-
-}  // namespace
-
-namespace {
 
 // DecodeSpellingByte and DecodePhoneticByte for every byte, worked out once.
 struct DecodeTables {
@@ -135,6 +108,25 @@ char* DecodeField(char* p, const char* end, const std::array<char, 256>& decode,
 }
 
 }  // namespace
+
+std::string LoadError::Message() const {
+  return FillFolder(MessageTemplate(*this), Utf8ToCp1252(ForDisplay(folder.string())));
+}
+
+std::string LoadError::MessageUtf8() const {
+  return FillFolder(Cp1252ToUtf8(MessageTemplate(*this)), ForDisplay(folder.string()));
+}
+
+char DecodeSpellingByte(unsigned char b) {
+  if (b >= 128 && b <= 159) return static_cast<char>(b - 32);
+  if (b >= 161 && b <= 192) return static_cast<char>(b + 63);
+  return static_cast<char>(b);
+}
+
+char DecodePhoneticByte(unsigned char b) {
+  if (b >= 128 && b <= 159) return static_cast<char>(b - 32);
+  return static_cast<char>(b);
+}
 
 // The loader, the one code that fills a table's block and row records itself.
 struct TableParser {
@@ -242,20 +234,6 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
   return TableParser::Parse(WordTable::Text(bytes.begin(), bytes.end()), kind, fileName);
 }
 
-namespace {
-
-TableLoad LoadFile(const std::filesystem::path& path, TableKind kind) {
-  const TableInfo& info = InfoOf(kind);
-  FileRead read = ReadDataFile(path, info.capacity * kMaxTavLineBytes,
-                               std::to_string(info.capacity) + " lignes au plus");
-  if (read.error) return TableLoad{WordTable(info.capacity), std::move(read.error)};
-  TableLoad load = TableParser::Parse(std::move(read.bytes), kind, Utf8ToCp1252(ForDisplay(path.filename().string())));
-  if (load.error) load.error->folder = path.parent_path();
-  return load;
-}
-
-}  // namespace
-
 FileRead ReadDataFile(const std::filesystem::path& path, std::size_t maxBytes, std::string_view limit) {
   namespace fs = std::filesystem;
   auto fail = [&](LoadError::Code code, std::string detail = {}) {
@@ -288,7 +266,15 @@ FileRead ReadDataFile(const std::filesystem::path& path, std::size_t maxBytes, s
   return FileRead{std::move(bytes), std::nullopt};
 }
 
-TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) { return LoadFile(path, kind); }
+TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) {
+  const TableInfo& info = InfoOf(kind);
+  FileRead read = ReadDataFile(path, info.capacity * kMaxTavLineBytes,
+                               std::to_string(info.capacity) + " lignes au plus");
+  if (read.error) return TableLoad{WordTable(info.capacity), std::move(read.error)};
+  TableLoad load = TableParser::Parse(std::move(read.bytes), kind, Utf8ToCp1252(ForDisplay(path.filename().string())));
+  if (load.error) load.error->folder = path.parent_path();
+  return load;
+}
 
 std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error) {
   const std::string spelling(entry.spelling);

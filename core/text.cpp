@@ -16,6 +16,130 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+
+template <char (*Fold)(char)>
+std::string FoldString(std::string_view s) {
+  std::string out(s);
+  for (char& c : out) c = Fold(c);
+  return out;
+}
+
+// Primary weight of a character: separators first, then other signs, digits, letters by base
+// letter. œ and æ weigh as their first letter; the secondary level tells them apart.
+int PrimaryWeight(unsigned char c) {
+  switch (c) {
+    case ' ': return 1;
+    case '\'': return 2;
+    case '-': return 3;
+    default: break;
+  }
+  if (IsDigit(c)) return 400 + (c - '0');
+  if (IsLetter(c)) {
+    unsigned char base = static_cast<unsigned char>(FoldAll(ToLower(static_cast<char>(c))));
+    if (base == 0x9C) base = 'o';  // œ
+    if (base == 0xE6) base = 'a';  // æ
+    if (base >= 'a' && base <= 'z') return 500 + (base - 'a') * 4;
+    return 700 + base;  // ð þ ß and the like, after z
+  }
+  return 10 + c;  // other signs, by code, before digits
+}
+
+// Secondary weight: 0 for a plain letter, the lower-case code for an accented one.
+int SecondaryWeight(unsigned char c) {
+  if (!IsLetter(c)) return 0;
+  const auto lower = static_cast<unsigned char>(ToLower(static_cast<char>(c)));
+  return lower < 0x80 ? 0 : lower;
+}
+
+int TertiaryWeight(unsigned char c) { return IsUpper(c) ? 1 : 0; }
+
+template <int (*Weight)(unsigned char)>
+int CompareLevel(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const int wa = Weight(static_cast<unsigned char>(a[i]));
+    const int wb = Weight(static_cast<unsigned char>(b[i]));
+    if (wa != wb) return wa < wb ? -1 : 1;
+  }
+  return 0;
+}
+
+// The primary weights of every byte, looked up once.
+const std::array<std::uint16_t, 256>& PrimaryWeights() {
+  static const auto weights = [] {
+    std::array<std::uint16_t, 256> table{};
+    for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
+    return table;
+  }();
+  return weights;
+}
+
+// The one display sort: the positions 0 to n-1 of the strings `spellingOf(i)` in display order,
+// those of equal strings ordered by `tieLess` when it is given. The primary weights of the first
+// twelve characters, ten bits each (every weight is below 1024 and at least 1, and a missing
+// character counts 0), are packed six to a number: where two strings' numbers differ their order
+// is the display order, so most comparisons are settled there and only strings that agree on them
+// are compared in full.
+struct DisplaySlot {
+  std::uint64_t high, low;
+  std::uint32_t index;
+};
+
+template <typename SpellingOf>
+std::vector<DisplaySlot> SortedDisplaySlots(std::size_t n, SpellingOf spellingOf,
+                                            const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
+  const auto& primary = PrimaryWeights();
+  const auto pack = [&primary](std::string_view s, std::size_t from) {
+    std::uint64_t packed = 0;
+    for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? primary[static_cast<unsigned char>(s[k])] : 0u);
+    return packed;
+  };
+  std::vector<DisplaySlot> slots(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::string_view s = spellingOf(i);
+    slots[i] = {pack(s, 0), pack(s, 6), static_cast<std::uint32_t>(i)};
+  }
+  std::sort(slots.begin(), slots.end(), [&](const DisplaySlot& a, const DisplaySlot& b) {
+    if (a.high != b.high) return a.high < b.high;
+    if (a.low != b.low) return a.low < b.low;
+    const int order = CompareDisplay(spellingOf(a.index), spellingOf(b.index));
+    return order != 0 ? order < 0 : (tieLess && tieLess(a.index, b.index));
+  });
+  return slots;
+}
+
+// Matches one bracket class starting at pattern[p] == '['. Sets `end` past the closing ']'.
+// Returns false in `ok` when the class is not closed.
+bool ClassMatches(std::string_view pattern, std::size_t p, unsigned char c, std::size_t& end, bool& ok) {
+  std::size_t q = p + 1;
+  bool negate = false;
+  if (q < pattern.size() && pattern[q] == '!') {
+    negate = true;
+    ++q;
+  }
+  bool found = false;
+  bool first = true;
+  while (q < pattern.size() && (pattern[q] != ']' || first)) {
+    first = false;
+    const auto lo = static_cast<unsigned char>(pattern[q]);
+    if (q + 2 < pattern.size() && pattern[q + 1] == '-' && pattern[q + 2] != ']') {
+      const auto hi = static_cast<unsigned char>(pattern[q + 2]);
+      if (c >= lo && c <= hi) found = true;
+      q += 3;
+    } else {
+      if (c == lo) found = true;
+      ++q;
+    }
+  }
+  if (q >= pattern.size()) {
+    ok = false;
+    return false;
+  }
+  ok = true;
+  end = q + 1;
+  return found != negate;
+}
+
 }  // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -242,15 +366,6 @@ char FoldAll(char ch) {
   return ch;
 }
 
-namespace {
-template <char (*Fold)(char)>
-std::string FoldString(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = Fold(c);
-  return out;
-}
-}  // namespace
-
 std::string FoldStandard(std::string_view s) { return FoldString<FoldStandard>(s); }
 std::string FoldValidation(std::string_view s) { return FoldString<FoldValidation>(s); }
 std::string FoldExceptCedilla(std::string_view s) { return FoldString<FoldExceptCedilla>(s); }
@@ -285,50 +400,6 @@ std::string FrenchDecimal(double x, int decimals) {
   return out;
 }
 
-namespace {
-
-// Primary weight of a character: separators first, then other signs, digits, letters by base
-// letter. œ and æ weigh as their first letter; the secondary level tells them apart.
-int PrimaryWeight(unsigned char c) {
-  switch (c) {
-    case ' ': return 1;
-    case '\'': return 2;
-    case '-': return 3;
-    default: break;
-  }
-  if (IsDigit(c)) return 400 + (c - '0');
-  if (IsLetter(c)) {
-    unsigned char base = static_cast<unsigned char>(FoldAll(ToLower(static_cast<char>(c))));
-    if (base == 0x9C) base = 'o';  // œ
-    if (base == 0xE6) base = 'a';  // æ
-    if (base >= 'a' && base <= 'z') return 500 + (base - 'a') * 4;
-    return 700 + base;  // ð þ ß and the like, after z
-  }
-  return 10 + c;  // other signs, by code, before digits
-}
-
-// Secondary weight: 0 for a plain letter, the lower-case code for an accented one.
-int SecondaryWeight(unsigned char c) {
-  if (!IsLetter(c)) return 0;
-  const auto lower = static_cast<unsigned char>(ToLower(static_cast<char>(c)));
-  return lower < 0x80 ? 0 : lower;
-}
-
-int TertiaryWeight(unsigned char c) { return IsUpper(c) ? 1 : 0; }
-
-template <int (*Weight)(unsigned char)>
-int CompareLevel(std::string_view a, std::string_view b) {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const int wa = Weight(static_cast<unsigned char>(a[i]));
-    const int wb = Weight(static_cast<unsigned char>(b[i]));
-    if (wa != wb) return wa < wb ? -1 : 1;
-  }
-  return 0;
-}
-
-}  // namespace
-
 int CompareDisplay(std::string_view a, std::string_view b) {
   if (int r = CompareLevel<PrimaryWeight>(a, b)) return r;
   if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
@@ -337,20 +408,6 @@ int CompareDisplay(std::string_view a, std::string_view b) {
   const int r = a.compare(b);
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
-
-namespace {
-
-// The primary weights of every byte, looked up once.
-const std::array<std::uint16_t, 256>& PrimaryWeights() {
-  static const auto weights = [] {
-    std::array<std::uint16_t, 256> table{};
-    for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = static_cast<std::uint16_t>(PrimaryWeight(static_cast<unsigned char>(c)));
-    return table;
-  }();
-  return weights;
-}
-
-}  // namespace
 
 std::string DisplaySortKey(std::string_view s) {
   // The primary weights (two bytes each, high byte first; every weight is at least 1), a zero
@@ -372,44 +429,6 @@ std::string DisplaySortKey(std::string_view s) {
   return key;
 }
 
-namespace {
-
-// The one display sort: the positions 0 to n-1 of the strings `spellingOf(i)` in display order,
-// those of equal strings ordered by `tieLess` when it is given. The primary weights of the first
-// twelve characters, ten bits each (every weight is below 1024 and at least 1, and a missing
-// character counts 0), are packed six to a number: where two strings' numbers differ their order
-// is the display order, so most comparisons are settled there and only strings that agree on them
-// are compared in full.
-struct DisplaySlot {
-  std::uint64_t high, low;
-  std::uint32_t index;
-};
-
-template <typename SpellingOf>
-std::vector<DisplaySlot> SortedDisplaySlots(std::size_t n, SpellingOf spellingOf,
-                                            const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
-  const auto& primary = PrimaryWeights();
-  const auto pack = [&primary](std::string_view s, std::size_t from) {
-    std::uint64_t packed = 0;
-    for (std::size_t k = from; k < from + 6; ++k) packed = (packed << 10) | (k < s.size() ? primary[static_cast<unsigned char>(s[k])] : 0u);
-    return packed;
-  };
-  std::vector<DisplaySlot> slots(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::string_view s = spellingOf(i);
-    slots[i] = {pack(s, 0), pack(s, 6), static_cast<std::uint32_t>(i)};
-  }
-  std::sort(slots.begin(), slots.end(), [&](const DisplaySlot& a, const DisplaySlot& b) {
-    if (a.high != b.high) return a.high < b.high;
-    if (a.low != b.low) return a.low < b.low;
-    const int order = CompareDisplay(spellingOf(a.index), spellingOf(b.index));
-    return order != 0 ? order < 0 : (tieLess && tieLess(a.index, b.index));
-  });
-  return slots;
-}
-
-}  // namespace
-
 std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
                                         const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
   const std::vector<DisplaySlot> slots =
@@ -428,42 +447,6 @@ void SortForDisplay(std::vector<std::string>& items) {
   for (const DisplaySlot& slot : slots) sorted.push_back(std::move(items[slot.index]));
   items = std::move(sorted);
 }
-
-namespace {
-
-// Matches one bracket class starting at pattern[p] == '['. Sets `end` past the closing ']'.
-// Returns false in `ok` when the class is not closed.
-bool ClassMatches(std::string_view pattern, std::size_t p, unsigned char c, std::size_t& end, bool& ok) {
-  std::size_t q = p + 1;
-  bool negate = false;
-  if (q < pattern.size() && pattern[q] == '!') {
-    negate = true;
-    ++q;
-  }
-  bool found = false;
-  bool first = true;
-  while (q < pattern.size() && (pattern[q] != ']' || first)) {
-    first = false;
-    const auto lo = static_cast<unsigned char>(pattern[q]);
-    if (q + 2 < pattern.size() && pattern[q + 1] == '-' && pattern[q + 2] != ']') {
-      const auto hi = static_cast<unsigned char>(pattern[q + 2]);
-      if (c >= lo && c <= hi) found = true;
-      q += 3;
-    } else {
-      if (c == lo) found = true;
-      ++q;
-    }
-  }
-  if (q >= pattern.size()) {
-    ok = false;
-    return false;
-  }
-  ok = true;
-  end = q + 1;
-  return found != negate;
-}
-
-}  // namespace
 
 bool MatchesPattern(std::string_view text, std::string_view pattern) {
   // Iterative wildcard matching with one backtrack point for the last "*": linear in practice.

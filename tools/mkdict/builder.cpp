@@ -136,157 +136,6 @@ std::string FormatZipf(double zipf) {
   return buf;
 }
 
-}  // namespace
-
-std::array<std::size_t, kTableCount> BuildOptions::DefaultCapacities() {
-  std::array<std::size_t, kTableCount> caps{};
-  for (std::size_t i = 0; i < kTableCount; ++i) caps[i] = InfoOf(static_cast<TableKind>(i)).capacity;
-  return caps;
-}
-
-double Zipf(double frequency) { return frequency > 0 ? std::log10(frequency) + 9.0 : 0.0; }
-
-Transcription NormaliseReading(std::string_view spelling, Transcription reading) {
-  std::string& p = reading.phonetic;
-  const std::size_t lastVowel = [&] {
-    for (std::size_t j = p.size(); j-- > 0;) {
-      if (IsVowelCode(p[j])) return j;
-    }
-    return std::string::npos;
-  }();
-  bool walkChecked = false, walkCovers = false;
-  for (std::size_t j = 0; j < p.size(); ++j) {
-    if (p[j] != '1') continue;
-    if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
-    const Alignment alignment = AlignFragment(spelling, p, static_cast<int>(j) + 1, 1);
-    if (alignment.letterEnd - alignment.letterStart != 1) continue;
-    // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
-    // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
-    const auto at = static_cast<std::size_t>(alignment.letterStart) - 1;
-    const std::string& w = alignment.spelling;
-    auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
-    if (w[at] != 'e' || at == 0) continue;
-    const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
-                           !(letter(at + 1) == 'i' && letter(at + 2) == 'l');
-    if ((IsVowelLetter(letter(at - 1)) && !afterQuGu) ||
-        (letter(at + 1) == 'r' && letter(at + 2) && !IsVowelLetter(letter(at + 2)))) {
-      continue;
-    }
-    // Where the walk goes astray (flirter), the letter it pairs with the eu proves nothing.
-    if (!walkChecked) {
-      walkChecked = true;
-      walkCovers = WalkCoversEveryPhoneme(std::string(spelling), p);
-    }
-    if (!walkCovers) break;
-    p[j] = 'e';
-    reading.changes |= kMuteE;
-  }
-  // A final mute e after a consonant is never heard in a word that has another vowel; the
-  // pronoun of "dis-le" is, and so is the que of lorsque, puisque, quoique.
-  const std::string_view lastPart = spelling.substr(spelling.find_last_of("-' ") + 1);
-  if (p.size() >= 3 && p.back() == 'e' && !IsVowelCode(p[p.size() - 2]) && reading.syllables >= 2 &&
-      lastPart.size() > 2 && !lastPart.ends_with("que") && (lastPart.ends_with('e') || lastPart.ends_with("es") || lastPart.ends_with("ent"))) {
-    p.pop_back();
-    --reading.syllables;
-    reading.changes |= kFinalMuteE;
-  }
-  return reading;
-}
-
-double CompoundFrequency(std::string_view spelling, const FrequencyList& freq) {
-  if (spelling.find('-') == std::string_view::npos) return 0;
-  double rarest = -1;
-  for (std::string_view part : SplitWords(spelling, "-'")) {
-    const double f = freq.Of(std::string(part));
-    rarest = rarest < 0 ? f : std::min(rarest, f);
-  }
-  return rarest > 0 ? rarest * std::pow(10.0, -kCompoundZipfPenalty) : 0;
-}
-
-std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq) {
-  std::vector<std::string_view> spellings;
-  for (const WordTable& table : tables) {
-    for (const WordRow row : table) spellings.push_back(row.spelling);
-  }
-  std::sort(spellings.begin(), spellings.end());
-  spellings.erase(std::unique(spellings.begin(), spellings.end()), spellings.end());
-  std::string text;
-  for (std::string_view spelling : spellings) {
-    double zipf = Zipf(freq.Of(std::string(spelling)));
-    if (zipf <= 0) {
-      double lowest = 0;
-      for (std::string_view part : SplitWords(spelling, " -'")) {
-        const double value = Zipf(freq.Of(std::string(part)));
-        if (value > 0 && (lowest == 0 || value < lowest)) lowest = value;
-      }
-      zipf = lowest > 0 ? std::max(lowest - 1.0, 0.1) : 0.0;
-    }
-    const long tenths = std::clamp(std::lround(zipf * 10), 0L, 99L);
-    text.append(spelling).append(1, '\t');
-    text.append(1, static_cast<char>('0' + tenths / 10)).append(1, '.').append(1, static_cast<char>('0' + tenths % 10));
-    text.append(1, '\n');
-  }
-  return text;
-}
-
-std::optional<std::string> SingularOf(const std::string& form, TableKind table, const MorphologyList& morphology) {
-  if (table != TableKind::Nouns && table != TableKind::Adjectives) return std::nullopt;
-  const auto it = morphology.find(form);
-  if (it == morphology.end() || !(form.ends_with('s') || form.ends_with('x'))) return std::nullopt;
-  std::string singular = form.substr(0, form.size() - 1);
-  const auto single = morphology.find(singular);
-  if (single == morphology.end()) return std::nullopt;
-  bool any = false;
-  for (const Analysis& p : it->second) {
-    if (p.reformOnly || !(p.tables & Bit(table))) continue;
-    const auto singularOfP = [&](const Analysis& s) {
-      return !s.reformOnly && (s.tables & Bit(table)) && s.number == 's' && s.lemma == p.lemma &&
-             (s.gender == p.gender || s.gender == 'e' || p.gender == 'e');
-    };
-    const bool paired = p.number == 'p' && std::any_of(single->second.begin(), single->second.end(), singularOfP);
-    if (!paired) return std::nullopt;
-    any = true;
-  }
-  if (!any) return std::nullopt;
-  return singular;
-}
-
-bool IsPluralSaidOtherwise(std::string_view form) { return form == "oeufs" || form == "boeufs"; }
-
-std::vector<std::string> PluralsReadApart(const std::array<WordTable, kTableCount>& tables,
-                                          const MorphologyList& morphology) {
-  std::vector<std::string> apart;
-  for (TableKind kind : {TableKind::Nouns, TableKind::Adjectives}) {
-    std::map<std::string, std::set<std::string>> readings;  // spelling -> phonetic forms
-    for (const WordRow row : tables[Index(kind)]) readings[std::string(row.spelling)].emplace(row.phonetic);
-    for (const auto& [form, own] : readings) {
-      if (IsPluralSaidOtherwise(form)) continue;
-      const std::optional<std::string> singular = SingularOf(form, kind, morphology);
-      if (!singular) continue;
-      const auto found = readings.find(*singular);
-      if (found == readings.end() || found->second == own) continue;
-      auto list = [](const std::set<std::string>& phonetics) {
-        std::string s;
-        for (const std::string& p : phonetics) s += (s.empty() ? "/" : ", /") + p + "/";
-        return s;
-      };
-      apart.push_back(std::string(InfoOf(kind).fileName) + " : " + form + " " + list(own) + " " + *singular + " " +
-                      list(found->second));
-    }
-  }
-  return apart;
-}
-
-bool IsStorableSpelling(std::string_view spelling) {
-  if (spelling.empty()) return false;
-  return std::all_of(spelling.begin(), spelling.end(), [](char ch) {
-    const auto c = static_cast<unsigned char>(ch);
-    // š œ ž (128-159) and ß have no place in the stored spelling; œ is spelled out before.
-    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7) || c == '-' || c == '\'';
-  });
-}
-
-namespace {
 
 // Adds to `readings` the reading of the table's category that the list lacks (see ReadingsFor).
 std::vector<Transcription> WithDerivedReadings(std::string_view spelling, TableKind table,
@@ -351,124 +200,6 @@ std::vector<Transcription> WithDerivedReadings(std::string_view spelling, TableK
   readings.insert(readings.end(), derived.begin(), derived.end());
   return readings;
 }
-
-}  // namespace
-
-std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind table, const std::vector<Analysis>& analyses,
-                                       const std::vector<Transcription>& sourceReadings) {
-  std::vector<Transcription> readings = WithDerivedReadings(spelling, table, analyses, sourceReadings);
-  // A verb form in -ai (j'ai, je chanterai, j'allai) ends in é; the list reads it è like -ais.
-  if (table == TableKind::Verbs && spelling.ends_with("ai")) {
-    std::vector<Transcription> closed;
-    for (Transcription r : readings) {
-      if (r.phonetic.ends_with('3')) {
-        r.phonetic.back() = '2';
-        r.changes |= kVerbAi;
-      }
-      if (std::find(closed.begin(), closed.end(), r) == closed.end()) closed.push_back(std::move(r));
-    }
-    readings = std::move(closed);
-  }
-  if (readings.size() <= 1) return readings;
-  for (const HomographChoice& choice : kHomographChoices) {
-    if (choice.spelling != spelling || choice.table != table) continue;
-    if (choice.phonetic.empty()) return readings;
-    for (const Transcription& r : readings) {
-      if (r.phonetic == choice.phonetic) return {r};
-    }
-  }
-  const bool verb = table == TableKind::Verbs;
-  std::vector<bool> keep(readings.size(), false);
-  for (const Analysis& a : analyses) {
-    if (a.reformOnly || !(a.tables & Bit(table))) continue;
-    auto fits = [&](const Transcription& r) {
-      if (spelling.ends_with("ent")) return a.verbThirdPlural ? !EndsNasal(r) : EndsNasal(r);
-      if (spelling.ends_with("ions")) return r.phonetic.ends_with(verb ? "t78" : "s78");
-      if (spelling.ends_with("er")) return r.phonetic.ends_with(verb ? '2' : 'r');
-      return IsStrictPrefixOfAnother(r, readings) == verb;
-    };
-    bool any = false;
-    for (std::size_t i = 0; i < readings.size(); ++i) {
-      if (fits(readings[i])) keep[i] = any = true;
-    }
-    if (!any) std::fill(keep.begin(), keep.end(), true);
-  }
-  std::vector<Transcription> chosen;
-  for (std::size_t i = 0; i < readings.size(); ++i) {
-    if (keep[i]) chosen.push_back(readings[i]);
-  }
-  return chosen.empty() ? readings : chosen;
-}
-
-std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::size_t capacity,
-                                      std::vector<Candidate>* dropped, std::vector<Candidate>* keptCandidates) {
-  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-    if (a.rankClass != b.rankClass) return a.rankClass < b.rankClass;
-    if (a.frequency != b.frequency) return a.frequency > b.frequency;
-    if (a.lemmaFrequency != b.lemmaFrequency) return a.lemmaFrequency > b.lemmaFrequency;
-    if (a.entry.spelling != b.entry.spelling) return a.entry.spelling < b.entry.spelling;
-    return a.entry.phonetic < b.entry.phonetic;
-  });
-  std::vector<WordEntry> kept;
-  const std::size_t n = std::min(capacity, candidates.size());
-  kept.reserve(n);
-  for (std::size_t i = 0; i < n; ++i) kept.push_back(candidates[i].entry);
-  if (dropped) dropped->assign(std::make_move_iterator(candidates.begin() + static_cast<std::ptrdiff_t>(n)),
-                               std::make_move_iterator(candidates.end()));
-  if (keptCandidates) {
-    candidates.resize(n);
-    *keptCandidates = std::move(candidates);
-  }
-  std::sort(kept.begin(), kept.end(), [](const WordEntry& a, const WordEntry& b) {
-    if (a.phonetic != b.phonetic) return a.phonetic < b.phonetic;
-    return a.spelling < b.spelling;
-  });
-  return kept;
-}
-
-std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
-                                             std::string* missing) {
-  Transcription out;
-  std::string_view previous;  // the word before, when its last letter may be heard in liaison
-  auto add = [&](std::string_view word) {
-    const auto it = list.readings.find(ToUpper(word));
-    if (it == list.readings.end()) return false;
-    const Transcription& r = it->second.front();
-    if (!previous.empty() && !r.phonetic.empty() && IsVowelCode(r.phonetic.front()) && !out.phonetic.empty() &&
-        IsVowelCode(out.phonetic.back()) &&
-        (!word.starts_with('h') || std::find(std::begin(kMuteH), std::end(kMuteH), word) != std::end(kMuteH))) {
-      const char last = previous.back();
-      const char sound = last == 'd' || last == 't' ? 't' : last == 's' || last == 'x' || last == 'z' ? 'z'
-                         : last == 'n'                                                ? 'n'
-                                                                                      : '\0';
-      if (sound) {
-        out.phonetic += sound;
-        out.changes |= kLiaison;
-      }
-    }
-    out.phonetic += r.phonetic;
-    out.syllables += r.syllables;
-    out.changes |= r.changes;
-    const bool noLiaison =
-        std::find(std::begin(kNoLiaisonAfter), std::end(kNoLiaisonAfter), word) != std::end(kNoLiaisonAfter);
-    previous = noLiaison || word.ends_with('\'') ? std::string_view() : word;
-    return true;
-  };
-  for (std::string_view word : SplitWords(text, " ")) {
-    if (add(word)) continue;
-    const std::size_t apostrophe = word.find('\'');
-    if (apostrophe != std::string_view::npos && apostrophe + 1 < word.size() &&
-        add(word.substr(0, apostrophe + 1)) && add(word.substr(apostrophe + 1))) {
-      continue;
-    }
-    if (missing) *missing = std::string(word);
-    return std::nullopt;
-  }
-  if (out.phonetic.empty()) return std::nullopt;
-  return out;
-}
-
-namespace {
 
 // The pronunciation list as the builder reads it: every reading normalised (NormaliseReading),
 // then the corrections list's readings in place of the list's. The spellings the corrections
@@ -972,6 +703,268 @@ void ReportSources(const Gathered& gathered, const TableSpellings& spellings, co
 }
 
 }  // namespace
+
+std::array<std::size_t, kTableCount> BuildOptions::DefaultCapacities() {
+  std::array<std::size_t, kTableCount> caps{};
+  for (std::size_t i = 0; i < kTableCount; ++i) caps[i] = InfoOf(static_cast<TableKind>(i)).capacity;
+  return caps;
+}
+
+double Zipf(double frequency) { return frequency > 0 ? std::log10(frequency) + 9.0 : 0.0; }
+
+Transcription NormaliseReading(std::string_view spelling, Transcription reading) {
+  std::string& p = reading.phonetic;
+  const std::size_t lastVowel = [&] {
+    for (std::size_t j = p.size(); j-- > 0;) {
+      if (IsVowelCode(p[j])) return j;
+    }
+    return std::string::npos;
+  }();
+  bool walkChecked = false, walkCovers = false;
+  for (std::size_t j = 0; j < p.size(); ++j) {
+    if (p[j] != '1') continue;
+    if (j == lastVowel && j + 1 < p.size()) continue;  // a closed last syllable: hunter, flipper
+    const Alignment alignment = AlignFragment(spelling, p, static_cast<int>(j) + 1, 1);
+    if (alignment.letterEnd - alignment.letterStart != 1) continue;
+    // The e is the letter at `at`; a mute e follows a consonant letter or the u of qu and gu (the
+    // ue of cueillir and orgueil is an eu) and never closes its syllable with an r (overdose).
+    const auto at = static_cast<std::size_t>(alignment.letterStart) - 1;
+    const std::string& w = alignment.spelling;
+    auto letter = [&](std::size_t k) { return k < w.size() ? static_cast<unsigned char>(w[k]) : '\0'; };
+    if (w[at] != 'e' || at == 0) continue;
+    const bool afterQuGu = at >= 2 && letter(at - 1) == 'u' && (letter(at - 2) == 'q' || letter(at - 2) == 'g') &&
+                           !(letter(at + 1) == 'i' && letter(at + 2) == 'l');
+    if ((IsVowelLetter(letter(at - 1)) && !afterQuGu) ||
+        (letter(at + 1) == 'r' && letter(at + 2) && !IsVowelLetter(letter(at + 2)))) {
+      continue;
+    }
+    // Where the walk goes astray (flirter), the letter it pairs with the eu proves nothing.
+    if (!walkChecked) {
+      walkChecked = true;
+      walkCovers = WalkCoversEveryPhoneme(std::string(spelling), p);
+    }
+    if (!walkCovers) break;
+    p[j] = 'e';
+    reading.changes |= kMuteE;
+  }
+  // A final mute e after a consonant is never heard in a word that has another vowel; the
+  // pronoun of "dis-le" is, and so is the que of lorsque, puisque, quoique.
+  const std::string_view lastPart = spelling.substr(spelling.find_last_of("-' ") + 1);
+  if (p.size() >= 3 && p.back() == 'e' && !IsVowelCode(p[p.size() - 2]) && reading.syllables >= 2 &&
+      lastPart.size() > 2 && !lastPart.ends_with("que") && (lastPart.ends_with('e') || lastPart.ends_with("es") || lastPart.ends_with("ent"))) {
+    p.pop_back();
+    --reading.syllables;
+    reading.changes |= kFinalMuteE;
+  }
+  return reading;
+}
+
+double CompoundFrequency(std::string_view spelling, const FrequencyList& freq) {
+  if (spelling.find('-') == std::string_view::npos) return 0;
+  double rarest = -1;
+  for (std::string_view part : SplitWords(spelling, "-'")) {
+    const double f = freq.Of(std::string(part));
+    rarest = rarest < 0 ? f : std::min(rarest, f);
+  }
+  return rarest > 0 ? rarest * std::pow(10.0, -kCompoundZipfPenalty) : 0;
+}
+
+std::string FrequencyFileText(const std::array<WordTable, kTableCount>& tables, const FrequencyList& freq) {
+  std::vector<std::string_view> spellings;
+  for (const WordTable& table : tables) {
+    for (const WordRow row : table) spellings.push_back(row.spelling);
+  }
+  std::sort(spellings.begin(), spellings.end());
+  spellings.erase(std::unique(spellings.begin(), spellings.end()), spellings.end());
+  std::string text;
+  for (std::string_view spelling : spellings) {
+    double zipf = Zipf(freq.Of(std::string(spelling)));
+    if (zipf <= 0) {
+      double lowest = 0;
+      for (std::string_view part : SplitWords(spelling, " -'")) {
+        const double value = Zipf(freq.Of(std::string(part)));
+        if (value > 0 && (lowest == 0 || value < lowest)) lowest = value;
+      }
+      zipf = lowest > 0 ? std::max(lowest - 1.0, 0.1) : 0.0;
+    }
+    const long tenths = std::clamp(std::lround(zipf * 10), 0L, 99L);
+    text.append(spelling).append(1, '\t');
+    text.append(1, static_cast<char>('0' + tenths / 10)).append(1, '.').append(1, static_cast<char>('0' + tenths % 10));
+    text.append(1, '\n');
+  }
+  return text;
+}
+
+std::optional<std::string> SingularOf(const std::string& form, TableKind table, const MorphologyList& morphology) {
+  if (table != TableKind::Nouns && table != TableKind::Adjectives) return std::nullopt;
+  const auto it = morphology.find(form);
+  if (it == morphology.end() || !(form.ends_with('s') || form.ends_with('x'))) return std::nullopt;
+  std::string singular = form.substr(0, form.size() - 1);
+  const auto single = morphology.find(singular);
+  if (single == morphology.end()) return std::nullopt;
+  bool any = false;
+  for (const Analysis& p : it->second) {
+    if (p.reformOnly || !(p.tables & Bit(table))) continue;
+    const auto singularOfP = [&](const Analysis& s) {
+      return !s.reformOnly && (s.tables & Bit(table)) && s.number == 's' && s.lemma == p.lemma &&
+             (s.gender == p.gender || s.gender == 'e' || p.gender == 'e');
+    };
+    const bool paired = p.number == 'p' && std::any_of(single->second.begin(), single->second.end(), singularOfP);
+    if (!paired) return std::nullopt;
+    any = true;
+  }
+  if (!any) return std::nullopt;
+  return singular;
+}
+
+bool IsPluralSaidOtherwise(std::string_view form) { return form == "oeufs" || form == "boeufs"; }
+
+std::vector<std::string> PluralsReadApart(const std::array<WordTable, kTableCount>& tables,
+                                          const MorphologyList& morphology) {
+  std::vector<std::string> apart;
+  for (TableKind kind : {TableKind::Nouns, TableKind::Adjectives}) {
+    std::map<std::string, std::set<std::string>> readings;  // spelling -> phonetic forms
+    for (const WordRow row : tables[Index(kind)]) readings[std::string(row.spelling)].emplace(row.phonetic);
+    for (const auto& [form, own] : readings) {
+      if (IsPluralSaidOtherwise(form)) continue;
+      const std::optional<std::string> singular = SingularOf(form, kind, morphology);
+      if (!singular) continue;
+      const auto found = readings.find(*singular);
+      if (found == readings.end() || found->second == own) continue;
+      auto list = [](const std::set<std::string>& phonetics) {
+        std::string s;
+        for (const std::string& p : phonetics) s += (s.empty() ? "/" : ", /") + p + "/";
+        return s;
+      };
+      apart.push_back(std::string(InfoOf(kind).fileName) + " : " + form + " " + list(own) + " " + *singular + " " +
+                      list(found->second));
+    }
+  }
+  return apart;
+}
+
+bool IsStorableSpelling(std::string_view spelling) {
+  if (spelling.empty()) return false;
+  return std::all_of(spelling.begin(), spelling.end(), [](char ch) {
+    const auto c = static_cast<unsigned char>(ch);
+    // š œ ž (128-159) and ß have no place in the stored spelling; œ is spelled out before.
+    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c != 0xF7) || c == '-' || c == '\'';
+  });
+}
+
+std::vector<Transcription> ReadingsFor(std::string_view spelling, TableKind table, const std::vector<Analysis>& analyses,
+                                       const std::vector<Transcription>& sourceReadings) {
+  std::vector<Transcription> readings = WithDerivedReadings(spelling, table, analyses, sourceReadings);
+  // A verb form in -ai (j'ai, je chanterai, j'allai) ends in é; the list reads it è like -ais.
+  if (table == TableKind::Verbs && spelling.ends_with("ai")) {
+    std::vector<Transcription> closed;
+    for (Transcription r : readings) {
+      if (r.phonetic.ends_with('3')) {
+        r.phonetic.back() = '2';
+        r.changes |= kVerbAi;
+      }
+      if (std::find(closed.begin(), closed.end(), r) == closed.end()) closed.push_back(std::move(r));
+    }
+    readings = std::move(closed);
+  }
+  if (readings.size() <= 1) return readings;
+  for (const HomographChoice& choice : kHomographChoices) {
+    if (choice.spelling != spelling || choice.table != table) continue;
+    if (choice.phonetic.empty()) return readings;
+    for (const Transcription& r : readings) {
+      if (r.phonetic == choice.phonetic) return {r};
+    }
+  }
+  const bool verb = table == TableKind::Verbs;
+  std::vector<bool> keep(readings.size(), false);
+  for (const Analysis& a : analyses) {
+    if (a.reformOnly || !(a.tables & Bit(table))) continue;
+    auto fits = [&](const Transcription& r) {
+      if (spelling.ends_with("ent")) return a.verbThirdPlural ? !EndsNasal(r) : EndsNasal(r);
+      if (spelling.ends_with("ions")) return r.phonetic.ends_with(verb ? "t78" : "s78");
+      if (spelling.ends_with("er")) return r.phonetic.ends_with(verb ? '2' : 'r');
+      return IsStrictPrefixOfAnother(r, readings) == verb;
+    };
+    bool any = false;
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+      if (fits(readings[i])) keep[i] = any = true;
+    }
+    if (!any) std::fill(keep.begin(), keep.end(), true);
+  }
+  std::vector<Transcription> chosen;
+  for (std::size_t i = 0; i < readings.size(); ++i) {
+    if (keep[i]) chosen.push_back(readings[i]);
+  }
+  return chosen.empty() ? readings : chosen;
+}
+
+std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::size_t capacity,
+                                      std::vector<Candidate>* dropped, std::vector<Candidate>* keptCandidates) {
+  std::sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+    if (a.rankClass != b.rankClass) return a.rankClass < b.rankClass;
+    if (a.frequency != b.frequency) return a.frequency > b.frequency;
+    if (a.lemmaFrequency != b.lemmaFrequency) return a.lemmaFrequency > b.lemmaFrequency;
+    if (a.entry.spelling != b.entry.spelling) return a.entry.spelling < b.entry.spelling;
+    return a.entry.phonetic < b.entry.phonetic;
+  });
+  std::vector<WordEntry> kept;
+  const std::size_t n = std::min(capacity, candidates.size());
+  kept.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) kept.push_back(candidates[i].entry);
+  if (dropped) dropped->assign(std::make_move_iterator(candidates.begin() + static_cast<std::ptrdiff_t>(n)),
+                               std::make_move_iterator(candidates.end()));
+  if (keptCandidates) {
+    candidates.resize(n);
+    *keptCandidates = std::move(candidates);
+  }
+  std::sort(kept.begin(), kept.end(), [](const WordEntry& a, const WordEntry& b) {
+    if (a.phonetic != b.phonetic) return a.phonetic < b.phonetic;
+    return a.spelling < b.spelling;
+  });
+  return kept;
+}
+
+std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
+                                             std::string* missing) {
+  Transcription out;
+  std::string_view previous;  // the word before, when its last letter may be heard in liaison
+  auto add = [&](std::string_view word) {
+    const auto it = list.readings.find(ToUpper(word));
+    if (it == list.readings.end()) return false;
+    const Transcription& r = it->second.front();
+    if (!previous.empty() && !r.phonetic.empty() && IsVowelCode(r.phonetic.front()) && !out.phonetic.empty() &&
+        IsVowelCode(out.phonetic.back()) &&
+        (!word.starts_with('h') || std::find(std::begin(kMuteH), std::end(kMuteH), word) != std::end(kMuteH))) {
+      const char last = previous.back();
+      const char sound = last == 'd' || last == 't' ? 't' : last == 's' || last == 'x' || last == 'z' ? 'z'
+                         : last == 'n'                                                ? 'n'
+                                                                                      : '\0';
+      if (sound) {
+        out.phonetic += sound;
+        out.changes |= kLiaison;
+      }
+    }
+    out.phonetic += r.phonetic;
+    out.syllables += r.syllables;
+    out.changes |= r.changes;
+    const bool noLiaison =
+        std::find(std::begin(kNoLiaisonAfter), std::end(kNoLiaisonAfter), word) != std::end(kNoLiaisonAfter);
+    previous = noLiaison || word.ends_with('\'') ? std::string_view() : word;
+    return true;
+  };
+  for (std::string_view word : SplitWords(text, " ")) {
+    if (add(word)) continue;
+    const std::size_t apostrophe = word.find('\'');
+    if (apostrophe != std::string_view::npos && apostrophe + 1 < word.size() &&
+        add(word.substr(0, apostrophe + 1)) && add(word.substr(apostrophe + 1))) {
+      continue;
+    }
+    if (missing) *missing = std::string(word);
+    return std::nullopt;
+  }
+  if (out.phonetic.empty()) return std::nullopt;
+  return out;
+}
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {
   BuildResult result;
