@@ -43,7 +43,8 @@ bash -c '
   source /usr/share/bash-completion/bash_completion; source "$1"
   complete_words() { COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); COMP_LINE="$*"; COMP_POINT=${#COMP_LINE}
     COMPREPLY=(); _tavilo_cli tavilo-cli "${COMP_WORDS[-1]}" "${COMP_WORDS[-2]}"; echo "${COMPREPLY[*]}"; }
-  [ "$(complete_words tavilo-cli rim)" = rimes ] &&
+  [ "$(complete_words tavilo-cli rim)" = "rimes rimes-mot" ] &&
+  [ "$(complete_words tavilo-cli phr)" = phrase ] &&
   [ "$(complete_words tavilo-cli rimes age --domaine adj)" = adjectifs ] &&
   [ "$(complete_words tavilo-cli liste oka)" = okapi ]
 ' _ "$completion" || { echo "the bash completion does not complete" >&2; exit 1; }
@@ -52,7 +53,8 @@ bash -c '
 # completion.
 manual="$(zcat "$root/usr/share/man/man1/tavilo-cli.1.gz")"
 for command in $(run --help | sed -n '/^Commandes/,/^$/s/^  \([a-z][a-z-]*\) .*/\1/p'); do
-  grep -qx "\.SS $command" <<< "$manual" || { echo "$command is missing from tavilo-cli(1)" >&2; exit 1; }
+  # groff writes a hyphen as \- (rimes\-mot).
+  grep -qxF ".SS ${command//-/\\-}" <<< "$manual" || { echo "$command is missing from tavilo-cli(1)" >&2; exit 1; }
   offered="$(sed -n "/^    $command)/,/^      ;;\$/p" "$completion" | grep "compgen -W '--help")"
   for option in $(run "$command" --help | grep -o -- '--[a-z][a-z0-9-]*' | sort -u); do
     grep -q -- "[' ]$option[' ]" <<< "$offered" ||
