@@ -138,6 +138,7 @@ WordRhymeResult FindWordRhymes(const Lexicon& lexicon, const Session& session, c
   // Each spelling once: the position of its row in `found`.
   std::vector<Found> found;
   std::unordered_map<std::string_view, std::size_t> bySpelling;
+  bySpelling.reserve(1024);
   for (const WordTable* table : DomainTables(lexicon, session, query.domain)) {
     for (const WordRow row : *table) {
       if (!observer.Yield()) {
@@ -163,22 +164,23 @@ WordRhymeResult FindWordRhymes(const Lexicon& lexicon, const Session& session, c
     if (result.stopped) break;
   }
 
-  // One section per richness, the richest first; the assonances (richness 0) last.
+  // One section per richness, the richest first; the assonances (richness 0) last. Inside a
+  // section the most common words first, then display order (every spelling is there once).
   struct Ranked {
     int richness;
     int tenths;
-    std::string key;
     const WordRow* row;
   };
+  std::vector<std::string_view> spellings;
+  spellings.reserve(found.size());
+  for (const Found& f : found) spellings.push_back(f.row.spelling);
   std::vector<Ranked> ranked;
   ranked.reserve(found.size());
-  for (const Found& f : found) {
-    ranked.push_back({f.richness, frequencies.Tenths(f.row.spelling), DisplaySortKey(f.row.spelling), &f.row});
+  for (const std::uint32_t i : DisplayOrder(spellings)) {
+    ranked.push_back({found[i].richness, frequencies.Tenths(found[i].row.spelling), &found[i].row});
   }
-  std::sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
-    if (a.richness != b.richness) return a.richness > b.richness;
-    if (a.tenths != b.tenths) return a.tenths > b.tenths;
-    return a.key < b.key;
+  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+    return a.richness != b.richness ? a.richness > b.richness : a.tenths > b.tenths;
   });
   for (const Ranked& r : ranked) {
     if (result.sections.empty() || result.sections.back().richness != r.richness) {
