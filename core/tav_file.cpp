@@ -276,11 +276,39 @@ TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) {
   return load;
 }
 
-std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error) {
-  const std::string spelling(entry.spelling);
-  auto refuse = [&](std::string why) -> std::optional<std::string> {
-    if (error) *error = std::move(why);
-    return std::nullopt;
+std::string TableWriteError::Message() const {
+  const std::string number = std::to_string(value);
+  std::string why;
+  switch (code) {
+    case Code::TooManyRows:
+      return "La table " + Quoted(file) + " d\xE9passe sa capacit\xE9 (" + number + " lignes).";
+    case Code::UnstorableSpelling:
+      why = "la graphie " + Quoted(spelling) + " contient un caract\xE8re non enregistrable (" + number + ")";
+      break;
+    case Code::UnstorablePhonetic:
+      why = "la phon\xE9tique de " + Quoted(spelling) + " contient un caract\xE8re non enregistrable (" + number + ")";
+      break;
+    case Code::SyllablesOutOfRange:
+      why = Quoted(spelling) + " a un nombre de syllabes que la table ne peut pas enregistrer (" + number + ")";
+      break;
+    case Code::BadMarker:
+      why = Quoted(spelling) + " a un marqueur autre que 0 ou 1 (" + number + ")";
+      break;
+    case Code::CannotOpen:
+      return "Impossible d'ouvrir " + Quoted(file) + " en \xE9" "criture.";
+    case Code::WriteFailed:
+      return "Erreur d'\xE9" "criture dans " + Quoted(file) + ".";
+    case Code::CannotReplace:
+      return "Impossible de remplacer " + Quoted(file) + " : " + detail + ".";
+  }
+  if (file.empty()) return "Ligne impossible \xE0 enregistrer : " + why + ".";
+  return "Impossible d'\xE9" "crire " + Quoted(file) + " : " + why + ".";
+}
+
+EncodedLine EncodeTavLine(WordRow entry, TableKind kind) {
+  using Code = TableWriteError::Code;
+  auto refuse = [&](Code code, int value) {
+    return EncodedLine{{}, TableWriteError{code, {}, std::string(entry.spelling), value, {}}};
   };
   std::string line;
   line.reserve(entry.spelling.size() + entry.phonetic.size() + 6);
@@ -291,8 +319,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     } else if (c >= 224) {
       line += static_cast<char>(c - 63);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159) || (c >= 161 && c <= 223)) {
-      return refuse("graphie " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
-                    std::to_string(c) + ")");
+      return refuse(Code::UnstorableSpelling, c);
     } else {
       line += ch;
     }
@@ -303,8 +330,7 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     if (c >= 96 && c <= 127) {
       line += static_cast<char>(c + 32);
     } else if (c == 0x13 || c == '\r' || c == '\n' || (c >= 128 && c <= 159)) {
-      return refuse("phon\xE9tique de " + Quoted(spelling) + " : caract\xE8re non enregistrable (" +
-                    std::to_string(c) + ")");
+      return refuse(Code::UnstorablePhonetic, c);
     } else {
       line += ch;
     }
@@ -314,47 +340,53 @@ std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::str
     case TableKind::Taboo:
       break;
     case TableKind::Locutions:
-      if (entry.syllables < 0 || entry.syllables > 99)
-        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 99");
+      if (entry.syllables < 0 || entry.syllables > 99) return refuse(Code::SyllablesOutOfRange, entry.syllables);
       line += static_cast<char>('0' + entry.syllables / 10);
       line += static_cast<char>('0' + entry.syllables % 10);
       break;
     default:
-      if (entry.syllables < 0 || entry.syllables > 9)
-        return refuse(Quoted(spelling) + " : nombre de syllabes hors de 0 \xE0 9");
-      if (entry.marker < 0 || entry.marker > 1) return refuse(Quoted(spelling) + " : marqueur autre que 0 ou 1");
+      if (entry.syllables < 0 || entry.syllables > 9) return refuse(Code::SyllablesOutOfRange, entry.syllables);
+      if (entry.marker < 0 || entry.marker > 1) return refuse(Code::BadMarker, entry.marker);
       line += static_cast<char>('0' + entry.syllables);
       line += static_cast<char>('0' + entry.marker);
       break;
   }
   line += "\r\n";
-  return line;
+  return {std::move(line), std::nullopt};
 }
 
-std::optional<std::string> WriteTavFile(const std::filesystem::path& path, const WordTable& table, TableKind kind) {
-  const std::string name = path.filename().string();
+std::optional<TableWriteError> WriteTavFile(const std::filesystem::path& path, const WordTable& table, TableKind kind) {
+  using Code = TableWriteError::Code;
+  const std::string name = Utf8ToCp1252(ForDisplay(path.filename().string()));
+  const auto fault = [&](Code code, std::string detail = {}) {
+    return TableWriteError{code, name, {}, 0, std::move(detail)};
+  };
   if (table.Size() > InfoOf(kind).capacity) {
-    return "La table de " + name + " d\xE9passe sa capacit\xE9 (" + std::to_string(InfoOf(kind).capacity) + " lignes).";
+    TableWriteError error = fault(Code::TooManyRows);
+    error.value = static_cast<int>(InfoOf(kind).capacity);
+    return error;
   }
   std::string bytes;
   for (const WordRow entry : table) {
-    std::string why;
-    const auto line = EncodeTavLine(entry, kind, &why);
-    if (!line) return "Impossible d'\xE9" "crire " + name + " : " + why + ".";
-    bytes += *line;
+    EncodedLine line = EncodeTavLine(entry, kind);
+    if (line.error) {
+      line.error->file = name;
+      return line.error;
+    }
+    bytes += line.bytes;
   }
   std::filesystem::path temp = path;
   temp += ".tmp";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return "Impossible d'ouvrir " + temp.string() + " en \xE9" "criture.";
+    if (!out) return fault(Code::CannotOpen);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out) return "Erreur d'\xE9" "criture dans " + temp.string() + ".";
+    if (!out) return fault(Code::WriteFailed);
   }
   std::error_code ec;
   std::filesystem::rename(temp, path, ec);
-  if (ec) return "Impossible de remplacer " + path.string() + " : " + ec.message() + ".";
+  if (ec) return fault(Code::CannotReplace, Utf8ToCp1252(ec.message()));
   return std::nullopt;
 }
 

@@ -83,14 +83,40 @@ TableLoad ParseTable(std::string_view bytes, TableKind kind, std::string_view fi
 char DecodeSpellingByte(unsigned char stored);
 char DecodePhoneticByte(unsigned char stored);
 
-// The inverse: one stored line (with its CR LF) for an entry of a table of this kind, or nullopt
-// with `error` set when a character cannot be stored (a capital accented letter, a byte in
-// 128-159, a separator, a count that does not fit its digits).
-std::optional<std::string> EncodeTavLine(WordRow entry, TableKind kind, std::string* error = nullptr);
+// Why a table could not be written: a row the format cannot store (a capital accented letter, a
+// byte in 128-159, a separator, a count that does not fit its digits), more rows than the table
+// holds, or a fault of the file system.
+struct TableWriteError {
+  enum class Code {
+    TooManyRows,         // `value` is the capacity
+    UnstorableSpelling,  // `value` is the byte
+    UnstorablePhonetic,  // `value` is the byte
+    SyllablesOutOfRange,  // `value` is the count
+    BadMarker,            // `value` is the marker
+    CannotOpen,
+    WriteFailed,
+    CannotReplace,  // `detail` is the system's reason
+  };
+  Code code = Code::WriteFailed;
+  std::string file;      // the bare file name; empty for a line encoded on its own
+  std::string spelling;  // the row at fault (Windows-1252)
+  int value = 0;
+  std::string detail;
 
-// Writes a whole table; returns the French error message on failure (nullopt on success).
-// The file is written in one go to a temporary name and renamed, so a failure leaves any
-// previous file intact.
-std::optional<std::string> WriteTavFile(const std::filesystem::path& path, const WordTable& table, TableKind kind);
+  // The French message, in Windows-1252.
+  std::string Message() const;
+};
+
+// The inverse of the reading: one stored line (with its CR LF) for an entry of a table of this
+// kind, or the reason it cannot be stored.
+struct EncodedLine {
+  std::string bytes;
+  std::optional<TableWriteError> error;
+};
+EncodedLine EncodeTavLine(WordRow entry, TableKind kind);
+
+// Writes a whole table. The file is written in one go to a temporary name and renamed, so a
+// failure leaves any previous file intact.
+std::optional<TableWriteError> WriteTavFile(const std::filesystem::path& path, const WordTable& table, TableKind kind);
 
 }  // namespace tavilo

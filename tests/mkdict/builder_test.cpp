@@ -231,13 +231,13 @@ TEST(ComposeLocution, ConcatenatesTheWordsAndSplitsElisions) {
   const PronunciationList list = Pronunciations(
       {{"POMME", "p O m"}, {"DE", "d deux"}, {"TERRE", "t E R"}, {"\xC0", "a"}, {"L'", "l"}, {"HEURE", "neuf R"},
        {"D'ABORD", "d a b O R"}, {"ABORD", "a b O R"}});
-  EXPECT_EQ(ComposeLocution("pomme de terre", list), (Transcription{"pomd1t3r", 3}));
-  EXPECT_EQ(ComposeLocution("\xE0 l'heure", list), (Transcription{"al1r", 2}));
-  EXPECT_EQ(ComposeLocution("d'abord", list), (Transcription{"dabor", 2}));
-  std::string missing;
-  EXPECT_FALSE(ComposeLocution("pomme de pin", list, &missing));
-  EXPECT_EQ(missing, "pin");
-  EXPECT_FALSE(ComposeLocution("   ", list));
+  EXPECT_EQ(ComposeLocution("pomme de terre", list).reading, (Transcription{"pomd1t3r", 3}));
+  EXPECT_EQ(ComposeLocution("\xE0 l'heure", list).reading, (Transcription{"al1r", 2}));
+  EXPECT_EQ(ComposeLocution("d'abord", list).reading, (Transcription{"dabor", 2}));
+  const ComposedLocution missing = ComposeLocution("pomme de pin", list);
+  EXPECT_FALSE(missing.reading);
+  EXPECT_EQ(missing.missingWord, "pin");
+  EXPECT_FALSE(ComposeLocution("   ", list).reading);
 }
 
 TEST(ComposeLocution, LiaisonOfASilentFinalConsonant) {
@@ -265,11 +265,11 @@ TEST(ComposeLocution, LiaisonOfASilentFinalConsonant) {
     return l;
   }();
   for (const Case& c : cases) {
-    const auto r = ComposeLocution(c.text, withElision);
+    const auto r = ComposeLocution(c.text, withElision).reading;
     ASSERT_TRUE(r) << c.text;
     EXPECT_EQ(r->phonetic, c.phonetic) << c.text;
   }
-  EXPECT_EQ(ComposeLocution("sans arr\xEAt", list)->changes & kLiaison, kLiaison);
+  EXPECT_EQ(ComposeLocution("sans arr\xEAt", list).reading->changes & kLiaison, kLiaison);
 }
 
 // A miniature of the three sources with one word for each way of being kept or left out.
@@ -322,7 +322,7 @@ std::optional<WordRow> Find(const WordTable& table, std::string_view spelling) {
 
 TEST(BuildDictionary, TablesMarkerAndReport) {
   const BuildResult r = BuildDictionary(MiniSources());
-  ASSERT_FALSE(r.error) << *r.error;
+  ASSERT_FALSE(r.error) << r.error->Message();
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
   // In phonetic order; the homophones of vert together, in spelling order.
   EXPECT_EQ(Spellings(nouns),
@@ -366,7 +366,7 @@ TEST(BuildDictionary, ChildListTabooAndCorrections) {
   s.childWords = {{"ver", "", 1}};         // rare, but every child knows it
   s.corrections = {{"verre", "v E R, v e R", 1}, {"\xE2ne", "", 2}};
   const BuildResult r = BuildDictionary(s);
-  ASSERT_FALSE(r.error) << *r.error;
+  ASSERT_FALSE(r.error) << r.error->Message();
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
   ASSERT_NE(Find(nouns, "merde"), std::nullopt);
   EXPECT_EQ(Find(nouns, "merde")->marker, 0);
@@ -384,8 +384,8 @@ TEST(BuildDictionary, ChildListTabooAndCorrections) {
   s.childWords = {{"ornithorynque", "", 7}};  // four syllables
   const BuildResult bad = BuildDictionary(s);
   ASSERT_TRUE(bad.error);
-  EXPECT_NE(bad.error->find("enfant.txt"), std::string::npos);
-  EXPECT_NE(bad.error->find("ligne 7"), std::string::npos);
+  EXPECT_NE(bad.error->Message().find("enfant.txt"), std::string::npos);
+  EXPECT_NE(bad.error->Message().find("ligne 7"), std::string::npos);
 }
 
 TEST(SingularOf, TheSameLemmaAndGenderWithoutThePluralEnding) {
@@ -477,7 +477,7 @@ TEST(BuildDictionary, PluralsTakeTheReadingAndMarkOfTheirSingular) {
   for (const char* w : {"l", "fun", "cookie", "oeuf"}) s.frequencies.frequency[w] = 1e-4;  // frequent, short
   s.childWords = {{"oeufs", "", 1}};
   const BuildResult r = BuildDictionary(s);
-  ASSERT_FALSE(r.error) << *r.error;
+  ASSERT_FALSE(r.error) << r.error->Message();
   const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
   const WordTable& adjectives = r.tables[static_cast<int>(TableKind::Adjectives)];
   EXPECT_EQ(*Find(nouns, "cookies"), (WordEntry{"cookies", "k4ki", 2, 1}));
@@ -519,20 +519,20 @@ TEST(BuildDictionary, ListWordsMustBeTranscribableAndShort) {
   s.taboo.push_back({"zguegue", "", 3});
   BuildResult r = BuildDictionary(s);
   ASSERT_TRUE(r.error);
-  EXPECT_NE(r.error->find("taboo.txt"), std::string::npos);
-  EXPECT_NE(r.error->find("ligne 3"), std::string::npos);
+  EXPECT_NE(r.error->Message().find("taboo.txt"), std::string::npos);
+  EXPECT_NE(r.error->Message().find("ligne 3"), std::string::npos);
 
   s = MiniSources();
   s.locutions.push_back({"pomme de terre de terre", "", 2});
   r = BuildDictionary(s);
   ASSERT_TRUE(r.error);
-  EXPECT_NE(r.error->find("locutions.txt"), std::string::npos);
+  EXPECT_NE(r.error->Message().find("locutions.txt"), std::string::npos);
 
   s = MiniSources();
   s.locutions.push_back({"terre de pomme cuite", "", 4});
   r = BuildDictionary(s);
   ASSERT_TRUE(r.error);
-  EXPECT_NE(r.error->find("cuite"), std::string::npos);
+  EXPECT_NE(r.error->Message().find("cuite"), std::string::npos);
 }
 
 TEST(FormatReport, NamesEveryTableAndTheCoverage) {

@@ -270,7 +270,7 @@ TEST(ShippedDataRebuild, BuilderReproducesTheShippedFilesExactly) {
   const auto error = LoadSources(kSourcesDir, kDataDir, sources);
   ASSERT_FALSE(error) << Cp1252ToUtf8(error->Message());
   const BuildResult built = BuildDictionary(sources);
-  ASSERT_FALSE(built.error) << Cp1252ToUtf8(*built.error);
+  ASSERT_FALSE(built.error) << Cp1252ToUtf8(built.error->Message());
   const std::filesystem::path out = std::filesystem::path(TAVILO_TEST_BINARY_DIR) / "rebuilt-data";
   std::filesystem::remove_all(out);
   const auto written = WriteTables(out, built.tables, FrequencyFileText(built.tables, sources.frequencies));

@@ -63,7 +63,7 @@ class FixtureLexicon {
       if (rows.empty()) table.Append({"zzz", "zzz", 1, 0});
       for (const WordRow row : rows) table.Append(row);
       const auto error = WriteTavFile(path, table, kind);
-      EXPECT_FALSE(error) << *error;
+      EXPECT_FALSE(error) << error->Message();
     }
     return dir_;
   }

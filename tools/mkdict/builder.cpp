@@ -125,9 +125,8 @@ std::vector<Transcription> ListedReadings(const ListedWord& word, const Pronunci
   return it == list.readings.end() ? std::vector<Transcription>{} : it->second;
 }
 
-std::string ListError(std::string_view file, const ListedWord& word, std::string_view why) {
-  return "Le fichier \xAB " + std::string(file) + " \xBB, ligne " + std::to_string(word.line) + " : \xAB" + word.text +
-         "\xBB " + std::string(why) + ".";
+SourceError ListError(std::string_view file, const ListedWord& word, std::string_view why) {
+  return SourceError{SourceError::Code::BadLine, std::string(file), word.line, Quoted(word.text) + " " + std::string(why)};
 }
 
 std::string FormatZipf(double zipf) {
@@ -590,8 +589,8 @@ std::vector<std::string> RemoveMisleadingEndings(Candidates& candidates, const B
 
 // The rows of one of the project's lists (taboo words, or locutions): every entry must be
 // transcribable and fit the format. Returns the error that names the faulty entry, if any.
-std::optional<std::string> AddListedWords(const std::vector<ListedWord>& words, TableKind kind, const BuildInputs& in,
-                                          Candidates& candidates) {
+std::optional<SourceError> AddListedWords(const std::vector<ListedWord>& words, TableKind kind, const BuildInputs& in,
+                                         Candidates& candidates) {
   const bool locutions = kind == TableKind::Locutions;
   const char* file = locutions ? kLocutionListFile : kTabooListFile;
   for (const ListedWord& word : words) {
@@ -601,14 +600,16 @@ std::optional<std::string> AddListedWords(const std::vector<ListedWord>& words, 
     std::vector<Transcription> readings;
     std::string missing;
     if (locutions && word.transcription.empty()) {
-      if (auto r = ComposeLocution(word.text, in.list, &missing)) readings.push_back(*r);
+      ComposedLocution composed = ComposeLocution(word.text, in.list);
+      if (composed.reading) readings.push_back(std::move(*composed.reading));
+      missing = std::move(composed.missingWord);
     } else {
       readings = ListedReadings(word, in.list);
     }
     if (readings.empty()) {
       return ListError(file, word,
                        missing.empty() ? "est absent de la liste de prononciations ; donnez sa transcription"
-                                       : "contient \xAB" + missing + "\xBB, absent de la liste de prononciations");
+                                       : "contient " + Quoted(missing) + ", absent de la liste de prononciations");
     }
     for (const Transcription& r : readings) {
       candidates[Index(kind)].push_back({WordEntry{word.text, r.phonetic, static_cast<std::int16_t>(r.syllables), 0},
@@ -924,8 +925,7 @@ std::vector<WordEntry> SelectForTable(std::vector<Candidate> candidates, std::si
   return kept;
 }
 
-std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
-                                             std::string* missing) {
+ComposedLocution ComposeLocution(std::string_view text, const PronunciationList& list) {
   Transcription out;
   std::string_view previous;  // the word before, when its last letter may be heard in liaison
   auto add = [&](std::string_view word) {
@@ -959,11 +959,10 @@ std::optional<Transcription> ComposeLocution(std::string_view text, const Pronun
         add(word.substr(0, apostrophe + 1)) && add(word.substr(apostrophe + 1))) {
       continue;
     }
-    if (missing) *missing = std::string(word);
-    return std::nullopt;
+    return {std::nullopt, std::string(word)};
   }
-  if (out.phonetic.empty()) return std::nullopt;
-  return out;
+  if (out.phonetic.empty()) return {};
+  return {std::move(out), {}};
 }
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options) {

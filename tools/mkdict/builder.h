@@ -135,7 +135,7 @@ struct BuildReport {
 struct BuildResult {
   std::array<WordTable, kTableCount> tables;
   BuildReport report;
-  std::optional<std::string> error;  // a project list holds a word that cannot be transcribed
+  std::optional<SourceError> error;  // a project list holds a word that cannot be transcribed, or lacks one
 };
 
 BuildResult BuildDictionary(const Sources& sources, const BuildOptions& options = {});
@@ -188,10 +188,13 @@ bool IsStorableSpelling(std::string_view spelling);
 // elided article, "l'heure", is looked up whole, then as its two parts). A final d or t that the
 // word does not sound is heard as t before a word that starts with a vowel sound, s, x or z as z
 // and n as n (de haut en bas, sans arrêt, bon appétit); never after "et", nor before a word
-// written with an h but those of kMuteH (the exceptions are listed in builder.cpp). nullopt with `missing` set to the first word the list
-// lacks.
-std::optional<Transcription> ComposeLocution(std::string_view text, const PronunciationList& list,
-                                             std::string* missing = nullptr);
+// written with an h but those of kMuteH (the exceptions are listed in builder.cpp). No reading
+// when a word is missing from the list (`missingWord` names the first) or the text has no word.
+struct ComposedLocution {
+  std::optional<Transcription> reading;
+  std::string missingWord;
+};
+ComposedLocution ComposeLocution(std::string_view text, const PronunciationList& list);
 
 // Zipf value of a relative frequency (0 for an unknown form).
 double Zipf(double frequency);

@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
   Sources sources;
   if (auto error = LoadSources(sourcesDir, listsDir, sources)) return Fail(error->Message());
   const BuildResult built = BuildDictionary(sources);
-  if (built.error) return Fail(*built.error);
+  if (built.error) return Fail(built.error->Message());
   if (auto error = WriteTables(outDir, built.tables, FrequencyFileText(built.tables, sources.frequencies))) {
     return Fail(error->Message());
   }

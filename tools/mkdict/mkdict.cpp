@@ -53,7 +53,7 @@ std::optional<SourceError> WriteTables(const std::filesystem::path& outDir,
     const auto kind = static_cast<TableKind>(t);
     const char* name = InfoOf(kind).fileName;
     if (auto error = WriteTavFile(outDir / name, tables[t], kind)) {
-      return SourceError{Code::TableNotWritten, name, 0, std::move(*error)};
+      return SourceError{Code::TableNotWritten, name, 0, error->Message()};
     }
   }
   if (frequencies.empty()) return std::nullopt;
