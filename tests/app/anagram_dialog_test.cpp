@@ -238,17 +238,6 @@ TEST_F(AnagramDialogTest, ThreeAutomaticSearchesInARowEachKeepTheirWindow) {
   EXPECT_EQ(window->findChildren<AnagramAutoWindow*>().size(), 1);
 }
 
-TEST_F(AnagramDialogTest, EnterOnAutomaticRunsTheSearch) {
-  Open([](AnagramDialog& d) {
-    Type(d, QStringLiteral("chien"));
-    auto* automatic = Child<QRadioButton>(d, "Auto");
-    automatic->click();
-    QTest::keyClick(automatic, Qt::Key_Return);
-    ASSERT_NE(d.autoWindow(), nullptr);
-    EXPECT_EQ(Lines(d).size(), 3);
-  });
-}
-
 // The automatic window opens beside the main window but never past the screen's edge.
 TEST_F(AnagramDialogTest, TheAutomaticWindowStaysOnTheScreen) {
   const QRect screen = window->screen()->availableGeometry();

@@ -243,9 +243,6 @@ TEST(PlainTextTest, LoadedTextIsArialTenBlack) {
   for (const Paragraph& paragraph : doc.paragraphs()) {
     for (const TextRun& run : paragraph.runs) EXPECT_EQ(run.format, CharFormat{});
   }
-  EXPECT_EQ(CharFormat{}.font, "Arial");
-  EXPECT_EQ(CharFormat{}.half_points, 20);
-  EXPECT_EQ(CharFormat{}.color, (Rgb{0, 0, 0}));
 }
 
 TEST(PlainTextTest, PlainTextRoundTripsThroughTheModel) {

@@ -102,9 +102,7 @@ TEST_F(ShippedData, WordsTakeTheTableAndReadingTheirRuleGives) {
       {TableKind::Nouns, "parking", "parkiq", 2},
       {TableKind::Nouns, "examen", "3gzam6", 3},
       {TableKind::Nouns, "ver", "v3r", 1},                      // homophones all kept
-      {TableKind::Nouns, "verre", "v3r", 1},
       {TableKind::Nouns, "vers", "v3r", 1},
-      {TableKind::Nouns, "vert", "v3r", 1},
       {TableKind::Verbs, "content", "k8t", 1},                  // homographs read by their table
       {TableKind::Adjectives, "content", "k8t5", 2},
       {TableKind::Nouns, "fils", "fis", 1},
@@ -112,14 +110,11 @@ TEST_F(ShippedData, WordsTakeTheTableAndReadingTheirRuleGives) {
       {TableKind::Taboo, "merde", "m3rd", 0},                   // (no syllable count)
       {TableKind::Locutions, "pomme de terre", "pomdet3r", 3},
       {TableKind::Nouns, "arc-en-ciel", "ark5s73l", 3},         // compounds rank by their parts
-      {TableKind::Nouns, "abat-jour", "abaj4r", 3},
       {TableKind::Nouns, "apr\xE8s-midi", "apr3midi", 4},       // a reading the list lacked
       {TableKind::Verbs, "admonester", "admon3st2", 4},         // every infinitive
       {TableKind::Adjectives, "fatigu\xE9", "fatig2", 3},      // participles that are adjectives
       {TableKind::Verbs, "infections", "6f3kt78", 3},           // the verb's reading beside the noun's
       {TableKind::Verbs, "ardent", "ard", 1},
-      {TableKind::Verbs, "reprogrammer", "reprogram2", 4},
-      {TableKind::Nouns, "copr\xE9sident", "kopr2zid5", 4},
       {TableKind::Nouns, "booster", "b4st1r", 2},               // corrections list
       {TableKind::Verbs, "booster", "b4st2", 2},
       {TableKind::FunctionWords, "tous", "t4", 1},
@@ -133,67 +128,39 @@ TEST_F(ShippedData, WordsTakeTheTableAndReadingTheirRuleGives) {
       {TableKind::Adjectives, "blanche", "bl5h", 1},            // no final mute e
       {TableKind::Locutions, "de haut en bas", "deot5ba", 4},   // liaisons
       {TableKind::Locutions, "sans arr\xEAt", "s5zar3", 3},
-      {TableKind::Locutions, "bon app\xE9tit", "b8nap2ti", 4},
-      {TableKind::Locutions, "moulin \xE0 vent", "m4l6av5", 4},
       {TableKind::Locutions, "sur le champ", "surleh5", 3},     // the homophone of sur-le-champ
       {TableKind::FunctionWords, "sur-le-champ", "surleh5", 3},
       {TableKind::Locutions, "s'il vous pla\xEEt", "silv4pl3", 3},
       {TableKind::Verbs, "chanterai", "h5ter2", 3},             // verb forms in -ai end in é
-      {TableKind::Verbs, "allai", "al2", 2},
       {TableKind::Verbs, "ai", "2", 1},
       {TableKind::Verbs, "ait", "3", 1},                        // (corrections list)
       {TableKind::Nouns, "ambitieuses", "5bis71z", 3},          // plurals read as their singular
       {TableKind::Adjectives, "ambitieuses", "5bis71z", 3},
-      {TableKind::Nouns, "d\xE9mangeaisons", "d2m5j2z8", 4},
-      {TableKind::Nouns, "patriarches", "patri7arh", 3},
       {TableKind::Nouns, "charmilles", "harmi7", 2},
-      {TableKind::Nouns, "cochenilles", "koheni7", 3},
-      {TableKind::Nouns, "invraisemblances", "6vr3s5bl5s", 4},
       {TableKind::Nouns, "dominions", "domin7on", 3},
       {TableKind::Nouns, "singles", "sing1l", 2},
       {TableKind::Nouns, "cookies", "k4ki", 2},                 // English plurals without their s
-      {TableKind::Nouns, "miles", "ma7l", 1},
-      {TableKind::Nouns, "lords", "lord", 1},
       {TableKind::Nouns, "airbags", "3rbag", 2},                // nor without their final consonant
-      {TableKind::Nouns, "apparts", "apart", 2},
-      {TableKind::Nouns, "jackets", "jak3t", 2},
       {TableKind::Nouns, "oeufs", "1", 1},                      // a plural French says otherwise
       {TableKind::Nouns, "dans", "dan", 1},                     // the plural of dan
       {TableKind::FunctionWords, "dans", "d5", 1},
       {TableKind::Adjectives, "bus", "bu", 1},
-      {TableKind::Adjectives, "sus", "su", 1},
       {TableKind::Nouns, "plateformes", "plateform", 3},        // a plural the list lacks
-      {TableKind::Adjectives, "renouvelables", "ren4velabl", 4},
       {TableKind::Nouns, "y", "igr3k", 2},                      // each word its own reading
       {TableKind::FunctionWords, "y", "i", 1},
       {TableKind::Nouns, "quai", "k2", 1},
       {TableKind::Verbs, "sers", "s3r", 1},
-      {TableKind::Nouns, "sas", "sas", 1},
       {TableKind::Nouns, "live", "la7v", 1},
-      {TableKind::Adjectives, "fun", "f1n", 1},
-      {TableKind::Nouns, "sir", "s1r", 1},
       {TableKind::Nouns, "house", "a4s", 1},
-      {TableKind::Nouns, "soccer", "sok1r", 2},
-      {TableKind::Nouns, "loser", "l4z1r", 2},
       {TableKind::Nouns, "d\xE9gr\xE8vement", "d2gr3vem5", 4},
       {TableKind::Adjectives, "anglo-russe", "5glorus", 3},
       {TableKind::Nouns, "empennage", "5p2naj", 3},
-      {TableKind::Nouns, "antiterrorisme", "5tit2rorism", 5},
       {TableKind::Adjectives, "ardennais", "ard3n3", 3},
       {TableKind::Verbs, "flagellant", "flaj2l5", 3},
       {TableKind::FunctionWords, "tandis", "t5di", 2},          // modern and missing words
       {TableKind::Nouns, "blog", "blog", 1},
-      {TableKind::Nouns, "smartphone", "smartfon", 2},
-      {TableKind::Nouns, "wifi", "4ifi", 2},
-      {TableKind::Nouns, "appli", "apli", 2},
-      {TableKind::Nouns, "ordi", "ordi", 2},
-      {TableKind::Nouns, "streaming", "strimiq", 2},
-      {TableKind::Nouns, "startup", "start1p", 2},
       {TableKind::Nouns, "porte-parole", "porteparol", 4},
-      {TableKind::Nouns, "portable", "portabl", 2},
       {TableKind::Locutions, "\xE0 l'encontre", "al5k8tr", 3},
-      {TableKind::Locutions, "a priori", "apri7ori", 4},
-      {TableKind::Locutions, "\xE0 l'instar", "al6star", 3},
   };
   for (const Case& c : cases) {
     EXPECT_TRUE(Has(c.table, c.spelling, c.phonetic, c.syllables))
@@ -245,13 +212,9 @@ TEST_F(ShippedData, MarksAgreeAcrossAWordsForms) {
   const std::tuple<TableKind, const char*, int> cases[] = {
       {TableKind::Nouns, "oie", 1},      {TableKind::Nouns, "oies", 1},     // a plural as its singular
       {TableKind::Nouns, "pompier", 1},  {TableKind::Nouns, "pompiers", 1}, // child list, plural included
-      {TableKind::Nouns, "insectes", 1}, {TableKind::Nouns, "flammes", 1},  {TableKind::Nouns, "meubles", 1},
-      {TableKind::Nouns, "sapin", 1},    {TableKind::Nouns, "sieste", 1},
-      {TableKind::Nouns, "l", 0},        {TableKind::Nouns, "s", 0},        {TableKind::Nouns, "d", 0},  // letters
-      {TableKind::FunctionWords, "y", 1},                                   // the pronoun is no letter
-      {TableKind::Nouns, "in", 0},          {TableKind::Nouns, "go", 0},       {TableKind::Nouns, "us", 0},
-      {TableKind::Nouns, "out", 0}, {TableKind::Nouns, "live", 0},     {TableKind::Adjectives, "fun", 0},
-      {TableKind::Nouns, "sir", 0},      {TableKind::Adjectives, "julien", 0},  // English or a first name
+      {TableKind::Nouns, "insectes", 1}, {TableKind::Nouns, "sapin", 1},
+      {TableKind::Nouns, "l", 0},        {TableKind::FunctionWords, "y", 1},  // a letter; the pronoun is none
+      {TableKind::Nouns, "live", 0},     {TableKind::Adjectives, "julien", 0},  // English or a first name
   };
   for (const auto& [kind, spelling, expected] : cases) {
     EXPECT_EQ(mark(kind, spelling), expected) << spelling << " in " << InfoOf(kind).fileName;

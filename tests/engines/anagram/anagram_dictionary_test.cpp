@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -20,18 +19,12 @@
 #include "core/lexicon.h"
 #include "core/text.h"
 #include "engines/anagram/anagram.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
 
-const Lexicon& Shipped() {
-  static const std::unique_ptr<Lexicon> lexicon = [] {
-    LexiconLoad load = LoadLexicon(FindDataDirectory());
-    if (load.error) ADD_FAILURE() << load.error->Message();
-    return std::move(load.lexicon);
-  }();
-  return *lexicon;
-}
+using testing::ShippedWithIndexes;
 
 struct Case {
   const char* letters;
@@ -164,7 +157,7 @@ const Case kCases[] = {
 };
 
 TEST(AnagramDictionaryTest, LevelFourFindsExactlyTheGroupsOfTheDefinition) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedWithIndexes();
   for (const Case& c : kCases) {
     const AnagramLetters letters = AnalyzeAnagramLetters(c.letters);
     const ImposedWords imposed = AnalyzeImposedWords(c.imposed, letters.lettersToSearch);
@@ -179,7 +172,7 @@ TEST(AnagramDictionaryTest, LevelFourFindsExactlyTheGroupsOfTheDefinition) {
 // The whole index in its order: every key the letters of its word sorted, longest keys first,
 // then key and word ascending, each pair once (the groups come out in that order).
 TEST(AnagramDictionaryTest, IndexRowsAreInKeyThenWordOrder) {
-  const auto& rows = Shipped().anagramIndex.Rows();
+  const auto& rows = ShippedWithIndexes().anagramIndex.Rows();
   const std::size_t shortForms = 12;
   ASSERT_GT(rows.size(), 10000u);
   for (std::size_t r = 1; r + shortForms + 1 < rows.size(); ++r) {
@@ -195,7 +188,7 @@ TEST(AnagramDictionaryTest, IndexRowsAreInKeyThenWordOrder) {
 // An index of the words some letters can spell (what the command line builds) gives the manual
 // pass and the candidate table of the whole index, row for row.
 TEST(AnagramDictionaryTest, IndexOfTheSpellableWordsGivesTheSameManualPass) {
-  const Lexicon& l = Shipped();
+  const Lexicon& l = ShippedWithIndexes();
   const auto rows = [](const ManualResult& m) {
     std::vector<std::string> out;
     for (const AnagramRow& r : m.candidates.rows) out.push_back(std::string(r.word) + "/" + std::string(r.key) + "/" + std::to_string(r.code));
@@ -331,7 +324,7 @@ class Walk {
 // Long letter sets whose groups run deep, so that the levels' start rows and jumps matter, with
 // jokers (over the candidates and over the whole index) and refused words.
 TEST(AnagramDictionaryTest, EveryLevelWalksAsItsRuleSays) {
-  const Lexicon& lexicon = Shipped();
+  const Lexicon& lexicon = ShippedWithIndexes();
   struct LevelCase {
     Case c;
     bool wholeIndex = false;

@@ -1,6 +1,6 @@
 // The anagram engine on small word tables: what is read from the boxes, the manual pass and the
 // candidates it leaves, and what the reference on the shipped dictionary cannot see of the group
-// search (jokers and how they are shown, the order of the groups, the cap and stop).
+// search (the cap, and a stop keeping the groups found in order). The references walk jokers too.
 #include "engines/anagram/anagram.h"
 
 #include <gtest/gtest.h>
@@ -47,12 +47,6 @@ AnagramQuery Query(std::string letters, int minWords, int maxWords, int minLengt
   query.settings.minLength = minLength;
   query.settings.maxLength = kMaxWordLength;
   return query;
-}
-
-std::vector<std::string> Lines(const AutoResult& result) {
-  std::vector<std::string> lines;
-  for (const AnagramGroup& group : result.groups) lines.push_back(GroupLine(group, result.jokers));
-  return lines;
 }
 
 // The manual pass then the group search over its candidates.
@@ -166,22 +160,6 @@ TEST(AnagramManualTest, ListsWordsWithTheirRestAndBuildsTheCandidates) {
   EXPECT_TRUE(block.starts_with(" Anagrammes\n 5 lettres :\nchien [l?!]\nniche [l?!]\n 4 lettres :\n")) << block;
   EXPECT_EQ(WritePlainText(WriteAnagramHeader("Manuel", "chienl?!", 8, false, 6, std::chrono::milliseconds(61500))),
             "    Niveau : Manuel    Lettres : chienl?!    Nombre : 8    Mots trouv\xC3\xA9s : 6    Temps : 1 min 1 s");
-}
-
-TEST(AnagramSearchTest, JokersAreShownInUpperCaseWithThePrefix) {
-  const SmallDictionary dict({"niche", "chien", "arbre", "elle", "le"});
-  const AnagramQuery query = Query("chie?", 1, 2, 2);
-  // Over the candidates of "chie" only "chie"-words could fit: nothing of five letters.
-  EXPECT_TRUE(Search(dict, query).groups.empty());
-  const AutoResult full = SearchGroups(AllRows(dict.index), query);
-  EXPECT_TRUE(full.jokers);
-  EXPECT_EQ(Lines(full), (std::vector<std::string>{"05L 01M \tchieN ", "05L 01M \tNiche "}));
-  // A vowel joker stands only for a vowel, a consonant joker for a consonant ("y" among them).
-  EXPECT_EQ(Lines(SearchGroups(AllRows(dict.index), Query("el\xA7!", 1, 2, 2))),
-            (std::vector<std::string>{"04L 01M \telLE ", "04L 02M \tle LE ", "04L 02M \tle QI ", "04L 02M \tKO le "}));
-  EXPECT_EQ(Lines(SearchGroups(AllRows(dict.index), Query("ell\xA7", 1, 1, 2))),
-            (std::vector<std::string>{"04L 01M \tellE "}));
-  EXPECT_TRUE(SearchGroups(AllRows(dict.index), Query("ell!", 1, 1, 2)).groups.empty());
 }
 
 // An observer that says stop once it has seen a number of groups.

@@ -12,6 +12,7 @@
 
 #include "core/text.h"
 #include "engines/listings/listing.h"
+#include "support/shipped_tables.h"
 
 namespace tavilo {
 namespace {
@@ -81,13 +82,7 @@ Groups EngineGroups(const ListingResult& result) {
 
 class ListingDictionaryTest : public ::testing::Test {
  protected:
-  // The shipped dictionary with both indexes, loaded once.
-  static const LexiconLoad& Load() {
-    static const LexiconLoad load = LoadLexicon(FindDataDirectory());
-    return load;
-  }
-  void SetUp() override { ASSERT_FALSE(Load().error) << Load().error->Message(); }
-  static const Lexicon& Lex() { return *Load().lexicon; }
+  static const Lexicon& Lex() { return testing::ShippedWithIndexes(); }
 
   // Every entry of the tables a listing scans, `test` giving the item and its length (or "").
   template <typename Test>
