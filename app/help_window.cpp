@@ -11,7 +11,9 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <optional>
 
+#include "app/file_error.h"
 #include "app/icons.h"
 
 namespace tavilo {
@@ -25,13 +27,16 @@ QUrl PageUrl(const QString& root, const QString& file) {
   return path.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + path) : QUrl::fromLocalFile(path);
 }
 
-QString ReadPage(const QString& root, const QString& file, QString* error) {
+struct PageRead {
+  QString html;
+  std::optional<FileError> error;
+};
+
+PageRead ReadPage(const QString& root, const QString& file) {
   QFile page(PagePath(root, file));
-  if (!page.open(QIODevice::ReadOnly)) {
-    if (error) *error = page.errorString();
-    return {};
-  }
-  return QString::fromUtf8(page.readAll());
+  if (!page.open(QIODevice::ReadOnly))
+    return {QString(), FileError{FileError::Code::HelpPageUnreadable, file, page.errorString()}};
+  return {QString::fromUtf8(page.readAll()), std::nullopt};
 }
 
 // Lower case without accents, so that "eleve" finds "Élève".
@@ -76,7 +81,7 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent) : QWidget(parent, Q
     auto* item = new QListWidgetItem(QString::fromUtf8(page.title), contents_);
     item->setData(Qt::UserRole, QString::fromLatin1(page.file));
     QTextDocument document;
-    document.setHtml(ReadPage(root_, QString::fromLatin1(page.file), nullptr));
+    document.setHtml(ReadPage(root_, QString::fromLatin1(page.file)).html);
     pageTexts_.append(Folded(document.toPlainText() + QLatin1Char(' ') + QString::fromUtf8(page.title)));
   }
   connect(contents_, &QListWidget::itemActivated, this,
@@ -144,10 +149,9 @@ void HelpWindow::ShowSearch() {
 }
 
 bool HelpWindow::OpenPage(const QString& file) {
-  QString error;
-  const QString html = ReadPage(root_, file, &error);
-  if (html.isEmpty()) {
-    browser_->setPlainText(QStringLiteral("Impossible d'ouvrir la page d'aide «\u00A0%1\u00A0» : %2.").arg(file, error));
+  const PageRead page = ReadPage(root_, file);
+  if (page.error) {
+    browser_->setPlainText(page.error->Message());
     currentPage_.clear();
     return false;
   }

@@ -85,9 +85,9 @@ Document PlainTextWithColumns(std::string_view utf8) {
   return doc;
 }
 
-QString ListsDirectory() {
+std::optional<QString> ListsDirectory() {
   QDir current = QDir::current();
-  if (!current.mkpath(QString::fromLatin1(kListsFolder))) return {};
+  if (!current.mkpath(QString::fromLatin1(kListsFolder))) return std::nullopt;
   return current.absoluteFilePath(QString::fromLatin1(kListsFolder));
 }
 
@@ -112,64 +112,47 @@ std::optional<ListFormat> FormatOfName(const QString& fileName) {
 }
 
 ListFileResult LoadListFile(const QString& fileName) {
-  ListFileResult result;
+  using Code = FileError::Code;
   const QString shown = DisplayName(fileName);
+  const auto refuse = [&](Code code, const QString& detail = {}) {
+    return ListFileResult{Document(), FileError{code, shown, detail}};
+  };
   const std::optional<ListFormat> format = FormatOfName(fileName);
-  if (!format) {
-    result.error = QStringLiteral("Le fichier «\u00A0%1\u00A0» n'est ni un fichier texte brut (.txt) ni un fichier "
-                                  "texte enrichi (.rtf) : il n'est pas ouvert.")
-                       .arg(shown);
-    return result;
-  }
+  if (!format) return refuse(Code::NotAListName);
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) {
-    result.error = QStringLiteral("Impossible d'ouvrir le fichier «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
-    return result;
-  }
-  if (file.size() > kMaxListFileBytes) {
-    result.error = QStringLiteral("Le fichier «\u00A0%1\u00A0» est trop grand pour être une liste : il n'est pas ouvert.")
-                       .arg(shown);
-    return result;
-  }
+  if (!file.open(QIODevice::ReadOnly)) return refuse(Code::CannotOpen, file.errorString());
+  if (file.size() > kMaxListFileBytes) return refuse(Code::TooLarge);
   const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    result.error = QStringLiteral("Impossible de lire le fichier «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
-    return result;
-  }
+  if (file.error() != QFileDevice::NoError) return refuse(Code::ReadFailed, file.errorString());
   const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (*format == ListFormat::PlainText) {
-    result.document = PlainTextWithColumns(DecodeTextFileBytes(view));
-    return result;
-  }
+  if (*format == ListFormat::PlainText) return {PlainTextWithColumns(DecodeTextFileBytes(view)), std::nullopt};
   RtfReadResult rtf = ReadRtf(view);
-  if (!rtf.ok()) {
-    result.error = FromUtf8(rtf.Message(ToUtf8(shown)));
-    return result;
-  }
-  result.document = std::move(rtf.document);
-  return result;
+  if (!rtf.ok()) return refuse(Code::BadRtf, FromUtf8(rtf.Message(ToUtf8(shown))));
+  return {std::move(rtf.document), std::nullopt};
 }
 
-QString SaveListFile(const Document& doc, const QString& fileName) {
+std::optional<FileError> SaveListFile(const Document& doc, const QString& fileName) {
+  using Code = FileError::Code;
   const QString shown = DisplayName(fileName);
   const std::optional<ListFormat> format = FormatOfName(fileName);
-  if (!format) {
-    return QStringLiteral("Le nom «\u00A0%1\u00A0» ne se termine ni par .txt ni par .rtf : la liste n'est pas enregistrée.")
-        .arg(shown);
-  }
+  if (!format) return FileError{Code::NotASaveName, shown, {}};
   const std::string bytes = *format == ListFormat::RichText ? WriteRtf(doc) : WritePlainText(doc);
   QSaveFile file(fileName);
-  const auto failure = [&] {
-    return QStringLiteral("Impossible d'enregistrer la liste dans «\u00A0%1\u00A0» : %2.").arg(shown, file.errorString());
-  };
+  const auto failure = [&] { return FileError{Code::CannotSave, shown, file.errorString()}; };
   if (!file.open(QIODevice::WriteOnly)) return failure();
   if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-    const QString message = failure();
+    const FileError error = failure();
     file.cancelWriting();
-    return message;
+    return error;
   }
   if (!file.commit()) return failure();
-  return {};
+  return std::nullopt;
+}
+
+std::optional<FileError> SaveUntitledList(const Document& doc) {
+  const std::optional<QString> folder = ListsDirectory();
+  if (!folder) return FileError{FileError::Code::NoListsFolder, QString::fromLatin1(kListsFolder), {}};
+  return SaveListFile(doc, *folder + QLatin1Char('/') + QString::fromLatin1(kUntitledName));
 }
 
 }  // namespace tavilo

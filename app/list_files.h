@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/app_state.h"
+#include "app/file_error.h"
 #include "core/document.h"
 
 namespace tavilo {
@@ -15,9 +16,9 @@ inline constexpr char kListsFolder[] = "Listes";
 // The file every search result is saved to at once.
 inline constexpr char kUntitledName[] = "SansTitre.rtf";
 
-// The absolute path of the "Listes" folder under the working directory, created when missing.
-// Empty when it cannot be created.
-QString ListsDirectory();
+// The absolute path of the "Listes" folder under the working directory, created when missing;
+// nullopt when it cannot be created.
+std::optional<QString> ListsDirectory();
 
 // The name Save as proposes, relative to the working directory and with this platform's
 // separators: "Listes/Rime_age" after a rhyme search on "age", "Listes/Mots_Palindrome" after the
@@ -31,11 +32,10 @@ enum class ListFormat { PlainText, RichText };
 // The format a file name asks for: ".txt" or ".rtf" at its end, in any case; nullopt otherwise.
 std::optional<ListFormat> FormatOfName(const QString& fileName);
 
-// The outcome of reading or writing a list file: a document, or the French message to show.
+// The outcome of reading a list file: a document, or why there is none.
 struct ListFileResult {
   Document document;
-  QString error;  // empty on success
-  bool ok() const { return error.isEmpty(); }
+  std::optional<FileError> error;
 };
 
 // A plain-text list as the display shows it: Arial 10 points, with tab stops that line up the
@@ -49,8 +49,10 @@ Document PlainTextWithColumns(std::string_view utf8);
 ListFileResult LoadListFile(const QString& fileName);
 
 // Writes doc as the extension of fileName says (UTF-8 text or RTF), atomically: the file is
-// complete or, on failure, whatever was there before is left untouched. Returns the French
-// message on failure, an empty string on success.
-QString SaveListFile(const Document& doc, const QString& fileName);
+// complete or, on failure, whatever was there before is left untouched.
+std::optional<FileError> SaveListFile(const Document& doc, const QString& fileName);
+
+// Writes doc to "Listes/SansTitre.rtf", where every search result is saved at once.
+std::optional<FileError> SaveUntitledList(const Document& doc);
 
 }  // namespace tavilo

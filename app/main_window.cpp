@@ -470,11 +470,7 @@ void MainWindow::SetHeaderLabels(const Document& header) {
 }
 
 void MainWindow::SaveUntitled(const Document& doc) {
-  const QString folder = ListsDirectory();
-  const QString error = folder.isEmpty()
-                            ? QStringLiteral("Impossible de créer le dossier «\u00A0%1\u00A0».").arg(QString::fromLatin1(kListsFolder))
-                            : SaveListFile(doc, folder + QLatin1Char('/') + QString::fromLatin1(kUntitledName));
-  if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
+  if (const auto error = SaveUntitledList(doc)) dialogs_->Warning(this, kProgramTitle, error->Message());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -540,13 +536,13 @@ void MainWindow::OpenListFile() {
   if (busy_) return;
   QString selected = QStringLiteral("Tous les fichiers (*.*)");
   const QString name = dialogs_->OpenFileName(
-      this, QStringLiteral("Tavilo - Ouvrir une liste"), ListsDirectory(),
+      this, QStringLiteral("Tavilo - Ouvrir une liste"), ListsDirectory().value_or(QString()),
       QStringLiteral("Tous les fichiers (*.*);;Fichiers texte brut (*.txt);;Fichiers texte enrichi RTF (*.rtf)"),
       &selected);
   if (name.isEmpty()) return;
   const ListFileResult file = LoadListFile(name);
-  if (!file.ok()) {
-    dialogs_->Warning(this, kProgramTitle, file.error);
+  if (file.error) {
+    dialogs_->Warning(this, kProgramTitle, file.error->Message());
     return;
   }
   SetResultDocument(file.document);
@@ -585,8 +581,7 @@ void MainWindow::SaveListAs() {
   // A name typed without any extension takes the one of the selected type.
   if (!QFileInfo(name).fileName().contains(QLatin1Char('.')))
     name += selected == rtfFilter ? QStringLiteral(".rtf") : QStringLiteral(".txt");
-  const QString error = SaveListFile(doc, name);
-  if (!error.isEmpty()) dialogs_->Warning(this, kProgramTitle, error);
+  if (const auto error = SaveListFile(doc, name)) dialogs_->Warning(this, kProgramTitle, error->Message());
 }
 
 void MainWindow::PageSetup() {

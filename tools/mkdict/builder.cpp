@@ -126,7 +126,8 @@ std::vector<Transcription> ListedReadings(const ListedWord& word, const Pronunci
 }
 
 SourceError ListError(std::string_view file, const ListedWord& word, std::string_view why) {
-  return SourceError{SourceError::Code::BadLine, std::string(file), word.line, Quoted(word.text) + " " + std::string(why)};
+  return SourceError{SourceError::Code::BadLine, std::string(file), word.line,
+                     Quoted(word.text) + " " + std::string(why)};
 }
 
 std::string FormatZipf(double zipf) {
