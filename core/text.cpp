@@ -409,26 +409,6 @@ int CompareDisplay(std::string_view a, std::string_view b) {
   return r < 0 ? -1 : (r > 0 ? 1 : 0);
 }
 
-std::string DisplaySortKey(std::string_view s) {
-  // The primary weights (two bytes each, high byte first; every weight is at least 1), a zero
-  // pair so that a string sorts before any longer one with the same primary weights, then, for
-  // strings of equal length and equal primary weights, the secondary and tertiary weights (one
-  // byte each) and the bytes themselves.
-  const auto& primary = PrimaryWeights();
-  std::string key;
-  key.reserve(s.size() * 5 + 2);
-  for (char c : s) {
-    const std::uint16_t w = primary[static_cast<unsigned char>(c)];
-    key += static_cast<char>(w >> 8);
-    key += static_cast<char>(w & 0xFF);
-  }
-  key.append(2, '\0');
-  for (char c : s) key += static_cast<char>(SecondaryWeight(static_cast<unsigned char>(c)));
-  for (char c : s) key += static_cast<char>(TertiaryWeight(static_cast<unsigned char>(c)));
-  key += s;
-  return key;
-}
-
 std::vector<std::uint32_t> DisplayOrder(std::span<const std::string_view> spellings,
                                         const std::function<bool(std::uint32_t, std::uint32_t)>& tieLess) {
   const std::vector<DisplaySlot> slots =

@@ -112,10 +112,6 @@ std::string FrenchDecimal(double x, int decimals);
 // for equal strings.
 int CompareDisplay(std::string_view a, std::string_view b);
 
-// A byte string whose byte order is the display order: DisplaySortKey(a) < DisplaySortKey(b)
-// exactly when CompareDisplay(a, b) < 0, for a search that ranks words on several keys.
-std::string DisplaySortKey(std::string_view s);
-
 // The positions of `spellings` in display order. Spellings that compare equal come in the order
 // `tieLess` gives their positions, or in any order without it. This is the one sort of lists shown
 // to people: most comparisons are settled on the packed weights of the first twelve characters.
