@@ -157,7 +157,7 @@ void MainWindow::BuildMenus() {
   }
 
   // One order for every tool, after the tools and the listings it applies to.
-  mnuCommonWordsFirst_ = NewAction(this, "mnuCommonWordsFirst", QStringLiteral("Mots courants en &premier"));
+  mnuCommonWordsFirst_ = NewAction(this, "mnuCommonWordsFirst", QStringLiteral("Mot&s courants en premier"));
   mnuCommonWordsFirst_->setCheckable(true);
   mnuCommonWordsFirst_->setChecked(LoadCommonWordsFirst());
   toolsMenu->addAction(mnuCommonWordsFirst_);

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSet>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
@@ -114,9 +115,20 @@ TEST_F(MainWindowTest, MenusHaveTheirCaptionsInOrder) {
   // menu groups them between separators.
   EXPECT_EQ(menus[2]->text(), "&Outils");
   EXPECT_EQ(Captions(menus[2]->menu()).count("-"), 7);
-  EXPECT_EQ(Captions(menus[2]->menu()).back(), "Mots courants en &premier");
+  EXPECT_EQ(Captions(menus[2]->menu()).back(), "Mot&s courants en premier");
   EXPECT_FALSE(menus[2]->menu()->separatorsCollapsible()) << "the closing separator must show";
   EXPECT_EQ(Captions(menus[3]->menu()), QStringList({"&Sommaire", "Ai&de sur...", "À &propos de Tavilo..."}));
+  // Within a menu, a letter after '&' reaches one item only: the keyboard must not have to cycle.
+  for (const QAction* menu : menus) {
+    QSet<QChar> letters;
+    for (const QString& caption : Captions(menu->menu())) {
+      const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+      if (amp < 0 || amp + 1 >= caption.size()) continue;
+      const QChar letter = caption[amp + 1].toLower();
+      EXPECT_FALSE(letters.contains(letter)) << caption.toStdString() << " shares its letter";
+      letters.insert(letter);
+    }
+  }
 }
 
 TEST_F(MainWindowTest, CommandsFollowTheToolsTheTextAndTheSelection) {
