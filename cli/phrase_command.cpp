@@ -42,12 +42,9 @@ int RunPhrase(Context& ctx) {
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
   // The ranking needs the word frequencies: without them there is no order to give.
-  const FrequencyLoad frequencies = LoadWordFrequencies(ctx.DataDirectory());
-  if (frequencies.error) {
-    ctx.Err() << frequencies.error->MessageUtf8() << '\n';
-    return kExitDataError;
-  }
-  const PhraseResult result = FindPhraseSpoonerisms(*lexicon, frequencies.frequencies, args->query);
+  const WordFrequencies* frequencies = ctx.GetFrequencies();
+  if (!frequencies) return kExitDataError;
+  const PhraseResult result = FindPhraseSpoonerisms(*lexicon, *frequencies, args->query);
   if (!result.Accepted()) return RefusalExit(ctx, result.message, result.refusal == PhraseRefusal::NothingFound);
   return EmitResult(ctx, args->output,
                     {[&] { return WritePhraseHeader(result); }, [&] { return WritePhraseBlock(result); },

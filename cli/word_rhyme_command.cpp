@@ -63,14 +63,12 @@ int RunWordRhymes(Context& ctx) {
   if (!args) return kExitRefused;
   const Lexicon* lexicon = ctx.GetLexicon(LoadOptions{false, false});
   if (!lexicon) return kExitDataError;
-  const FrequencyLoad frequencies = LoadWordFrequencies(lexicon->dataDirectory);
-  if (frequencies.error) {
-    ctx.Err() << frequencies.error->MessageUtf8() << '\n';
-    return kExitDataError;
-  }
+  // Inside a section the most common words come first: without the frequencies there is no order.
+  const WordFrequencies* frequencies = ctx.GetFrequencies();
+  if (!frequencies) return kExitDataError;
 
   return RunListChain(ctx, *lexicon, args->lists, false, [&](Session& session) {
-    const WordRhymeResult result = FindWordRhymes(*lexicon, session, frequencies.frequencies, args->query);
+    const WordRhymeResult result = FindWordRhymes(*lexicon, session, *frequencies, args->query);
     if (!result.Accepted()) {
       return RefusalExit(ctx, result.message, result.refusal == WordRhymeRefusal::NothingFound);
     }
