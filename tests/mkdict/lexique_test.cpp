@@ -25,22 +25,12 @@ void ExpectConversions(std::initializer_list<Case> cases) {
   }
 }
 
-// Each symbol's code and the wa pair are the shipped rebuild's to check: every one of them is in
-// the shipped rows. The gn rule's odd spellings are not.
+// Each symbol's code, the wa pair and most of the gn rule are the shipped rebuild's to check: the
+// shipped rows show them. These spellings are ones no shipped row shows.
 TEST(ConvertLexique, SharedNIsGnOrNasalOnByTheSpelling) {
   ExpectConversions({
       {"GAGNONS", "g a N N", "gaw8", 2},          // the gn, then the nasal
-      {"CHAMPIGNON", "S @ p i N N", "h5piw8", 3},
-      {"CAMPAGNE", "k @ p a N", "k5paw", 2},      // final, spelled -gne
-      {"CAMPAGNES", "k @ p a N", "k5paw", 2},
-      {"GAGNENT", "g a N", "gaw", 1},
-      {"BEIGNET", "b E N E", "b3w3", 2},
-      {"BAIGNOIRE", "b E N w a R", "b3w0r", 2},   // before w
-      {"GAGNIEZ", "g a N j e", "gaw72", 2},        // before j
       {"AGNUI", "a N huit i", "aw9i", 2},          // before huit
-      {"DO\xD1" "A", "d O N a", "dowa", 2},       // DOÑA: ñ counts as gn
-      {"SE\xF1OR", "s e N O R", "s2wor", 2},      // lower-case ñ too
-      {"BONJOUR", "b N Z u R", "b8j4r", 2},       // no gn in the spelling
       {"SIGNON", "s i N N n", "siw8n", 2},        // one gn for two N
       {"GNONGNE", "N n N", "8nw", 1},             // an N before a consonant is on, gn or not
       {"CONGN", "k N", "k8", 1},                  // final N, spelling not -gne
