@@ -29,122 +29,20 @@ std::vector<std::string> Phonetics(const std::vector<Transcription>& readings) {
 
 using Strings = std::vector<std::string>;
 
-TEST(ReadingsFor, EachTableTakesTheReadingOfItsCategory) {
-  const std::vector<Transcription> content = {{"k8t", 1}, {"k8t5", 2}};
-  const std::vector<Analysis> contentAnalyses = {A("content", ":N:A:m:s/*"), A("contenter", ":V1_t_q__a:Ip:Sp:3p/*")};
-  const std::vector<Transcription> convient = {{"k8vi", 2}, {"k8v76", 2}};
-  const std::vector<Analysis> convientAnalyses = {A("convier", ":V1_t____a:Ip:Sp:3p/*"),
-                                                  A("convenir", ":V3_i_n___e:Ip:3s/*")};
-  const std::vector<Transcription> est = {{"2", 1}, {"2st", 1}};
-  const std::vector<Analysis> estAnalyses = {A("est", ":N:m:s/*"), A("\xEAtre", ":V0ei_____a:Ip:3s/*")};
-  const std::vector<Transcription> actions = {{"aks78", 2}, {"akt78", 2}};
-  const std::vector<Analysis> actionsAnalyses = {A("action", ":N:f:p/*"), A("acter", ":V1_t____a:Ip:1p/*")};
-  const std::vector<Transcription> boxer = {{"boks3r", 2}, {"boks2", 2}};
-  const std::vector<Analysis> boxerAnalyses = {A("boxer", ":N:m:s/*"), A("boxer", ":V1_i____a:Y/*")};
-  const std::vector<Transcription> fils = {{"fil", 1}, {"fis", 1}};
-  const std::vector<Analysis> filsAnalyses = {A("fils", ":N:m:i/*"), A("fil", ":N:m:p/*")};
-  const std::vector<Transcription> plus = {{"plu", 1}, {"plus", 1}};
-  const std::vector<Analysis> plusAnalyses = {A("plus", ":N:m:i/*"), A("plus", ":G:W:X/*"),
-                                              A("plaire", ":V3_i_nq__a:Is:1s:2s/*")};
-  const std::vector<Transcription> jean = {{"j5", 1}, {"djin", 1}};
-  const std::vector<Analysis> jeanAnalyses = {A("jean", ":N:m:s/*")};
-  const std::vector<Transcription> chanterai = {{"h5ter3", 3}};
-  const std::vector<Analysis> chanteraiAnalyses = {A("chanter", ":V1_it____a:If:1s/*")};
-  const std::vector<Transcription> chantais = {{"h5t3", 2}};
-  const std::vector<Analysis> chantaisAnalyses = {A("chanter", ":V1_it____a:Iq:1s:2s/*")};
-  const std::vector<Transcription> balai = {{"bal3", 2}};
-  const std::vector<Analysis> balaiAnalyses = {A("balai", ":N:m:s/*")};
-
-  struct Case {
-    const char* spelling;
-    const std::vector<Transcription>* readings;
-    const std::vector<Analysis>* analyses;
-    TableKind table;
-    Strings expected;
-  };
-  const Case cases[] = {
-      {"content", &content, &contentAnalyses, TableKind::Verbs, {"k8t"}},
-      {"content", &content, &contentAnalyses, TableKind::Nouns, {"k8t5"}},
-      {"content", &content, &contentAnalyses, TableKind::Adjectives, {"k8t5"}},
-      {"convient", &convient, &convientAnalyses, TableKind::Verbs, {"k8vi", "k8v76"}},  // two verbs
-      {"est", &est, &estAnalyses, TableKind::Verbs, {"2"}},
-      {"est", &est, &estAnalyses, TableKind::Nouns, {"2st"}},
-      {"actions", &actions, &actionsAnalyses, TableKind::Nouns, {"aks78"}},
-      {"actions", &actions, &actionsAnalyses, TableKind::Verbs, {"akt78"}},
-      {"boxer", &boxer, &boxerAnalyses, TableKind::Nouns, {"boks3r"}},
-      {"boxer", &boxer, &boxerAnalyses, TableKind::Verbs, {"boks2"}},
-      {"fils", &fils, &filsAnalyses, TableKind::Nouns, {"fil", "fis"}},
-      {"plus", &plus, &plusAnalyses, TableKind::FunctionWords, {"plu", "plus"}},
-      {"plus", &plus, &plusAnalyses, TableKind::Nouns, {"plus"}},
-      {"plus", &plus, &plusAnalyses, TableKind::Verbs, {"plu"}},
-      {"jean", &jean, &jeanAnalyses, TableKind::Nouns, {"djin"}},
-      {"chanterai", &chanterai, &chanteraiAnalyses, TableKind::Verbs, {"h5ter2"}},  // -ai is é
-      {"chantais", &chantais, &chantaisAnalyses, TableKind::Verbs, {"h5t3"}},       // -ais stays è
-      {"balai", &balai, &balaiAnalyses, TableKind::Nouns, {"bal3"}},                // only verb forms
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Phonetics(ReadingsFor(c.spelling, c.table, *c.analyses, *c.readings)), c.expected)
-        << c.spelling << " in table " << static_cast<int>(c.table);
-  }
-}
-
-TEST(ReadingsFor, TheMissingReadingOfTheOtherCategoryIsDerived) {
-  const std::vector<Analysis> infections = {A("infection", ":N:f:p/*"), A("infecter", ":V1_it_q_zz:Iq:1p/*")};
+// Which rows each table takes is the shipped rebuild's to check; the rule a derived reading records
+// (for the build report) is not in the shipped rows.
+TEST(ReadingsFor, TheDerivedReadingKnowsItsSyllablesAndItsRule) {
   const std::vector<Analysis> ardent = {A("ardent", ":A:m:s/*"), A("arder", ":V1_i____a:Ip:3p/*")};
-  const std::vector<Analysis> reprogrammer = {A("reprogrammer", ":V1__t____a:Y/*")};
-  const std::vector<Analysis> copresident = {A("copr\xE9sident", ":N:m:s/*"), A("copr\xE9sider", ":V1_i____a:Ip:3p/*")};
-  struct Case {
-    const char* spelling;
-    const std::vector<Analysis>* analyses;
-    std::vector<Transcription> readings;
-    TableKind table;
-    Strings expected;
-  };
-  const Case cases[] = {
-      {"infections", &infections, {{"6f3ks78", 3}}, TableKind::Verbs, {"6f3kt78"}},
-      {"infections", &infections, {{"6f3ks78", 3}}, TableKind::Nouns, {"6f3ks78"}},
-      {"ardent", &ardent, {{"ard5", 2}}, TableKind::Verbs, {"ard"}},
-      {"ardent", &ardent, {{"ard5", 2}}, TableKind::Adjectives, {"ard5"}},
-      {"reprogrammer", &reprogrammer, {{"reprogram1r", 4}}, TableKind::Verbs, {"reprogram2"}},
-      {"copr\xE9sident", &copresident, {{"kopr2zid", 3}}, TableKind::Nouns, {"kopr2zid5"}},
-      {"copr\xE9sident", &copresident, {{"kopr2zid", 3}}, TableKind::Verbs, {"kopr2zid"}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Phonetics(ReadingsFor(c.spelling, c.table, *c.analyses, c.readings)), c.expected)
-        << c.spelling << " in table " << static_cast<int>(c.table);
-  }
-  // The derived reading knows its syllables and the rule that made it.
   const auto verb = ReadingsFor("ardent", TableKind::Verbs, ardent, {{"ard5", 2}});
   ASSERT_EQ(verb.size(), 1u);
+  EXPECT_EQ(verb[0].phonetic, "ard");
   EXPECT_EQ(verb[0].syllables, 1);
   EXPECT_EQ(verb[0].changes, kVerbEnt);
 }
 
-TEST(NormaliseReading, MuteEAndSpuriousFinalE) {
-  struct Case {
-    const char* spelling;
-    Transcription in;
-    Transcription out;
-  };
-  const Case cases[] = {
-      {"le", {"l1", 1}, {"le", 1}},
-      {"que", {"k1", 1}, {"ke", 1}},
-      {"premier", {"pr1m72", 2}, {"prem72", 2}},
-      {"cheveu", {"h1v1", 2}, {"hev1", 2}},     // the eu of eu stays
-      {"leader", {"lid1r", 2}, {"lid1r", 2}},   // a closed last syllable keeps its eu
-      {"blanche", {"bl5he", 2}, {"bl5h", 1}},
-      {"boudeuse", {"b4d1ze", 3}, {"b4d1z", 2}},
-      {"dis-le", {"dile", 2}, {"dile", 2}},     // the stressed pronoun
-      {"cueillette", {"k173t", 2}, {"k173t", 2}},   // the ue of cueillir
-      {"overdose", {"ov1rdoz", 3}, {"ov1rdoz", 3}}, // an e closed by its r
-      {"lorsque", {"lorske", 2}, {"lorske", 2}},    // the e of que is heard
-      {"flirter", {"fl1rt2", 2}, {"fl1rt2", 2}},    // the walk pairs the e of -er with the eu
-  };
-  for (const Case& c : cases) {
-    const Transcription r = NormaliseReading(c.spelling, c.in);
-    EXPECT_EQ(r.phonetic, c.out.phonetic) << c.spelling;
-    EXPECT_EQ(r.syllables, c.out.syllables) << c.spelling;
-  }
+// The readings themselves are the shipped rebuild's to check; the rule each change records is
+// only in the build report.
+TEST(NormaliseReading, RecordsTheRuleItApplied) {
   EXPECT_EQ(NormaliseReading("blanche", {"bl5he", 2}).changes, kFinalMuteE);
   EXPECT_EQ(NormaliseReading("le", {"l1", 1}).changes, kMuteE);
 }
@@ -238,38 +136,6 @@ TEST(ComposeLocution, ConcatenatesTheWordsAndSplitsElisions) {
   EXPECT_FALSE(missing.reading);
   EXPECT_EQ(missing.missingWord, "pin");
   EXPECT_FALSE(ComposeLocution("   ", list).reading);
-}
-
-TEST(ComposeLocution, LiaisonOfASilentFinalConsonant) {
-  const PronunciationList list = Pronunciations(
-      {{"DE", "d deux"}, {"HAUT", "o"}, {"EN", "@"}, {"BAS", "b a"}, {"SANS", "s @"}, {"ARR\xCAT", "a R E"},
-       {"BON", "b N"}, {"APP\xC9TIT", "a p e t i"}, {"SAIN", "s cinq"}, {"ET", "e"}, {"SAUF", "s o f"},
-       {"PAS", "p a"}, {"\xC0", "a"}, {"CHEF", "S E f"}, {"OEUVRE", "neuf v R"}, {"PETIT", "p ^ t i"}});
-  struct Case {
-    const char* text;
-    const char* phonetic;
-  };
-  const Case cases[] = {
-      {"de haut en bas", "d1ot5ba"},          // t; none before the h of haut
-      {"sans arr\xEAt", "s5zar3"},             // s -> z
-      {"bon app\xE9tit", "b8nap2ti"},          // n
-      {"pas \xE0 pas", "pazapa"},
-      {"en haut", "5o"},
-      {"sain et sauf", "s62sof"},              // listed exceptions
-      {"chef d'oeuvre", "h3fd1vr"},            // a sounded consonant
-      {"petit \xE0 petit", "petitapeti"},
-  };
-  const PronunciationList withElision = [&] {
-    PronunciationList l = list;
-    l.readings["D'"] = {{"d", 0}};
-    return l;
-  }();
-  for (const Case& c : cases) {
-    const auto r = ComposeLocution(c.text, withElision).reading;
-    ASSERT_TRUE(r) << c.text;
-    EXPECT_EQ(r->phonetic, c.phonetic) << c.text;
-  }
-  EXPECT_EQ(ComposeLocution("sans arr\xEAt", list).reading->changes & kLiaison, kLiaison);
 }
 
 // A miniature of the three sources with one word for each way of being kept or left out.
@@ -388,50 +254,17 @@ TEST(BuildDictionary, ChildListTabooAndCorrections) {
   EXPECT_NE(bad.error->Message().find("ligne 7"), std::string::npos);
 }
 
-TEST(SingularOf, TheSameLemmaAndGenderWithoutThePluralEnding) {
+// Which plurals read as their singular is the shipped rebuild's to check; the gender the two must
+// share changes no shipped row, so it is pinned here.
+TEST(SingularOf, TheSingularMustShareTheGender) {
   MorphologyList m;
   auto add = [&](const char* form, const char* lemma, const char* tags) { m[form].push_back(A(lemma, tags)); };
-  add("oies", "oie", ":N:f:p/*");
-  add("oies", "ouïr", ":V3_it____a:Sp:2s/*");
-  add("oie", "oie", ":N:f:s/*");
   add("ambitieuses", "ambitieux", ":A:f:p/*");
   add("ambitieuse", "ambitieux", ":A:f:s/*");
-  add("rapides", "rapide", ":A:e:p/*");
-  add("rapide", "rapide", ":A:e:s/*");
-  add("chevaux", "cheval", ":N:m:p/*");
-  add("cheval", "cheval", ":N:m:s/*");
-  add("cheveux", "cheveu", ":N:m:p/*");
-  add("cheveu", "cheveu", ":N:m:s/*");
-  add("fils", "fils", ":N:m:i/*");  // a word of its own beside the plural of fil
-  add("fils", "fil", ":N:m:p/*");
-  add("fil", "fil", ":N:m:s/*");
-  add("bus", "boire", ":V3_it_x__a:Q:A:m:p/*");
-  add("bu", "boire", ":V3_it_x__a:Q:A:m:s/*");
-  add("poses", "pose", ":N:f:p/*");
-  add("pose", "posé", ":N:m:s/*");  // another lemma
   add("mares", "mare", ":N:f:p/*");
   add("mare", "mare", ":N:m:s/*");  // another gender
-  add("tas", "tas", ":N:m:i/*");
-  add("ta", "ta", ":G:D:f:s/*");
-  const std::tuple<const char*, TableKind, std::optional<std::string>> cases[] = {
-      {"oies", TableKind::Nouns, "oie"},
-      {"oies", TableKind::Verbs, std::nullopt},
-      {"ambitieuses", TableKind::Adjectives, "ambitieuse"},
-      {"rapides", TableKind::Adjectives, "rapide"},
-      {"cheveux", TableKind::Nouns, "cheveu"},
-      {"chevaux", TableKind::Nouns, std::nullopt},
-      {"fils", TableKind::Nouns, std::nullopt},
-      {"bus", TableKind::Adjectives, "bu"},
-      {"bus", TableKind::Verbs, std::nullopt},
-      {"poses", TableKind::Nouns, std::nullopt},
-      {"mares", TableKind::Nouns, std::nullopt},
-      {"tas", TableKind::Nouns, std::nullopt},
-      {"oie", TableKind::Nouns, std::nullopt},
-      {"absent", TableKind::Nouns, std::nullopt},
-  };
-  for (const auto& [form, table, singular] : cases) {
-    EXPECT_EQ(SingularOf(form, table, m), singular) << form << " in table " << static_cast<int>(table);
-  }
+  EXPECT_EQ(SingularOf("ambitieuses", TableKind::Adjectives, m), "ambitieuse");
+  EXPECT_EQ(SingularOf("mares", TableKind::Nouns, m), std::nullopt);
 }
 
 TEST(PluralsReadApart, ReportsEveryPluralNotReadAsItsSingular) {
@@ -454,43 +287,6 @@ TEST(PluralsReadApart, ReportsEveryPluralNotReadAsItsSingular) {
   // oeufs is said otherwise in French; gais lacks one of the readings of gai.
   EXPECT_EQ(PluralsReadApart(tables, m),
             (Strings{"nm.tav : cookies /k4kiz/ cookie /k4ki/", "nm.tav : gais /g2/ gai /g2/, /g3/"}));
-}
-
-TEST(BuildDictionary, PluralsTakeTheReadingAndMarkOfTheirSingular) {
-  Sources s = MiniSources();
-  for (const auto& [spelling, phones] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"COOKIE", "k u k i"}, {"COOKIES", "k u k i z"}, {"OEUF", "neuf f"}, {"OEUFS", "deux"}, {"L", "E l"},
-           {"FUN", "f neuf n"}, {"VERTS", "v E R t"}}) {
-    s.pronunciations.readings[spelling].push_back(*ConvertLexique(spelling, SplitPhones(phones)).transcription);
-  }
-  auto add = [&](const char* form, const char* lemma, const char* tags) {
-    s.morphology[form].push_back(A(lemma, tags));
-  };
-  add("cookie", "cookie", ":N:m:s/*");
-  add("cookies", "cookie", ":N:m:p/*");
-  add("oeuf", "oeuf", ":N:m:s/*");
-  add("oeufs", "oeuf", ":N:m:p/*");
-  add("chats", "chat", ":N:m:p/*");  // the pronunciation list lacks it
-  add("verts", "vert", ":N:A:m:p/*");
-  add("l", "l", ":N:m:i/*");
-  add("fun", "fun", ":A:e:i/*");
-  for (const char* w : {"l", "fun", "cookie", "oeuf"}) s.frequencies.frequency[w] = 1e-4;  // frequent, short
-  s.childWords = {{"oeufs", "", 1}};
-  const BuildResult r = BuildDictionary(s);
-  ASSERT_FALSE(r.error) << r.error->Message();
-  const WordTable& nouns = r.tables[static_cast<int>(TableKind::Nouns)];
-  const WordTable& adjectives = r.tables[static_cast<int>(TableKind::Adjectives)];
-  EXPECT_EQ(*Find(nouns, "cookies"), (WordEntry{"cookies", "k4ki", 2, 1}));
-  EXPECT_EQ(*Find(nouns, "oeufs"), (WordEntry{"oeufs", "1", 1, 1}));  // said otherwise, marked by the list
-  EXPECT_EQ(*Find(nouns, "chats"), (WordEntry{"chats", "ha", 1, 1}));  // rare, marked as chat is
-  EXPECT_EQ(*Find(nouns, "verts"), (WordEntry{"verts", "v3r", 1, 1}));
-  EXPECT_EQ(*Find(adjectives, "verts"), (WordEntry{"verts", "v3r", 1, 1}));
-  EXPECT_EQ(Find(nouns, "l")->marker, 0);      // a letter
-  EXPECT_EQ(Find(adjectives, "fun")->marker, 0);  // its frequency is English
-  const auto plural = static_cast<std::size_t>(std::countr_zero(static_cast<unsigned>(kPlural)));
-  EXPECT_EQ(r.report.tables[static_cast<int>(TableKind::Nouns)].changed[plural], 3u);  // cookies, chats, verts
-  EXPECT_EQ(r.report.tables[static_cast<int>(TableKind::Adjectives)].changed[plural], 1u);
-  EXPECT_TRUE(r.report.pluralsReadApart.empty());
 }
 
 TEST(SelectForTable, LowerRankClassesComeFirst) {
