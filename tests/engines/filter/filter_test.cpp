@@ -9,6 +9,7 @@
 
 #include "core/text.h"
 #include "engines/filter/filter.h"
+#include "support/stopping_observer.h"
 
 namespace tavilo {
 namespace {
@@ -123,10 +124,7 @@ TEST(FindFilteredWords, HoldsAtMost15000WordsAcrossTheTables) {
 }
 
 TEST(FindFilteredWords, StopsWhenTheObserverSaysSo) {
-  struct StopAfter : SearchObserver {
-    int left = 3;
-    bool Yield() override { return left-- > 0; }
-  } observer;
+  StoppingObserver observer(3);
   const Lexicon lexicon = ManyWords(100, 0);
   const Session session;
   const FilterResult result = FindFilteredWords(lexicon, session, {.pattern = "???"}, observer);

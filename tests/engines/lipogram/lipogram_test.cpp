@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/fixture_lexicon.h"
+#include "support/stopping_observer.h"
 
 namespace tavilo {
 namespace {
@@ -104,16 +105,11 @@ TEST_F(LipogramTest, KeptList) {
 }
 
 TEST_F(LipogramTest, ObserverCanStop) {
-  struct StopAfterThree : SearchObserver {
-    int calls = 0;
-    long last = 0;
-    void SetCount(long count) override { last = count; }
-    bool Yield() override { return ++calls <= 3; }
-  } observer;
+  StoppingObserver observer(3);
   const LipogramResult result = FindLipograms(*lexicon_, session_, {.typed = "z", .syllables = 0}, observer);
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.count, 3u);
-  EXPECT_EQ(observer.last, 3);
+  EXPECT_EQ(observer.counts.back(), 3);
 }
 
 }  // namespace

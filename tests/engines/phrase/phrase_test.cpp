@@ -10,6 +10,7 @@
 
 #include "core/text.h"
 #include "engines/phrase/phrase.h"
+#include "support/stopping_observer.h"
 
 namespace tavilo {
 namespace {
@@ -194,17 +195,12 @@ TEST_F(PhraseEngineTest, RefusesWithItsMessages) {
   }
 }
 
-class StopAtOnce : public SearchObserver {
- public:
-  bool Yield() override { return false; }
-};
-
 TEST_F(PhraseEngineTest, AStopKeepsWhatTheFirstPairGave) {
   Add(TableKind::Nouns, {{"bar", "bar", 1, 0}, {"bas", "ba", 1, 0}, {"eau", "o", 1, 0}, {"or", "or", 1, 0}});
   Frequencies("bar\t4.0\n");
   PhraseQuery query;
   query.typed = "or bas bar eau";
-  StopAtOnce stop;
+  StoppingObserver stop(0);
   const PhraseResult result = FindPhraseSpoonerisms(lexicon_, frequencies_, query, stop);
   EXPECT_TRUE(result.stopped);
   EXPECT_TRUE(result.Accepted());

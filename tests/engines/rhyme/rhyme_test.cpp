@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/fixture_lexicon.h"
+#include "support/stopping_observer.h"
 
 namespace tavilo {
 namespace {
@@ -161,25 +162,13 @@ TEST_F(RhymeTest, CurrentListAsSourceAndAsResult) {
   EXPECT_EQ(Find("ane", SearchDomain::ResultList).refusal, RhymeRefusal::NothingFound);
 }
 
-class CountingObserver : public SearchObserver {
- public:
-  explicit CountingObserver(int stopAfter) : stopAfter_(stopAfter) {}
-  void SetCount(long count) override { counts.push_back(count); }
-  bool Yield() override { return ++yields <= stopAfter_; }
-  std::vector<long> counts;
-  int yields = 0;
-
- private:
-  int stopAfter_;
-};
-
 TEST_F(RhymeTest, ObserverSeesTheCountAndCanStop) {
-  CountingObserver all(1000);
+  StoppingObserver all(1000);
   const RhymeResult result = FindRhymes(*lexicon_, session_, {.typed = "ane"}, all);
   EXPECT_EQ(all.yields, static_cast<int>(lexicon_->nouns.Size()));
   EXPECT_EQ(all.counts, (std::vector<long>{1, 2, 3, 3}));
   EXPECT_FALSE(result.stopped);
-  CountingObserver none(0);
+  StoppingObserver none(0);
   const RhymeResult stopped = FindRhymes(*lexicon_, session_, {.typed = "ane"}, none);
   EXPECT_TRUE(stopped.stopped);
   EXPECT_EQ(stopped.count, 0u);

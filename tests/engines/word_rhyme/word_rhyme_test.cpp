@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "support/fixture_lexicon.h"
+#include "support/stopping_observer.h"
 
 namespace tavilo {
 namespace {
@@ -108,18 +109,13 @@ TEST_F(WordRhymeTest, CurrentListAsSourceAndAsResult) {
 }
 
 TEST_F(WordRhymeTest, ObserverSeesTheCountAndCanStop) {
-  struct Stopper : SearchObserver {
-    int yields = 0;
-    long count = 0;
-    void SetCount(long c) override { count = c; }
-    bool Yield() override { return ++yields <= 3; }
-  } observer;
+  StoppingObserver observer(3);
   const WordRhymeResult result = FindWordRhymes(*lexicon_, session_, frequencies_, {.typed = "cane"}, observer);
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(observer.yields, 4);
   // Three nouns were scanned: âne (rhyme), arbre, bedo.
   EXPECT_EQ(WordRhymeLines(result), (Lines{{2, "\xE2ne"}}));
-  EXPECT_EQ(observer.count, 1);
+  EXPECT_EQ(observer.counts.back(), 1);
 }
 
 // The runs of a document's paragraph, as (text, bold) pairs.
