@@ -21,8 +21,8 @@
 namespace tavilo {
 namespace {
 
-constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
-                                     FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
+constexpr SearchDomain kDomains[] = {SearchDomain::All,   SearchDomain::Nouns,         SearchDomain::Adjectives,
+                                     SearchDomain::Verbs, SearchDomain::FunctionWords, SearchDomain::ResultList};
 
 QLabel* Label(const QString& caption, const QString& name, QWidget* parent) {
   auto* label = new QLabel(caption, parent);

@@ -109,10 +109,9 @@ WordRhymeQuery WordRhymeDialog::Query() const {
   query.reading = std::max(0, readings_->currentIndex()) + 1;
   query.assonances = assonances_->isChecked();
   query.syllables = std::max(0, syllables_->currentIndex());  // item 0 is "Toutes"
-  constexpr WordRhymeDomain kDomains[] = {WordRhymeDomain::All,   WordRhymeDomain::Nouns,
-                                          WordRhymeDomain::Adjectives, WordRhymeDomain::Verbs,
-                                          WordRhymeDomain::FunctionWords, WordRhymeDomain::Locutions,
-                                          WordRhymeDomain::ResultList};
+  constexpr SearchDomain kDomains[] = {SearchDomain::All,           SearchDomain::Nouns,     SearchDomain::Adjectives,
+                                       SearchDomain::Verbs,         SearchDomain::FunctionWords,
+                                       SearchDomain::Locutions,     SearchDomain::ResultList};
   for (std::size_t i = 0; i < domains_.size(); ++i) {
     if (domains_[i]->isChecked()) query.domain = kDomains[i];
   }

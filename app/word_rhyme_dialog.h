@@ -41,7 +41,7 @@ class WordRhymeDialog : public ToolDialog {
   std::string readingsWord_;  // the word they are the readings of, as looked up
   QCheckBox* assonances_;     // "Ajouter les assonances"
   QComboBox* syllables_;      // "Toutes", "1" to "9"
-  std::array<QRadioButton*, 7> domains_{};  // in WordRhymeDomain order
+  std::array<QRadioButton*, 7> domains_{};  // in the order of the dialog
   QCheckBox* appendToDisplayed_;
 };
 

@@ -49,11 +49,7 @@ std::optional<FilterArgs> ParseArgs(Context& ctx, Options& options, const Comman
   options.Refuse(q.maxLetters != 0 && q.maxSyllables != 0,
                  "Choisissez --lettres-max ou --syllabes-max, pas les deux : une seule limite à la fois.");
   args.lists = TakeListChain(options);
-  static constexpr FilterDomain kDomains[] = {FilterDomain::All,   FilterDomain::Nouns,         FilterDomain::Adjectives,
-                                              FilterDomain::Verbs, FilterDomain::FunctionWords, FilterDomain::ResultList};
-  static_assert(std::size(kDomains) == static_cast<std::size_t>(SearchDomain::ResultList) + 1);
-  const std::optional<SearchDomain> domain = TakeDomainOption(options, args.lists, true);
-  q.domain = domain ? kDomains[static_cast<std::size_t>(*domain)] : FilterDomain::All;
+  q.domain = TakeDomainOption(options, args.lists, DomainExtras::All).value_or(SearchDomain::All);
   args.output = TakeResultOptions(options, true);
   TakeSortOption(options, args.output);
   options.Expect(self, 1, 1);

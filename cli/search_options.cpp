@@ -17,14 +17,18 @@ std::optional<int> TakeSyllableOption(Options& options) {
   return syllables.value_or(0);
 }
 
-std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists, bool allowAll) {
+std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists, DomainExtras extras) {
+  static constexpr const char* kExpected[] = {
+      "L'option --domaine attend noms, adjectifs, verbes ou adverbes.",
+      "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes.",
+      "L'option --domaine attend tous, noms, adjectifs, verbes, adverbes ou locutions."};
   const auto value = options.Value("--domaine");
   std::optional<SearchDomain> domain;
   if (value) {
-    const bool all = allowAll && *value == "tous";
-    if (!all) domain = ParseDomainOption(*value);
-    options.Refuse(!all && !domain, allowAll ? "L'option --domaine attend tous, noms, adjectifs, verbes ou adverbes."
-                                             : "L'option --domaine attend noms, adjectifs, verbes ou adverbes.");
+    domain = ParseDomainOption(*value);
+    if (extras != DomainExtras::None && *value == "tous") domain = SearchDomain::All;
+    if (extras == DomainExtras::AllAndLocutions && *value == "locutions") domain = SearchDomain::Locutions;
+    options.Refuse(!domain, kExpected[static_cast<int>(extras)]);
     options.Refuse(lists.listFile.has_value(),
                    "Choisissez --domaine ou --liste, pas les deux : la liste est elle-même le domaine.");
   }

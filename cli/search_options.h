@@ -18,10 +18,14 @@ std::optional<int> ParseSyllableOption(std::string_view value);
 // Takes --syllabes: nullopt when absent; a value other than "toutes" or 1 to 9 is refused.
 std::optional<int> TakeSyllableOption(Options& options);
 
-// Takes --domaine: the table it names (noms, adjectifs, verbes, adverbes), nullopt when absent
-// (and for "tous" when `allowAll`), SearchDomain::ResultList with --liste. An unknown name, and
-// --domaine given with --liste (the list is itself the domain), are refused.
-std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists, bool allowAll = false);
+// The --domaine values a command takes besides the four tables (noms, adjectifs, verbes, adverbes).
+enum class DomainExtras { None, All, AllAndLocutions };
+
+// Takes --domaine: the domain it names ("tous" and "locutions" where `extras` allows them),
+// nullopt when absent, SearchDomain::ResultList with --liste. An unknown name, and --domaine
+// given with --liste (the list is itself the domain), are refused.
+std::optional<SearchDomain> TakeDomainOption(Options& options, const ListChain& lists,
+                                             DomainExtras extras = DomainExtras::None);
 
 // Takes --tri: "alpha" (the default, each tool's usual order) or "frequence" (the most common
 // words first), into output.commonWordsFirst; any other value is refused.

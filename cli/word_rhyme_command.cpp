@@ -20,16 +20,6 @@ struct WordRhymeArgs {
   ResultOptions output;
 };
 
-// The --domaine values of this command: the four tables, the locutions, or all five.
-std::optional<WordRhymeDomain> ParseWordRhymeDomain(std::string_view value) {
-  if (value == "tous") return WordRhymeDomain::All;
-  if (value == "locutions") return WordRhymeDomain::Locutions;
-  constexpr WordRhymeDomain kTables[] = {WordRhymeDomain::Nouns, WordRhymeDomain::Adjectives, WordRhymeDomain::Verbs,
-                                         WordRhymeDomain::FunctionWords};
-  if (const auto table = ParseDomainOption(value)) return kTables[static_cast<std::size_t>(*table) - 1];
-  return std::nullopt;
-}
-
 // Reads the arguments into a query; prints what is wrong (usage errors) and returns nullopt.
 std::optional<WordRhymeArgs> ParseArgs(Context& ctx, Options& options, const Command& self) {
   WordRhymeArgs args;
@@ -41,14 +31,8 @@ std::optional<WordRhymeArgs> ParseArgs(Context& ctx, Options& options, const Com
   args.query.assonances = options.Flag("--assonances");
   args.query.syllables = TakeSyllableOption(options).value_or(0);
   args.lists = TakeListChain(options);
-  if (const auto domain = options.Value("--domaine")) {
-    const auto parsed = ParseWordRhymeDomain(*domain);
-    options.Refuse(!parsed, "L'option --domaine attend tous, noms, adjectifs, verbes, adverbes ou locutions.");
-    options.Refuse(args.lists.listFile.has_value(),
-                   "Choisissez --domaine ou --liste, pas les deux : la liste est elle-même le domaine.");
-    args.query.domain = parsed.value_or(WordRhymeDomain::All);
-  }
-  if (args.lists.listFile) args.query.domain = WordRhymeDomain::ResultList;
+  args.query.domain =
+      TakeDomainOption(options, args.lists, DomainExtras::AllAndLocutions).value_or(SearchDomain::All);
   args.output = TakeResultOptions(options, true);
   options.Expect(self, 1, 1);
   if (options.Failed(ctx)) return std::nullopt;

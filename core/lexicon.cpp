@@ -21,7 +21,9 @@ const WordTable& Lexicon::Domain(SearchDomain domain) const {
     case SearchDomain::Adjectives: return adjectives;
     case SearchDomain::Verbs: return verbs;
     case SearchDomain::FunctionWords: return functionWords;
+    case SearchDomain::Locutions: return locutions;
     case SearchDomain::Nouns:
+    case SearchDomain::All:  // no single table: the tools that take it list their tables themselves
     case SearchDomain::ResultList: break;
   }
   return nouns;

@@ -12,35 +12,23 @@
 namespace tavilo {
 namespace {
 
-std::string DomainLabel(FilterDomain domain, const Session& session) {
-  switch (domain) {
-    case FilterDomain::All: return "Tous";
-    case FilterDomain::Nouns: return "Noms";
-    case FilterDomain::Adjectives: return "Adjectifs";
-    case FilterDomain::Verbs: return "Verbes";
-    case FilterDomain::FunctionWords: return "Adverbes";
-    case FilterDomain::ResultList: return "Liste" + session.resultListKind;
-  }
-  return "Tous";
-}
-
 // One table to scan; locution rows are kept with a marker of 0.
 struct Source {
   const WordTable* table;
   bool zeroMarkers;
 };
 
-std::vector<Source> SourcesOf(FilterDomain domain, const Lexicon& lexicon, const Session& session) {
-  if (domain == FilterDomain::ResultList) return {{&session.resultList, false}};
+std::vector<Source> SourcesOf(SearchDomain domain, const Lexicon& lexicon, const Session& session) {
+  if (domain == SearchDomain::ResultList) return {{&session.resultList, false}};
   std::vector<Source> sources;
-  const bool all = domain == FilterDomain::All;
-  if (all || domain == FilterDomain::Nouns) {
+  const bool all = domain == SearchDomain::All;
+  if (all || domain == SearchDomain::Nouns) {
     sources.push_back({&lexicon.nouns, false});
     sources.push_back({&lexicon.locutions, true});
   }
-  if (all || domain == FilterDomain::Adjectives) sources.push_back({&lexicon.adjectives, false});
-  if (all || domain == FilterDomain::Verbs) sources.push_back({&lexicon.verbs, false});
-  if (all || domain == FilterDomain::FunctionWords) sources.push_back({&lexicon.functionWords, false});
+  if (all || domain == SearchDomain::Adjectives) sources.push_back({&lexicon.adjectives, false});
+  if (all || domain == SearchDomain::Verbs) sources.push_back({&lexicon.verbs, false});
+  if (all || domain == SearchDomain::FunctionWords) sources.push_back({&lexicon.functionWords, false});
   return sources;
 }
 
@@ -102,7 +90,7 @@ FilterResult FindFilteredWords(const Lexicon& lexicon, const Session& session, c
                                SearchObserver& observer) {
   FilterResult result;
   result.longestWord = LongestWordLength(lexicon);
-  result.fromResultList = query.domain == FilterDomain::ResultList;
+  result.fromResultList = query.domain == SearchDomain::ResultList;
   result.keep = !result.fromResultList || query.keepAsNewList;
   result.domainLabel = DomainLabel(query.domain, session);
   result.syllableItem = query.maxSyllables > 0 ? std::to_string(query.maxSyllables) : "Toutes";

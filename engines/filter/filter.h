@@ -36,7 +36,6 @@ inline constexpr std::string_view kFilterWaitingMessage = "            Tri et ch
 
 // Where the words are looked for: the four word tables one after the other, one of them, or the
 // current list.
-enum class FilterDomain { All, Nouns, Adjectives, Verbs, FunctionWords, ResultList };
 
 struct FilterQuery {
   // The pattern, canonical or not (it is canonicalised again here, which changes nothing in a
@@ -50,7 +49,7 @@ struct FilterQuery {
   bool onceMulti = false;
   bool heterogram = false;
   bool reversed = false;  // "Afficher en plus chaque mot inversé" (read by the block writer)
-  FilterDomain domain = FilterDomain::All;
+  SearchDomain domain = SearchDomain::All;  // All, one of the four tables, or ResultList
   // "Conserver le résultat comme nouvelle liste": only read when the source is the current
   // list; a search over the word tables always keeps its result.
   bool keepAsNewList = false;

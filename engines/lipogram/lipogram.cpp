@@ -118,7 +118,7 @@ LipogramResult FindLipograms(const Lexicon& lexicon, const Session& session, con
   result.method = query.method;
   result.fromResultList = domain == SearchDomain::ResultList;
   result.keep = query.keepAsNewList;
-  result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
+  result.domainLabel = DomainLabel(domain, session);
   result.syllableItem = syllables == 0 ? "Toutes" : std::to_string(syllables);
 
   if (query.typed.empty()) {

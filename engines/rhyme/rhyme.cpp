@@ -107,7 +107,7 @@ RhymeResult FindRhymes(const Lexicon& lexicon, const Session& session, const Rhy
   const SearchDomain domain = query.domain;
   RhymeResult result;
   result.fromResultList = domain == SearchDomain::ResultList;
-  result.domainLabel = DomainShortName(domain) + (result.fromResultList ? session.resultListKind : "");
+  result.domainLabel = DomainLabel(domain, session);
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 
   if (const RhymeRefusal refusal = PrepareRhyme(query.typed, result.rhyme); refusal != RhymeRefusal::None) {

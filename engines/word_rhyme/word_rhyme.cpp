@@ -59,32 +59,13 @@ WordRhymeRefusal PrepareWord(std::string_view typed, std::string& word) {
   return WordRhymeRefusal::None;
 }
 
-const char* DomainLabel(WordRhymeDomain domain) {
-  switch (domain) {
-    case WordRhymeDomain::All: return "Tous";
-    case WordRhymeDomain::Nouns: return "Noms";
-    case WordRhymeDomain::Adjectives: return "Adjectifs";
-    case WordRhymeDomain::Verbs: return "Verbes";
-    case WordRhymeDomain::FunctionWords: return "Adverbes";
-    case WordRhymeDomain::Locutions: return "Locutions";
-    case WordRhymeDomain::ResultList: return "Liste";
-  }
-  return "";
-}
-
 // The tables a domain scans, in this order.
-std::vector<const WordTable*> DomainTables(const Lexicon& lexicon, const Session& session, WordRhymeDomain domain) {
-  switch (domain) {
-    case WordRhymeDomain::All:
-      return {&lexicon.nouns, &lexicon.adjectives, &lexicon.verbs, &lexicon.functionWords, &lexicon.locutions};
-    case WordRhymeDomain::Nouns: return {&lexicon.nouns};
-    case WordRhymeDomain::Adjectives: return {&lexicon.adjectives};
-    case WordRhymeDomain::Verbs: return {&lexicon.verbs};
-    case WordRhymeDomain::FunctionWords: return {&lexicon.functionWords};
-    case WordRhymeDomain::Locutions: return {&lexicon.locutions};
-    case WordRhymeDomain::ResultList: return {&session.resultList};
+std::vector<const WordTable*> DomainTables(const Lexicon& lexicon, const Session& session, SearchDomain domain) {
+  if (domain == SearchDomain::All) {
+    return {&lexicon.nouns, &lexicon.adjectives, &lexicon.verbs, &lexicon.functionWords, &lexicon.locutions};
   }
-  return {};
+  if (domain == SearchDomain::ResultList) return {&session.resultList};
+  return {&lexicon.Domain(domain)};
 }
 
 // How many final characters two strings share.
@@ -112,8 +93,8 @@ std::string_view RimeOf(std::string_view phonetic) {
 WordRhymeResult FindWordRhymes(const Lexicon& lexicon, const Session& session, const WordFrequencies& frequencies,
                                const WordRhymeQuery& query, SearchObserver& observer) {
   WordRhymeResult result;
-  result.fromResultList = query.domain == WordRhymeDomain::ResultList;
-  result.domainLabel = std::string(DomainLabel(query.domain)) + (result.fromResultList ? session.resultListKind : "");
+  result.fromResultList = query.domain == SearchDomain::ResultList;
+  result.domainLabel = DomainLabel(query.domain, session);
   result.syllableItem = query.syllables == 0 ? "Toutes" : std::to_string(query.syllables);
 
   std::string typed;

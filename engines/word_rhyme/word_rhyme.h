@@ -28,17 +28,6 @@
 
 namespace tavilo {
 
-// Where the rhymes are looked for.
-enum class WordRhymeDomain {
-  All,            // the nouns, adjectives, verbs, function words and locutions
-  Nouns,
-  Adjectives,
-  Verbs,
-  FunctionWords,  // "Adverbes, pronoms, prépositions..."
-  Locutions,
-  ResultList,     // the current list, which stays as it was
-};
-
 // What the kept list holds after a search (Session::resultListKind): rhymes, as the rhyme tool's.
 inline constexpr std::string_view kWordRhymeListKind = " rimes";
 
@@ -50,7 +39,9 @@ struct WordRhymeQuery {
   int reading = 1;       // which reading of the word, from 1 (the one the lookup finds first)
   bool assonances = false;  // also the entries with the same last vowel and other sounds after it
   int syllables = 0;     // 0 for all, else only entries of exactly that many syllables
-  WordRhymeDomain domain = WordRhymeDomain::All;
+  // Where the rhymes are looked for: All (the four word tables and the locutions), one table, the
+  // Locutions, or the ResultList, which stays as it was.
+  SearchDomain domain = SearchDomain::All;
 };
 
 // Why a query gave no block. Each has its own French message (WordRhymeResult::message).

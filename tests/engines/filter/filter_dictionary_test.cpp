@@ -82,7 +82,7 @@ FilterQuery RandomQuery(std::mt19937& rng, const std::vector<WordRow>& words) {
   query.heterogram = chance(0.15);
   if (chance(0.2)) query.maxSyllables = 1 + static_cast<int>(rng() % 4);
   else if (star && chance(0.3)) query.maxLetters = 2 + static_cast<int>(rng() % 10);
-  query.domain = static_cast<FilterDomain>(rng() % 5);  // All to FunctionWords
+  query.domain = static_cast<SearchDomain>(rng() % 5);  // All to FunctionWords
   return query;
 }
 
@@ -91,11 +91,11 @@ std::vector<WordRow> Reference(const Lexicon& lexicon, const FilterResult& searc
   const std::regex re = ReferenceRegex(searched.pattern, searched.matchOptions);
   const PatternAnalysis& a = searched.analysis;
   std::vector<const WordTable*> tables;
-  const auto wants = [&](FilterDomain d) { return query.domain == FilterDomain::All || query.domain == d; };
-  if (wants(FilterDomain::Nouns)) tables = {&lexicon.nouns, &lexicon.locutions};
-  if (wants(FilterDomain::Adjectives)) tables.push_back(&lexicon.adjectives);
-  if (wants(FilterDomain::Verbs)) tables.push_back(&lexicon.verbs);
-  if (wants(FilterDomain::FunctionWords)) tables.push_back(&lexicon.functionWords);
+  const auto wants = [&](SearchDomain d) { return query.domain == SearchDomain::All || query.domain == d; };
+  if (wants(SearchDomain::Nouns)) tables = {&lexicon.nouns, &lexicon.locutions};
+  if (wants(SearchDomain::Adjectives)) tables.push_back(&lexicon.adjectives);
+  if (wants(SearchDomain::Verbs)) tables.push_back(&lexicon.verbs);
+  if (wants(SearchDomain::FunctionWords)) tables.push_back(&lexicon.functionWords);
 
   // A limit below the pattern's length is raised to it; without a multi joker, it is that length.
   const std::size_t minimum = static_cast<std::size_t>(a.MinimumLength());

@@ -81,12 +81,12 @@ TEST(FindFilteredWords, KeepsTheResultAndReadsTheCurrentList) {
   const WordTable before = session.resultList;
 
   // Read from the current list: it stays unless the result is to be kept.
-  FilterResult result = Search(lexicon, {.pattern = "ba*", .domain = FilterDomain::ResultList}, session);
+  FilterResult result = Search(lexicon, {.pattern = "ba*", .domain = SearchDomain::ResultList}, session);
   EXPECT_EQ(Words(result), (std::vector<std::string>{"bar", "bas", "bat", "b\xE2tir", "bateau"}));
   EXPECT_EQ(result.domainLabel, "Liste mots filtr\xE9s");
   KeepFilterResult(result, session);
   EXPECT_TRUE(session.resultList == before);
-  result = Search(lexicon, {.pattern = "ba*", .domain = FilterDomain::ResultList, .keepAsNewList = true}, session);
+  result = Search(lexicon, {.pattern = "ba*", .domain = SearchDomain::ResultList, .keepAsNewList = true}, session);
   KeepFilterResult(result, session);
   EXPECT_EQ(session.resultList.Size(), 5u);
 }
@@ -136,7 +136,7 @@ TEST(WriteFilterBlock, GroupsByLengthWithTheExplicitLettersInRed) {
   const Lexicon lexicon = SmallLexicon();
   // With diacritics distinguished "bête" repeats no letter; "bette" does.
   const FilterResult result = Search(lexicon, {.pattern = "b*e", .distinguishDiacritics = true, .heterogram = true,
-                                               .reversed = true, .domain = FilterDomain::Nouns});
+                                               .reversed = true, .domain = SearchDomain::Nouns});
   ASSERT_TRUE(result.Accepted());
   EXPECT_EQ(WritePlainText(WriteFilterHeader(result)),
             "  Mots filtr\xC3\xA9s      Mod\xC3\xA8le cherch\xC3\xA9 : b*e      Domaine : Noms"

@@ -27,13 +27,13 @@ std::size_t LastVowel(const std::string& phonetic) {
   return phonetic.find_last_of("012345689aeiou");
 }
 
-std::vector<const WordTable*> Tables(const Lexicon& lexicon, WordRhymeDomain domain) {
+std::vector<const WordTable*> Tables(const Lexicon& lexicon, SearchDomain domain) {
   switch (domain) {
-    case WordRhymeDomain::Nouns: return {&lexicon.nouns};
-    case WordRhymeDomain::Adjectives: return {&lexicon.adjectives};
-    case WordRhymeDomain::Verbs: return {&lexicon.verbs};
-    case WordRhymeDomain::FunctionWords: return {&lexicon.functionWords};
-    case WordRhymeDomain::Locutions: return {&lexicon.locutions};
+    case SearchDomain::Nouns: return {&lexicon.nouns};
+    case SearchDomain::Adjectives: return {&lexicon.adjectives};
+    case SearchDomain::Verbs: return {&lexicon.verbs};
+    case SearchDomain::FunctionWords: return {&lexicon.functionWords};
+    case SearchDomain::Locutions: return {&lexicon.locutions};
     default: return {&lexicon.nouns, &lexicon.adjectives, &lexicon.verbs, &lexicon.functionWords, &lexicon.locutions};
   }
 }
@@ -91,13 +91,13 @@ TEST(WordRhymeDictionaryTest, EngineAgreesWithTheDefinition) {
       {.typed = "arbre"},
       {.typed = "parler"},
       {.typed = "soleil", .syllables = 2},
-      {.typed = "sac \xE0 dos", .domain = WordRhymeDomain::Locutions},
-      {.typed = "cadeau", .domain = WordRhymeDomain::All},
+      {.typed = "sac \xE0 dos", .domain = SearchDomain::Locutions},
+      {.typed = "cadeau", .domain = SearchDomain::All},
       {.typed = "couvent", .reading = 2},
-      {.typed = "fils", .assonances = true, .domain = WordRhymeDomain::Nouns},
-      {.typed = "brave", .domain = WordRhymeDomain::Adjectives},
-      {.typed = "nuit", .domain = WordRhymeDomain::Verbs},
-      {.typed = "toujours", .domain = WordRhymeDomain::FunctionWords},
+      {.typed = "fils", .assonances = true, .domain = SearchDomain::Nouns},
+      {.typed = "brave", .domain = SearchDomain::Adjectives},
+      {.typed = "nuit", .domain = SearchDomain::Verbs},
+      {.typed = "toujours", .domain = SearchDomain::FunctionWords},
       {.typed = "poisson", .syllables = 3},
   };
   const Session session;

@@ -100,7 +100,7 @@ TEST_F(WordRhymeTest, CurrentListAsSourceAndAsResult) {
   EXPECT_EQ(session_.resultList[0].spelling, "sac \xE0 dos");
   EXPECT_EQ(session_.resultList[1], WordRow("bedo", "bado", 2, 0));
 
-  const WordRhymeResult fromList = Find({.typed = "kado", .domain = WordRhymeDomain::ResultList});
+  const WordRhymeResult fromList = Find({.typed = "kado", .domain = SearchDomain::ResultList});
   ASSERT_TRUE(fromList.Accepted()) << fromList.message;
   EXPECT_EQ(fromList.domainLabel, "Liste rimes");
   EXPECT_EQ(WordRhymeLines(fromList), (Lines{{4, "sac \xE0 dos"}, {3, "bedo"}, {1, "trop"}}));
