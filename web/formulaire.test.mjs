@@ -5,7 +5,7 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { OUTILS, OPTIONS_ECARTEES } from './outils.js';
+import { OUTILS, OPTIONS_ECARTEES, LIBELLES } from './outils.js';
 import { decrireCommande, arguments_, versAdresse, depuisAdresse } from './formulaire.js';
 
 const cli = process.env.TAVILO_CLI ?? 'build/cli/tavilo-cli';
@@ -28,6 +28,7 @@ for (const outil of OUTILS) {
     const attendues = [...c.usage.matchAll(/--([\w-]+)/g)].map((m) => m[1]).filter((n) => !OPTIONS_ECARTEES.has(n));
     assert.deepEqual(description.options.map((o) => o.nom), attendues);
     for (const o of description.options) {
+      assert.ok(LIBELLES[o.nom], `--${o.nom} n'a pas de libellé en français`);
       // The caption is the help's sentence, not the option's placeholder nor empty.
       assert.ok(o.aide !== '' && !/^("|[A-Z][A-Z-]*\s)/.test(o.aide), `--${o.nom} : « ${o.aide} »`);
       const plat = (texte) => texte.replace(/\s+/g, ' ');

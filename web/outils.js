@@ -34,6 +34,47 @@ export const OUTILS = [
   { outil: 'phrase', titre: 'Contrepèteries dans une phrase', exemple: 'Quel champ de coton !', defauts: { sons: '3' } },
 ];
 
+// Each option's caption, in the words of the window's dialogs; the command's help text follows
+// it, and its flag (what the address and the command line say) shows when the pointer rests on it.
+export const LIBELLES = {
+  'assonances': 'Assonances',
+  'auto': 'Automatique',
+  'base-complete': 'Base complète',
+  'beau-present': 'Beau présent',
+  'brut': 'Sortie brute',
+  'debut': 'En début de mot',
+  'decadentes': 'Décadentes',
+  'diacritiques': 'Différencier les diacritiques',
+  'distinguer-e': 'Distinguer é et è',
+  'domaine': 'Domaine',
+  'graphie': 'Conserver la graphie',
+  'heterogramme': 'Hétérogramme',
+  'imposes': 'Mots imposés',
+  'interdits': 'Mots interdits',
+  'interieur': "À l'intérieur du mot",
+  'inverse': 'Afficher chaque mot inversé',
+  'lecture': 'Lecture',
+  'lettres-max': 'Nombre maximum de lettres',
+  'longueurs': 'Longueur des mots',
+  'methode': 'Méthode',
+  'mono': 'Monovocalisme / Monoconsonantisme',
+  'mots': 'Nombre de mots',
+  'niveau': 'Niveau de recherche',
+  'obligatoires': 'Lettres obligatoires',
+  'phonemes': 'Sons permutés',
+  'premiers': 'Montrer les meilleures',
+  'sans-sigles': 'Sigles et acronymes interdits',
+  'sons': 'Sons échangés par chaque mot',
+  'syllabes': 'Syllabes',
+  'syllabes-max': 'Nombre maximum de syllabes',
+  'tous-diacritiques': 'Interdire aussi les diacritiques',
+  'tri': 'Ordre',
+  'trois': 'Rotations entre trois mots',
+  'une-fois-multiple': 'Une seule occurrence (plusieurs caractères)',
+  'une-fois-simple': 'Une seule occurrence (un caractère)',
+  'vocabulaire-reduit': 'Vocabulaire réduit',
+};
+
 // Options the page never offers: files (the page keeps no list between searches and shows the
 // result itself) and terminal colour.
 export const OPTIONS_ECARTEES = new Set(['liste', 'garder', 'rtf', 'couleur']);

@@ -1,6 +1,6 @@
 // The page: the tool selector, the form built from the tool's command, the address that says
 // the query, and the result area. The searches run in the worker (worker.js).
-import { OUTILS } from './outils.js';
+import { OUTILS, LIBELLES } from './outils.js';
 import { decrireCommande, arguments_, versAdresse, depuisAdresse } from './formulaire.js';
 
 const $ = (id) => document.getElementById(id);
@@ -104,13 +104,14 @@ function controle(o, valeur) {
     champ.value = valeur ?? '';
   }
   champ.name = o.nom;
-  const nom = document.createElement('code');
-  nom.textContent = `--${o.nom}`;
+  const nom = document.createElement('b');
+  nom.textContent = LIBELLES[o.nom] ?? `--${o.nom}`;
   const aide = document.createElement('span');
   aide.className = 'aide';
   aide.textContent = o.aide;
   const texte = document.createElement('span');
   texte.append(nom, ' ', aide);
+  label.title = `--${o.nom}`;
   label.append(champ, texte);
   return label;
 }
