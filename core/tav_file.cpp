@@ -277,7 +277,7 @@ TableLoad LoadWordTable(const std::filesystem::path& path, TableKind kind) {
 }
 
 std::string TableWriteError::Message() const {
-  const std::string number = std::to_string(value);
+  const std::string number = FrenchNumber(value);
   std::string why;
   switch (code) {
     case Code::TooManyRows:
