@@ -3,7 +3,10 @@
 // typing, Tab to an option, Space, Shift+Tab back and Enter run the search; Enter on an option or
 // a check box runs it too, as OK is the default button. The messages: a very long entry is quoted
 // cut short, so that the message box stays on the screen.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -141,6 +144,24 @@ TEST_P(ToolKeyboardTest, MessagesQuoteAtMostFortyCharactersOfTheEntry) {
   if (std::string_view(GetParam().menuItem) == "mnuCmpRim" || std::string_view(GetParam().menuItem) == "mnuCmpCpt") {
     EXPECT_TRUE(cut) << Messages().join(QLatin1Char('|')).toStdString();
   }
+}
+
+// Alt and a letter reach one control: two captions with the same underlined letter would make the
+// keyboard cycle between them.
+TEST_P(ToolKeyboardTest, EachUnderlinedLetterBelongsToOneControl) {
+  Open<ToolDialog>(GetParam().menuItem, [](ToolDialog& d) {
+    QMap<QChar, QString> owners;
+    for (const QWidget* w : d.findChildren<QWidget*>()) {
+      const auto* button = qobject_cast<const QAbstractButton*>(w);
+      const auto* label = qobject_cast<const QLabel*>(w);
+      const QString caption = button ? button->text() : label && label->buddy() ? label->text() : QString();
+      const qsizetype amp = caption.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+      if (amp < 0) continue;
+      const QChar letter = caption[amp + 1].toLower();
+      EXPECT_FALSE(owners.contains(letter)) << caption.toStdString() << " / " << owners[letter].toStdString();
+      owners.insert(letter, caption);
+    }
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryTool, ToolKeyboardTest,
