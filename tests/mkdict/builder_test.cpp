@@ -128,10 +128,12 @@ PronunciationList Pronunciations(std::initializer_list<std::pair<const char*, co
 TEST(ComposeLocution, ConcatenatesTheWordsAndSplitsElisions) {
   const PronunciationList list = Pronunciations(
       {{"POMME", "p O m"}, {"DE", "d deux"}, {"TERRE", "t E R"}, {"\xC0", "a"}, {"L'", "l"}, {"HEURE", "neuf R"},
-       {"D'ABORD", "d a b O R"}, {"ABORD", "a b O R"}});
+       {"D'ABORD", "d a b O R"}, {"ABORD", "a b O R"}, {"GRAND", "g R @"}, {"AMI", "a m i"}});
   EXPECT_EQ(ComposeLocution("pomme de terre", list).reading, (Transcription{"pomd1t3r", 3}));
   EXPECT_EQ(ComposeLocution("\xE0 l'heure", list).reading, (Transcription{"al1r", 2}));
   EXPECT_EQ(ComposeLocution("d'abord", list).reading, (Transcription{"dabor", 2}));
+  // A final d the word does not sound is heard as t before a vowel (no shipped locution shows it).
+  EXPECT_EQ(ComposeLocution("grand ami", list).reading->phonetic, "gr5tami");
   const ComposedLocution missing = ComposeLocution("pomme de pin", list);
   EXPECT_FALSE(missing.reading);
   EXPECT_EQ(missing.missingWord, "pin");
